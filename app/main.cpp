@@ -1,0 +1,28 @@
+#include "mainwindow.h"
+#include "mediapaths.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char** argv)
+{
+    // Qt Multimedia's FFmpeg backend ends broken clips reliably; GStreamer
+    // sometimes never reports them. A user's own choice still wins.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+
+    QApplication app(argc, argv);
+
+    QTranslator translator;
+    if (translator.load(QStringLiteral("OL_catala"), MediaPaths::translationsPath()))
+        QApplication::installTranslator(&translator);
+
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setApplicationName(QStringLiteral("Ondalira"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+
+    MainWindow window;
+    window.setVisible(true);
+    return app.exec();
+}

@@ -1,0 +1,58 @@
+#include "category.h"
+
+#include "sqlhelpers.h"
+
+#include <QVariant>
+
+namespace {
+const QString kSelectById
+    = QStringLiteral("SELECT id, name, id_language FROM category WHERE id = :id");
+const QString kInsert
+    = QStringLiteral("INSERT INTO category (name, id_language) VALUES (:name, :id_language)");
+const QString kUpdate = QStringLiteral("UPDATE category SET name = :name WHERE id = :id");
+const QString kDelete = QStringLiteral("DELETE FROM category WHERE id = :id");
+} // namespace
+
+bool Category::loadById(int categoryId)
+{
+    QSqlQuery query = SqlHelpers::prepare(kSelectById);
+    query.bindValue(QStringLiteral(":id"), categoryId);
+    if (!SqlHelpers::execFirstRow(query))
+        return false;
+    id = query.value(0).toInt();
+    name = query.value(1).toString();
+    resolveLanguage(query.value(2).toInt(), language, m_ownedLanguage);
+    return true;
+}
+
+bool Category::insert()
+{
+    if (!language)
+        return false;
+    QSqlQuery query = SqlHelpers::prepare(kInsert);
+    query.bindValue(QStringLiteral(":name"), name);
+    query.bindValue(QStringLiteral(":id_language"), language->id);
+    return query.exec();
+}
+
+bool Category::update()
+{
+    QSqlQuery query = SqlHelpers::prepare(kUpdate);
+    query.bindValue(QStringLiteral(":name"), name);
+    query.bindValue(QStringLiteral(":id"), id);
+    return query.exec();
+}
+
+bool Category::remove()
+{
+    QSqlQuery query = SqlHelpers::prepare(kDelete);
+    query.bindValue(QStringLiteral(":id"), id);
+    return query.exec();
+}
+
+void Category::setLanguage(Language* lang)
+{
+    if (m_ownedLanguage.get() != lang)
+        m_ownedLanguage.reset();
+    language = lang;
+}

@@ -1,0 +1,117 @@
+#include "config.h"
+
+#include "sqlhelpers.h"
+
+#include <QStringList>
+#include <QVariant>
+
+namespace {
+const QString kInsert = QStringLiteral(
+    "INSERT INTO config (key, data, id_user, id_language) "
+    "VALUES (:key, :data, :id_user, :id_language)");
+const QString kHas = QStringLiteral(
+    "SELECT id, key, data FROM config WHERE key = :key AND data = :data AND id_user = :id_user "
+    "AND id_language = :id_language LIMIT 1");
+const QString kGet = QStringLiteral(
+    "SELECT id, key, data FROM config WHERE key = :key AND id_user = :id_user "
+    "AND id_language = :id_language LIMIT 1");
+const QString kAll = QStringLiteral(
+    "SELECT id, key, data FROM config WHERE key = :key AND id_user = :id_user "
+    "AND id_language = :id_language");
+const QString kReset = QStringLiteral(
+    "DELETE FROM config WHERE key IN ('category', 'letter', 'show-order', 'first-caps', "
+    "'stop-motion', 'use-minus-caps') AND id_user = :id_user AND id_language = :id_language");
+} // namespace
+
+void Config::set(const QString& key, int data, int idUser)
+{
+    if (!language)
+        return;
+    QSqlQuery query = SqlHelpers::prepare(kInsert);
+    query.bindValue(QStringLiteral(":key"), key);
+    query.bindValue(QStringLiteral(":data"), data);
+    query.bindValue(QStringLiteral(":id_user"), idUser);
+    query.bindValue(QStringLiteral(":id_language"), language->id);
+    query.exec();
+}
+
+bool Config::has(const QString& key, int data, int idUser) const
+{
+    if (!language)
+        return false;
+    QSqlQuery query = SqlHelpers::prepare(kHas);
+    query.bindValue(QStringLiteral(":key"), key);
+    query.bindValue(QStringLiteral(":data"), data);
+    query.bindValue(QStringLiteral(":id_user"), idUser);
+    query.bindValue(QStringLiteral(":id_language"), language->id);
+    return SqlHelpers::execFirstRow(query);
+}
+
+int Config::get(const QString& key, int idUser) const
+{
+    if (!language)
+        return 0;
+    QSqlQuery query = SqlHelpers::prepare(kGet);
+    query.bindValue(QStringLiteral(":key"), key);
+    query.bindValue(QStringLiteral(":id_user"), idUser);
+    query.bindValue(QStringLiteral(":id_language"), language->id);
+    if (!SqlHelpers::execFirstRow(query))
+        return 0;
+    return query.value(2).toInt();
+}
+
+QString Config::showOrderCode(int index)
+{
+    static const char* const codes[] = {"wiv", "wvi", "iwv", "ivw", "vwi"};
+    if (index >= 0 && index < 5)
+        return QString::fromLatin1(codes[index]);
+    return QStringLiteral("viw");
+}
+
+QString Config::showOrder(int idUser) const
+{
+    return showOrderCode(get(SettingKey::ShowOrder, idUser));
+}
+
+void Config::loadFilters(int idUser)
+{
+    letterFilter.clear();
+    categoryFilter.clear();
+    if (!language)
+        return;
+    const auto idsOf = [&](const QString& key) {
+        QStringList ids;
+        QSqlQuery query = SqlHelpers::prepare(kAll);
+        query.bindValue(QStringLiteral(":key"), key);
+        query.bindValue(QStringLiteral(":id_user"), idUser);
+        query.bindValue(QStringLiteral(":id_language"), language->id);
+        if (SqlHelpers::execSelect(query)) {
+            while (query.next())
+                ids << QString::number(query.value(2).toInt());
+        }
+        return ids.join(QLatin1Char(','));
+    };
+    letterFilter = idsOf(SettingKey::Letter);
+    categoryFilter = idsOf(SettingKey::Category);
+}
+
+void Config::reset(int idUser)
+{
+    letterFilter.clear();
+    categoryFilter.clear();
+    if (!language)
+        return;
+    QSqlQuery query = SqlHelpers::prepare(kReset);
+    query.bindValue(QStringLiteral(":id_user"), idUser);
+    query.bindValue(QStringLiteral(":id_language"), language->id);
+    query.exec();
+}
+
+bool Config::isLetterAllowed(int letterId) const
+{
+    if (letterFilter.isEmpty())
+        return true;
+    if (get(SettingKey::StrictFilterShow, 0) == 0)
+        return true;
+    return letterFilter.split(QLatin1Char(',')).contains(QString::number(letterId));
+}

@@ -1,0 +1,50 @@
+#include "database.h"
+
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QUrl>
+
+namespace Database {
+
+bool openDefault(const QString& path)
+{
+    QSqlDatabase db = QSqlDatabase::contains(QLatin1String(QSqlDatabase::defaultConnection))
+        ? QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false)
+        : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    if (db.isOpen())
+        db.close();
+    // Without mode=rw SQLite would silently create an empty database.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+    db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString()
+                       + QStringLiteral("?mode=rw"));
+    return db.open();
+}
+
+void closeDefault()
+{
+    const QString name = QLatin1String(QSqlDatabase::defaultConnection);
+    if (!QSqlDatabase::contains(name))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+} // namespace Database
+
+QStringList Database::scriptStatements(const QString& script)
+{
+    QStringList code;
+    for (const QString& line : script.split(QLatin1Char('\n'))) {
+        const qsizetype comment = line.indexOf(QStringLiteral("--"));
+        code << (comment < 0 ? line : line.left(comment));
+    }
+    QStringList statements;
+    for (const QString& statement : code.join(QLatin1Char('\n')).split(QLatin1Char(';'))) {
+        if (!statement.trimmed().isEmpty())
+            statements << statement.trimmed();
+    }
+    return statements;
+}

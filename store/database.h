@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Database {
+
+// Opens the content database as the default connection, only when the file
+// already exists: a missing file is reported as a failure and never created.
+bool openDefault(const QString& path);
+
+// Closes and removes the default connection (tests switch databases).
+void closeDefault();
+
+// The statements of an SQL script such as the shipped schema: "--" comments
+// removed, split at semicolons (the script holds no string literals).
+QStringList scriptStatements(const QString& script);
+
+} // namespace Database

@@ -1,0 +1,60 @@
+#include "letter.h"
+
+#include "sqlhelpers.h"
+
+#include <QVariant>
+
+namespace {
+const QString kSelectById
+    = QStringLiteral("SELECT id, name, id_language FROM letter WHERE id = :id");
+const QString kSelectByName = QStringLiteral(
+    "SELECT id, name, id_language FROM letter WHERE name = :name AND id_language = :id_language");
+const QString kDelete = QStringLiteral("DELETE FROM letter WHERE id = :id");
+} // namespace
+
+bool Letter::loadById(int letterId)
+{
+    QSqlQuery query = SqlHelpers::prepare(kSelectById);
+    query.bindValue(QStringLiteral(":id"), letterId);
+    return readRow(query);
+}
+
+bool Letter::loadByName(const QString& letterName, Language* lang)
+{
+    if (!lang)
+        return false;
+    setLanguage(lang);
+    QSqlQuery query = SqlHelpers::prepare(kSelectByName);
+    query.bindValue(QStringLiteral(":name"), letterName.toUpper());
+    query.bindValue(QStringLiteral(":id_language"), lang->id);
+    return readRow(query);
+}
+
+bool Letter::readRow(QSqlQuery& query)
+{
+    if (!SqlHelpers::execFirstRow(query))
+        return false;
+    id = query.value(0).toInt();
+    name = query.value(1).toString();
+    resolveLanguage(query.value(2).toInt(), language, m_ownedLanguage);
+    return true;
+}
+
+bool Letter::remove()
+{
+    QSqlQuery query = SqlHelpers::prepare(kDelete);
+    query.bindValue(QStringLiteral(":id"), id);
+    return query.exec();
+}
+
+QString Letter::folderPath() const
+{
+    return language->mediaPath() + QStringLiteral("Letras/") + name + QLatin1Char('/');
+}
+
+void Letter::setLanguage(Language* lang)
+{
+    if (m_ownedLanguage.get() != lang)
+        m_ownedLanguage.reset();
+    language = lang;
+}

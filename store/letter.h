@@ -1,0 +1,33 @@
+#pragma once
+
+#include "language.h"
+
+#include <QString>
+#include <memory>
+
+class QSqlQuery;
+
+class Letter
+{
+public:
+    bool loadById(int id);
+    // Looks the letter up by its upper-case name within the language.
+    bool loadByName(const QString& name, Language* language);
+    bool remove();
+
+    // The letter's media folder, LANG + "Letras/" + name + "/".
+    QString folderPath() const;
+
+    // Sets the language without taking ownership (list rows share theirs).
+    void setLanguage(Language* language);
+
+    int id = 0;
+    QString name;
+    Language* language = nullptr;
+
+private:
+    bool readRow(QSqlQuery& query);
+
+    // Set when this letter had to load its language itself.
+    std::shared_ptr<Language> m_ownedLanguage;
+};

@@ -1,0 +1,159 @@
+#include "word.h"
+
+#include "sqlhelpers.h"
+
+#include <QVariant>
+
+namespace {
+const QString kSelectById = QStringLiteral(
+    "SELECT id, name, fullName, image, sign, lips, id_letter FROM word WHERE id = :id");
+const QString kSelectByFullName = QStringLiteral(
+    "SELECT id, name, fullName, image, sign, lips, id_letter FROM word "
+    "WHERE fullName = :fullName AND id_letter = :id_letter");
+const QString kInsert = QStringLiteral(
+    "INSERT INTO word (name, fullName, image, sign, lips, id_letter) "
+    "VALUES (:name, :fullName, :image, :sign, :lips, :id_letter)");
+const QString kUpdate = QStringLiteral(
+    "UPDATE word SET name = :name, fullName = :fullName, image = :image, sign = :sign, "
+    "lips = :lips WHERE id = :id");
+const QString kDelete = QStringLiteral("DELETE FROM word WHERE id = :id");
+const QString kAddCategory = QStringLiteral(
+    "INSERT OR IGNORE INTO word_x_category (id_word,id_category) VALUES (:id_word, :id_category)");
+const QString kRemoveCategory = QStringLiteral(
+    "DELETE FROM word_x_category WHERE id_word = :id_word AND id_category = :id_category");
+const QString kHasCategory = QStringLiteral(
+    "SELECT id FROM word_x_category WHERE id_word = :id_word AND id_category = :id_category");
+} // namespace
+
+bool Word::loadById(int wordId)
+{
+    QSqlQuery query = SqlHelpers::prepare(kSelectById);
+    query.bindValue(QStringLiteral(":id"), wordId);
+    return readRow(query);
+}
+
+bool Word::loadByFullName(const QString& description, Letter* initial)
+{
+    if (!initial)
+        return false;
+    setLetter(initial);
+    QSqlQuery query = SqlHelpers::prepare(kSelectByFullName);
+    query.bindValue(QStringLiteral(":fullName"), description);
+    query.bindValue(QStringLiteral(":id_letter"), initial->id);
+    return readRow(query);
+}
+
+bool Word::readRow(QSqlQuery& query)
+{
+    if (!SqlHelpers::execFirstRow(query))
+        return false;
+    id = query.value(0).toInt();
+    name = query.value(1).toString();
+    fullName = query.value(2).toString();
+    image = query.value(3).toString();
+    sign = query.value(4).toString();
+    lips = query.value(5).toString();
+    const int letterId = query.value(6).toInt();
+    if (letter && letter->id == letterId)
+        return true;
+    auto loaded = std::make_shared<Letter>();
+    if (loaded->loadById(letterId)) {
+        m_ownedLetter = std::move(loaded);
+        letter = m_ownedLetter.get();
+    } else {
+        m_ownedLetter.reset();
+        letter = nullptr;
+    }
+    return true;
+}
+
+bool Word::insert()
+{
+    if (!letter)
+        return false;
+    QSqlQuery query = SqlHelpers::prepare(kInsert);
+    query.bindValue(QStringLiteral(":name"), name);
+    query.bindValue(QStringLiteral(":fullName"), fullName);
+    query.bindValue(QStringLiteral(":image"), image);
+    query.bindValue(QStringLiteral(":sign"), sign);
+    query.bindValue(QStringLiteral(":lips"), lips);
+    query.bindValue(QStringLiteral(":id_letter"), letter->id);
+    return query.exec();
+}
+
+bool Word::update()
+{
+    QSqlQuery query = SqlHelpers::prepare(kUpdate);
+    query.bindValue(QStringLiteral(":name"), name);
+    query.bindValue(QStringLiteral(":fullName"), fullName);
+    query.bindValue(QStringLiteral(":image"), image);
+    query.bindValue(QStringLiteral(":sign"), sign);
+    query.bindValue(QStringLiteral(":lips"), lips);
+    query.bindValue(QStringLiteral(":id"), id);
+    return query.exec();
+}
+
+bool Word::save()
+{
+    if (!letter || !insert())
+        return false;
+    return loadByFullName(fullName, letter);
+}
+
+bool Word::remove()
+{
+    QSqlQuery query = SqlHelpers::prepare(kDelete);
+    query.bindValue(QStringLiteral(":id"), id);
+    return query.exec();
+}
+
+bool Word::addCategory(const Category& category)
+{
+    QSqlQuery query = SqlHelpers::prepare(kAddCategory);
+    query.bindValue(QStringLiteral(":id_word"), id);
+    query.bindValue(QStringLiteral(":id_category"), category.id);
+    return query.exec() && query.isActive();
+}
+
+bool Word::removeCategory(const Category& category)
+{
+    QSqlQuery query = SqlHelpers::prepare(kRemoveCategory);
+    query.bindValue(QStringLiteral(":id_word"), id);
+    query.bindValue(QStringLiteral(":id_category"), category.id);
+    return query.exec() && query.isActive();
+}
+
+bool Word::hasCategory(const Category& category)
+{
+    QSqlQuery query = SqlHelpers::prepare(kHasCategory);
+    query.bindValue(QStringLiteral(":id_word"), id);
+    query.bindValue(QStringLiteral(":id_category"), category.id);
+    return SqlHelpers::execFirstRow(query);
+}
+
+QString Word::folderPath() const
+{
+    return letter->folderPath() + fullName + QLatin1Char('/');
+}
+
+QString Word::imagePath() const
+{
+    return folderPath() + image;
+}
+
+QString Word::signPath() const
+{
+    return folderPath() + sign;
+}
+
+QString Word::lipsPath() const
+{
+    return folderPath() + lips;
+}
+
+void Word::setLetter(Letter* initial)
+{
+    if (m_ownedLetter.get() != initial)
+        m_ownedLetter.reset();
+    letter = initial;
+}

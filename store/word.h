@@ -1,0 +1,45 @@
+#pragma once
+
+#include "category.h"
+#include "letter.h"
+
+#include <QString>
+#include <memory>
+
+class QSqlQuery;
+
+class Word
+{
+public:
+    bool loadById(int id);
+    bool loadByFullName(const QString& fullName, Letter* letter);
+    bool insert();  // needs a letter
+    bool update();  // the initial letter is not changed
+    bool save();    // insert, then reload by description to learn the id
+    bool remove();
+
+    bool addCategory(const Category& category);
+    bool removeCategory(const Category& category);
+    bool hasCategory(const Category& category);
+
+    // Media folder LANG/Letras/<letter>/<fullName>/ and the files in it.
+    QString folderPath() const;
+    QString imagePath() const;
+    QString signPath() const;
+    QString lipsPath() const;
+
+    void setLetter(Letter* letter);
+
+    int id = 0;
+    QString name;      // the written word the child sees and types
+    QString fullName;  // the description; also names the media folder
+    QString image;
+    QString sign;
+    QString lips;
+    Letter* letter = nullptr;
+
+private:
+    bool readRow(QSqlQuery& query);
+
+    std::shared_ptr<Letter> m_ownedLetter;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+class Language;
+
+// A throw-away program home for one test: a database made from the shipped
+// schema, opened as the default connection, and an empty media library.
+// ONDALIRA_HOME points at it while the object lives.
+class TestHome
+{
+public:
+    TestHome();
+    ~TestHome();
+
+    bool isValid() const { return m_valid; }
+    QString path() const { return m_dir.path(); }
+    QString databasePath() const { return m_dir.path() + QStringLiteral("/data/bd"); }
+
+    // Runs one SQL statement on the test database; false when it fails.
+    static bool exec(const QString& statement);
+    // Inserts and returns the new row id (or -1).
+    static int addLanguage(const QString& name);
+    static int addLetter(const QString& name, int languageId);
+    static int addCategory(const QString& name, int languageId);
+    static int addWord(const QString& name, int letterId, const QString& fullName = QString());
+    static bool link(int wordId, int categoryId);
+    static bool addSetting(const QString& key, int data, int userId, int languageId);
+
+    // Creates an empty file (and its folders) inside the home.
+    bool touch(const QString& relativePath) const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_previousHome;
+    bool m_valid = false;
+};

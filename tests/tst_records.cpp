@@ -1,0 +1,319 @@
+#include "contentlists.h"
+#include "mediapaths.h"
+#include "testhome.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+class TestRecords : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldFindLetterByNameInAnyCase();
+    void shouldNeverFindLetterStoredInLowerCaseByName();
+    void shouldUpperCaseListRowsButKeepStoredCaseById();
+    void shouldRefuseLookupsWithoutParent();
+    void shouldResolveParentsWhenLoadingById();
+    void shouldKeepDeletedParentNull();
+    void shouldAddCategoryLinkOnce();
+    void shouldSaveNewWordAndLearnItsId();
+    void shouldRefuseSecondWordWithSameDescription();
+    void shouldUpdateWordButKeepItsLetter();
+    void shouldWalkListOnceAfterReset();
+    void shouldListWordsOfCategoryInNameOrder();
+    void shouldComposeMediaPaths();
+    void shouldInsertRenameAndRemoveCategory();
+};
+
+void TestRecords::shouldFindLetterByNameInAnyCase()
+{
+    TestHome home;
+    QVERIFY(home.isValid());
+    const int lang = TestHome::addLanguage(QStringLiteral("Español"));
+    const int a = TestHome::addLetter(QStringLiteral("A"), lang);
+    const int ch = TestHome::addLetter(QStringLiteral("CH"), lang);
+    const int enye = TestHome::addLetter(QStringLiteral("Ñ"), lang);
+    Language language;
+    QVERIFY(language.loadById(lang));
+
+    Letter letter;
+    QVERIFY(letter.loadByName(QStringLiteral("a"), &language));
+    QCOMPARE(letter.id, a);
+    QCOMPARE(letter.language, &language);
+    QVERIFY(letter.loadByName(QStringLiteral("ch"), &language));
+    QCOMPARE(letter.id, ch);
+    QVERIFY(letter.loadByName(QStringLiteral("ñ"), &language));
+    QCOMPARE(letter.id, enye);
+    QVERIFY(!letter.loadByName(QStringLiteral("b"), &language));
+    QCOMPARE(letter.id, enye); // a failed load leaves the record as it was
+}
+
+void TestRecords::shouldNeverFindLetterStoredInLowerCaseByName()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    TestHome::addLetter(QStringLiteral("b"), lang);
+    Language language;
+    QVERIFY(language.loadById(lang));
+    Letter letter;
+    QVERIFY(!letter.loadByName(QStringLiteral("b"), &language));
+    QVERIFY(!letter.loadByName(QStringLiteral("B"), &language));
+}
+
+void TestRecords::shouldUpperCaseListRowsButKeepStoredCaseById()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    const int id = TestHome::addLetter(QStringLiteral("b"), lang);
+    TestHome::addCategory(QStringLiteral("animales"), lang);
+    Language language;
+    QVERIFY(language.loadById(lang));
+
+    LetterList letters;
+    letters.loadOfLanguage(&language);
+    letters.reset();
+    Letter* row = letters.next();
+    QVERIFY(row);
+    QCOMPARE(row->name, QStringLiteral("B"));
+    QCOMPARE(row->language, &language);
+
+    Letter byId;
+    QVERIFY(byId.loadById(id));
+    QCOMPARE(byId.name, QStringLiteral("b"));
+
+    CategoryList categories;
+    categories.loadOfLanguage(&language);
+    categories.reset();
+    QCOMPARE(categories.next()->name, QStringLiteral("ANIMALES"));
+}
+
+void TestRecords::shouldRefuseLookupsWithoutParent()
+{
+    TestHome home;
+    Letter letter;
+    QVERIFY(!letter.loadByName(QStringLiteral("A"), nullptr));
+    Word word;
+    QVERIFY(!word.loadByFullName(QStringLiteral("x"), nullptr));
+    QVERIFY(!word.save());
+    QVERIFY(!word.insert());
+    Category category;
+    QVERIFY(!category.insert());
+}
+
+void TestRecords::shouldResolveParentsWhenLoadingById()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("Español"));
+    const int letterId = TestHome::addLetter(QStringLiteral("C"), lang);
+    const int wordId = TestHome::addWord(QStringLiteral("casa"), letterId);
+
+    Word word;
+    QVERIFY(word.loadById(wordId));
+    QVERIFY(word.letter);
+    QCOMPARE(word.letter->id, letterId);
+    QVERIFY(word.letter->language);
+    QCOMPARE(word.letter->language->name, QStringLiteral("Español"));
+
+    // A held parent with the right id is kept, not reloaded.
+    Letter held;
+    QVERIFY(held.loadById(letterId));
+    Word second;
+    QVERIFY(second.loadByFullName(QStringLiteral("casa"), &held));
+    QCOMPARE(second.letter, &held);
+
+    // Copies share what they own, so both stay usable.
+    Word copy = word;
+    QCOMPARE(copy.letter->language->name, QStringLiteral("Español"));
+}
+
+void TestRecords::shouldKeepDeletedParentNull()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    const int letterId = TestHome::addLetter(QStringLiteral("C"), lang);
+    const int wordId = TestHome::addWord(QStringLiteral("casa"), letterId);
+    QVERIFY(TestHome::exec(QStringLiteral("DELETE FROM letter")));
+    Word word;
+    QVERIFY(word.loadById(wordId));
+    QCOMPARE(word.letter, nullptr);
+    QVERIFY(TestHome::exec(QStringLiteral("DELETE FROM language")));
+    const int orphan = TestHome::addLetter(QStringLiteral("D"), lang);
+    Letter letter;
+    QVERIFY(letter.loadById(orphan));
+    QCOMPARE(letter.language, nullptr);
+}
+
+void TestRecords::shouldAddCategoryLinkOnce()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    const int letterId = TestHome::addLetter(QStringLiteral("C"), lang);
+    Word word;
+    QVERIFY(word.loadById(TestHome::addWord(QStringLiteral("casa"), letterId)));
+    Category category;
+    QVERIFY(category.loadById(TestHome::addCategory(QStringLiteral("LUGARES"), lang)));
+
+    QVERIFY(!word.hasCategory(category));
+    QVERIFY(word.addCategory(category));
+    QVERIFY(word.addCategory(category));
+    QVERIFY(word.hasCategory(category));
+    QSqlQuery count(QStringLiteral("SELECT COUNT(*) FROM word_x_category"));
+    QVERIFY(count.next());
+    QCOMPARE(count.value(0).toInt(), 1);
+    QVERIFY(word.removeCategory(category));
+    QVERIFY(!word.hasCategory(category));
+    QVERIFY(word.removeCategory(category));
+}
+
+void TestRecords::shouldSaveNewWordAndLearnItsId()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    Letter letter;
+    QVERIFY(letter.loadById(TestHome::addLetter(QStringLiteral("C"), lang)));
+    Word word;
+    word.setLetter(&letter);
+    word.name = QStringLiteral("casa");
+    word.fullName = QStringLiteral("casa grande");
+    word.image = QStringLiteral("casa.png");
+    QVERIFY(word.save());
+    QVERIFY(word.id > 0);
+    Word reloaded;
+    QVERIFY(reloaded.loadById(word.id));
+    QCOMPARE(reloaded.fullName, QStringLiteral("casa grande"));
+    QCOMPARE(reloaded.image, QStringLiteral("casa.png"));
+    // Descriptions are compared with their case unchanged.
+    Word other;
+    QVERIFY(!other.loadByFullName(QStringLiteral("Casa Grande"), &letter));
+}
+
+void TestRecords::shouldRefuseSecondWordWithSameDescription()
+{
+    // Two records sharing a description would share one media folder.
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    Letter letter;
+    QVERIFY(letter.loadById(TestHome::addLetter(QStringLiteral("C"), lang)));
+    Word first;
+    first.setLetter(&letter);
+    first.name = first.fullName = QStringLiteral("casa");
+    QVERIFY(first.save());
+    Word second = first;
+    second.name = QStringLiteral("otra");
+    QVERIFY(!second.save());
+    QSqlQuery count(QStringLiteral("SELECT COUNT(*) FROM word"));
+    QVERIFY(count.next());
+    QCOMPARE(count.value(0).toInt(), 1);
+}
+
+void TestRecords::shouldUpdateWordButKeepItsLetter()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    const int c = TestHome::addLetter(QStringLiteral("C"), lang);
+    Word word;
+    QVERIFY(word.loadById(TestHome::addWord(QStringLiteral("casa"), c)));
+    Letter other;
+    QVERIFY(other.loadById(TestHome::addLetter(QStringLiteral("D"), lang)));
+    word.name = QStringLiteral("casita");
+    word.setLetter(&other);
+    QVERIFY(word.update());
+    Word reloaded;
+    QVERIFY(reloaded.loadById(word.id));
+    QCOMPARE(reloaded.name, QStringLiteral("casita"));
+    QCOMPARE(reloaded.letter->id, c);
+}
+
+void TestRecords::shouldWalkListOnceAfterReset()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    for (const char* name : {"C", "A", "B"})
+        TestHome::addLetter(QString::fromLatin1(name), lang);
+    Language language;
+    QVERIFY(language.loadById(lang));
+    LetterList letters;
+    letters.loadOfLanguage(&language);
+    letters.reset();
+    QStringList seen;
+    while (Letter* letter = letters.next())
+        seen << letter->name;
+    QCOMPARE(seen, QStringList({"A", "B", "C"}));
+    QCOMPARE(letters.next(), nullptr);
+    QCOMPARE(letters.next(), nullptr);
+    letters.reset();
+    QCOMPARE(letters.next()->name, QStringLiteral("A"));
+}
+
+void TestRecords::shouldListWordsOfCategoryInNameOrder()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    const int c = TestHome::addLetter(QStringLiteral("C"), lang);
+    const int cat = TestHome::addCategory(QStringLiteral("X"), lang);
+    const int empty = TestHome::addCategory(QStringLiteral("Y"), lang);
+    TestHome::link(TestHome::addWord(QStringLiteral("coche"), c), cat);
+    TestHome::link(TestHome::addWord(QStringLiteral("casa"), c), cat);
+    TestHome::addWord(QStringLiteral("cama"), c);
+
+    Category category;
+    QVERIFY(category.loadById(cat));
+    WordList words;
+    words.loadOfCategory(category);
+    words.reset();
+    QCOMPARE(words.next()->name, QStringLiteral("casa"));
+    Word* second = words.next();
+    QCOMPARE(second->name, QStringLiteral("coche"));
+    QCOMPARE(second->letter, nullptr);
+    QCOMPARE(words.next(), nullptr);
+
+    QVERIFY(category.loadById(empty));
+    words.loadOfCategory(category);
+    words.reset();
+    QCOMPARE(words.next(), nullptr);
+}
+
+void TestRecords::shouldComposeMediaPaths()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("Español"));
+    const int letterId = TestHome::addLetter(QStringLiteral("Ñ"), lang);
+    Word word;
+    QVERIFY(word.loadById(TestHome::addWord(QStringLiteral("ñu"), letterId, QStringLiteral("ñu grande"))));
+    const QString letterFolder = home.path() + QStringLiteral("/media/languages/Español/Letras/Ñ/");
+    QCOMPARE(MediaPaths::systemMediaPath(), home.path() + QStringLiteral("/media/system/"));
+    QCOMPARE(word.letter->folderPath(), letterFolder);
+    QCOMPARE(word.folderPath(), letterFolder + QStringLiteral("ñu grande/"));
+    QCOMPARE(word.imagePath(), letterFolder + QStringLiteral("ñu grande/imagen.png"));
+    QCOMPARE(word.signPath(), letterFolder + QStringLiteral("ñu grande/sena.avi"));
+    QCOMPARE(word.lipsPath(), letterFolder + QStringLiteral("ñu grande/modulacion.avi"));
+}
+
+void TestRecords::shouldInsertRenameAndRemoveCategory()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    Language language;
+    QVERIFY(language.loadById(lang));
+    Category category;
+    category.setLanguage(&language);
+    category.name = QStringLiteral("ROPA");
+    QVERIFY(category.insert());
+    CategoryList list;
+    list.loadOfLanguage(&language);
+    list.reset();
+    Category* row = list.next();
+    QVERIFY(row);
+    Category stored;
+    QVERIFY(stored.loadById(row->id));
+    stored.name = QStringLiteral("VESTIDOS");
+    QVERIFY(stored.update());
+    QVERIFY(category.loadById(row->id));
+    QCOMPARE(category.name, QStringLiteral("VESTIDOS"));
+    QVERIFY(category.remove());
+    QVERIFY(!category.loadById(row->id));
+}
+
+QTEST_GUILESS_MAIN(TestRecords)
+#include "tst_records.moc"

@@ -1,0 +1,195 @@
+#include "config.h"
+#include "testhome.h"
+#include "user.h"
+
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+int rowCount(const QString& where)
+{
+    QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM config WHERE ") + where);
+    return query.next() ? query.value(0).toInt() : -1;
+}
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldReadZeroAndDefaultsWithoutRows();
+    void shouldMapShowOrder_data();
+    void shouldMapShowOrder();
+    void shouldJoinFilterIdsInRowOrder();
+    void shouldReadLanguageWideSwitchesOnlyUnderUserZero();
+    void shouldResetOnlyPerUserKeysOfThatUserAndLanguage();
+    void shouldStampNewUserWithEqualTimes();
+    void shouldListUsersByName();
+    void shouldNotReuseIdOfDeletedUser();
+};
+
+void TestSettings::shouldReadZeroAndDefaultsWithoutRows()
+{
+    TestHome home;
+    Config settings;
+    QCOMPARE(settings.get(SettingKey::StopMotion, 1), 0); // no language yet
+    Language language;
+    QVERIFY(language.loadById(TestHome::addLanguage(QStringLiteral("L"))));
+    settings.language = &language;
+    settings.loadFilters(1);
+    QCOMPARE(settings.showOrder(1), QStringLiteral("wiv"));
+    QCOMPARE(settings.get(SettingKey::FirstCaps, 1), 0);
+    QVERIFY(!settings.has(SettingKey::Letter, 1, 1));
+    QVERIFY(settings.letterFilter.isEmpty());
+    QVERIFY(settings.categoryFilter.isEmpty());
+}
+
+void TestSettings::shouldMapShowOrder_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("order");
+    QTest::newRow("0") << 0 << "wiv";
+    QTest::newRow("1") << 1 << "wvi";
+    QTest::newRow("2") << 2 << "iwv";
+    QTest::newRow("3") << 3 << "ivw";
+    QTest::newRow("4") << 4 << "vwi";
+    QTest::newRow("5") << 5 << "viw";
+    QTest::newRow("9") << 9 << "viw";
+    QTest::newRow("-1") << -1 << "viw";
+}
+
+void TestSettings::shouldMapShowOrder()
+{
+    QFETCH(int, stored);
+    QFETCH(QString, order);
+    TestHome home;
+    Language language;
+    QVERIFY(language.loadById(TestHome::addLanguage(QStringLiteral("L"))));
+    Config settings;
+    settings.language = &language;
+    settings.set(SettingKey::ShowOrder, stored, 4);
+    QCOMPARE(settings.get(SettingKey::ShowOrder, 4), stored);
+    QCOMPARE(settings.showOrder(4), order);
+}
+
+void TestSettings::shouldJoinFilterIdsInRowOrder()
+{
+    TestHome home;
+    Language language;
+    QVERIFY(language.loadById(TestHome::addLanguage(QStringLiteral("L"))));
+    Config settings;
+    settings.language = &language;
+    for (int id : {3, 7, 12})
+        settings.set(SettingKey::Letter, id, 2);
+    settings.set(SettingKey::Category, 5, 2);
+    settings.set(SettingKey::Letter, 99, 3); // another user
+    settings.loadFilters(2);
+    QCOMPARE(settings.letterFilter, QStringLiteral("3,7,12"));
+    QCOMPARE(settings.categoryFilter, QStringLiteral("5"));
+    QVERIFY(settings.has(SettingKey::Letter, 7, 2));
+    QVERIFY(!settings.has(SettingKey::Letter, 7, 3));
+    settings.loadFilters(3);
+    QCOMPARE(settings.letterFilter, QStringLiteral("99"));
+    QVERIFY(settings.categoryFilter.isEmpty());
+}
+
+void TestSettings::shouldReadLanguageWideSwitchesOnlyUnderUserZero()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    Language language;
+    QVERIFY(language.loadById(lang));
+    TestHome::addSetting(QStringLiteral("use-ch"), 1, 5, lang);
+    Config settings;
+    settings.language = &language;
+    QCOMPARE(settings.get(SettingKey::UseCh, 0), 0);
+    TestHome::addSetting(QStringLiteral("use-ch"), 1, 0, lang);
+    QCOMPARE(settings.get(SettingKey::UseCh, 0), 1);
+}
+
+void TestSettings::shouldResetOnlyPerUserKeysOfThatUserAndLanguage()
+{
+    TestHome home;
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    const int other = TestHome::addLanguage(QStringLiteral("M"));
+    Language language;
+    QVERIFY(language.loadById(lang));
+    for (const char* key : {"letter", "category", "show-order", "first-caps", "stop-motion",
+                            "use-minus-caps"}) {
+        TestHome::addSetting(QString::fromLatin1(key), 1, 2, lang);
+        TestHome::addSetting(QString::fromLatin1(key), 1, 2, other);
+        TestHome::addSetting(QString::fromLatin1(key), 1, 3, lang);
+    }
+    TestHome::addSetting(QStringLiteral("use-ch"), 1, 0, lang);
+    TestHome::addSetting(QStringLiteral("unknown-key"), 1, 2, lang);
+    Config settings;
+    settings.language = &language;
+    settings.loadFilters(2);
+    QVERIFY(!settings.letterFilter.isEmpty());
+    settings.reset(2);
+    QVERIFY(settings.letterFilter.isEmpty());
+    QCOMPARE(rowCount(QStringLiteral("id_user = 2 AND id_language = %1").arg(lang)), 1);
+    QCOMPARE(rowCount(QStringLiteral("id_user = 2 AND id_language = %1").arg(other)), 6);
+    QCOMPARE(rowCount(QStringLiteral("id_user = 3")), 6);
+    QCOMPARE(rowCount(QStringLiteral("id_user = 0")), 1);
+}
+
+void TestSettings::shouldStampNewUserWithEqualTimes()
+{
+    TestHome home;
+    User user;
+    user.name = QStringLiteral("Lucía");
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    QVERIFY(user.save());
+    QVERIFY(user.id > 0);
+    QSqlQuery row(QStringLiteral("SELECT last_login, created_in FROM user"));
+    QVERIFY(row.next());
+    QCOMPARE(row.value(0).toString(), row.value(1).toString());
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$"))
+                .match(row.value(0).toString())
+                .hasMatch());
+    QVERIFY(user.createdIn >= before.addMSecs(-before.time().msec()));
+    QCOMPARE(user.createdIn, user.lastLogin);
+}
+
+void TestSettings::shouldListUsersByName()
+{
+    TestHome home;
+    for (const char* name : {"Pedro", "Ana", "María"}) {
+        User user;
+        user.name = QString::fromUtf8(name);
+        QVERIFY(user.save());
+    }
+    UserList users;
+    users.loadAll();
+    users.reset();
+    QStringList names;
+    while (User* user = users.next())
+        names << user->name;
+    QCOMPARE(names, QStringList({"Ana", "María", "Pedro"}));
+}
+
+void TestSettings::shouldNotReuseIdOfDeletedUser()
+{
+    TestHome home;
+    Language language;
+    QVERIFY(language.loadById(TestHome::addLanguage(QStringLiteral("L"))));
+    User first;
+    first.name = QStringLiteral("Ana");
+    QVERIFY(first.save());
+    Config settings;
+    settings.language = &language;
+    settings.set(SettingKey::StopMotion, 1, first.id);
+    QVERIFY(first.remove());
+    QCOMPARE(rowCount(QStringLiteral("id_user = %1").arg(first.id)), 0);
+    User second;
+    second.name = QStringLiteral("Bea");
+    QVERIFY(second.save());
+    QVERIFY(second.id != first.id);
+    QCOMPARE(settings.get(SettingKey::StopMotion, second.id), 0);
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"

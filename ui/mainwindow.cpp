@@ -1,0 +1,17 @@
+#include "mainwindow.h"
+
+#include "databaseconnection.h"
+#include "mediapaths.h"
+
+MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags)
+    , m_database(new DatabaseConnection(MediaPaths::databasePath()))
+{
+    setWindowTitle(tr("Ondalira"));
+    setFixedSize(1024, 600);
+}
+
+MainWindow::~MainWindow()
+{
+    delete m_database;
+}

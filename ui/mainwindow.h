@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QMainWindow>
+
+class DatabaseConnection;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+    ~MainWindow() override;
+
+private:
+    DatabaseConnection* m_database = nullptr;
+};
