@@ -3,7 +3,7 @@
 KeyboardManager::KeyboardManager(QObject* parent)
     : QObject(parent)
 {
-    m_keyRows = {
+    keyRows = {
         {Qt::Key_Escape, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6,
          Qt::Key_F7, Qt::Key_F8, Qt::Key_F9, Qt::Key_F10, Qt::Key_F11, Qt::Key_F12},
         {Qt::Key_AsciiTilde, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6,
@@ -21,8 +21,8 @@ KeyboardManager::KeyboardManager(QObject* parent)
 
 KeyboardManager::Position KeyboardManager::keyPosition(int key) const
 {
-    for (int row = 0; row < m_keyRows.size(); ++row) {
-        const qsizetype column = m_keyRows.at(row).indexOf(key);
+    for (int row = 0; row < keyRows.size(); ++row) {
+        const qsizetype column = keyRows.at(row).indexOf(key);
         if (column >= 0)
             return {row + 1, int(column)};
     }

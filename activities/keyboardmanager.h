@@ -35,5 +35,5 @@ public:
     static bool isLetterKey(const QString& text, bool useCh, bool useLl);
 
 private:
-    QList<QList<int>> m_keyRows;
+    QList<QList<int>> keyRows;
 };

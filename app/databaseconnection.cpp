@@ -13,7 +13,7 @@ DatabaseConnection::DatabaseConnection(const QString& path)
 void DatabaseConnection::open(const QString& path)
 {
     const bool opened = Database::openDefault(path);
-    m_database = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+    database = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
     if (opened)
         return;
     QMessageBox box(QMessageBox::Critical,

@@ -12,8 +12,8 @@ public:
 
     // Opens an existing database; shows the error box when that fails.
     void open(const QString& path);
-    bool isOpen() const { return m_database.isOpen(); }
+    bool isOpen() const { return database.isOpen(); }
 
 private:
-    QSqlDatabase m_database;
+    QSqlDatabase database;
 };

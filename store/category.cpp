@@ -21,7 +21,7 @@ bool Category::loadById(int categoryId)
         return false;
     id = query.value(0).toInt();
     name = query.value(1).toString();
-    resolveLanguage(query.value(2).toInt(), language, m_ownedLanguage);
+    resolveLanguage(query.value(2).toInt(), language, ownedLanguage);
     return true;
 }
 
@@ -52,7 +52,7 @@ bool Category::remove()
 
 void Category::setLanguage(Language* lang)
 {
-    if (m_ownedLanguage.get() != lang)
-        m_ownedLanguage.reset();
+    if (ownedLanguage.get() != lang)
+        ownedLanguage.reset();
     language = lang;
 }

@@ -22,5 +22,5 @@ public:
     Language* language = nullptr;
 
 private:
-    std::shared_ptr<Language> m_ownedLanguage;
+    std::shared_ptr<Language> ownedLanguage;
 };

@@ -36,7 +36,7 @@ bool Letter::readRow(QSqlQuery& query)
         return false;
     id = query.value(0).toInt();
     name = query.value(1).toString();
-    resolveLanguage(query.value(2).toInt(), language, m_ownedLanguage);
+    resolveLanguage(query.value(2).toInt(), language, ownedLanguage);
     return true;
 }
 
@@ -54,7 +54,7 @@ QString Letter::folderPath() const
 
 void Letter::setLanguage(Language* lang)
 {
-    if (m_ownedLanguage.get() != lang)
-        m_ownedLanguage.reset();
+    if (ownedLanguage.get() != lang)
+        ownedLanguage.reset();
     language = lang;
 }

@@ -29,5 +29,5 @@ private:
     bool readRow(QSqlQuery& query);
 
     // Set when this letter had to load its language itself.
-    std::shared_ptr<Language> m_ownedLanguage;
+    std::shared_ptr<Language> ownedLanguage;
 };

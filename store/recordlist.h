@@ -8,23 +8,23 @@ template <typename Record>
 class RecordList
 {
 public:
-    void reset() { m_cursor = 0; }
+    void reset() { cursor = 0; }
 
     Record* next()
     {
-        if (m_cursor < 0 || m_cursor >= m_rows.size())
+        if (cursor < 0 || cursor >= rows.size())
             return nullptr;
-        return &m_rows[m_cursor++];
+        return &rows[cursor++];
     }
 
-    qsizetype size() const { return m_rows.size(); }
-    bool isEmpty() const { return m_rows.isEmpty(); }
+    qsizetype size() const { return rows.size(); }
+    bool isEmpty() const { return rows.isEmpty(); }
 
 protected:
-    void clearRows() { m_rows.clear(); }
-    void appendRow(Record row) { m_rows.append(std::move(row)); }
+    void clearRows() { rows.clear(); }
+    void appendRow(Record row) { rows.append(std::move(row)); }
 
 private:
-    QList<Record> m_rows;
-    qsizetype m_cursor = 0;
+    QList<Record> rows;
+    qsizetype cursor = 0;
 };

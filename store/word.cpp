@@ -58,10 +58,10 @@ bool Word::readRow(QSqlQuery& query)
         return true;
     auto loaded = std::make_shared<Letter>();
     if (loaded->loadById(letterId)) {
-        m_ownedLetter = std::move(loaded);
-        letter = m_ownedLetter.get();
+        ownedLetter = std::move(loaded);
+        letter = ownedLetter.get();
     } else {
-        m_ownedLetter.reset();
+        ownedLetter.reset();
         letter = nullptr;
     }
     return true;
@@ -153,7 +153,7 @@ QString Word::lipsPath() const
 
 void Word::setLetter(Letter* initial)
 {
-    if (m_ownedLetter.get() != initial)
-        m_ownedLetter.reset();
+    if (ownedLetter.get() != initial)
+        ownedLetter.reset();
     letter = initial;
 }

@@ -41,5 +41,5 @@ public:
 private:
     bool readRow(QSqlQuery& query);
 
-    std::shared_ptr<Letter> m_ownedLetter;
+    std::shared_ptr<Letter> ownedLetter;
 };

@@ -5,7 +5,7 @@
 
 MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
-    , m_database(new DatabaseConnection(MediaPaths::databasePath()))
+    , database(new DatabaseConnection(MediaPaths::databasePath()))
 {
     setWindowTitle(tr("Ondalira"));
     setFixedSize(1024, 600);
@@ -13,5 +13,5 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
 
 MainWindow::~MainWindow()
 {
-    delete m_database;
+    delete database;
 }

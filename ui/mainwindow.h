@@ -13,5 +13,5 @@ public:
     ~MainWindow() override;
 
 private:
-    DatabaseConnection* m_database = nullptr;
+    DatabaseConnection* database = nullptr;
 };

@@ -5,31 +5,31 @@
 #include <QFileInfo>
 
 Stamp::Stamp(const QString& output, const QStringList& inputs, const QByteArray& key)
-    : m_output(output)
+    : output(output)
 {
     const QFileInfo info(output);
-    m_stampFile = info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".stamp");
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    hash.addData(key);
+    stampFile = info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".stamp");
+    QCryptographicHash digest(QCryptographicHash::Sha1);
+    digest.addData(key);
     for (const QString& input : inputs) {
         QFile file(input);
         if (file.open(QIODevice::ReadOnly))
-            hash.addData(file.readAll());
-        hash.addData(input.toUtf8());
+            digest.addData(file.readAll());
+        digest.addData(input.toUtf8());
     }
-    m_hash = hash.result().toHex();
+    hash = digest.result().toHex();
 }
 
 bool Stamp::isCurrent() const
 {
-    QFile file(m_stampFile);
-    return QFileInfo::exists(m_output) && file.open(QIODevice::ReadOnly)
-        && file.readAll().trimmed() == m_hash;
+    QFile file(stampFile);
+    return QFileInfo::exists(output) && file.open(QIODevice::ReadOnly)
+        && file.readAll().trimmed() == hash;
 }
 
 void Stamp::write() const
 {
-    QFile file(m_stampFile);
+    QFile file(stampFile);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(m_hash + '\n');
+        file.write(hash + '\n');
 }

@@ -16,7 +16,7 @@ public:
     void write() const;
 
 private:
-    QString m_output;
-    QString m_stampFile;
-    QByteArray m_hash;
+    QString output;
+    QString stampFile;
+    QByteArray hash;
 };

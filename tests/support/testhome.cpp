@@ -34,25 +34,25 @@ bool createFromSchema(const QString& path)
 } // namespace
 
 TestHome::TestHome()
-    : m_previousHome(qgetenv("ONDALIRA_HOME"))
+    : previousHome(qgetenv("ONDALIRA_HOME"))
 {
-    if (!m_dir.isValid())
+    if (!dir.isValid())
         return;
-    QDir home(m_dir.path());
+    QDir home(dir.path());
     home.mkpath(QStringLiteral("data"));
     home.mkpath(QStringLiteral("media/system"));
     home.mkpath(QStringLiteral("media/languages"));
-    qputenv("ONDALIRA_HOME", QFile::encodeName(m_dir.path()));
-    m_valid = createFromSchema(databasePath()) && Database::openDefault(databasePath());
+    qputenv("ONDALIRA_HOME", QFile::encodeName(dir.path()));
+    valid = createFromSchema(databasePath()) && Database::openDefault(databasePath());
 }
 
 TestHome::~TestHome()
 {
     Database::closeDefault();
-    if (m_previousHome.isEmpty())
+    if (previousHome.isEmpty())
         qunsetenv("ONDALIRA_HOME");
     else
-        qputenv("ONDALIRA_HOME", m_previousHome);
+        qputenv("ONDALIRA_HOME", previousHome);
 }
 
 bool TestHome::exec(const QString& statement)
@@ -113,7 +113,7 @@ bool TestHome::addSetting(const QString& key, int data, int userId, int language
 
 bool TestHome::touch(const QString& relativePath) const
 {
-    const QString full = m_dir.path() + QLatin1Char('/') + relativePath;
+    const QString full = dir.path() + QLatin1Char('/') + relativePath;
     QDir().mkpath(QFileInfo(full).absolutePath());
     QFile file(full);
     return file.open(QIODevice::WriteOnly);

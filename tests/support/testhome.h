@@ -14,9 +14,9 @@ public:
     TestHome();
     ~TestHome();
 
-    bool isValid() const { return m_valid; }
-    QString path() const { return m_dir.path(); }
-    QString databasePath() const { return m_dir.path() + QStringLiteral("/data/bd"); }
+    bool isValid() const { return valid; }
+    QString path() const { return dir.path(); }
+    QString databasePath() const { return dir.path() + QStringLiteral("/data/bd"); }
 
     // Runs one SQL statement on the test database; false when it fails.
     static bool exec(const QString& statement);
@@ -32,7 +32,7 @@ public:
     bool touch(const QString& relativePath) const;
 
 private:
-    QTemporaryDir m_dir;
-    QByteArray m_previousHome;
-    bool m_valid = false;
+    QTemporaryDir dir;
+    QByteArray previousHome;
+    bool valid = false;
 };
