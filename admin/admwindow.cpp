@@ -46,6 +46,8 @@ AdmWindow::AdmWindow(LetterList* letters, WordList* words, CategoryList* categor
     lettersTree->setHeaderHidden(true);
     lettersTree->setMouseTracking(true);
     connect(lettersTree, &QTreeView::clicked, this, &AdmWindow::slotLetterClicked);
+    connect(directoryModel, &QFileSystemModel::rowsRemoved, this,
+            &AdmWindow::forgetRemovedEntry);
     lettersCaption = new QLabel(this);
     lettersCaption->setObjectName(QStringLiteral("lettersCaption"));
     categoriesCaption = new QLabel(this);
@@ -183,6 +185,8 @@ void AdmWindow::slotLetterClicked(const QModelIndex&)
     const QModelIndex parent = current.parent();
     if (!current.isValid() || !parent.isValid())
         return;
+    clickedEntry = current;
+    entryClicked = true;
     const QModelIndex root = lettersTree->rootIndex();
     if (parent == root) {
         // A letter folder.
@@ -210,6 +214,19 @@ void AdmWindow::slotLetterClicked(const QModelIndex&)
         selectedLetter.reset();
         setWordButtons(false, false);
     }
+}
+
+// When the clicked folder disappears (renamed or deleted on disk), the view
+// would move its highlight to a neighbour that is not the selection: take
+// the highlight and the buttons away instead. The records stay alive, since
+// an editor that is still open may be working on them.
+void AdmWindow::forgetRemovedEntry()
+{
+    if (!entryClicked || clickedEntry.isValid())
+        return;
+    entryClicked = false;
+    lettersTree->selectionModel()->clear();
+    setWordButtons(false, false);
 }
 
 // The file-system model follows the disk by itself; these make sure the

@@ -49,6 +49,9 @@ void MediaWidget::buildForm(bool isNew)
     imageField = makeField(shown.image, "imageField");
     signField = makeField(shown.sign, "signField");
     lipsField = makeField(shown.lips, "lipsField");
+    // Room for a file path.
+    for (QLineEdit* field : {nameField, fullNameField, imageField, signField, lipsField})
+        field->setMinimumWidth(360);
 
     const QString browseText = isNew ? tr("Elegir") : tr("Cambiar");
     const auto makeBrowse = [&](const char* name, void (MediaWidget::*slot)()) {
@@ -79,6 +82,7 @@ void MediaWidget::buildForm(bool isNew)
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     for (QPushButton* button : {acceptButton, cancelButton})
         button->setFixedSize(100, 25);
+    acceptButton->setDefault(true);
     connect(acceptButton, &QPushButton::clicked, this, &MediaWidget::slotDoIt);
     connect(cancelButton, &QPushButton::clicked, this, &MediaWidget::slotCloseIt);
 

@@ -186,6 +186,7 @@ private Q_SLOTS:
     void shouldDeleteNothingWhenAnsweredNo();
     void shouldDeleteLetterWithItsWordsFromAFolderWithoutRecord();
     void shouldOpenWordEditorAndShowTheNewFolder();
+    void shouldDropHighlightWhenTheClickedFolderIsRenamed();
     void shouldListSelectAndDeleteCategories();
     void shouldCreateCategoryThroughTheEditor();
     void shouldOpenWordsOfCategory();
@@ -353,6 +354,28 @@ void TestAdmWindow::shouldOpenWordEditorAndShowTheNewFolder()
     QCOMPARE(editor->findChild<QLineEdit*>(QStringLiteral("fullNameField"))->text(),
              QStringLiteral("barco"));
     editor->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+}
+
+void TestAdmWindow::shouldDropHighlightWhenTheClickedFolderIsRenamed()
+{
+    Fixture f;
+    Admin admin(f);
+    QVERIFY(admin.click(f.path(QStringLiteral("A/ajo"))));
+    admin.press("editWordButton");
+    auto* editor = topLevel<MediaWidget>();
+    QVERIFY(editor);
+    editor->findChild<QLineEdit*>(QStringLiteral("fullNameField"))->setText(QStringLiteral("ajo morado"));
+    MessageBoxAnswerer answerer;
+    editor->findChild<QPushButton*>(QStringLiteral("acceptButton"))->click();
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Palabra editada.")});
+    QVERIFY(QFile::exists(f.path(QStringLiteral("A/ajo morado/.miniatura"))));
+
+    // The neighbour "árbol" must not look selected while the buttons act on
+    // the renamed word.
+    QTRY_VERIFY(!admin.tree->currentIndex().isValid());
+    QCOMPARE(admin.wordButtons(), kNone);
+    QVERIFY(admin.click(f.path(QStringLiteral("A/ajo morado"))));
+    QCOMPARE(admin.wordButtons(), kWord);
 }
 
 void TestAdmWindow::shouldListSelectAndDeleteCategories()
