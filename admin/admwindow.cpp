@@ -171,6 +171,12 @@ void AdmWindow::slotTabs(int index)
         return;
     if (index == 0) {
         const QString path = lettersPath();
+        // Without its folder the language has nothing to browse; an invalid
+        // root would show the whole file system instead.
+        const bool exists = QFileInfo(path).isDir();
+        lettersTree->setVisible(exists);
+        if (!exists)
+            return;
         directoryModel->setRootPath(path);
         lettersTree->setRootIndex(directoryModel->index(path));
         slotRefresh();

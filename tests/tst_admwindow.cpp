@@ -180,6 +180,7 @@ class TestAdmWindow : public QObject
 private Q_SLOTS:
     void shouldStartDisabledUntilALanguageIsSet();
     void shouldShowLettersFolderOfTheLanguage();
+    void shouldShowNothingWithoutLettersFolder();
     void shouldEnableWordButtonsByEntryKind();
     void shouldDeleteWordWithLinksAndWholeFolder();
     void shouldNeverDeleteWhatALinkInAWordFolderPointsTo();
@@ -229,6 +230,20 @@ void TestAdmWindow::shouldShowLettersFolderOfTheLanguage()
     const QModelIndex ajo = admin.model->index(f.path(QStringLiteral("A/ajo")));
     admin.model->fetchMore(ajo);
     QTRY_COMPARE(admin.model->rowCount(ajo), 1); // "extra", no files
+}
+
+void TestAdmWindow::shouldShowNothingWithoutLettersFolder()
+{
+    Fixture f;
+    Language other;
+    QVERIFY(other.loadById(TestHome::addLanguage(QStringLiteral("Català"))));
+    AdmWindow window(&f.letters, &f.words, &f.categories);
+    window.show();
+    window.setLanguage(&other);
+    QVERIFY(!child<QTreeView>(&window, "lettersTree")->isVisible());
+    QCOMPARE(child<QLabel>(&window, "lettersCaption")->text(), QStringLiteral("Medios instalados"));
+    window.setLanguage(&f.language);
+    QVERIFY(child<QTreeView>(&window, "lettersTree")->isVisible());
 }
 
 void TestAdmWindow::shouldEnableWordButtonsByEntryKind()

@@ -65,7 +65,7 @@ int main(int argc, char** argv)
             if (initial != name)
                 continue;
             const int id = TestHome::addWord(word, letter);
-            TestHome::link(id, word == QLatin1String("abeja") || word == QLatin1String("ñandú")
+            TestHome::link(id, word == QStringLiteral("abeja") || word == QStringLiteral("ñandú")
                                ? animals
                                : things);
             const QString folder
