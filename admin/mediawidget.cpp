@@ -17,8 +17,8 @@
 #include <QVBoxLayout>
 
 // The mode follows from the record: editing when a word is given.
-MediaWidget::MediaWidget(int requestedMode, Language* language, Letter* letter, CategoryList* categories,
-                         Word* word, QWidget* parent)
+MediaWidget::MediaWidget(int requestedMode, Language* language, Letter* letter,
+                         CategoryList* categories, Word* word, QWidget* parent)
     : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , mode(word ? 1 : 0)
     , language(language)
@@ -201,13 +201,13 @@ void MediaWidget::slotDoIt()
                              QMessageBox::Ok);
     }
     if (mode == 0) {
-        QMessageBox::information(this, tr("Palabra creada."),
-                                 tr("La palabra %1 ha sido creada exitósamente.").arg(form.fullName),
-                                 QMessageBox::Ok);
+        QMessageBox::information(
+            this, tr("Palabra creada."),
+            tr("La palabra %1 ha sido creada exitósamente.").arg(form.fullName), QMessageBox::Ok);
     } else {
-        QMessageBox::information(this, tr("Palabra editada."),
-                                 tr("La palabra %1 ha sido editada exitósamente.").arg(form.fullName),
-                                 QMessageBox::Ok);
+        QMessageBox::information(
+            this, tr("Palabra editada."),
+            tr("La palabra %1 ha sido editada exitósamente.").arg(form.fullName), QMessageBox::Ok);
     }
     saveCategoryLinks();
     Q_EMIT done();
