@@ -2,12 +2,16 @@
 // library media/ of a program home folder, from the sources in content/.
 #include "contentsource.h"
 #include "databasebuilder.h"
+#include "letterglyphs.h"
 #include "stamp.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
+
+#include <functional>
+#include <utility>
 
 int main(int argc, char** argv)
 {
@@ -52,6 +56,22 @@ int main(int argc, char** argv)
             return 1;
         }
         dbStamp.write();
+    }
+
+    const QString media = outDir + QStringLiteral("/media/");
+    const QString systemDir = media + QStringLiteral("system/");
+    const QString languageDir = media + QStringLiteral("languages/") + source.languageName
+        + QLatin1Char('/');
+    Q_UNUSED(languageDir);
+    // Each step draws only the pictures whose sources changed since the last run.
+    const std::pair<const char*, std::function<bool(QString*)>> steps[] = {
+        {"letters", [&](QString* e) { return drawLetterGlyphs(systemDir, e); }},
+    };
+    for (const auto& step : steps) {
+        if (!step.second(&error)) {
+            err << step.first << ": " << error << '\n';
+            return 1;
+        }
     }
     return 0;
 }
