@@ -12,7 +12,7 @@
 
 namespace {
 // Bump when the letter drawings change, so every letter picture is redrawn.
-constexpr char kVersion[] = "letterglyphs-2";
+constexpr char kVersion[] = "letterglyphs-3";
 
 constexpr int kHeight = 180;          // shown at 90 px in the word row
 constexpr qreal kMargin = 4;
@@ -81,7 +81,7 @@ void fillLetter(QPainter& painter, const QString& letter, const Layout& layout)
     painter.drawPath(letterPath(letter, glyphGeometry().fontPixels, layout.origin));
 }
 
-QImage drawNormal(const QString& letter)
+QImage drawNormal(const QString& letter, bool)
 {
     const Layout layout = layoutOf(letter);
     QImage image = Paint::canvas(layout.width, kHeight);
@@ -91,7 +91,7 @@ QImage drawNormal(const QString& letter)
     return image;
 }
 
-QImage drawHighlighted(const QString& letter)
+QImage drawHighlighted(const QString& letter, bool)
 {
     const Layout layout = layoutOf(letter);
     QImage image = Paint::canvas(layout.width, kHeight);
@@ -103,7 +103,7 @@ QImage drawHighlighted(const QString& letter)
     return image;
 }
 
-QImage drawBlank(const QString& letter)
+QImage drawBlank(const QString& letter, bool)
 {
     const GlyphGeometry& g = glyphGeometry();
     const Layout layout = layoutOf(letter);
@@ -111,18 +111,18 @@ QImage drawBlank(const QString& letter)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF slot(6, g.baseline - g.capHeight - 12, layout.width - 12, g.capHeight + 26);
-    painter.setBrush(QColor(255, 255, 255, 215));
+    painter.setBrush(QColor(0xff, 0xf4, 0xc8, 235));
     QPen dashed(Paint::tone(Paint::Color::Blue, 0.85), 5, Qt::DashLine, Qt::RoundCap);
     dashed.setDashPattern({2.2, 1.6});
     painter.setPen(dashed);
     painter.drawRoundedRect(slot, 16, 16);
     // A pale question mark says "something goes here" without giving it away.
     Paint::text(painter, slot.adjusted(6, 10, -6, -10), QStringLiteral("?"), g.capHeight * 0.9,
-                Paint::tone(Paint::Color::Blue, 1.55));
+                Paint::tone(Paint::Color::Blue, 1.3));
     return image;
 }
 
-QImage drawBottomLetter(const QString& letter)
+QImage drawBottomLetter(const QString& letter, bool capital)
 {
     QImage image = Paint::canvas(kBottomTile.width(), kBottomTile.height());
     QPainter painter(&image);
@@ -133,7 +133,8 @@ QImage drawBottomLetter(const QString& letter)
 
     const QRectF room(16, 14, kBottomTile.width() - 30, kBottomTile.height() - 24);
     const QRectF unit = letterPath(letter, 100, QPointF()).boundingRect();
-    const qreal pixels = qMin(105.0, 100 * qMin(room.width() / unit.width(),
+    // Small letters are mostly x-height: a larger size keeps them as visible.
+    const qreal pixels = qMin(capital ? 105.0 : 128.0, 100 * qMin(room.width() / unit.width(),
                                                    room.height() / unit.height()));
     const QRectF ink = letterPath(letter, pixels, QPointF()).boundingRect();
     const QPointF origin = room.center() - ink.center();
@@ -205,7 +206,7 @@ bool drawLetterGlyphs(const QString& systemDir, QString* error)
     struct Style
     {
         const char* folder;
-        QImage (*draw)(const QString&);
+        QImage (*draw)(const QString&, bool capital);
     };
     const Style styles[] = {{"cooper", drawNormal},
                             {"cuadrados", drawHighlighted},
@@ -220,7 +221,7 @@ bool drawLetterGlyphs(const QString& systemDir, QString* error)
                 const QString path = systemDir + QLatin1String(style.folder) + QLatin1Char('/')
                     + glyphName + QStringLiteral(".png");
                 if (!writer.write(path, keyOf(style.folder, glyphName, letter),
-                                  [&] { return style.draw(letter); })) {
+                                  [&] { return style.draw(letter, capital); })) {
                     *error = writer.error;
                     return false;
                 }
@@ -232,7 +233,7 @@ bool drawLetterGlyphs(const QString& systemDir, QString* error)
         const QString letter = glyphLetter(name, false);
         const QString path = systemDir + QStringLiteral("inferior/") + name + QStringLiteral(".png");
         if (!writer.write(path, keyOf("inferior", name, letter),
-                          [&] { return drawBottomLetter(letter); })) {
+                          [&] { return drawBottomLetter(letter, false); })) {
             *error = writer.error;
             return false;
         }

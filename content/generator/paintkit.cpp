@@ -72,20 +72,11 @@ void box(QPainter& painter, const QRectF& rect, qreal radius, const QColor& fill
     painter.restore();
 }
 
-qreal fittingSize(const QString& text, const QSizeF& size, qreal maxPixels, bool wrap, bool bold)
-{
-    const int flags = Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0);
-    for (qreal pixels = maxPixels; pixels > 6; pixels -= 0.5) {
-        const QFontMetricsF metrics(andika(pixels, bold));
-        const QRectF needed = metrics.boundingRect(QRectF(QPointF(), size), flags, text);
-        if (needed.width() <= size.width() && needed.height() <= size.height())
-            return pixels;
-    }
-    return 6;
-}
-
 namespace {
-// Greedy word wrap, the same way the text layout breaks lines.
+// Andika's own line spacing is generous (1.6 em); labels read better tighter.
+constexpr qreal kLineHeight = 1.16;
+
+// Greedy word wrap.
 QStringList wrapLines(const QString& text, const QFontMetricsF& metrics, qreal width)
 {
     QStringList lines;
@@ -102,34 +93,49 @@ QStringList wrapLines(const QString& text, const QFontMetricsF& metrics, qreal w
     lines << current;
     return lines;
 }
+
+QStringList layoutLines(const QString& text, const QFontMetricsF& metrics, qreal width, bool wrap)
+{
+    return wrap ? wrapLines(text, metrics, width) : QStringList{text};
+}
+
+bool fits(const QString& text, const QSizeF& size, qreal pixels, bool wrap, bool bold)
+{
+    const QFontMetricsF metrics(andika(pixels, bold));
+    const QStringList lines = layoutLines(text, metrics, size.width(), wrap);
+    for (const QString& line : lines) {
+        if (metrics.horizontalAdvance(line) > size.width())
+            return false;
+    }
+    // The last line needs room for its descenders only, not a whole line.
+    const qreal height = pixels * (kLineHeight * (lines.size() - 1) + 1.05);
+    return height <= size.height();
+}
 } // namespace
 
-void text(QPainter& painter, const QRectF& rect, const QString& text, qreal maxPixels,
-          const QColor& color, int alignment, bool wrap, bool halo)
+qreal fittingSize(const QString& text, const QSizeF& size, qreal maxPixels, bool wrap, bool bold)
 {
-    const qreal pixels = fittingSize(text, rect.size(), maxPixels, wrap);
-    const QFont font = andika(pixels);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    if (!halo) {
-        painter.setFont(font);
-        painter.setPen(color);
-        painter.drawText(rect, alignment | (wrap ? Qt::TextWordWrap : 0), text);
-        painter.restore();
-        return;
+    for (qreal pixels = maxPixels; pixels > 6; pixels -= 0.5) {
+        if (fits(text, size, pixels, wrap, bold))
+            return pixels;
     }
+    return 6;
+}
 
-    // Text laid out as outlines, so that the halo follows every letter.
+QPainterPath textPath(const QRectF& rect, const QString& text, qreal pixels, int alignment,
+                      bool wrap)
+{
+    const QFont font = andika(pixels);
     const QFontMetricsF metrics(font);
-    const QStringList lines = wrap ? wrapLines(text, metrics, rect.width()) : QStringList{text};
-    const qreal lineHeight = metrics.lineSpacing();
-    const qreal total = lineHeight * lines.size();
-    qreal top = rect.top();
+    const QStringList lines = layoutLines(text, metrics, rect.width(), wrap);
+    const qreal lineHeight = pixels * kLineHeight;
+    // Lines are centred on the height of their capitals, which is what the eye sees.
+    const qreal block = lineHeight * (lines.size() - 1) + metrics.capHeight();
+    qreal firstBaseline = rect.top() + metrics.capHeight();
     if (alignment & Qt::AlignVCenter)
-        top = rect.center().y() - total / 2;
+        firstBaseline = rect.center().y() - block / 2 + metrics.capHeight();
     else if (alignment & Qt::AlignBottom)
-        top = rect.bottom() - total;
+        firstBaseline = rect.bottom() - pixels * 0.3 - lineHeight * (lines.size() - 1);
     QPainterPath path;
     for (int i = 0; i < lines.size(); ++i) {
         const qreal width = metrics.horizontalAdvance(lines.at(i));
@@ -138,13 +144,33 @@ void text(QPainter& painter, const QRectF& rect, const QString& text, qreal maxP
             left = rect.center().x() - width / 2;
         else if (alignment & Qt::AlignRight)
             left = rect.right() - width;
-        path.addText(left, top + i * lineHeight + metrics.ascent(), font, lines.at(i));
+        path.addText(left, firstBaseline + i * lineHeight, font, lines.at(i));
     }
     path.setFillRule(Qt::WindingFill); // the font's outlines overlap
-    painter.setPen(QPen(QColor(255, 255, 255, 230), qMax(2.0, pixels / 7), Qt::SolidLine,
-                        Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
+    return path;
+}
+
+void text(QPainter& painter, const QRectF& rect, const QString& text, qreal maxPixels,
+          const QColor& color, int alignment, bool wrap, bool halo)
+{
+    qreal pixels = fittingSize(text, rect.size(), maxPixels, wrap);
+    if (wrap) {
+        // One line reads better than several, unless it must be much smaller.
+        const qreal single = fittingSize(text, rect.size(), maxPixels, false);
+        if (single >= pixels * 0.8) {
+            pixels = single;
+            wrap = false;
+        }
+    }
+    const QPainterPath path = textPath(rect, text, pixels, alignment, wrap);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (halo) {
+        painter.setPen(QPen(QColor(255, 255, 255, 230), qMax(2.0, pixels / 7), Qt::SolidLine,
+                            Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
+    }
     painter.setPen(Qt::NoPen);
     painter.setBrush(color);
     painter.drawPath(path);

@@ -7,13 +7,14 @@
 #include <QString>
 
 class QPainter;
+class QPainterPath;
 
 // The shared look of every picture the generator draws: one palette, the
 // Andika typeface (SIL OFL 1.1) and a few shapes.
 namespace Paint {
 
 // Part of every picture's stamp: a change here redraws the whole pack.
-inline constexpr char Version[] = "paintkit-2";
+inline constexpr char Version[] = "paintkit-4";
 
 namespace Color {
 inline const QColor Ink(0x24, 0x3b, 0x6b);       // letters and labels
@@ -50,6 +51,11 @@ void box(QPainter& painter, const QRectF& rect, qreal radius, const QColor& fill
 // rectangle (on several lines when wrap is set).
 qreal fittingSize(const QString& text, const QSizeF& size, qreal maxPixels, bool wrap,
                   bool bold = true);
+
+// The outlines of text laid out in a rectangle at a given size, lines
+// wrapped and aligned as asked.
+QPainterPath textPath(const QRectF& rect, const QString& text, qreal pixels, int alignment,
+                      bool wrap);
 
 // Draws text at its fitting size, optionally with a white halo that keeps
 // it readable on any background.
