@@ -2,6 +2,7 @@
 // library media/ of a program home folder, from the sources in content/.
 #include "contentsource.h"
 #include "databasebuilder.h"
+#include "drawnmedia.h"
 #include "stamp.h"
 
 #include <QCommandLineParser>
@@ -52,6 +53,11 @@ int main(int argc, char** argv)
             return 1;
         }
         dbStamp.write();
+    }
+
+    if (!writeDrawnMedia(sourceDir, outDir, source, &error)) {
+        err << error << '\n';
+        return 1;
     }
     return 0;
 }
