@@ -33,7 +33,7 @@ class TestAviWriter : public QObject
 private Q_SLOTS:
     void shouldWriteConsistentRiffStructure();
     void shouldIndexEveryFrameAtItsChunk();
-    void shouldReuseRepeatedFrames();
+    void shouldStoreHeldFramesOnce();
     void shouldPlayToEndWithoutAudio();
 };
 
@@ -85,18 +85,39 @@ void TestAviWriter::shouldIndexEveryFrameAtItsChunk()
     }
 }
 
-void TestAviWriter::shouldReuseRepeatedFrames()
+void TestAviWriter::shouldStoreHeldFramesOnce()
 {
     AviWriter once(QSize(64, 48), 10);
     once.addFrame(testFrame(1, QSize(64, 48)));
-    AviWriter repeated(QSize(64, 48), 10);
-    repeated.addFrame(testFrame(1, QSize(64, 48)), 4);
-    QCOMPARE(repeated.frameCount(), 4);
-    const QByteArray a = once.toByteArray();
-    const QByteArray b = repeated.toByteArray();
-    // Three more chunks and index entries, each of the same picture.
-    const qsizetype frameChunk = a.size() - a.indexOf("00dc") - (8 + 16);
-    QCOMPARE(b.size() - a.size(), 3 * (frameChunk + 16));
+    AviWriter held(QSize(64, 48), 10);
+    held.addFrame(testFrame(1, QSize(64, 48)), 4);
+    held.addFrame(testFrame(2, QSize(64, 48)));
+    QCOMPARE(held.frameCount(), 5);
+    const QByteArray file = held.toByteArray();
+
+    const qsizetype movi = file.indexOf("movi");
+    const qsizetype idx1 = file.lastIndexOf("idx1");
+    QCOMPARE(read32(file, idx1 + 4), 5u * 16u);
+    QList<quint32> sizes;
+    for (int i = 0; i < 5; ++i) {
+        const qsizetype entry = idx1 + 8 + i * 16;
+        const qsizetype chunk = movi + read32(file, entry + 8);
+        QCOMPARE(file.mid(chunk, 4), QByteArray("00dc"));
+        sizes << read32(file, chunk + 4);
+        // Only frames with a picture are key frames.
+        QCOMPARE(read32(file, entry + 4), sizes.last() ? 0x10u : 0u);
+    }
+    QVERIFY(sizes.at(0) > 0);
+    QCOMPARE(sizes.mid(1, 3), QList<quint32>({0, 0, 0}));
+    QVERIFY(sizes.at(4) > 0);
+
+    // A hold at the very end keeps its picture on the last frame.
+    AviWriter ending(QSize(64, 48), 10);
+    ending.addFrame(testFrame(1, QSize(64, 48)), 3);
+    const QByteArray end = ending.toByteArray();
+    const qsizetype lastEntry = end.lastIndexOf("idx1") + 8 + 2 * 16;
+    QVERIFY(read32(end, lastEntry + 12) > 0);
+    QVERIFY(end.size() < 2 * once.toByteArray().size() + 64);
 }
 
 void TestAviWriter::shouldPlayToEndWithoutAudio()
@@ -104,8 +125,9 @@ void TestAviWriter::shouldPlayToEndWithoutAudio()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("clip.avi"));
     AviWriter writer(QSize(160, 120), 10);
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 5; ++i)
         writer.addFrame(testFrame(i, QSize(160, 120)));
+    writer.addFrame(testFrame(5, QSize(160, 120)), 5); // held to the end
     QVERIFY(writer.finish(path));
     QVERIFY(!QFile::exists(path + QStringLiteral(".partial")));
 
@@ -126,7 +148,7 @@ void TestAviWriter::shouldPlayToEndWithoutAudio()
     QTRY_COMPARE_WITH_TIMEOUT(player.mediaStatus(), QMediaPlayer::EndOfMedia, 4000);
     QCOMPARE(player.error(), QMediaPlayer::NoError);
     QVERIFY(!player.hasAudio());
-    QVERIFY(framesSeen > 0);
+    QVERIFY(framesSeen >= 5);
     QCOMPARE(frameSize, QSize(160, 120));
     QVERIFY(qAbs(player.duration() - 1000) <= 100);
 }

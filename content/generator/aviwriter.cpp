@@ -80,8 +80,10 @@ void AviWriter::addFrame(const QImage& image, int repeat)
         ? image
         : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QByteArray jpeg = encodeJpeg(sized, quality);
-    for (int i = 0; i < repeat; ++i)
+    for (int i = 0; i < repeat; ++i) {
         frames.append(jpeg);
+        held.append(i > 0);
+    }
 }
 
 QByteArray AviWriter::toByteArray() const
@@ -89,9 +91,10 @@ QByteArray AviWriter::toByteArray() const
     const quint32 count = quint32(frames.size());
     quint32 largest = 0;
     quint64 total = 0;
-    for (const QByteArray& frame : frames) {
-        largest = qMax(largest, quint32(frame.size()));
-        total += quint64(frame.size());
+    for (qsizetype i = 0; i < frames.size(); ++i) {
+        largest = qMax(largest, quint32(frames.at(i).size()));
+        if (!held.at(i))
+            total += quint64(frames.at(i).size());
     }
     const quint32 bytesPerSecond = count ? quint32(total * quint64(fps) / count) : 0;
 
@@ -146,9 +149,11 @@ QByteArray AviWriter::toByteArray() const
 
     QByteArray movi("movi", 4);
     QByteArray index;
-    for (const QByteArray& frame : frames) {
+    for (qsizetype i = 0; i < frames.size(); ++i) {
+        const bool empty = held.at(i) && i != frames.size() - 1;
+        const QByteArray frame = empty ? QByteArray() : frames.at(i);
         putFourCc(index, "00dc");
-        put32(index, kAviifKeyFrame);
+        put32(index, empty ? 0 : kAviifKeyFrame);
         put32(index, quint32(movi.size())); // offset from the "movi" code
         put32(index, quint32(frame.size()));
         movi += chunk("00dc", frame);

@@ -7,8 +7,14 @@
 
 class QImage;
 
-// Writes a silent Motion-JPEG .avi: one video stream, every frame a JPEG
-// key frame, with the legacy idx1 index that every player understands.
+// Bump when the files written change, so stamped videos are written again.
+constexpr int kAviWriterVersion = 2;
+
+// Writes a silent Motion-JPEG .avi: one video stream of JPEG key frames,
+// with the legacy idx1 index that every player understands. A frame held for
+// several frame times is stored once; the repeats are empty chunks, which
+// players take as "show the previous picture again" (the file's last frame
+// always carries its picture, so the clip keeps its full length).
 // Frames are kept in memory and the file is written by finish().
 class AviWriter
 {
@@ -16,7 +22,7 @@ public:
     AviWriter(const QSize& frameSize, int framesPerSecond, int jpegQuality = 80);
 
     // Adds one frame (scaled to the frame size when it differs), shown
-    // `repeat` times; repeats reuse the encoded picture.
+    // `repeat` frame times.
     void addFrame(const QImage& image, int repeat = 1);
     int frameCount() const { return int(frames.size()); }
     int framesPerSecond() const { return fps; }
@@ -34,4 +40,5 @@ private:
     int fps;
     int quality;
     QList<QByteArray> frames; // implicitly shared, so repeats cost nothing
+    QList<bool> held;         // the frame repeats the one before it
 };

@@ -1,7 +1,9 @@
 #include "drawnmedia.h"
 
 #include "contentsource.h"
+#include "packpaths.h"
 #include "signpictures.h"
+#include "signvideos.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>
@@ -14,18 +16,19 @@ struct Step
                 QString* error);
 };
 
-QString languageFolder(const QString& homeDir, const ContentSource& source)
-{
-    return homeDir + QStringLiteral("/media/languages/") + source.languageName + QLatin1Char('/');
-}
-
 bool signs(const QString&, const QString& home, const ContentSource& source, QString* error)
 {
-    return writeSignPictures(languageFolder(home, source), source, error);
+    return writeSignPictures(packLanguageFolder(home, source), source, error);
+}
+
+bool signVideos(const QString&, const QString& home, const ContentSource& source, QString* error)
+{
+    return writeSignVideos(packLanguageFolder(home, source), source, error);
 }
 
 const Step kSteps[] = {
     {"hand signs", signs},
+    {"sign videos", signVideos},
 };
 } // namespace
 

@@ -321,10 +321,10 @@ QPointF movementOffset(Movement movement, qreal t, qreal* turn)
     const qreal s = std::sin(t * M_PI); // out and back
     switch (movement) {
     case Movement::None: return {};
-    case Movement::Side: return {40 * s, 0};
-    case Movement::Down: return {0, 40 * s};
+    case Movement::Side: return {60 * s, 0};
+    case Movement::Down: return {0, 50 * s};
     case Movement::Up: return {0, -36 * s};
-    case Movement::Shake: return {14 * std::sin(t * 6 * M_PI), 0};
+    case Movement::Shake: return {18 * std::sin(t * 5 * M_PI), 0};
     case Movement::TraceJ: {
         // Down, then a hook towards the thumb side.
         if (t < 0.5)
