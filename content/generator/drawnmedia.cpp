@@ -1,6 +1,7 @@
 #include "drawnmedia.h"
 
 #include "contentsource.h"
+#include "lipvideos.h"
 #include "packpaths.h"
 #include "signpictures.h"
 #include "signvideos.h"
@@ -26,9 +27,15 @@ bool signVideos(const QString&, const QString& home, const ContentSource& source
     return writeSignVideos(packLanguageFolder(home, source), source, error);
 }
 
+bool lipVideos(const QString&, const QString& home, const ContentSource& source, QString* error)
+{
+    return writeLipVideos(packLanguageFolder(home, source), source, error);
+}
+
 const Step kSteps[] = {
     {"hand signs", signs},
     {"sign videos", signVideos},
+    {"lip videos", lipVideos},
 };
 } // namespace
 
