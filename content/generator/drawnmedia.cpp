@@ -4,6 +4,7 @@
 #include "lipvideos.h"
 #include "packpaths.h"
 #include "signpictures.h"
+#include "splash.h"
 #include "signvideos.h"
 
 #include <QElapsedTimer>
@@ -32,10 +33,16 @@ bool lipVideos(const QString&, const QString& home, const ContentSource& source,
     return writeLipVideos(packLanguageFolder(home, source), source, error);
 }
 
+bool splashVideos(const QString&, const QString& home, const ContentSource&, QString* error)
+{
+    return writeSplashVideos(home + QStringLiteral("/media/system/"), error);
+}
+
 const Step kSteps[] = {
     {"hand signs", signs},
     {"sign videos", signVideos},
     {"lip videos", lipVideos},
+    {"start-up videos", splashVideos},
 };
 } // namespace
 

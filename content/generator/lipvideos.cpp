@@ -93,7 +93,7 @@ bool writeLipVideos(const QString& languageFolder, const ContentSource& source, 
             return true;
 
         const QList<MouthShape> track = lipTrack(spoken.at(i));
-        AviWriter writer(kVideoSize, kLipFps, 70);
+        AviWriter writer(kVideoSize, kLipFps, 60);
         // A blink early in the opening rest keeps the face alive.
         auto blinkAt = [](int f) { return f == 2 || f == 3 ? 1.0 : 0.0; };
         for (int f = 0; f < track.size();) {

@@ -8,7 +8,7 @@
 
 struct ContentSource;
 
-constexpr int kLipVideoVersion = 2;
+constexpr int kLipVideoVersion = 3;
 constexpr int kLipFps = 10;
 constexpr qreal kLipSlowdown = 2.5; // slow enough for a child to read the lips
 constexpr int kLipLeadMs = 500;
