@@ -5,6 +5,7 @@
 #include "packpaths.h"
 #include "signpictures.h"
 #include "splash.h"
+#include "stories.h"
 #include "signvideos.h"
 
 #include <QElapsedTimer>
@@ -38,11 +39,17 @@ bool splashVideos(const QString&, const QString& home, const ContentSource&, QSt
     return writeSplashVideos(home + QStringLiteral("/media/system/"), error);
 }
 
+bool storyPages(const QString& sourceDir, const QString& home, const ContentSource& source, QString* error)
+{
+    return writeStoryPages(sourceDir + QStringLiteral("/stories.txt"), packLanguageFolder(home, source), error);
+}
+
 const Step kSteps[] = {
     {"hand signs", signs},
     {"sign videos", signVideos},
     {"lip videos", lipVideos},
     {"start-up videos", splashVideos},
+    {"stories", storyPages},
 };
 } // namespace
 
