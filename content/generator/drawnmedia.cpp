@@ -2,6 +2,7 @@
 
 #include "contentsource.h"
 #include "lipvideos.h"
+#include "manual.h"
 #include "packpaths.h"
 #include "signpictures.h"
 #include "splash.h"
@@ -44,12 +45,19 @@ bool storyPages(const QString& sourceDir, const QString& home, const ContentSour
     return writeStoryPages(sourceDir + QStringLiteral("/stories.txt"), packLanguageFolder(home, source), error);
 }
 
+bool manual(const QString& sourceDir, const QString& home, const ContentSource&, QString* error)
+{
+    // Beside the program, where the help dialog opens it from.
+    return writeManual(sourceDir + QStringLiteral("/manual.md"), home + QStringLiteral("/manual-ol.pdf"), error);
+}
+
 const Step kSteps[] = {
     {"hand signs", signs},
     {"sign videos", signVideos},
     {"lip videos", lipVideos},
     {"start-up videos", splashVideos},
     {"stories", storyPages},
+    {"manual", manual},
 };
 } // namespace
 
