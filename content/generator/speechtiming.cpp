@@ -25,19 +25,21 @@ int collect(short*, int, espeak_EVENT* events)
 
 SpeechTiming::SpeechTiming()
 {
-    const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
-                                       espeakINITIALIZE_PHONEME_EVENTS | espeakINITIALIZE_PHONEME_IPA
-                                           | espeakINITIALIZE_DONT_EXIT);
-    valid = rate > 0 && espeak_SetVoiceByName("es") == EE_OK;
-    if (valid)
-        espeak_SetSynthCallback(collect);
+    // The library starts once per process: starting it again after
+    // espeak_Terminate() hangs, so it is never terminated.
+    static const bool started = [] {
+        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
+                                           espeakINITIALIZE_PHONEME_EVENTS | espeakINITIALIZE_PHONEME_IPA
+                                               | espeakINITIALIZE_DONT_EXIT);
+        const bool ok = rate > 0 && espeak_SetVoiceByName("es") == EE_OK;
+        if (ok)
+            espeak_SetSynthCallback(collect);
+        return ok;
+    }();
+    valid = started;
 }
 
-SpeechTiming::~SpeechTiming()
-{
-    if (valid)
-        espeak_Terminate();
-}
+SpeechTiming::~SpeechTiming() = default;
 
 SpokenWord SpeechTiming::speak(const QString& text)
 {

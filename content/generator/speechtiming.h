@@ -18,7 +18,8 @@ struct SpokenWord
 };
 
 // The Spanish speech synthesizer (espeak-ng, voice "es"), used only for the
-// timing of its phonemes: no sound is kept. Not thread-safe: one at a time.
+// timing of its phonemes: no sound is kept. Not thread-safe: use it from one
+// thread only.
 class SpeechTiming
 {
 public:
