@@ -1,9 +1,45 @@
 #pragma once
 
+#include "config.h"
+#include "contentlists.h"
+#include "lettertext.h"
+#include "randomint.h"
+#include "user.h"
+
 #include <QMainWindow>
+#include <QString>
+#include <QVector>
+#include <memory>
 
+class AdmWindow;
+class ConfigWidget;
 class DatabaseConnection;
+class HelpDialog;
+class ImageWidget;
+class InputDialog;
+class KeyboardManager;
+class MenuWidget;
+class QLabel;
+class QPushButton;
+class QTimer;
+class SequenceWidget;
+class VideoPlayer;
 
+// The program's one window. Every screen is a combination of widgets created
+// once here and shown or hidden at fixed positions; the activities advance
+// through the slots below, chained by the window's own signals, the video
+// player's finished(), the sequence players and one reusable timer.
+//
+// The implementation is split by concern:
+//   ui/mainwindow.cpp                 construction, shell slots, exit
+//   ui/mainwindow_navigation.cpp      menus, sub-menus, file menu
+//   ui/mainwindow_splash.cpp          start-up videos, credits, help
+//   activities/mainwindow_engine.cpp  start/stop/clear, steps, repeat, hide
+//   activities/mainwindow_letters.cpp letter rounds, feedback, bottom letter
+//   activities/mainwindow_words.cpp   word media and letter rendering
+//   activities/mainwindow_sequences.cpp hand sequences
+//   activities/mainwindow_keyboard.cpp  keys and the typing exercise
+//   activities/mainwindow_stories.cpp   stories and their arrows
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -12,6 +48,250 @@ public:
     explicit MainWindow(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
     ~MainWindow() override;
 
+    QString systemMediaPath() const;
+    QString languageUiPath() const;
+    QString languageSignsPath() const;
+    QString languageFlusPath() const;
+    QString languageStoriesPath() const;
+
+    // Navigation (menu tree).
+    void menu(int code);
+    void subMenu(int code);
+    void subSubMenu(int code);
+    void goToFirstActivity();
+
+    // Activity engine.
+    void startActivity();
+    void stopActivity();
+    void clearActivityScreen();
+    void resetActivityButtons();
+    void showActivityTitle();
+    void chooseMedia(int showOrderIndex);
+    void showLetterLabels();
+    void hideLetterLabels(bool clear);
+    void playVideo(const QString& path);
+
+    // Letter rendering on the window's letter row.
+    QPixmap renderLetter(QLabel* label, const QString& folder, const QString& name, int x, int y);
+    void placeLetter(const QString& folder, const QString& name, int& x, int y, int index);
+    void replaceLetterImage(QLabel* label, const QString& folder, const QString& name);
+
+    // The letter-text rules under the current settings.
+    LetterRules letterRules() const;
+    int digraphsBefore(const QString& word, int pos) const;
+    QString letterImageName(const QString& word, int& pos, bool withCase) const;
+    int pickLetterOfWord(const QString& word, QString& text) const;
+    void splitFirstLetter(QString& text, QString& first, int* counter) const;
+
+    // Keyboard.
+    bool selectTypedLetter(const QString& text);
+    void checkTypedWord();
+
+    // A setting of the current user (0 without a user) or a language-wide one.
+    int userSetting(const QString& key) const;
+    int languageSetting(const QString& key) const;
+
+Q_SIGNALS:
+    void signalNextStep();
+    void signalNextLetter();
+
+public Q_SLOTS:
+    // Shell.
+    void openDefaultLanguage();
+    void slotChooseUser(User* user);
+    void slotUser();
+    void slotConfig();
+    void slotRestart();
+    void slotAdministrador();
+    void slotShowHelp();
+    void slotExit();
+
+    // Menus.
+    void slotMenu1();
+    void slotMenu3();
+    void slotSubMenu1();
+    void slotSubMenu2();
+    void slotSubMenu3();
+    void slotSubSubMenu1();
+    void slotSubSubMenu2();
+    void slotMenuArchivo();
+    void slotHideMenuArchivo();
+
+    // Start-up videos, credits.
+    void slotShowLogo();
+    void slotShowCredits();
+    void slotHideCredits();
+    bool slotAbout();
+
+    // Engine.
+    void slotShowNextStep(bool jump);
+    void slotShowNextStep() { slotShowNextStep(false); }
+    void slotRepeatWord();
+    void slotToggleWord();
+    void slotClearWord();
+    void slotFinished();
+
+    // Letter rendering.
+    void slotObjectWord(Word* word);
+    void slotObjectGuessWord(Word* word);
+    void slotHideLetter(Word* word, int pos);
+    void slotHighlightLetter(Word* word);
+    void slotNextHighlight();
+
+    // Letter activities.
+    void slotLetter(bool repeat);
+    void slotLetter() { slotLetter(false); }
+    void slotPickLetter(bool repeat);
+    void slotPickLetter() { slotPickLetter(false); }
+    void slotPresentPickLetter();
+    void slotShowGuessWord();
+    void slotCorrect();
+    void slotWrong();
+    void slotPositiveFeedback();
+    void slotNegativeFeedback();
+    void slotOrientation();
+    void slotBottomLetter();
+
+    // Word media.
+    void slotImage();
+    void slotSign();
+    void slotLips();
+    void slotVideo();
+    void slotFluSequence();
+    void slotWord();
+    void slotObjectWord_stopMo();
+    void slotObjectWord_stopMoFinish();
+
+    // Hand sequences.
+    void slotHandsSequence();
+    void slotHand();
+
+    // Stories.
+    void slotLeer1();
+    void slotLeer2();
+    void slotLeer3();
+    void slotLeer4();
+    void slotLeer5();
+    void slotFlechaIzq();
+    void slotFlechaDer();
+
+protected:
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void buildScreen();
+    void buildMenus();
+    void updateSubMenus();
+    void showSubMenu();
+    void updateBackground(int subMenuCode);
+    void enterReadingScreen();
+    void openStory(int story, int pages);
+    Word* activityWord() const; // targetWord in the exercises, else currentWord
+
+public:
+    // Owned for the window's whole life.
     DatabaseConnection* database = nullptr;
+    KeyboardManager* keyboard = nullptr;
+    UserList userList;
+    LetterList letterList;
+    WordList wordList;
+    CategoryList categoryList;
+    Config settings;
+    QTimer* activityTimer = nullptr;
+    InputDialog* userDialog = nullptr;
+    HelpDialog* helpDialog = nullptr;
+    RandomSeeder randomSeeder;
+    AdmWindow* adminWindow = nullptr;
+    ConfigWidget* settingsDialog = nullptr;
+
+    // Navigation and shell state.
+    std::unique_ptr<User> currentUserRecord;
+    User* currentUser = nullptr;
+    std::unique_ptr<Language> currentLanguageRecord;
+    Language* currentLanguage = nullptr;
+    int selectedMenu = 0;
+    int selectedSubMenu = 0;
+    int selectedActivity = 0;
+    int activeSubMenu = 0;
+    int activeActivity = 0;
+    bool fileMenuOpen = false;
+    bool splashRunning = false;
+    bool exiting = false;
+
+    // Activity engine state.
+    bool acceptInput = true;
+    bool hasContent = false;
+    bool wordHidden = false;
+    bool waitingForStep = false;
+    bool spellingWord = false;
+    int stepIndex = 0;
+    int stepCount = 0;
+    int spellPos = 0;
+    int spellLength = 0;
+    int letterX = 0;
+    Letter* currentLetter = nullptr;
+    Letter* targetLetter = nullptr;
+    int targetLetterId = 0;
+    Word* currentWord = nullptr;
+    Word* targetWord = nullptr;
+    int targetWordId = 0;
+    QString targetText;
+    int highlightPos = 0;
+    int highlightShift = 0;
+    QString highlightName;
+    QString typedText;
+    int errorCount = 0;
+    int typingPos = 0;
+    QVector<QLabel*> letterLabels;
+
+    // Records the engine loads itself (a typed letter, a repeated round);
+    // drawn records belong to the lists.
+    std::unique_ptr<Letter> typedLetterRecord;
+    std::unique_ptr<Letter> repeatLetterRecord;
+    std::unique_ptr<Word> repeatWordRecord;
+
+    // Widgets, children of the window.
+    QLabel* backgroundLabel = nullptr;
+    QLabel* creditsLabel = nullptr;
+    QPushButton* closeCreditsButton = nullptr;
+    QLabel* titleLabel = nullptr;
+    QLabel* orientationLabel = nullptr;
+    ImageWidget* bottomLetterHolder = nullptr;
+    ImageWidget* pictureHolder = nullptr;
+    VideoPlayer* videoPlayer = nullptr;
+    VideoPlayer* splashPlayer = nullptr;
+    QLabel* noWordsWarning = nullptr;
+    QLabel* noRepetitionWarning = nullptr;
+    SequenceWidget* handSequence = nullptr;
+    QLabel* handLabel = nullptr;
+    QLabel* feedbackLabel = nullptr;
+    SequenceWidget* flusSequence = nullptr;
+    SequenceWidget* storySequence = nullptr;
+    MenuWidget* leftArrow = nullptr;
+    MenuWidget* rightArrow = nullptr;
+
+    MenuWidget* lettersButton = nullptr;
+    MenuWidget* readWriteButton = nullptr;
+    MenuWidget* subMenuButton1 = nullptr;
+    MenuWidget* subMenuButton2 = nullptr;
+    MenuWidget* subMenuButton3 = nullptr;
+    MenuWidget* subSubMenuButton1 = nullptr;
+    MenuWidget* subSubMenuButton2 = nullptr;
+    MenuWidget* fileButton = nullptr;
+    MenuWidget* helpButton = nullptr;
+    MenuWidget* userButton = nullptr;
+    MenuWidget* configButton = nullptr;
+    MenuWidget* adminButton = nullptr;
+    MenuWidget* exitButton = nullptr;
+    MenuWidget* storiesHeader = nullptr;
+    MenuWidget* storyButton1 = nullptr;
+    MenuWidget* storyButton2 = nullptr;
+    MenuWidget* storyButton3 = nullptr;
+    MenuWidget* fablesHeader = nullptr;
+    MenuWidget* storyButton4 = nullptr;
+    MenuWidget* storyButton5 = nullptr;
+    MenuWidget* repeatButton = nullptr;
+    MenuWidget* hideButton = nullptr;
+    MenuWidget* letterByLetterButton = nullptr;
 };

@@ -6,8 +6,6 @@
 #include "wordpictures.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
 #include <QPainter>
 #include <QTextStream>
 

@@ -198,10 +198,8 @@ QString glyphLetter(const QString& baseName, bool capital)
 
 bool drawLetterGlyphs(const QString& systemDir, QString* error)
 {
-    if (!Paint::andikaAvailable()) {
-        *error = QStringLiteral("the Andika font is missing (Debian package fonts-sil-andika)");
+    if (!Paint::fontsAvailable(error))
         return false;
-    }
     PictureWriter writer(QByteArray(kVersion) + ' ' + Paint::Version);
     struct Style
     {

@@ -509,6 +509,8 @@ QList<Job> feedbackJobs()
 
 bool drawMenuPictures(const QString& systemDir, QString* error)
 {
+    if (!Paint::fontsAvailable(error))
+        return false;
     PictureWriter writer(QByteArray(kVersion) + ' ' + Paint::Version);
     const QList<Job> jobs = menuJobs() + titleJobs() + feedbackJobs();
     for (const Job& job : jobs) {

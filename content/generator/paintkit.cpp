@@ -16,6 +16,19 @@ bool andikaAvailable()
     return QFontInfo(andika(20)).family() == QLatin1String("Andika");
 }
 
+bool fontsAvailable(QString* error)
+{
+    if (!andikaAvailable()) {
+        *error = QStringLiteral("the Andika font is missing (Debian package fonts-sil-andika)");
+        return false;
+    }
+    if (!emojiAvailable(0x1F600)) {
+        *error = QStringLiteral("the Noto Color Emoji font is missing (Debian package fonts-noto-color-emoji)");
+        return false;
+    }
+    return true;
+}
+
 QFont andika(qreal pixelSize, bool bold)
 {
     QFont font(QStringLiteral("Andika"));

@@ -35,6 +35,11 @@ inline const QColor Shadow(0x1b, 0x2a, 0x4a, 60);
 
 // True when Andika is installed (fonts-sil-andika): every letter is drawn with it.
 bool andikaAvailable();
+
+// Both fonts the pictures are drawn from are installed; otherwise names the
+// missing Debian package. Checked before drawing, so that no picture is
+// drawn (and stamped as current) without its letters or icons.
+bool fontsAvailable(QString* error);
 QFont andika(qreal pixelSize, bool bold = true);
 
 // A transparent ARGB32 premultiplied picture.

@@ -340,6 +340,8 @@ struct Job
 
 bool drawScreens(const QString& systemDir, const QString& languageDir, QString* error)
 {
+    if (!Paint::fontsAvailable(error))
+        return false;
     const GlyphGeometry& g = glyphGeometry();
     const QByteArray rowKey = QByteArray::number(g.baseline) + ' ' + QByteArray::number(g.xHeight)
         + ' ' + QByteArray::number(g.capHeight);

@@ -132,6 +132,8 @@ QString wordFolder(const QString& languageDir, const QString& letter, const QStr
 
 bool drawWordPictures(const ContentSource& source, const QString& languageDir, QString* error)
 {
+    if (!Paint::fontsAvailable(error))
+        return false;
     PictureWriter writer(QByteArray(kVersion) + ' ' + Paint::Version);
     QSet<QString> current;
     for (const QString& letter : source.letters)
