@@ -91,6 +91,11 @@ public:
     int userSetting(const QString& key) const;
     int languageSetting(const QString& key) const;
 
+    // The shell's keys, handled before any activity sees them: Escape skips
+    // the start-up videos or ends the credits, and no other key does anything
+    // while either shows. True when the key was taken.
+    bool handleShellKey(QKeyEvent* event);
+
 Q_SIGNALS:
     void signalNextStep();
     void signalNextLetter();
@@ -180,14 +185,29 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildBackground();
     void buildScreen();
     void buildMenus();
+    MenuWidget* addMenuButton(const char* name, const QString& normal, const QString& rollover,
+                              const QRect& geometry, int clickMode, bool clickable = true);
+    bool beginExit();
+    void playSplashVideo(const QString& name, void (MainWindow::*next)());
+    void endSplash();
     void updateSubMenus();
     void showSubMenu();
     void updateBackground(int subMenuCode);
     void enterReadingScreen();
     void openStory(int story, int pages);
     Word* activityWord() const; // targetWord in the exercises, else currentWord
+
+    // Engine helpers.
+    bool drawTarget();
+    bool keepWordOf(Letter letter);
+    void loadTarget(int wordId, int letterId);
+    void waitForAnswerEnd();
+    void stopAnswerTimer();
+    void showFeedback(const QString& kind);
+    void typeLetter();
 
 public:
     // Owned for the window's whole life.
@@ -218,6 +238,7 @@ public:
     bool fileMenuOpen = false;
     bool splashRunning = false;
     bool exiting = false;
+    int creditsTime = 20000; // ms the credits stay up on exit
 
     // Activity engine state.
     bool acceptInput = true;
@@ -245,11 +266,22 @@ public:
     int typingPos = 0;
     QVector<QLabel*> letterLabels;
 
-    // Records the engine loads itself (a typed letter, a repeated round);
-    // drawn records belong to the lists.
+    // Records the engine keeps itself. The lists own what they draw only
+    // until their next draw (or until the administrator reloads them), so a
+    // drawn word is copied at once, together with its letter; currentWord,
+    // targetWord and targetLetter point into these copies.
+    struct WordCopy
+    {
+        WordCopy() = default;
+        WordCopy(const WordCopy&) = delete;
+        WordCopy& operator=(const WordCopy&) = delete;
+        Letter letter;
+        Word word; // its letter is the one above
+    };
     std::unique_ptr<Letter> typedLetterRecord;
-    std::unique_ptr<Letter> repeatLetterRecord;
-    std::unique_ptr<Word> repeatWordRecord;
+    std::unique_ptr<WordCopy> currentWordCopy;
+    std::unique_ptr<WordCopy> targetWordCopy;
+    int answerPause = 2000; // ms an answer without its video stays on screen
 
     // Widgets, children of the window.
     QLabel* backgroundLabel = nullptr;
