@@ -101,7 +101,8 @@ void MainWindow::buildScreen()
     noWordsWarning = place(new QLabel(this), "noWordsWarning", {252, 309, 542, 131}, false);
     noWordsWarning->setPixmap(QPixmap(system + QStringLiteral("ui/advertencia-sin-palabras.png")));
     noRepetitionWarning = place(new QLabel(this), "noRepetitionWarning", {252, 309, 542, 131}, false);
-    noRepetitionWarning->setPixmap(QPixmap(system + QStringLiteral("ui/advertencia-sin-repeticion.png")));
+    noRepetitionWarning->setPixmap(
+        QPixmap(system + QStringLiteral("ui/advertencia-sin-repeticion.png")));
 
     handSequence = place(new SequenceWidget(this), "handSequence", {560, 180, 282, 297}, false);
     handSequence->frameInterval = 800;
@@ -119,12 +120,12 @@ void MainWindow::buildScreen()
     errorCount = 0;
     typingPos = 0;
 
-    leftArrow = addMenuButton("leftArrow", QStringLiteral("ui/fizq.png"), QStringLiteral("ui/fizqroll.png"),
-                              {26, 384, 28, 38}, MenuWidget::Toggle);
+    leftArrow = addMenuButton("leftArrow", QStringLiteral("ui/fizq.png"),
+                              QStringLiteral("ui/fizqroll.png"), {26, 384, 28, 38}, MenuWidget::Toggle);
     leftArrow->hide();
     connect(leftArrow, &MenuWidget::menuClicked, this, &MainWindow::slotFlechaIzq);
-    rightArrow = addMenuButton("rightArrow", QStringLiteral("ui/fder.png"), QStringLiteral("ui/fderroll.png"),
-                               {964, 384, 28, 38}, MenuWidget::Toggle);
+    rightArrow = addMenuButton("rightArrow", QStringLiteral("ui/fder.png"),
+                               QStringLiteral("ui/fderroll.png"), {964, 384, 28, 38}, MenuWidget::Toggle);
     rightArrow->hide();
     connect(rightArrow, &MenuWidget::menuClicked, this, &MainWindow::slotFlechaDer);
 }
