@@ -65,7 +65,7 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
 
 MainWindow::~MainWindow()
 {
-    // The start-up and help dialogs have no parent; they end with the window.
+    // The user and help dialogs have no parent; they end with the window.
     delete userDialog;
     delete helpDialog;
     delete database;
