@@ -1,47 +1,66 @@
 #include "selection.h"
 
 #include <QRegularExpression>
-#include <QStringList>
 
 namespace Selection {
 
+namespace {
+// Up to this many categories, walking their links is cheaper than testing
+// every word of the letter; beyond it the letter's words are the bound.
+constexpr int kFewCategories = 32;
+
+const QString kRandomOne = QStringLiteral(" ORDER BY RANDOM() LIMIT 1");
+
+bool isFew(const QString& categoryFilter)
+{
+    return categoryFilter.count(QLatin1Char(',')) < kFewCategories;
+}
+} // namespace
+
+QString letterCandidates(const QString& categoryFilter, const QString& letterFilter)
+{
+    QString query = QStringLiteral("SELECT l.id, l.name FROM letter l WHERE l.id_language = :id_language");
+    if (!letterFilter.isEmpty())
+        query += QStringLiteral(" AND l.id IN (") + letterFilter + QLatin1Char(')');
+    if (categoryFilter.isEmpty())
+        return query;
+    if (isFew(categoryFilter))
+        return query
+            + QStringLiteral(" AND EXISTS (SELECT 1 FROM word w JOIN word_x_category wc ON "
+                             "wc.id_word = w.id WHERE w.id_letter = l.id AND wc.id_category IN (")
+            + categoryFilter + QStringLiteral("))");
+    return query
+        + QStringLiteral(" AND EXISTS (SELECT 1 FROM word w CROSS JOIN word_x_category wc WHERE "
+                         "w.id_letter = l.id AND wc.id_word = w.id AND +wc.id_category IN (")
+        + categoryFilter + QStringLiteral("))");
+}
+
 QString letterQuery(const QString& categoryFilter, const QString& letterFilter)
 {
-    QStringList conditions;
-    QString letterColumn = QStringLiteral("id");
-    if (!categoryFilter.isEmpty()) {
-        conditions << QStringLiteral("wc.id_category IN (") + categoryFilter + QLatin1Char(')');
-        letterColumn = QStringLiteral("w.id_letter");
-    }
-    if (!letterFilter.isEmpty())
-        conditions << letterColumn + QStringLiteral(" IN (") + letterFilter + QLatin1Char(')');
-    const QString joined = conditions.join(QStringLiteral(" AND "));
+    return letterCandidates(categoryFilter, letterFilter) + kRandomOne;
+}
 
-    if (conditions.isEmpty())
-        return QStringLiteral(
-            "SELECT id, name FROM letter WHERE id_language = :id_language "
-            "ORDER BY RANDOM() LIMIT 1");
+QString wordCandidateIds(const QString& categoryFilter)
+{
     if (categoryFilter.isEmpty())
-        return QStringLiteral("SELECT id, name FROM letter WHERE id_language = :id_language AND ")
-            + joined + QStringLiteral(" ORDER BY RANDOM() LIMIT 1");
+        return QStringLiteral("SELECT id FROM word WHERE id_letter = :id_letter");
+    if (isFew(categoryFilter))
+        return QStringLiteral(
+                   "SELECT DISTINCT w.id FROM word_x_category wc JOIN word w ON w.id = wc.id_word "
+                   "WHERE wc.id_category IN (")
+            + categoryFilter + QStringLiteral(") AND w.id_letter = :id_letter");
+    // The unary + keeps the long list a membership test instead of an index probe.
     return QStringLiteral(
-               "SELECT DISTINCT l.id, l.name FROM letter l WHERE l.id_language = :id_language "
-               "AND l.id IN (SELECT DISTINCT w.id_letter FROM word w JOIN word_x_category wc "
-               "ON wc.id_word = w.id WHERE ")
-        + joined + QStringLiteral(") ORDER BY RANDOM() LIMIT 1");
+               "SELECT w.id FROM word w WHERE w.id_letter = :id_letter AND EXISTS (SELECT 1 FROM "
+               "word_x_category wc WHERE wc.id_word = w.id AND +wc.id_category IN (")
+        + categoryFilter + QStringLiteral("))");
 }
 
 QString wordQuery(const QString& categoryFilter)
 {
-    if (categoryFilter.isEmpty())
-        return QStringLiteral(
-            "SELECT id, name, fullName, image, sign, lips, id_letter FROM word "
-            "WHERE id_letter = :id_letter ORDER BY RANDOM() LIMIT 1");
     return QStringLiteral(
-               "SELECT DISTINCT w.id, w.name, w.fullName, w.image, w.sign, w.lips, w.id_letter "
-               "FROM word w JOIN word_x_category wc ON wc.id_word = w.id "
-               "WHERE w.id_letter = :id_letter AND wc.id_category IN (")
-        + categoryFilter + QStringLiteral(") ORDER BY RANDOM() LIMIT 1");
+               "SELECT id, name, fullName, image, sign, lips, id_letter FROM word WHERE id = (")
+        + wordCandidateIds(categoryFilter) + kRandomOne + QLatin1Char(')');
 }
 
 bool isIdList(const QString& filter)

@@ -3,8 +3,11 @@
 #include "selection.h"
 #include "testhome.h"
 
+#include <QRandomGenerator>
 #include <QSet>
+#include <QSqlQuery>
 #include <QTest>
+#include <QVariant>
 
 // Fixture: letters A (words in ANIMALES), B (word in COMIDA), C (a word with
 // no category) and D (no word); category VACIA has no word.
@@ -46,7 +49,7 @@ class TestSelection : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void shouldBuildStatementsAsDocumented();
+    void shouldAgreeWithReferenceStatements();
     void shouldDrawOnlyAllowedLetters_data();
     void shouldDrawOnlyAllowedLetters();
     void shouldDrawOnlyAllowedWords_data();
@@ -57,24 +60,88 @@ private Q_SLOTS:
     void shouldDrawNothingFromMalformedFilter();
 };
 
-void TestSelection::shouldBuildStatementsAsDocumented()
+namespace {
+// The draws as first written, kept as the reference the faster statements
+// must agree with (their candidate rows, without the random pick).
+QString referenceLetterCandidates(const QString& c, const QString& l)
 {
-    QCOMPARE(Selection::letterQuery(QString(), QString()),
-             QStringLiteral("SELECT id, name FROM letter WHERE id_language = :id_language "
-                            "ORDER BY RANDOM() LIMIT 1"));
-    QCOMPARE(Selection::letterQuery(QString(), QStringLiteral("1,3")),
-             QStringLiteral("SELECT id, name FROM letter WHERE id_language = :id_language AND "
-                            "id IN (1,3) ORDER BY RANDOM() LIMIT 1"));
-    QCOMPARE(Selection::letterQuery(QStringLiteral("2,5"), QStringLiteral("1,3")),
-             QStringLiteral("SELECT DISTINCT l.id, l.name FROM letter l WHERE l.id_language = "
-                            ":id_language AND l.id IN (SELECT DISTINCT w.id_letter FROM word w "
-                            "JOIN word_x_category wc ON wc.id_word = w.id WHERE wc.id_category "
-                            "IN (2,5) AND w.id_letter IN (1,3)) ORDER BY RANDOM() LIMIT 1"));
-    QCOMPARE(Selection::wordQuery(QStringLiteral("2,5")),
-             QStringLiteral("SELECT DISTINCT w.id, w.name, w.fullName, w.image, w.sign, w.lips, "
-                            "w.id_letter FROM word w JOIN word_x_category wc ON wc.id_word = w.id "
-                            "WHERE w.id_letter = :id_letter AND wc.id_category IN (2,5) ORDER BY "
-                            "RANDOM() LIMIT 1"));
+    QStringList conditions;
+    QString letterColumn = QStringLiteral("id");
+    if (!c.isEmpty()) {
+        conditions << QStringLiteral("wc.id_category IN (") + c + QLatin1Char(')');
+        letterColumn = QStringLiteral("w.id_letter");
+    }
+    if (!l.isEmpty())
+        conditions << letterColumn + QStringLiteral(" IN (") + l + QLatin1Char(')');
+    const QString j = conditions.join(QStringLiteral(" AND "));
+    if (conditions.isEmpty())
+        return QStringLiteral("SELECT id, name FROM letter WHERE id_language = :id_language");
+    if (c.isEmpty())
+        return QStringLiteral("SELECT id, name FROM letter WHERE id_language = :id_language AND ") + j;
+    return QStringLiteral("SELECT DISTINCT l.id, l.name FROM letter l WHERE l.id_language = "
+                          ":id_language AND l.id IN (SELECT DISTINCT w.id_letter FROM word w JOIN "
+                          "word_x_category wc ON wc.id_word = w.id WHERE ")
+        + j + QLatin1Char(')');
+}
+
+QString referenceWordCandidates(const QString& c)
+{
+    if (c.isEmpty())
+        return QStringLiteral("SELECT id FROM word WHERE id_letter = :id_letter");
+    return QStringLiteral("SELECT DISTINCT w.id FROM word w JOIN word_x_category wc ON wc.id_word "
+                          "= w.id WHERE w.id_letter = :id_letter AND wc.id_category IN (")
+        + c + QLatin1Char(')');
+}
+
+QSet<int> ids(const QString& statement, const QString& parameter, int value)
+{
+    QSqlQuery query;
+    query.prepare(statement);
+    query.bindValue(parameter, value);
+    QSet<int> result;
+    if (query.exec())
+        while (query.next())
+            result.insert(query.value(0).toInt());
+    return result;
+}
+
+QString randomIdList(QRandomGenerator& random, int count, int maxId)
+{
+    QStringList list;
+    for (int i = 0; i < count; ++i)
+        list << QString::number(int(random.bounded(maxId)) + 1);
+    return list.join(QLatin1Char(','));
+}
+} // namespace
+
+void TestSelection::shouldAgreeWithReferenceStatements()
+{
+    TestHome home;
+    QRandomGenerator random(2024);
+    const int lang = TestHome::addLanguage(QStringLiteral("L"));
+    const int letters = 8, categories = 60;
+    for (int i = 1; i <= letters; ++i)
+        TestHome::addLetter(QStringLiteral("L%1").arg(i), lang);
+    for (int i = 1; i <= categories; ++i)
+        TestHome::addCategory(QStringLiteral("C%1").arg(i), lang);
+    // Letters 7 and 8 keep no word; some words have no category.
+    for (int w = 1; w <= 120; ++w) {
+        const int word = TestHome::addWord(QStringLiteral("w%1").arg(w), int(random.bounded(6)) + 1);
+        for (quint32 k = random.bounded(3); k > 0; --k)
+            TestHome::link(word, int(random.bounded(categories)) + 1);
+    }
+
+    for (int round = 0; round < 200; ++round) {
+        // Small and large category lists take different statements.
+        const int categoryCount = int(random.bounded(4)) == 0 ? 0 : int(random.bounded(50)) + 1;
+        const QString c = categoryCount ? randomIdList(random, categoryCount, categories + 5) : QString();
+        const QString l = random.bounded(2) ? randomIdList(random, int(random.bounded(5)) + 1, letters) : QString();
+        QCOMPARE(ids(Selection::letterCandidates(c, l), QStringLiteral(":id_language"), lang),
+                 ids(referenceLetterCandidates(c, l), QStringLiteral(":id_language"), lang));
+        const int letter = int(random.bounded(letters)) + 1;
+        QCOMPARE(ids(Selection::wordCandidateIds(c), QStringLiteral(":id_letter"), letter),
+                 ids(referenceWordCandidates(c), QStringLiteral(":id_letter"), letter));
+    }
 }
 
 enum FilterCase { NoFilter, LettersOnly, CategoriesOnly, Both, EmptyCategory, LettersWithoutWords };
