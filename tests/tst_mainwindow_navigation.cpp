@@ -1,3 +1,5 @@
+#include "admwindow.h"
+#include "configwidget.h"
 #include "helpdialog.h"
 #include "inputdialog.h"
 #include "mainwindow.h"
@@ -53,6 +55,10 @@ bool isShown(MainWindow& window, const QString& name)
         return window.userDialog->isVisible();
     if (name == QLatin1String("helpDialog"))
         return window.helpDialog->isVisible();
+    if (name == QLatin1String("adminWindow"))
+        return window.adminWindow->isVisible();
+    if (name == QLatin1String("settingsDialog"))
+        return window.settingsDialog && window.settingsDialog->isVisible();
     auto* widget = window.findChild<QWidget*>(name);
     return widget && widget->isVisible();
 }
@@ -229,10 +235,10 @@ void TestMainWindowNavigation::shouldNavigate_data()
         << QStringList{} << QStringList{"fileButton"};
     QTest::newRow("settings item")
         << QStringList{"fileButton", "configButton"} << false << QList<int>{0, 10, 20}
-        << QStringList{} << fileItems << QStringList{} << QStringList{} << QStringList{"fileButton"};
+        << QStringList{"settingsDialog"} << fileItems << QStringList{} << QStringList{} << QStringList{"fileButton"};
     QTest::newRow("administrator item")
         << QStringList{"fileButton", "adminButton"} << false << QList<int>{0, 10, 20}
-        << QStringList{} << fileItems << QStringList{} << QStringList{} << QStringList{"fileButton"};
+        << QStringList{"adminWindow"} << fileItems << QStringList{} << QStringList{} << QStringList{"fileButton"};
     QTest::newRow("exit item")
         << QStringList{"fileButton", "exitButton"} << false << QList<int>{0, 10, 20}
         << QStringList{"creditsLabel", "closeCreditsButton", "exitButton"} << QStringList{}
@@ -290,6 +296,7 @@ void TestMainWindowNavigation::shouldNavigate()
         QCOMPARE(window.activeSubMenu, 14);
     window.helpDialog->hide();
     window.userDialog->hide();
+    window.adminWindow->hide();
 }
 
 QTEST_MAIN(TestMainWindowNavigation)
