@@ -5,14 +5,19 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QPalette>
 #include <QUrl>
 #include <QVideoWidget>
 
 VideoPlayer::VideoPlayer(QWidget* parent)
     : QWidget(parent)
-    , video(new QVideoWidget(this))
 {
-    video->setAspectRatioMode(Qt::KeepAspectRatio);
+    // Black until the first clip; the video widget, and with it the whole
+    // multimedia stack, is only loaded when something plays.
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
     watchdog.setSingleShot(true);
     connect(&watchdog, &QTimer::timeout, this, [this] { endClip(clipSerial); });
 }
@@ -29,6 +34,12 @@ bool VideoPlayer::play(const QString& path)
         return false;
 
     const int clip = ++clipSerial;
+    if (!video) {
+        video = new QVideoWidget(this);
+        video->setAspectRatioMode(aspectRatioMode);
+        video->setGeometry(rect());
+        video->show();
+    }
     player = new QMediaPlayer(this);
     player->setVideoOutput(video);
     // An audio output without a sound device crashed the FFmpeg backend.
@@ -40,10 +51,11 @@ bool VideoPlayer::play(const QString& path)
 
     // Everything the backend reports is handled from the event loop: stopping
     // a player inside its own error signal crashed or blocked both backends.
-    connect(player, &QMediaPlayer::mediaStatusChanged, this, [this, clip](QMediaPlayer::MediaStatus status) {
+    const auto statusChanged = [this, clip](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
             endClip(clip);
-    }, Qt::QueuedConnection);
+    };
+    connect(player, &QMediaPlayer::mediaStatusChanged, this, statusChanged, Qt::QueuedConnection);
     connect(player, &QMediaPlayer::errorOccurred, this, [this, clip] { endClip(clip); },
             Qt::QueuedConnection);
     connect(player, &QMediaPlayer::durationChanged, this, [this, clip](qint64 duration) {
@@ -75,13 +87,16 @@ void VideoPlayer::setVolume(int volume)
 
 void VideoPlayer::setAspectRatioMode(Qt::AspectRatioMode mode)
 {
-    video->setAspectRatioMode(mode);
+    aspectRatioMode = mode;
+    if (video)
+        video->setAspectRatioMode(mode);
 }
 
 void VideoPlayer::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    video->setGeometry(rect());
+    if (video)
+        video->setGeometry(rect());
 }
 
 void VideoPlayer::endClip(int clip)
