@@ -1,6 +1,7 @@
 #include "tinyvideo.h"
 #include "videoplayer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@ class TestVideoPlayer : public QObject
 private Q_SLOTS:
     void initTestCase();
     void shouldFinishOnceAtTheEnd();
+    void shouldPlayFromFolderWithAccents();
     void shouldFinishOnceForBrokenFiles_data();
     void shouldFinishOnceForBrokenFiles();
     void shouldIgnoreMissingFile();
@@ -40,8 +42,23 @@ void TestVideoPlayer::shouldFinishOnceAtTheEnd()
     QVERIFY(player.play(clip));
     QVERIFY(player.isPlaying());
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 4000);
+    QVERIFY(player.reachedEnd());
     QVERIFY(!player.isPlaying());
     QVERIFY(!finished.wait(300));
+}
+
+void TestVideoPlayer::shouldPlayFromFolderWithAccents()
+{
+    // Word folders carry their words' names: "Español/Letras/Á/árbol".
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Español/árbol")));
+    const QString path = dir.filePath(QStringLiteral("Español/árbol/seña.avi"));
+    QVERIFY(QFile::copy(clip, path));
+    VideoPlayer player;
+    player.setVolume(0);
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QVERIFY(player.play(path));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 4000);
+    QVERIFY(player.reachedEnd());
 }
 
 void TestVideoPlayer::shouldFinishOnceForBrokenFiles_data()

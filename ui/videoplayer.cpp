@@ -53,7 +53,7 @@ bool VideoPlayer::play(const QString& path)
     // a player inside its own error signal crashed or blocked both backends.
     const auto statusChanged = [this, clip](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
-            endClip(clip);
+            endClip(clip, status == QMediaPlayer::EndOfMedia);
     };
     connect(player, &QMediaPlayer::mediaStatusChanged, this, statusChanged, Qt::QueuedConnection);
     connect(player, &QMediaPlayer::errorOccurred, this, [this, clip] { endClip(clip); },
@@ -66,7 +66,14 @@ bool VideoPlayer::play(const QString& path)
     }, Qt::QueuedConnection);
     watchdog.start(silenceTimeout);
 
-    player->setSource(QUrl::fromLocalFile(path));
+    // Read through a QFile: the FFmpeg backend of Qt 6.4 cannot open a path
+    // with non-ASCII characters, and word folders are named by their words.
+    auto* file = new QFile(path, player);
+    if (!file->open(QIODevice::ReadOnly)) {
+        QMetaObject::invokeMethod(this, [this, clip] { endClip(clip); }, Qt::QueuedConnection);
+        return true;
+    }
+    player->setSourceDevice(file, QUrl::fromLocalFile(path));
     player->play();
     return true;
 }
@@ -99,12 +106,13 @@ void VideoPlayer::resizeEvent(QResizeEvent* event)
         video->setGeometry(rect());
 }
 
-void VideoPlayer::endClip(int clip)
+void VideoPlayer::endClip(int clip, bool atEnd)
 {
     // A late report of a clip that was stopped or replaced is ignored.
     if (clip != clipSerial || !player)
         return;
     discardPlayer();
+    lastReachedEnd = atEnd;
     Q_EMIT finished();
 }
 

@@ -24,6 +24,9 @@ public:
     bool play(const QString& path);
     void stop();
     bool isPlaying() const { return player != nullptr; }
+    // Whether the last clip played to its end, rather than failing or
+    // being ended by the watchdog.
+    bool reachedEnd() const { return lastReachedEnd; }
 
     // 0 to 100. At 0 the clip plays without any audio output.
     void setVolume(int volume);
@@ -43,7 +46,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void endClip(int clip);
+    void endClip(int clip, bool atEnd = false);
     void discardPlayer();
 
     QVideoWidget* video = nullptr;
@@ -52,4 +55,5 @@ private:
     QTimer watchdog;
     int volumeLevel = 100;
     int clipSerial = 0;
+    bool lastReachedEnd = false;
 };
