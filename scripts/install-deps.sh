@@ -10,6 +10,7 @@ packages=(
     fonts-sil-andika fonts-noto-color-emoji fonts-dejavu-core
     libespeak-ng-dev espeak-ng-data
     xvfb xauth
+    desktop-file-utils appstream
 )
 
 missing=()
