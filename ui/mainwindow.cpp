@@ -1,11 +1,38 @@
+// The window itself: construction, the shell's slots and the way it closes.
 #include "mainwindow.h"
 
 #include "databaseconnection.h"
+#include "helpdialog.h"
+#include "imagewidget.h"
+#include "inputdialog.h"
 #include "keyboardmanager.h"
 #include "mediapaths.h"
+#include "menuwidget.h"
+#include "sequencewidget.h"
+#include "videoplayer.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+
+namespace {
+constexpr int kWidth = 1024;
+constexpr int kHeight = 600;
+constexpr int kCreditsTime = 20000;
+
+template <typename W>
+W* place(W* widget, const char* name, const QRect& geometry, bool visible)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    widget->setVisible(visible);
+    return widget;
+}
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
@@ -13,14 +40,104 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     database = new DatabaseConnection(MediaPaths::databasePath());
     keyboard = new KeyboardManager(this);
     activityTimer = new QTimer(this);
+    activityTimer->setObjectName(QStringLiteral("activityTimer"));
     openDefaultLanguage();
+
+    userDialog = new InputDialog(&userList, nullptr);
+    connect(userDialog, &InputDialog::chooseUser, this, &MainWindow::slotChooseUser);
+    helpDialog = new HelpDialog(nullptr);
+    // TODO(admin merge): adminWindow = new AdmWindow(&letterList, &wordList, &categoryList, nullptr);
+
+    buildBackground();
+    buildMenus();
+    buildScreen();
+
+    // A fixed window in the middle of the primary screen. (Asking for the
+    // maximized state as well would pin it to the corner on some desktops.)
     setWindowTitle(tr("Ondalira"));
-    setFixedSize(1024, 600);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect desktop = screen->geometry();
+        move(desktop.x() + (desktop.width() - kWidth) / 2,
+             desktop.y() + (desktop.height() - kHeight) / 2);
+    }
+    slotShowLogo();
+    setFixedSize(kWidth, kHeight);
 }
 
 MainWindow::~MainWindow()
 {
+    // The start-up and help dialogs have no parent; they end with the window.
+    delete userDialog;
+    delete helpDialog;
     delete database;
+}
+
+void MainWindow::buildBackground()
+{
+    backgroundLabel = place(new QLabel(this), "backgroundLabel", {0, 0, kWidth, kHeight}, true);
+    backgroundLabel->setPixmap(QPixmap(systemMediaPath() + QStringLiteral("ui/background.png")));
+    backgroundLabel->lower();
+    creditsLabel = place(new QLabel(this), "creditsLabel", {0, 0, kWidth, kHeight}, false);
+    closeCreditsButton = place(new QPushButton(tr("Cerrar créditos"), this), "closeCreditsButton",
+                               {412, 470, 200, 50}, false);
+    closeCreditsButton->setFocusPolicy(Qt::NoFocus);
+    connect(closeCreditsButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void MainWindow::buildScreen()
+{
+    const QString system = systemMediaPath();
+    titleLabel = place(new QLabel(this), "titleLabel", {80, 110, 334, 122}, false);
+    orientationLabel = place(new QLabel(this), "orientationLabel", {925, 300, 93, 64}, false);
+    // Reaches past the window's edges: only its top-left part shows.
+    bottomLetterHolder = place(new ImageWidget(this), "bottomLetterHolder", {880, 490, 261, 215}, false);
+    pictureHolder = place(new ImageWidget(this), "pictureHolder", {119, 213, 351, 211}, false);
+
+    videoPlayer = place(new VideoPlayer(this), "videoPlayer", {550, 178, 320, 240}, true);
+    videoPlayer->setVolume(0);
+    videoPlayer->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
+    videoPlayer->raise();
+    videoPlayer->hide();
+
+    noWordsWarning = place(new QLabel(this), "noWordsWarning", {252, 309, 542, 131}, false);
+    noWordsWarning->setPixmap(QPixmap(system + QStringLiteral("ui/advertencia-sin-palabras.png")));
+    noRepetitionWarning = place(new QLabel(this), "noRepetitionWarning", {252, 309, 542, 131}, false);
+    noRepetitionWarning->setPixmap(QPixmap(system + QStringLiteral("ui/advertencia-sin-repeticion.png")));
+
+    handSequence = place(new SequenceWidget(this), "handSequence", {560, 180, 282, 297}, false);
+    handSequence->frameInterval = 800;
+    connect(handSequence, &SequenceWidget::signalClock, this, &MainWindow::slotNextHighlight);
+    connect(handSequence, &SequenceWidget::signalFinished, this, &MainWindow::slotFinished);
+    handLabel = place(new QLabel(this), "handLabel", {560, 180, 282, 297}, false);
+    feedbackLabel = place(new QLabel(this), "feedbackLabel", {880, 450, 100, 140}, false);
+    // Empty until an activity gives it frames, so it may stay visible.
+    flusSequence = place(new SequenceWidget(this), "flusSequence", {880, 450, 100, 140}, true);
+    flusSequence->frameInterval = 800;
+    storySequence = place(new SequenceWidget(this), "storySequence", {150, 170, 705, 350}, false);
+    storySequence->frameInterval = 6000;
+
+    letterLabels.clear();
+    errorCount = 0;
+    typingPos = 0;
+
+    leftArrow = addMenuButton("leftArrow", QStringLiteral("ui/fizq.png"), QStringLiteral("ui/fizqroll.png"),
+                              {26, 384, 28, 38}, MenuWidget::Toggle);
+    leftArrow->hide();
+    connect(leftArrow, &MenuWidget::menuClicked, this, &MainWindow::slotFlechaIzq);
+    rightArrow = addMenuButton("rightArrow", QStringLiteral("ui/fder.png"), QStringLiteral("ui/fderroll.png"),
+                               {964, 384, 28, 38}, MenuWidget::Toggle);
+    rightArrow->hide();
+    connect(rightArrow, &MenuWidget::menuClicked, this, &MainWindow::slotFlechaDer);
+}
+
+MenuWidget* MainWindow::addMenuButton(const char* name, const QString& normal, const QString& rollover,
+                                      const QRect& geometry, int clickMode, bool clickable)
+{
+    const QString system = systemMediaPath();
+    auto* button = place(new MenuWidget(system + normal, system + rollover, this), name, geometry, true);
+    button->clickable = clickable;
+    button->clickMode = clickMode;
+    return button;
 }
 
 QString MainWindow::systemMediaPath() const
@@ -54,15 +171,101 @@ void MainWindow::openDefaultLanguage()
     currentLanguage = currentLanguageRecord->loadById(1) ? currentLanguageRecord.get() : nullptr;
 }
 
-void MainWindow::slotChooseUser(User*) {}
-void MainWindow::slotUser() {}
-void MainWindow::slotConfig() {}
-void MainWindow::slotRestart() {}
-void MainWindow::slotAdministrador() {}
-void MainWindow::slotExit() {}
-void MainWindow::buildScreen() {}
+void MainWindow::slotChooseUser(User* user)
+{
+    if (!user)
+        return;
+    // The dialog keeps its own record (and emits it twice on a login): keep a copy.
+    currentUserRecord = std::make_unique<User>(*user);
+    currentUser = currentUserRecord.get();
+
+    settings.language = currentLanguage;
+    settings.loadFilters(currentUser->id);
+
+    const bool useCh = settings.get(SettingKey::UseCh, 0) != 0;
+    const bool useLl = settings.get(SettingKey::UseLl, 0) != 0;
+    handSequence->setDigraphs(useCh, useLl);
+    handSequence->baseFolder = languageSignsPath();
+    flusSequence->setDigraphs(useCh, useLl);
+    flusSequence->baseFolder = languageFlusPath();
+    storySequence->baseFolder = languageStoriesPath();
+
+    goToFirstActivity();
+}
+
+void MainWindow::slotUser()
+{
+    userDialog->setUsers(&userList);
+    userDialog->setVisible(true);
+    userDialog->raise();
+}
+
+void MainWindow::slotConfig()
+{
+    if (!currentLanguage || !currentUser)
+        return;
+    // TODO(admin merge): settingsDialog = new ConfigWidget(currentUser, currentLanguage, &letterList, &categoryList, &settings, nullptr); show it and connect its done() to slotRestart().
+}
+
+void MainWindow::slotRestart()
+{
+    // TODO(admin merge): disconnect(settingsDialog, &ConfigWidget::done, this, &MainWindow::slotRestart);
+    goToFirstActivity();
+}
+
+void MainWindow::slotAdministrador()
+{
+    if (!currentLanguage || !currentUser)
+        return;
+    // TODO(admin merge): adminWindow->setLanguage(currentLanguage); adminWindow->setVisible(true);
+}
+
+bool MainWindow::beginExit()
+{
+    exiting = true;
+    if (splashRunning)
+        endSplash();
+    stopActivity();
+    if (!slotAbout())
+        return false;
+    QTimer::singleShot(kCreditsTime, this, &QWidget::close);
+    return true;
+}
+
+void MainWindow::slotExit()
+{
+    if (exiting) {
+        close();
+        return;
+    }
+    if (!beginExit())
+        close();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The first request shows the credits; the next one, or their end, closes.
+    if (!exiting && beginExit()) {
+        event->ignore();
+        return;
+    }
+    userDialog->hide();
+    helpDialog->hide();
     QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::handleShellKey(QKeyEvent* event)
+{
+    const bool escape = event->key() == Qt::Key_Escape;
+    if (splashRunning) {
+        if (escape)
+            slotHideCredits();
+        return true;
+    }
+    if (exiting) {
+        if (escape)
+            close();
+        return true;
+    }
+    return false;
 }

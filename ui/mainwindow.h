@@ -91,6 +91,11 @@ public:
     int userSetting(const QString& key) const;
     int languageSetting(const QString& key) const;
 
+    // The shell's keys, handled before any activity sees them: Escape skips
+    // the start-up videos or ends the credits, and no other key does anything
+    // while either shows. True when the key was taken.
+    bool handleShellKey(QKeyEvent* event);
+
 Q_SIGNALS:
     void signalNextStep();
     void signalNextLetter();
@@ -180,8 +185,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildBackground();
     void buildScreen();
     void buildMenus();
+    MenuWidget* addMenuButton(const char* name, const QString& normal, const QString& rollover,
+                              const QRect& geometry, int clickMode, bool clickable = true);
+    bool beginExit();
+    void playSplashVideo(const QString& name, void (MainWindow::*next)());
+    void endSplash();
     void updateSubMenus();
     void showSubMenu();
     void updateBackground(int subMenuCode);

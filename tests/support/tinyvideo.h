@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// Writes a small Motion-JPEG .avi (no sound) of solid-colour frames, so that
+// tests can play real videos without shipping any.
+bool writeTinyVideo(const QString& path, int frames = 5, int fps = 10,
+                    QColor colour = QColor(40, 120, 200));
+
+// A file with a video name and nonsense inside.
+bool writeCorruptVideo(const QString& path);

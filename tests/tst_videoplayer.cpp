@@ -1,0 +1,126 @@
+#include "tinyvideo.h"
+#include "videoplayer.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestVideoPlayer : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void shouldFinishOnceAtTheEnd();
+    void shouldFinishOnceForBrokenFiles_data();
+    void shouldFinishOnceForBrokenFiles();
+    void shouldIgnoreMissingFile();
+    void shouldNotFinishAfterStop();
+    void shouldReportOnlyTheLastOfReplacedClips();
+    void shouldChainClipsFromFinished();
+
+private:
+    QTemporaryDir dir;
+    QString clip;
+};
+
+void TestVideoPlayer::initTestCase()
+{
+    clip = dir.filePath(QStringLiteral("clip.avi"));
+    QVERIFY(writeTinyVideo(clip, 4, 10));
+}
+
+void TestVideoPlayer::shouldFinishOnceAtTheEnd()
+{
+    VideoPlayer player;
+    player.resize(160, 120);
+    player.setVolume(0);
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QVERIFY(player.play(clip));
+    QVERIFY(player.isPlaying());
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 4000);
+    QVERIFY(!player.isPlaying());
+    QVERIFY(!finished.wait(300));
+}
+
+void TestVideoPlayer::shouldFinishOnceForBrokenFiles_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("junk") << QByteArray("not a video at all").repeated(300);
+    QFile file(clip);
+    file.open(QIODevice::ReadOnly);
+    QTest::newRow("truncated") << file.readAll().left(900);
+}
+
+void TestVideoPlayer::shouldFinishOnceForBrokenFiles()
+{
+    QFETCH(QByteArray, content);
+    const QString path = dir.filePath(QStringLiteral("broken.avi"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    VideoPlayer player;
+    player.setVolume(0);
+    player.silenceTimeout = 1500;
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QVERIFY(player.play(path));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 3000);
+    QVERIFY(!finished.wait(300));
+}
+
+void TestVideoPlayer::shouldIgnoreMissingFile()
+{
+    VideoPlayer player;
+    player.silenceTimeout = 100;
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QVERIFY(!player.play(dir.filePath(QStringLiteral("missing.avi"))));
+    QVERIFY(!player.play(QString()));
+    QVERIFY(!player.isPlaying());
+    QVERIFY(!finished.wait(300));
+}
+
+void TestVideoPlayer::shouldNotFinishAfterStop()
+{
+    VideoPlayer player;
+    player.setVolume(0);
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QVERIFY(player.play(clip));
+    player.stop();
+    QVERIFY(!player.isPlaying());
+    QVERIFY(!finished.wait(800));
+}
+
+void TestVideoPlayer::shouldReportOnlyTheLastOfReplacedClips()
+{
+    const QString broken = dir.filePath(QStringLiteral("replaced.avi"));
+    QVERIFY(writeCorruptVideo(broken));
+    VideoPlayer player;
+    player.setVolume(0);
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QVERIFY(player.play(broken));
+    QVERIFY(player.play(clip));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 4000);
+    QVERIFY(!finished.wait(300));
+}
+
+void TestVideoPlayer::shouldChainClipsFromFinished()
+{
+    // The start-up sequence starts its second video from the first one's end.
+    VideoPlayer player;
+    player.setVolume(0);
+    int ends = 0;
+    connect(&player, &VideoPlayer::finished, &player, [&] {
+        if (++ends == 1)
+            QVERIFY(player.play(clip));
+    });
+    QVERIFY(player.play(clip));
+    QTRY_COMPARE_WITH_TIMEOUT(ends, 2, 5000);
+    QVERIFY(!player.isPlaying());
+}
+
+QTEST_MAIN(TestVideoPlayer)
+#include "tst_videoplayer.moc"

@@ -1,0 +1,200 @@
+#include "inputdialog.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+InputDialog::InputDialog(UserList* userList, QWidget* parent)
+    : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint)
+{
+    setModal(true);
+    move(300, 300);
+    setWindowTitle(tr("Ondalira - Usuarios"));
+
+    nameField = new QLineEdit(this);
+    nameField->setObjectName(QStringLiteral("nameField"));
+    userBox = new QComboBox(this);
+    userBox->setObjectName(QStringLiteral("userBox"));
+    userBox->setMinimumContentsLength(12);
+
+    addButton = new QPushButton(tr("Agregar"), this);
+    addButton->setObjectName(QStringLiteral("addButton"));
+    deleteButton = new QPushButton(tr("Eliminar"), this);
+    deleteButton->setObjectName(QStringLiteral("deleteButton"));
+    loginButton = new QPushButton(tr("Ingresar"), this);
+    loginButton->setObjectName(QStringLiteral("loginButton"));
+    for (QPushButton* button : {addButton, deleteButton, loginButton}) {
+        button->setEnabled(false);
+        button->setAutoDefault(false);
+    }
+    connect(addButton, &QPushButton::clicked, this, &InputDialog::slotAdd);
+    connect(deleteButton, &QPushButton::clicked, this, &InputDialog::slotDelete);
+    connect(loginButton, &QPushButton::clicked, this, &InputDialog::slotLogin);
+
+    buildLayout();
+
+    connect(userBox, &QComboBox::textHighlighted, nameField, &QLineEdit::setText);
+    connect(userBox, &QComboBox::highlighted, this, [this](int index) {
+        highlightedId = userBox->itemData(index).toInt();
+    });
+    connect(userBox, &QComboBox::highlighted, this, &InputDialog::slotEnableLogin);
+    connect(userBox, &QComboBox::highlighted, this, &InputDialog::slotEnableDelete);
+    connect(userBox, &QComboBox::highlighted, this, &InputDialog::slotDisableAdd);
+    connect(nameField, &QLineEdit::textEdited, this, &InputDialog::slotEnableAdd);
+    connect(nameField, &QLineEdit::textEdited, this, &InputDialog::slotDisableLogin);
+    connect(nameField, &QLineEdit::textEdited, this, &InputDialog::slotDisableDelete);
+    // Return in the name field adds the user typed there.
+    connect(nameField, &QLineEdit::returnPressed, this, [this] {
+        if (addButton->isEnabled())
+            slotAdd();
+    });
+
+    setUsers(userList);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+InputDialog::~InputDialog() = default;
+
+void InputDialog::buildLayout()
+{
+    selectedGroup = new QGroupBox(tr("Usuario seleccionado    "), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addButton);
+    buttons->addWidget(loginButton);
+    buttons->addWidget(deleteButton);
+    auto* selected = new QVBoxLayout(selectedGroup);
+    selected->addWidget(nameField);
+    selected->addLayout(buttons);
+
+    registeredGroup = new QGroupBox(tr("Usuarios registrados    "), this);
+    auto* registered = new QHBoxLayout(registeredGroup);
+    registered->addWidget(userBox);
+    registered->addStretch();
+
+    statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("statusBar"));
+    statusBar->showMessage(tr("Por favor seleccione un usuario."));
+    statusBar->setSizeGripEnabled(false);
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(selectedGroup);
+    groups->addWidget(registeredGroup);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(groups);
+    column->addWidget(statusBar);
+}
+
+void InputDialog::setUsers(UserList* userList)
+{
+    users = userList;
+    chosen.reset();
+    fillUsers();
+}
+
+void InputDialog::fillUsers()
+{
+    userBox->clear();
+    highlightedId = 0;
+    if (!users)
+        return;
+    users->loadAll();
+    users->reset();
+    while (User* user = users->next())
+        userBox->addItem(QIcon(), user->name, user->id);
+}
+
+void InputDialog::slotDisableAdd() { addButton->setEnabled(false); }
+void InputDialog::slotEnableAdd() { addButton->setEnabled(true); }
+void InputDialog::slotDisableDelete() { deleteButton->setEnabled(false); }
+void InputDialog::slotEnableDelete() { deleteButton->setEnabled(true); }
+void InputDialog::slotDisableLogin() { loginButton->setEnabled(false); }
+void InputDialog::slotEnableLogin() { loginButton->setEnabled(true); }
+
+void InputDialog::slotLogin()
+{
+    const int index = userBox->currentIndex();
+    if (index >= 0) {
+        chosen = std::make_unique<User>();
+        if (!chosen->loadById(userBox->itemData(index).toInt())) {
+            chosen.reset();
+            return;
+        }
+    }
+    if (!chosen)
+        return;
+    Q_EMIT chooseUser(chosen.get());
+    close();
+}
+
+void InputDialog::slotAdd()
+{
+    // Blanks around a name would make two users look alike.
+    const QString name = nameField->text().trimmed();
+    if (!name.isEmpty()) {
+        User user;
+        if (user.loadByName(name)) {
+            statusBar->showMessage(tr("El usuario %1 ya existe en el sistema.").arg(name));
+        } else {
+            user.name = name;
+            if (user.save()) {
+                statusBar->showMessage(tr("El usuario %1 ha sido agregado al sistema.").arg(name));
+                fillUsers();
+            } else {
+                statusBar->showMessage(tr("El usuario %1 no pudo ser agregado al sistema.").arg(name));
+            }
+        }
+    }
+    nameField->clear();
+    slotDisableAdd();
+}
+
+void InputDialog::slotDelete()
+{
+    // The user whose entry was highlighted, and only after the adult agreed.
+    User user;
+    if (highlightedId > 0 && user.loadById(highlightedId) && confirmDelete(user.name)) {
+        if (user.remove()) {
+            statusBar->showMessage(tr("El usuario %1 ha sido eliminado del sistema.").arg(user.name));
+            // A removed user can no longer be handed to the window.
+            if (chosen && chosen->id == user.id)
+                chosen.reset();
+        }
+        fillUsers();
+    }
+    nameField->clear();
+    slotDisableDelete();
+}
+
+bool InputDialog::confirmDelete(const QString& name)
+{
+    QMessageBox box(QMessageBox::Question, tr("Eliminar usuario"),
+                    tr("¿Desea eliminar el usuario %1 y todos sus ajustes?").arg(name),
+                    QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("confirmDeleteBox"));
+    QPushButton* yes = box.addButton(tr("&Si"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void InputDialog::closeEvent(QCloseEvent* event)
+{
+    if (chosen) {
+        Q_EMIT chooseUser(chosen.get());
+        event->accept();
+        return;
+    }
+    QMessageBox::warning(this, tr("Ingrese todos datos"),
+                         tr("Debe seleccionar un usuario para poder cerrar esta ventana."),
+                         QMessageBox::Ok);
+    event->ignore();
+}

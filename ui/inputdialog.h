@@ -1,0 +1,66 @@
+#pragma once
+
+#include "user.h"
+
+#include <QDialog>
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QStatusBar;
+
+// The small window in which a child (or an adult) picks who is using the
+// program, adds a user or removes one. It refuses to close until a user has
+// been chosen; Escape dismisses it without a choice.
+class InputDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit InputDialog(UserList* users, QWidget* parent = nullptr);
+    ~InputDialog() override;
+
+    void setUsers(UserList* users);
+    void fillUsers();
+
+    // The chosen user belongs to the dialog; receivers of chooseUser copy it.
+    User* chosenUser() const { return chosen.get(); }
+
+    UserList* users = nullptr;
+    QStatusBar* statusBar = nullptr;
+    QComboBox* userBox = nullptr;
+    QLineEdit* nameField = nullptr;
+    QPushButton* addButton = nullptr;
+    QPushButton* deleteButton = nullptr;
+    QPushButton* loginButton = nullptr;
+    QGroupBox* selectedGroup = nullptr;
+    QGroupBox* registeredGroup = nullptr;
+
+Q_SIGNALS:
+    void chooseUser(User* user);
+
+public Q_SLOTS:
+    void slotDisableAdd();
+    void slotEnableAdd();
+    void slotDisableDelete();
+    void slotEnableDelete();
+    void slotDisableLogin();
+    void slotEnableLogin();
+
+private Q_SLOTS:
+    void slotLogin();
+    void slotAdd();
+    void slotDelete();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildLayout();
+    bool confirmDelete(const QString& name);
+
+    std::unique_ptr<User> chosen;
+    int highlightedId = 0; // the entry last highlighted in the user box
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+class QMediaPlayer;
+class QVideoWidget;
+
+// Plays one video file at a time, scaled into the widget, muted or with
+// sound. finished() comes exactly once per clip that ends by itself, fails
+// to decode or stops giving signs of life; never after stop() and never for
+// a file that does not exist. Each clip gets a fresh media player, because
+// a player reused after an error is not dependable.
+class VideoPlayer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit VideoPlayer(QWidget* parent = nullptr);
+    ~VideoPlayer() override;
+
+    // False, and nothing plays, when the file does not exist.
+    bool play(const QString& path);
+    void stop();
+    bool isPlaying() const { return player != nullptr; }
+
+    // 0 to 100. At 0 the clip plays without any audio output.
+    void setVolume(int volume);
+    int volume() const { return volumeLevel; }
+
+    void setAspectRatioMode(Qt::AspectRatioMode mode);
+
+    // How long a clip may go without any sign of life, and how long past its
+    // announced duration it may run.
+    int silenceTimeout = 5000;
+    int overrunTimeout = 3000;
+
+Q_SIGNALS:
+    void finished();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void endClip(int clip);
+    void discardPlayer();
+
+    QVideoWidget* video = nullptr;
+    QMediaPlayer* player = nullptr;
+    QTimer watchdog;
+    int volumeLevel = 100;
+    int clipSerial = 0;
+};
