@@ -11,6 +11,10 @@ const QString kInsert
     = QStringLiteral("INSERT INTO category (name, id_language) VALUES (:name, :id_language)");
 const QString kUpdate = QStringLiteral("UPDATE category SET name = :name WHERE id = :id");
 const QString kDelete = QStringLiteral("DELETE FROM category WHERE id = :id");
+const QString kDeleteLinks
+    = QStringLiteral("DELETE FROM word_x_category WHERE id_category = :id");
+const QString kOthersOfLanguage
+    = QStringLiteral("SELECT name FROM category WHERE id_language = :id_language AND id <> :id");
 } // namespace
 
 bool Category::loadById(int categoryId)
@@ -48,6 +52,28 @@ bool Category::remove()
     QSqlQuery query = SqlHelpers::prepare(kDelete);
     query.bindValue(QStringLiteral(":id"), id);
     return query.exec();
+}
+
+bool Category::removeWithLinks()
+{
+    return SqlHelpers::execInTransaction({{kDeleteLinks, ":id", id}, {kDelete, ":id", id}});
+}
+
+bool Category::isNameTaken() const
+{
+    if (!language)
+        return false;
+    QSqlQuery query = SqlHelpers::prepare(kOthersOfLanguage);
+    query.bindValue(QStringLiteral(":id_language"), language->id);
+    query.bindValue(QStringLiteral(":id"), id);
+    if (!SqlHelpers::execSelect(query))
+        return false;
+    const QString wanted = name.toUpper();
+    while (query.next()) {
+        if (query.value(0).toString().toUpper() == wanted)
+            return true;
+    }
+    return false;
 }
 
 void Category::setLanguage(Language* lang)

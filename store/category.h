@@ -14,6 +14,11 @@ public:
     bool insert();   // needs a language
     bool update();
     bool remove();
+    // Deletes the category together with its word links, all or nothing.
+    bool removeWithLinks();
+    // Whether another category of the same language has this name, compared
+    // in upper case as the lists show them. Needs a language.
+    bool isNameTaken() const;
 
     void setLanguage(Language* language);
 

@@ -10,6 +10,9 @@ const QString kSelectById
 const QString kSelectByName = QStringLiteral(
     "SELECT id, name, id_language FROM letter WHERE name = :name AND id_language = :id_language");
 const QString kDelete = QStringLiteral("DELETE FROM letter WHERE id = :id");
+const QString kDeleteWordLinks = QStringLiteral(
+    "DELETE FROM word_x_category WHERE id_word IN (SELECT id FROM word WHERE id_letter = :id)");
+const QString kDeleteWords = QStringLiteral("DELETE FROM word WHERE id_letter = :id");
 } // namespace
 
 bool Letter::loadById(int letterId)
@@ -45,6 +48,12 @@ bool Letter::remove()
     QSqlQuery query = SqlHelpers::prepare(kDelete);
     query.bindValue(QStringLiteral(":id"), id);
     return query.exec();
+}
+
+bool Letter::removeWithWords()
+{
+    return SqlHelpers::execInTransaction(
+        {{kDeleteWordLinks, ":id", id}, {kDeleteWords, ":id", id}, {kDelete, ":id", id}});
 }
 
 QString Letter::folderPath() const

@@ -14,6 +14,8 @@ public:
     // Looks the letter up by its upper-case name within the language.
     bool loadByName(const QString& name, Language* language);
     bool remove();
+    // Deletes the letter, its words and their category links, all or nothing.
+    bool removeWithWords();
 
     // The letter's media folder, LANG + "Letras/" + name + "/".
     QString folderPath() const;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <initializer_list>
 
 // Shared rules of the record classes: every statement is prepared on the
 // default connection, and a load succeeds only when the SELECT ran and
@@ -23,6 +25,35 @@ inline bool execFirstRow(QSqlQuery& query)
 inline bool execSelect(QSqlQuery& query)
 {
     return query.exec() && query.isActive() && query.isSelect();
+}
+
+// One statement of a cascade, with the single id it is bound to.
+struct IdStatement
+{
+    const QString& sql;
+    const char* parameter;
+    int id;
+};
+
+// Runs the statements in one transaction on the default connection: either
+// every one of them takes effect or none does.
+inline bool execInTransaction(std::initializer_list<IdStatement> statements)
+{
+    QSqlDatabase db = QSqlDatabase::database();
+    if (!db.transaction())
+        return false;
+    bool ok = true;
+    for (const IdStatement& statement : statements) {
+        QSqlQuery query = prepare(statement.sql);
+        query.bindValue(QString::fromLatin1(statement.parameter), statement.id);
+        ok = query.exec();
+        if (!ok)
+            break;
+    }
+    if (ok && db.commit())
+        return true;
+    db.rollback();
+    return false;
 }
 
 } // namespace SqlHelpers

@@ -17,6 +17,9 @@ const QString kUpdate = QStringLiteral(
     "UPDATE word SET name = :name, fullName = :fullName, image = :image, sign = :sign, "
     "lips = :lips WHERE id = :id");
 const QString kDelete = QStringLiteral("DELETE FROM word WHERE id = :id");
+const QString kDeleteLinks = QStringLiteral("DELETE FROM word_x_category WHERE id_word = :id");
+const QString kOtherWithFullName = QStringLiteral(
+    "SELECT id FROM word WHERE fullName = :fullName AND id_letter = :id_letter AND id <> :id");
 const QString kAddCategory = QStringLiteral(
     "INSERT OR IGNORE INTO word_x_category (id_word,id_category) VALUES (:id_word, :id_category)");
 const QString kRemoveCategory = QStringLiteral(
@@ -105,6 +108,22 @@ bool Word::remove()
     QSqlQuery query = SqlHelpers::prepare(kDelete);
     query.bindValue(QStringLiteral(":id"), id);
     return query.exec();
+}
+
+bool Word::removeWithLinks()
+{
+    return SqlHelpers::execInTransaction({{kDeleteLinks, ":id", id}, {kDelete, ":id", id}});
+}
+
+bool Word::isFullNameTaken() const
+{
+    if (!letter)
+        return false;
+    QSqlQuery query = SqlHelpers::prepare(kOtherWithFullName);
+    query.bindValue(QStringLiteral(":fullName"), fullName);
+    query.bindValue(QStringLiteral(":id_letter"), letter->id);
+    query.bindValue(QStringLiteral(":id"), id);
+    return SqlHelpers::execFirstRow(query);
 }
 
 bool Word::addCategory(const Category& category)

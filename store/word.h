@@ -17,6 +17,11 @@ public:
     bool update();  // the initial letter is not changed
     bool save();    // insert, then reload by description to learn the id
     bool remove();
+    // Deletes the word together with its category links, all or nothing.
+    bool removeWithLinks();
+    // Whether another word of the same letter already has this description
+    // (it would share the media folder). Needs a letter.
+    bool isFullNameTaken() const;
 
     bool addCategory(const Category& category);
     bool removeCategory(const Category& category);

@@ -1,0 +1,380 @@
+#include "admwindow.h"
+
+#include "categorywidget.h"
+#include "categorywordwidget.h"
+#include "contentlists.h"
+#include "mediastore.h"
+#include "mediawidget.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton* makeButton(const QString& text, const char* name, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+} // namespace
+
+AdmWindow::AdmWindow(LetterList* letters, WordList* words, CategoryList* categories,
+                     QWidget* parent)
+    : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , letterList(letters)
+    , wordList(words)
+    , categoryList(categories)
+{
+    setModal(true);
+
+    directoryModel = new QFileSystemModel(this);
+    directoryModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    lettersTree = new QTreeView(this);
+    lettersTree->setObjectName(QStringLiteral("lettersTree"));
+    lettersTree->setModel(directoryModel);
+    for (int column = 1; column <= 4; ++column)
+        lettersTree->setColumnHidden(column, true);
+    lettersTree->setHeaderHidden(true);
+    lettersTree->setMouseTracking(true);
+    connect(lettersTree, &QTreeView::clicked, this, &AdmWindow::slotLetterClicked);
+    lettersCaption = new QLabel(this);
+    lettersCaption->setObjectName(QStringLiteral("lettersCaption"));
+    categoriesCaption = new QLabel(this);
+    categoriesCaption->setObjectName(QStringLiteral("categoriesCaption"));
+
+    buildLettersTab();
+    buildCategoriesTab();
+    buildTabs();
+
+    lettersPage->setEnabled(false);
+    categoriesPage->setEnabled(false);
+    tabWidget->setTabEnabled(1, false);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(tabWidget);
+    setWindowTitle(tr("Administrador de Medios"));
+    resize(480, 320);
+}
+
+AdmWindow::~AdmWindow() = default;
+
+void AdmWindow::buildLettersTab()
+{
+    lettersPage = new QWidget(this);
+    addWordButton = makeButton(tr("Agregar palabra"), "addWordButton", lettersPage);
+    editWordButton = makeButton(tr("Editar palabra"), "editWordButton", lettersPage);
+    deleteWordButton = makeButton(tr("Eliminar palabra"), "deleteWordButton", lettersPage);
+    connect(addWordButton, &QPushButton::clicked, this, &AdmWindow::slotInsertLetter);
+    connect(editWordButton, &QPushButton::clicked, this, &AdmWindow::slotEditLetter);
+    connect(deleteWordButton, &QPushButton::clicked, this, &AdmWindow::slotDeleteLetter);
+    setWordButtons(false, false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addWordButton);
+    buttons->addWidget(editWordButton);
+    buttons->addWidget(deleteWordButton);
+    auto* column = new QVBoxLayout(lettersPage);
+    column->addWidget(lettersCaption);
+    column->addWidget(lettersTree);
+    column->addLayout(buttons);
+}
+
+void AdmWindow::buildCategoriesTab()
+{
+    categoriesPage = new QWidget(this);
+    categoriesList = new QListWidget(categoriesPage);
+    categoriesList->setObjectName(QStringLiteral("categoriesList"));
+    addCategoryButton = makeButton(tr("Agregar categoría"), "addCategoryButton", categoriesPage);
+    editCategoryButton = makeButton(tr("Editar categoría"), "editCategoryButton", categoriesPage);
+    deleteCategoryButton
+        = makeButton(tr("Eliminar categoría"), "deleteCategoryButton", categoriesPage);
+    categoryWordsButton = makeButton(tr("Ver palabras de esta categoría"), "categoryWordsButton",
+                                     categoriesPage);
+    connect(categoriesList, &QListWidget::itemClicked, this, &AdmWindow::slotCategoryClicked);
+    connect(addCategoryButton, &QPushButton::clicked, this, &AdmWindow::slotInsertCategory);
+    connect(editCategoryButton, &QPushButton::clicked, this, &AdmWindow::slotEditCategory);
+    connect(deleteCategoryButton, &QPushButton::clicked, this, &AdmWindow::slotDeleteCategory);
+    connect(categoryWordsButton, &QPushButton::clicked, this, &AdmWindow::slotShowWordsCategory);
+    setCategoryButtons(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addCategoryButton);
+    buttons->addWidget(editCategoryButton);
+    buttons->addWidget(deleteCategoryButton);
+    buttons->addWidget(categoryWordsButton);
+    auto* column = new QVBoxLayout(categoriesPage);
+    column->addWidget(categoriesCaption);
+    column->addWidget(categoriesList);
+    column->addLayout(buttons);
+}
+
+void AdmWindow::buildTabs()
+{
+    tabWidget = new QTabWidget(this);
+    tabWidget->setObjectName(QStringLiteral("tabWidget"));
+    tabWidget->addTab(lettersPage, tr("Letras"));
+    tabWidget->addTab(categoriesPage, tr("Categorías"));
+    connect(tabWidget, &QTabWidget::currentChanged, this, &AdmWindow::slotTabs);
+}
+
+void AdmWindow::setWordButtons(bool add, bool edit)
+{
+    addWordButton->setEnabled(add);
+    editWordButton->setEnabled(edit);
+    deleteWordButton->setEnabled(edit);
+}
+
+void AdmWindow::setCategoryButtons(bool enabled)
+{
+    editCategoryButton->setEnabled(enabled);
+    deleteCategoryButton->setEnabled(enabled);
+    categoryWordsButton->setEnabled(enabled);
+}
+
+QString AdmWindow::lettersPath() const
+{
+    return language ? MediaStore::lettersFolder(*language) : QString();
+}
+
+void AdmWindow::setLanguage(Language* newLanguage)
+{
+    // A selection made in another language must not act on this one.
+    if (language && newLanguage && language->id != newLanguage->id) {
+        selectedLetter.reset();
+        selectedWord.reset();
+        selectedCategory.reset();
+        setWordButtons(false, false);
+        setCategoryButtons(false);
+    }
+    language = newLanguage;
+    lettersCaption->setText(tr("Medios instalados"));
+    lettersPage->setEnabled(true);
+    categoriesPage->setEnabled(true);
+    tabWidget->setTabEnabled(1, true);
+    slotTabs(0);
+}
+
+void AdmWindow::slotTabs(int index)
+{
+    if (!language)
+        return;
+    if (index == 0) {
+        const QString path = lettersPath();
+        directoryModel->setRootPath(path);
+        lettersTree->setRootIndex(directoryModel->index(path));
+        slotRefresh();
+    } else if (index == 1) {
+        slotRefreshCategoriesList();
+    }
+}
+
+void AdmWindow::slotLetterClicked(const QModelIndex&)
+{
+    const QModelIndex current = lettersTree->currentIndex();
+    const QModelIndex parent = current.parent();
+    if (!current.isValid() || !parent.isValid())
+        return;
+    const QModelIndex root = lettersTree->rootIndex();
+    if (parent == root) {
+        // A letter folder.
+        auto letter = std::make_unique<Letter>();
+        if (letter->loadByName(directoryModel->fileName(current), language))
+            selectedLetter = std::move(letter);
+        else
+            selectedLetter.reset();
+        selectedWord.reset();
+        setWordButtons(true, false);
+    } else if (parent.parent() == root) {
+        // A word folder inside a letter folder.
+        auto letter = std::make_unique<Letter>();
+        auto word = std::make_unique<Word>();
+        const bool letterFound = letter->loadByName(directoryModel->fileName(parent), language);
+        selectedWord.reset();
+        selectedLetter = letterFound ? std::move(letter) : nullptr;
+        if (selectedLetter && word->loadByFullName(directoryModel->fileName(current),
+                                                   selectedLetter.get()))
+            selectedWord = std::move(word);
+        setWordButtons(false, true);
+    } else {
+        // Deeper folders are neither letters nor words.
+        selectedWord.reset();
+        selectedLetter.reset();
+        setWordButtons(false, false);
+    }
+}
+
+// The file-system model follows the disk by itself; these make sure the
+// folder in question has been read at all.
+void AdmWindow::slotRefresh()
+{
+    const QModelIndex current = lettersTree->currentIndex();
+    if (current.isValid() && directoryModel->canFetchMore(current))
+        directoryModel->fetchMore(current);
+}
+
+void AdmWindow::slotRefreshParent()
+{
+    const QModelIndex parent = lettersTree->currentIndex().parent();
+    if (parent.isValid() && directoryModel->canFetchMore(parent))
+        directoryModel->fetchMore(parent);
+}
+
+void AdmWindow::slotInsertLetter()
+{
+    if (!language || !selectedLetter)
+        return;
+    auto* editor = new MediaWidget(0, language, selectedLetter.get(), categoryList, nullptr);
+    connect(editor, &MediaWidget::done, this, &AdmWindow::slotRefresh);
+    editor->show();
+}
+
+void AdmWindow::slotEditLetter()
+{
+    if (!language || !selectedLetter || !selectedWord)
+        return;
+    auto* editor
+        = new MediaWidget(0, language, selectedLetter.get(), categoryList, selectedWord.get());
+    connect(editor, &MediaWidget::done, this, &AdmWindow::slotRefreshParent);
+    editor->show();
+}
+
+bool AdmWindow::confirm(const QString& title, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(tr("&Si"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void AdmWindow::slotDeleteLetter()
+{
+    if (language && selectedLetter && !selectedWord) {
+        const QString name = selectedLetter->name;
+        if (confirm(tr("Eliminar letra"),
+                    tr("¿Está seguro de eliminar la letra %1?\nTodas palabras y los medios "
+                       "asociados con esta letra seran eliminados.")
+                        .arg(name))
+            && selectedLetter->removeWithWords()) {
+            const QString folder = selectedLetter->folderPath();
+            QMessageBox::information(this, tr("Eliminar letra"),
+                                     tr("La letra %1 ha sido eliminada exitosamente.").arg(name),
+                                     QMessageBox::Ok);
+            removeDirectory(folder);
+        }
+    } else if (language && selectedLetter && selectedWord) {
+        const QString name = selectedWord->name;
+        if (confirm(tr("Eliminar palabra"),
+                    tr("¿Está seguro de eliminar la palabra %1?\nTodos los medios asociados con "
+                       "esta palabra seran eliminados.")
+                        .arg(name))
+            && selectedWord->removeWithLinks()) {
+            const QString folder = selectedWord->folderPath();
+            QMessageBox::information(this, tr("Eliminar palabra"),
+                                     tr("La palabra %1 ha sido eliminada exitosamente.").arg(name),
+                                     QMessageBox::Ok);
+            removeDirectory(folder);
+        }
+    }
+    selectedWord.reset();
+    selectedLetter.reset();
+    setWordButtons(false, false);
+    slotRefreshParent();
+}
+
+void AdmWindow::removeDirectory(const QString& path)
+{
+    const MediaStore::Removal removal = MediaStore::removeDirectory(path, lettersPath());
+    QStringList failed = removal.failedFolders;
+    if (removal.refused)
+        failed << QFileInfo(QDir::cleanPath(path)).fileName();
+    for (const QString& name : failed) {
+        QMessageBox::information(this, tr("Error"),
+                                 tr("El directorio %1 no ha podido ser eliminado.").arg(name),
+                                 QMessageBox::Ok);
+    }
+}
+
+void AdmWindow::slotCategoryClicked(QListWidgetItem* item)
+{
+    auto category = std::make_unique<Category>();
+    if (item && category->loadById(item->data(Qt::UserRole).toInt()))
+        selectedCategory = std::move(category);
+    else
+        selectedCategory.reset();
+    setCategoryButtons(selectedCategory != nullptr);
+}
+
+void AdmWindow::slotRefreshCategoriesList()
+{
+    categoriesList->clear();
+    categoryList->loadOfLanguage(language);
+    categoryList->reset();
+    while (Category* category = categoryList->next()) {
+        auto* item = new QListWidgetItem(category->name, categoriesList);
+        item->setData(Qt::UserRole, category->id);
+    }
+}
+
+void AdmWindow::slotInsertCategory()
+{
+    auto* editor = new CategoryWidget(0, language, nullptr);
+    connect(editor, &CategoryWidget::done, this, &AdmWindow::slotRefreshCategoriesList);
+    editor->show();
+}
+
+void AdmWindow::slotEditCategory()
+{
+    if (!selectedCategory)
+        return;
+    auto* editor = new CategoryWidget(0, language, selectedCategory.get());
+    connect(editor, &CategoryWidget::done, this, &AdmWindow::slotRefreshCategoriesList);
+    editor->show();
+}
+
+void AdmWindow::slotShowWordsCategory()
+{
+    if (!selectedCategory)
+        return;
+    auto* list = new CategoryWordWidget(wordList, selectedCategory.get());
+    list->show();
+}
+
+bool AdmWindow::deleteCategory(Category* category)
+{
+    if (!category->removeWithLinks())
+        return false;
+    slotRefreshCategoriesList();
+    return true;
+}
+
+void AdmWindow::slotDeleteCategory()
+{
+    if (!selectedCategory)
+        return;
+    const QString name = selectedCategory->name;
+    if (!confirm(tr("Eliminar categoría"),
+                 tr("Está seguro de eliminar la categoría %1?").arg(name)))
+        return;
+    const bool deleted = deleteCategory(selectedCategory.get());
+    slotRefreshCategoriesList();
+    if (!deleted)
+        return;
+    // The category is gone: nothing may be edited or deleted under its name.
+    selectedCategory.reset();
+    setCategoryButtons(false);
+    QMessageBox::information(this, tr("Eliminar categoría"),
+                             tr("La categoría %1 ha sido eliminada exitósamente.").arg(name),
+                             QMessageBox::Ok);
+}

@@ -1,0 +1,243 @@
+#include "configwidget.h"
+
+#include "checkablerows.h"
+#include "config.h"
+#include "contentlists.h"
+#include "user.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton* makeButton(const QString& text, const char* name, QSize size, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFixedSize(size);
+    return button;
+}
+
+QHBoxLayout* headerRow(QLabel* caption, QPushButton* check, QPushButton* uncheck)
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(caption);
+    row->addStretch();
+    row->addWidget(check);
+    row->addWidget(uncheck);
+    return row;
+}
+} // namespace
+
+ConfigWidget::ConfigWidget(User* user, Language* language, LetterList* letters,
+                           CategoryList* categories, Config* settings, QWidget* parent)
+    : QDialog(parent)
+    , user(user)
+    , language(language)
+    , letterList(letters)
+    , categoryList(categories)
+    , settings(settings)
+{
+    // A new dialog is made at every opening; nothing refers to it once closed.
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* lettersCaption = new QLabel(tr("Letras"), this);
+    auto* categoriesCaption = new QLabel(tr("Categorías"), this);
+    const QSize wide(150, 25);
+    const QSize narrow(100, 25);
+    auto* acceptButton = makeButton(tr("Aceptar"), "acceptButton", narrow, this);
+    auto* cancelButton = makeButton(tr("Cancelar"), "cancelButton", narrow, this);
+    auto* checkCategories = makeButton(tr("Marcar todas"), "checkAllCategories", wide, this);
+    auto* uncheckCategories = makeButton(tr("Desmarcar todas"), "uncheckAllCategories", wide, this);
+    auto* checkLetters = makeButton(tr("Marcar todas"), "checkAllLetters", wide, this);
+    auto* uncheckLetters = makeButton(tr("Desmarcar todas"), "uncheckAllLetters", wide, this);
+
+    firstCapsCheck = makeSwitch(tr("Mostrar la primera letra de la palabra en mayúscula"),
+                                SettingKey::FirstCaps, "firstCapsCheck");
+    stopMotionCheck
+        = makeSwitch(tr("Mostrar la imagen, el video y la palabra con pausas entre ellos"),
+                     SettingKey::StopMotion, "stopMotionCheck");
+    minusCapsCheck = makeSwitch(tr("Mostrar palabras en Minúsculas"), SettingKey::UseMinusCaps,
+                                "minusCapsCheck");
+
+    orderCombo = new QComboBox(this);
+    orderCombo->setObjectName(QStringLiteral("orderCombo"));
+    loadShowOrders();
+    orderCombo->setCurrentIndex(settings->get(SettingKey::ShowOrder, user->id));
+    orderCaption = new QLabel(tr("Orden de presentación de los elementos"), this);
+
+    lettersList = new QListWidget(this);
+    lettersList->setObjectName(QStringLiteral("lettersList"));
+    loadLetterList();
+    categoriesList = new QListWidget(this);
+    categoriesList->setObjectName(QStringLiteral("categoriesList"));
+    loadCategoryList();
+
+    connect(checkLetters, &QPushButton::clicked, this, &ConfigWidget::checkAllLetters);
+    connect(uncheckLetters, &QPushButton::clicked, this, &ConfigWidget::uncheckAllLetters);
+    connect(checkCategories, &QPushButton::clicked, this, &ConfigWidget::checkAllCategories);
+    connect(uncheckCategories, &QPushButton::clicked, this, &ConfigWidget::uncheckAllCategories);
+    connect(acceptButton, &QPushButton::clicked, this, &ConfigWidget::slotDoIt);
+    connect(cancelButton, &QPushButton::clicked, this, &ConfigWidget::slotCloseIt);
+
+    auto* switchesRow = new QHBoxLayout;
+    switchesRow->addWidget(firstCapsCheck);
+    switchesRow->addWidget(stopMotionCheck);
+    auto* caseRow = new QHBoxLayout;
+    caseRow->addWidget(minusCapsCheck);
+
+    auto* lettersColumn = new QVBoxLayout;
+    lettersColumn->addLayout(headerRow(lettersCaption, checkLetters, uncheckLetters));
+    lettersColumn->addWidget(lettersList);
+    auto* categoriesColumn = new QVBoxLayout;
+    categoriesColumn->addLayout(headerRow(categoriesCaption, checkCategories, uncheckCategories));
+    categoriesColumn->addWidget(categoriesList);
+    auto* listsRow = new QHBoxLayout;
+    listsRow->addLayout(lettersColumn);
+    listsRow->addLayout(categoriesColumn);
+
+    auto* buttonsRow = new QHBoxLayout;
+    buttonsRow->addStretch();
+    buttonsRow->addWidget(acceptButton);
+    buttonsRow->addWidget(cancelButton);
+
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(switchesRow);
+    column->addLayout(caseRow);
+    column->addWidget(orderCaption);
+    column->addWidget(orderCombo);
+    column->addLayout(listsRow);
+    column->addLayout(buttonsRow);
+
+    setWindowTitle(tr("Configuración"));
+}
+
+QCheckBox* ConfigWidget::makeSwitch(const QString& text, const QString& key, const char* name)
+{
+    auto* box = new QCheckBox(text, this);
+    box->setObjectName(QLatin1String(name));
+    box->setCheckState(settings->get(key, user->id) != 0 ? Qt::Checked : Qt::Unchecked);
+    return box;
+}
+
+void ConfigWidget::loadShowOrders()
+{
+    static const char* const entries[] = {
+        QT_TR_NOOP("Palabra, imagen, video"), QT_TR_NOOP("Palabra, video, imagen"),
+        QT_TR_NOOP("Imagen, palabra, video"), QT_TR_NOOP("Imagen, video, palabra"),
+        QT_TR_NOOP("Video, palabra, imagen"), QT_TR_NOOP("Video, imagen, palabra"),
+    };
+    orderCombo->clear();
+    for (int index = 0; index < 6; ++index)
+        orderCombo->addItem(QIcon(), tr(entries[index]), Config::showOrderCode(index));
+}
+
+void ConfigWidget::loadLetterList()
+{
+    lettersList->clear();
+    // A list of its own: the window's letter list holds the running
+    // activity's letter, which a reload here would pull from under it.
+    LetterList letters;
+    letters.loadOfLanguage(language);
+    letters.reset();
+    while (Letter* letter = letters.next()) {
+        appendCheckableRow(lettersList, letter->name, letter->id,
+                           settings->has(SettingKey::Letter, letter->id, user->id));
+    }
+}
+
+void ConfigWidget::loadCategoryList()
+{
+    categoriesList->clear();
+    categoryList->loadOfLanguage(language);
+    categoryList->reset();
+    while (Category* category = categoryList->next()) {
+        appendCheckableRow(categoriesList, category->name, category->id,
+                           settings->has(SettingKey::Category, category->id, user->id));
+    }
+}
+
+void ConfigWidget::setCheckStateAll(QListWidget* list, Qt::CheckState state)
+{
+    checkAllRows(list, state);
+}
+
+void ConfigWidget::checkAllCategories()
+{
+    setCheckStateAll(categoriesList, Qt::Checked);
+}
+
+void ConfigWidget::checkAllLetters()
+{
+    setCheckStateAll(lettersList, Qt::Checked);
+}
+
+void ConfigWidget::uncheckAllCategories()
+{
+    setCheckStateAll(categoriesList, Qt::Unchecked);
+}
+
+void ConfigWidget::uncheckAllLetters()
+{
+    setCheckStateAll(lettersList, Qt::Unchecked);
+}
+
+void ConfigWidget::saveLetters()
+{
+    Letter letter;
+    for (int row = 0; row < lettersList->count(); ++row) {
+        const QListWidgetItem* item = lettersList->item(row);
+        if (letter.loadById(item->data(Qt::UserRole).toInt())
+            && item->checkState() == Qt::Checked)
+            settings->set(SettingKey::Letter, letter.id, user->id);
+    }
+}
+
+void ConfigWidget::saveCategories()
+{
+    Category category;
+    for (int row = 0; row < categoriesList->count(); ++row) {
+        const QListWidgetItem* item = categoriesList->item(row);
+        if (category.loadById(item->data(Qt::UserRole).toInt())
+            && item->checkState() == Qt::Checked)
+            settings->set(SettingKey::Category, category.id, user->id);
+    }
+}
+
+void ConfigWidget::slotDoIt()
+{
+    settings->reset(user->id);
+    saveLetters();
+    saveCategories();
+    if (firstCapsCheck->isChecked())
+        settings->set(SettingKey::FirstCaps, 1, user->id);
+    if (stopMotionCheck->isChecked())
+        settings->set(SettingKey::StopMotion, 1, user->id);
+    if (minusCapsCheck->isChecked())
+        settings->set(SettingKey::UseMinusCaps, 1, user->id);
+    settings->set(SettingKey::ShowOrder, orderCombo->currentIndex(), user->id);
+    settings->loadFilters(user->id);
+
+    if (letterList->hasAvailable(*settings, language)) {
+        Q_EMIT done();
+        close();
+        return;
+    }
+    QMessageBox::warning(this, tr("No hay palabras disponibles"),
+                         tr("La configuración actual de letras y categorías hace que la lista de "
+                            "palabras disponibles está vací\u00ADa. Por favor revise su "
+                            "selección."),
+                         QMessageBox::Ok);
+}
+
+void ConfigWidget::slotCloseIt()
+{
+    Q_EMIT done();
+    close();
+}

@@ -1,0 +1,275 @@
+#include "mediawidget.h"
+
+#include "checkablerows.h"
+#include "contentlists.h"
+#include "word.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// The mode follows from the record: editing when a word is given.
+MediaWidget::MediaWidget(int requestedMode, Language* language, Letter* letter, CategoryList* categories,
+                         Word* word, QWidget* parent)
+    : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , mode(word ? 1 : 0)
+    , language(language)
+    , letter(letter)
+    , word(word)
+    , categoryList(categories)
+{
+    Q_UNUSED(requestedMode);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(true);
+    if (word)
+        shown = WordSaver::shownPaths(*word);
+    buildForm(!word && this->mode == 0);
+}
+
+MediaWidget::~MediaWidget() = default;
+
+void MediaWidget::buildForm(bool isNew)
+{
+    auto* letterCaption = new QLabel(tr("Letra : %1").arg(letter ? letter->name : QString()), this);
+    const auto makeField = [this](const QString& text, const char* name) {
+        auto* field = new QLineEdit(text, this);
+        field->setObjectName(QLatin1String(name));
+        return field;
+    };
+    nameField = makeField(isNew ? QString() : word->name, "nameField");
+    fullNameField = makeField(isNew ? QString() : word->fullName, "fullNameField");
+    imageField = makeField(shown.image, "imageField");
+    signField = makeField(shown.sign, "signField");
+    lipsField = makeField(shown.lips, "lipsField");
+
+    const QString browseText = isNew ? tr("Elegir") : tr("Cambiar");
+    const auto makeBrowse = [&](const char* name, void (MediaWidget::*slot)()) {
+        auto* button = new QPushButton(browseText, this);
+        button->setObjectName(QLatin1String(name));
+        connect(button, &QPushButton::clicked, this, slot);
+        return button;
+    };
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(tr("Palabra escrita"), this), 0, 0);
+    grid->addWidget(nameField, 0, 1);
+    grid->addWidget(new QLabel(tr("Descripción"), this), 1, 0);
+    grid->addWidget(fullNameField, 1, 1);
+    grid->addWidget(new QLabel(tr("Imagen"), this), 2, 0);
+    grid->addWidget(imageField, 2, 1);
+    grid->addWidget(makeBrowse("browseImage", &MediaWidget::slotBrowseWordImage), 2, 2);
+    grid->addWidget(new QLabel(tr("Seña"), this), 3, 0);
+    grid->addWidget(signField, 3, 1);
+    grid->addWidget(makeBrowse("browseSign", &MediaWidget::slotBrowseWordSign), 3, 2);
+    grid->addWidget(new QLabel(tr("Modulación"), this), 4, 0);
+    grid->addWidget(lipsField, 4, 1);
+    grid->addWidget(makeBrowse("browseLips", &MediaWidget::slotBrowseWordLips), 4, 2);
+
+    auto* acceptButton = new QPushButton(isNew ? tr("Agregar") : tr("Actualizar"), this);
+    acceptButton->setObjectName(QStringLiteral("acceptButton"));
+    auto* cancelButton = new QPushButton(tr("Cancelar"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    for (QPushButton* button : {acceptButton, cancelButton})
+        button->setFixedSize(100, 25);
+    connect(acceptButton, &QPushButton::clicked, this, &MediaWidget::slotDoIt);
+    connect(cancelButton, &QPushButton::clicked, this, &MediaWidget::slotCloseIt);
+
+    categoriesList = new QListWidget(this);
+    categoriesList->setObjectName(QStringLiteral("categoriesList"));
+    loadCategoryList();
+
+    auto* buttonsRow = new QHBoxLayout;
+    buttonsRow->addStretch();
+    buttonsRow->addWidget(acceptButton);
+    buttonsRow->addWidget(cancelButton);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(letterCaption);
+    column->addLayout(grid);
+    column->addWidget(categoriesList);
+    column->addLayout(buttonsRow);
+
+    setWindowTitle(isNew ? tr("Palabra nueva") : tr("Editar palabra"));
+}
+
+void MediaWidget::loadCategoryList()
+{
+    categoriesList->clear();
+    if (!categoryList)
+        return;
+    categoryList->loadOfLanguage(language);
+    categoryList->reset();
+    while (Category* category = categoryList->next()) {
+        const bool linked = mode == 1 && word->hasCategory(*category);
+        appendCheckableRow(categoriesList, category->name, category->id, linked);
+    }
+}
+
+void MediaWidget::browse(QLineEdit* field, const QString& filter)
+{
+    field->setText(QFileDialog::getOpenFileName(this, tr("Elegir archivo"), QString(), filter));
+}
+
+void MediaWidget::slotBrowseWordImage()
+{
+    browse(imageField, tr("Archivos de imagen (*.png)"));
+}
+
+void MediaWidget::slotBrowseWordSign()
+{
+    browse(signField, tr("Video (*.mpg *.avi *.mov)"));
+}
+
+void MediaWidget::slotBrowseWordLips()
+{
+    browse(lipsField, tr("Video (*.mpg *.avi *.mov)"));
+}
+
+WordForm MediaWidget::formFields() const
+{
+    WordForm form;
+    form.name = nameField->text();
+    form.fullName = fullNameField->text();
+    form.image = imageField->text();
+    form.sign = signField->text();
+    form.lips = lipsField->text();
+    return form;
+}
+
+WordSaver::Result MediaWidget::fileWord(const WordForm& form)
+{
+    // Videos can be large: a busy cursor at once, and a progress bar when
+    // the copy takes a while.
+    std::unique_ptr<QProgressDialog> progress;
+    const auto report = [&](qint64 copied, qint64 total) {
+        if (!progress) {
+            progress = std::make_unique<QProgressDialog>(tr("Copiando archivos..."), QString(), 0,
+                                                         1000, this);
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(500);
+            progress->setAutoClose(false);
+        }
+        progress->setValue(total > 0 ? int(copied * 1000 / total) : 1000);
+    };
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const WordSaver::Result result = WordSaver::save(*word, form, shown, report);
+    QGuiApplication::restoreOverrideCursor();
+    return result;
+}
+
+void MediaWidget::slotDoIt()
+{
+    const WordForm form = formFields();
+    if (mode == 0 && !word) {
+        ownWord = std::make_unique<Word>();
+        ownWord->setLetter(letter);
+        word = ownWord.get();
+    }
+    const WordSaver::Result result = fileWord(form);
+    switch (result.outcome) {
+    case WordSaver::Outcome::Saved:
+        break;
+    case WordSaver::Outcome::RecordFailed:
+        QMessageBox::information(this, tr("Error"),
+                                 tr("Se presentó un error con la palabra %1.").arg(form.fullName),
+                                 QMessageBox::Ok);
+        Q_EMIT done();
+        close();
+        return;
+    default:
+        reportRefusal(result); // nothing was written: the form stays open
+        return;
+    }
+
+    for (const QString& source : result.keptOld) {
+        QMessageBox::warning(this, tr("Error"),
+                             tr("El archivo %1 no ha podido reemplazar al anterior; la palabra "
+                                "conserva su archivo anterior.")
+                                 .arg(source),
+                             QMessageBox::Ok);
+    }
+    if (mode == 0) {
+        QMessageBox::information(this, tr("Palabra creada."),
+                                 tr("La palabra %1 ha sido creada exitósamente.").arg(form.fullName),
+                                 QMessageBox::Ok);
+    } else {
+        QMessageBox::information(this, tr("Palabra editada."),
+                                 tr("La palabra %1 ha sido editada exitósamente.").arg(form.fullName),
+                                 QMessageBox::Ok);
+    }
+    saveCategoryLinks();
+    Q_EMIT done();
+    close();
+}
+
+void MediaWidget::reportRefusal(const WordSaver::Result& result)
+{
+    using Outcome = WordSaver::Outcome;
+    const QString letterName = letter ? letter->name : QString();
+    QString title = tr("Error");
+    QString text;
+    switch (result.outcome) {
+    case Outcome::EmptyField:
+        title = tr("Campos vacíos en formulario.");
+        text = tr("Por favor complete todos los ítemes del formulario.");
+        break;
+    case Outcome::UnsafeName:
+        title = tr("Descripción no válida.");
+        text = tr("La descripción \"%1\" no puede ser el nombre de la carpeta de la palabra: no "
+                  "puede estar vacía, contener \"/\" ni \"\\\", ser \".\" ni \"..\", ni empezar "
+                  "o terminar con un espacio o un punto.")
+                   .arg(result.detail);
+        break;
+    case Outcome::DuplicateName:
+        title = tr("Palabra repetida.");
+        text = tr("Ya existe una palabra con la descripción %1 en la letra %2.")
+                   .arg(result.detail, letterName);
+        break;
+    case Outcome::FolderOutside:
+        text = tr("La carpeta de la palabra %1 quedaría fuera de la carpeta de medios de la "
+                  "letra %2.")
+                   .arg(result.detail, letterName);
+        break;
+    case Outcome::FolderExists:
+        text = tr("Ya existe una carpeta %1 en la letra %2.").arg(result.detail, letterName);
+        break;
+    case Outcome::FolderFailed:
+        text = tr("La carpeta de la palabra %1 no ha podido crearse o renombrarse.")
+                   .arg(result.detail);
+        break;
+    default:
+        text = tr("El archivo %1 no ha podido copiarse en la carpeta de la palabra. No se ha "
+                  "guardado ningún cambio.")
+                   .arg(result.detail);
+        break;
+    }
+    QMessageBox::information(this, title, text, QMessageBox::Ok);
+}
+
+void MediaWidget::saveCategoryLinks()
+{
+    Category category;
+    for (int row = 0; row < categoriesList->count(); ++row) {
+        const QListWidgetItem* item = categoriesList->item(row);
+        if (!category.loadById(item->data(Qt::UserRole).toInt()))
+            continue;
+        if (item->checkState() == Qt::Checked)
+            word->addCategory(category);
+        else
+            word->removeCategory(category);
+    }
+}
+
+void MediaWidget::slotCloseIt()
+{
+    Q_EMIT done();
+    close();
+}

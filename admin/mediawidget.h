@@ -1,0 +1,60 @@
+#pragma once
+
+#include "wordsaver.h"
+
+#include <QDialog>
+#include <memory>
+
+class CategoryList;
+class Language;
+class Letter;
+class Word;
+class QLineEdit;
+class QListWidget;
+
+// The word editor: a new word under a letter (mode 0) or an existing word
+// (mode 1) with its written form, description, picture, sign and lip
+// videos and categories, filed into the letter's media folder.
+class MediaWidget : public QDialog
+{
+    Q_OBJECT
+
+public:
+    MediaWidget(int mode, Language* language, Letter* letter, CategoryList* categories,
+                Word* word = nullptr, QWidget* parent = nullptr);
+    ~MediaWidget() override;
+
+Q_SIGNALS:
+    void done();
+
+public Q_SLOTS:
+    void slotBrowseWordImage();
+    void slotBrowseWordSign();
+    void slotBrowseWordLips();
+    void slotDoIt();
+    void slotCloseIt();
+
+private:
+    void buildForm(bool isNew);
+    void loadCategoryList();
+    void saveCategoryLinks();
+    void browse(QLineEdit* field, const QString& filter);
+    WordForm formFields() const;
+    WordSaver::Result fileWord(const WordForm& form);
+    void reportRefusal(const WordSaver::Result& result);
+
+    int mode;
+    Language* language;
+    Letter* letter;
+    Word* word;
+    CategoryList* categoryList;
+    QListWidget* categoriesList = nullptr;
+    QLineEdit* nameField = nullptr;
+    QLineEdit* fullNameField = nullptr;
+    QLineEdit* imageField = nullptr;
+    QLineEdit* signField = nullptr;
+    QLineEdit* lipsField = nullptr;
+
+    WordForm shown; // the media paths as the fields showed them on opening
+    std::unique_ptr<Word> ownWord; // the new word in mode 0
+};

@@ -1,0 +1,423 @@
+#include "admwindow.h"
+#include "categorywidget.h"
+#include "categorywordwidget.h"
+#include "contentlists.h"
+#include "mediawidget.h"
+#include "messageboxanswerer.h"
+#include "testhome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+bool writeFile(const QString& path, const QByteArray& content = "x")
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+int count(const QString& sql)
+{
+    QSqlQuery query(sql);
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
+template <typename T>
+T* child(QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+template <typename T>
+T* topLevel()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<T*>(widget); found && found->isVisible())
+            return found;
+    }
+    return nullptr;
+}
+
+// Letters A and B of "Español" with their folders: A holds the words "ajo"
+// (with a hidden file and a sub-folder) and "árbol", plus a folder "suelto"
+// that no record names; B holds "bota". Every word is an animal.
+struct Fixture
+{
+    TestHome home;
+    Language language;
+    LetterList letters;
+    WordList words;
+    CategoryList categories;
+    QString root;    // the Letras folder
+    QString outside; // files beside the library that must survive
+    int a = 0, b = 0, animals = 0, colors = 0, ajo = 0, arbol = 0, bota = 0;
+
+    Fixture()
+    {
+        language.loadById(TestHome::addLanguage(QStringLiteral("Español")));
+        a = TestHome::addLetter(QStringLiteral("A"), language.id);
+        b = TestHome::addLetter(QStringLiteral("B"), language.id);
+        animals = TestHome::addCategory(QStringLiteral("ANIMALES"), language.id);
+        colors = TestHome::addCategory(QStringLiteral("COLORES"), language.id);
+        ajo = TestHome::addWord(QStringLiteral("ajo"), a);
+        arbol = TestHome::addWord(QStringLiteral("árbol"), a);
+        bota = TestHome::addWord(QStringLiteral("bota"), b);
+        for (int word : {ajo, arbol, bota})
+            TestHome::link(word, animals);
+        root = language.mediaPath() + QStringLiteral("Letras");
+        for (const QString& word : {QStringLiteral("A/ajo"), QStringLiteral("A/árbol"),
+                                    QStringLiteral("B/bota")}) {
+            for (const char* file : {"imagen.png", "sena.avi", "modulacion.avi"})
+                writeFile(root + QLatin1Char('/') + word + QLatin1Char('/') + QLatin1String(file));
+        }
+        writeFile(root + QStringLiteral("/A/ajo/.miniatura"));
+        writeFile(root + QStringLiteral("/A/ajo/extra/otro.png"));
+        QDir().mkpath(root + QStringLiteral("/A/suelto"));
+        outside = home.path() + QStringLiteral("/fuera");
+        writeFile(outside + QStringLiteral("/valioso.png"));
+    }
+
+    QString path(const QString& relative) const { return root + QLatin1Char('/') + relative; }
+};
+
+// An administrator for the fixture's language, its letters read in.
+struct Admin
+{
+    AdmWindow window;
+    QFileSystemModel* model = nullptr;
+    QTreeView* tree = nullptr;
+
+    explicit Admin(Fixture& f)
+        : window(&f.letters, &f.words, &f.categories)
+    {
+        tree = child<QTreeView>(&window, "lettersTree");
+        model = qobject_cast<QFileSystemModel*>(tree->model());
+        window.show();
+        window.setLanguage(&f.language);
+    }
+
+    // Shows the entries of a folder of the tree and clicks the named one.
+    bool click(const QString& path)
+    {
+        const QModelIndex parent = model->index(QFileInfo(path).path());
+        tree->expand(parent);
+        // The model reads and sorts in the background: wait until the
+        // entry has its place in the view.
+        const bool shown = QTest::qWaitFor(
+            [&] {
+                const QModelIndex index = model->index(path);
+                return index.isValid() && index.parent() == parent && model->rowCount(parent) > 0
+                    && tree->visualRect(index).isValid();
+            },
+            2000);
+        if (!shown)
+            return false;
+        const QModelIndex index = model->index(path);
+        tree->scrollTo(index);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(index).center());
+        return tree->currentIndex() == index;
+    }
+
+    QList<bool> wordButtons()
+    {
+        QList<bool> states;
+        for (const char* name : {"addWordButton", "editWordButton", "deleteWordButton"})
+            states << child<QPushButton>(&window, name)->isEnabled();
+        return states;
+    }
+
+    QList<bool> categoryButtons()
+    {
+        QList<bool> states;
+        for (const char* name : {"addCategoryButton", "editCategoryButton",
+                                 "deleteCategoryButton", "categoryWordsButton"})
+            states << child<QPushButton>(&window, name)->isEnabled();
+        return states;
+    }
+
+    QStringList categoryRows()
+    {
+        auto* list = child<QListWidget>(&window, "categoriesList");
+        QStringList rows;
+        for (int row = 0; row < list->count(); ++row)
+            rows << list->item(row)->text();
+        return rows;
+    }
+
+    void clickCategory(const QString& name)
+    {
+        auto* list = child<QListWidget>(&window, "categoriesList");
+        const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        list->scrollToItem(items.first());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(items.first()).center());
+    }
+
+    void press(const char* name) { child<QPushButton>(&window, name)->click(); }
+};
+
+const QList<bool> kNone{false, false, false};
+const QList<bool> kLetter{true, false, false};
+const QList<bool> kWord{false, true, true};
+} // namespace
+
+class TestAdmWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldStartDisabledUntilALanguageIsSet();
+    void shouldShowLettersFolderOfTheLanguage();
+    void shouldEnableWordButtonsByEntryKind();
+    void shouldDeleteWordWithLinksAndWholeFolder();
+    void shouldNeverDeleteWhatALinkInAWordFolderPointsTo();
+    void shouldDeleteNothingWhenAnsweredNo();
+    void shouldDeleteLetterWithItsWordsFromAFolderWithoutRecord();
+    void shouldOpenWordEditorAndShowTheNewFolder();
+    void shouldListSelectAndDeleteCategories();
+    void shouldCreateCategoryThroughTheEditor();
+    void shouldOpenWordsOfCategory();
+};
+
+void TestAdmWindow::shouldStartDisabledUntilALanguageIsSet()
+{
+    Fixture f;
+    AdmWindow window(&f.letters, &f.words, &f.categories);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Administrador de Medios"));
+    QVERIFY(window.isModal());
+    QCOMPARE(window.size(), QSize(480, 320));
+    auto* tabs = child<QTabWidget>(&window, "tabWidget");
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Letras"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("Categorías"));
+    QVERIFY(!tabs->isTabEnabled(1));
+    QVERIFY(!tabs->widget(0)->isEnabled());
+    QVERIFY(child<QLabel>(&window, "lettersCaption")->text().isEmpty());
+    QVERIFY(child<QLabel>(&window, "categoriesCaption")->text().isEmpty());
+    QCOMPARE(child<QPushButton>(&window, "addWordButton")->text(), QStringLiteral("Agregar palabra"));
+    QCOMPARE(child<QPushButton>(&window, "categoryWordsButton")->text(),
+             QStringLiteral("Ver palabras de esta categoría"));
+}
+
+void TestAdmWindow::shouldShowLettersFolderOfTheLanguage()
+{
+    Fixture f;
+    Admin admin(f);
+    QCOMPARE(child<QLabel>(&admin.window, "lettersCaption")->text(),
+             QStringLiteral("Medios instalados"));
+    QVERIFY(child<QTabWidget>(&admin.window, "tabWidget")->isTabEnabled(1));
+    QCOMPARE(QDir(admin.model->filePath(admin.tree->rootIndex())), QDir(f.root));
+    QTRY_COMPARE(admin.model->rowCount(admin.tree->rootIndex()), 2);
+    QCOMPARE(admin.model->columnCount(), 4);
+    for (int column = 1; column < 4; ++column)
+        QVERIFY(admin.tree->isColumnHidden(column));
+    QVERIFY(!admin.tree->isColumnHidden(0));
+    QCOMPARE(admin.wordButtons(), kNone);
+    // Only folders are listed.
+    const QModelIndex ajo = admin.model->index(f.path(QStringLiteral("A/ajo")));
+    admin.model->fetchMore(ajo);
+    QTRY_COMPARE(admin.model->rowCount(ajo), 1); // "extra", no files
+}
+
+void TestAdmWindow::shouldEnableWordButtonsByEntryKind()
+{
+    Fixture f;
+    Admin admin(f);
+    QVERIFY(admin.click(f.path(QStringLiteral("A"))));
+    QCOMPARE(admin.wordButtons(), kLetter);
+    QVERIFY(admin.click(f.path(QStringLiteral("A/árbol"))));
+    QCOMPARE(admin.wordButtons(), kWord);
+    QVERIFY(admin.click(f.path(QStringLiteral("B"))));
+    QCOMPARE(admin.wordButtons(), kLetter);
+    // A folder inside a word folder is neither a letter nor a word.
+    QVERIFY(admin.click(f.path(QStringLiteral("A/ajo/extra"))));
+    QCOMPARE(admin.wordButtons(), kNone);
+}
+
+void TestAdmWindow::shouldDeleteWordWithLinksAndWholeFolder()
+{
+    Fixture f;
+    Admin admin(f);
+    QVERIFY(admin.click(f.path(QStringLiteral("A/ajo"))));
+    MessageBoxAnswerer answerer({QStringLiteral("&Si")});
+    admin.press("deleteWordButton");
+    QCOMPARE(answerer.boxes.size(), 2);
+    QCOMPARE(answerer.boxes[0].title, QStringLiteral("Eliminar palabra"));
+    QCOMPARE(answerer.boxes[0].text,
+             QStringLiteral("¿Está seguro de eliminar la palabra ajo?\nTodos los medios "
+                            "asociados con esta palabra seran eliminados."));
+    QCOMPARE(answerer.boxes[0].buttons, (QStringList{QStringLiteral("&Si"), QStringLiteral("&No")}));
+    QCOMPARE(answerer.boxes[1].title, QStringLiteral("Eliminar palabra"));
+    QCOMPARE(answerer.boxes[1].text, QStringLiteral("La palabra ajo ha sido eliminada exitosamente."));
+
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word WHERE id = %1").arg(f.ajo)), 0);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category WHERE id_word = %1").arg(f.ajo)), 0);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category")), 2);
+    QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("A/ajo"))));
+    QVERIFY(QFile::exists(f.path(QStringLiteral("A/árbol/imagen.png"))));
+    QCOMPARE(admin.wordButtons(), kNone);
+}
+
+void TestAdmWindow::shouldNeverDeleteWhatALinkInAWordFolderPointsTo()
+{
+    Fixture f;
+    QVERIFY(QFile::link(f.outside, f.path(QStringLiteral("A/ajo/enlace"))));
+    QVERIFY(QFile::link(f.outside + QStringLiteral("/valioso.png"),
+                        f.path(QStringLiteral("A/ajo/imagen-enlace.png"))));
+    Admin admin(f);
+    QVERIFY(admin.click(f.path(QStringLiteral("A/ajo"))));
+    MessageBoxAnswerer answerer({QStringLiteral("&Si")});
+    admin.press("deleteWordButton");
+    QCOMPARE(answerer.boxes.size(), 2); // question and success, no error
+    QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("A/ajo"))));
+    QVERIFY(QFile::exists(f.outside + QStringLiteral("/valioso.png")));
+}
+
+void TestAdmWindow::shouldDeleteNothingWhenAnsweredNo()
+{
+    Fixture f;
+    Admin admin(f);
+    QVERIFY(admin.click(f.path(QStringLiteral("A/ajo"))));
+    MessageBoxAnswerer answerer({QStringLiteral("&No")});
+    admin.press("deleteWordButton");
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word")), 3);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category")), 3);
+    QVERIFY(QFile::exists(f.path(QStringLiteral("A/ajo/.miniatura"))));
+    QCOMPARE(admin.wordButtons(), kNone);
+}
+
+void TestAdmWindow::shouldDeleteLetterWithItsWordsFromAFolderWithoutRecord()
+{
+    Fixture f;
+    Admin admin(f);
+    QVERIFY(admin.click(f.path(QStringLiteral("A/suelto"))));
+    QCOMPARE(admin.wordButtons(), kWord);
+    MessageBoxAnswerer answerer({QStringLiteral("&Si")});
+    admin.press("deleteWordButton");
+    QCOMPARE(answerer.titles(),
+             (QStringList{QStringLiteral("Eliminar letra"), QStringLiteral("Eliminar letra")}));
+    QCOMPARE(answerer.boxes[0].text,
+             QStringLiteral("¿Está seguro de eliminar la letra A?\nTodas palabras y los medios "
+                            "asociados con esta letra seran eliminados."));
+    QCOMPARE(answerer.boxes[1].text, QStringLiteral("La letra A ha sido eliminada exitosamente."));
+
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM letter")), 1);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word")), 1);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category")), 1);
+    QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("A"))));
+    QVERIFY(QFile::exists(f.path(QStringLiteral("B/bota/imagen.png"))));
+    QVERIFY(QFileInfo::exists(f.root));
+    QTRY_COMPARE(admin.model->rowCount(admin.tree->rootIndex()), 1);
+}
+
+void TestAdmWindow::shouldOpenWordEditorAndShowTheNewFolder()
+{
+    Fixture f;
+    Admin admin(f);
+    QVERIFY(admin.click(f.path(QStringLiteral("B"))));
+    admin.press("addWordButton");
+    auto* editor = topLevel<MediaWidget>();
+    QVERIFY(editor);
+    QCOMPARE(editor->windowTitle(), QStringLiteral("Palabra nueva"));
+    const QString picture = f.home.path() + QStringLiteral("/barco.png");
+    QVERIFY(writeFile(picture));
+    editor->findChild<QLineEdit*>(QStringLiteral("nameField"))->setText(QStringLiteral("barco"));
+    editor->findChild<QLineEdit*>(QStringLiteral("fullNameField"))->setText(QStringLiteral("barco"));
+    for (const char* name : {"imageField", "signField", "lipsField"})
+        editor->findChild<QLineEdit*>(QLatin1String(name))->setText(picture);
+    MessageBoxAnswerer answerer;
+    editor->findChild<QPushButton*>(QStringLiteral("acceptButton"))->click();
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Palabra creada.")});
+    QVERIFY(QFile::exists(f.path(QStringLiteral("B/barco/barco.png"))));
+    const QModelIndex letterB = admin.model->index(f.path(QStringLiteral("B")));
+    QTRY_COMPARE(admin.model->rowCount(letterB), 2);
+
+    // The new word is the next one to edit.
+    QVERIFY(admin.click(f.path(QStringLiteral("B/barco"))));
+    admin.press("editWordButton");
+    editor = topLevel<MediaWidget>();
+    QVERIFY(editor);
+    QCOMPARE(editor->windowTitle(), QStringLiteral("Editar palabra"));
+    QCOMPARE(editor->findChild<QLineEdit*>(QStringLiteral("fullNameField"))->text(),
+             QStringLiteral("barco"));
+    editor->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+}
+
+void TestAdmWindow::shouldListSelectAndDeleteCategories()
+{
+    Fixture f;
+    Admin admin(f);
+    child<QTabWidget>(&admin.window, "tabWidget")->setCurrentIndex(1);
+    QCOMPARE(admin.categoryRows(), (QStringList{QStringLiteral("ANIMALES"), QStringLiteral("COLORES")}));
+    QCOMPARE(admin.categoryButtons(), (QList<bool>{true, false, false, false}));
+    admin.clickCategory(QStringLiteral("ANIMALES"));
+    QCOMPARE(admin.categoryButtons(), (QList<bool>{true, true, true, true}));
+
+    MessageBoxAnswerer answerer({QStringLiteral("&Si")});
+    admin.press("deleteCategoryButton");
+    QCOMPARE(answerer.titles(),
+             (QStringList{QStringLiteral("Eliminar categoría"), QStringLiteral("Eliminar categoría")}));
+    QCOMPARE(answerer.boxes[0].text, QStringLiteral("Está seguro de eliminar la categoría ANIMALES?"));
+    QCOMPARE(answerer.boxes[1].text,
+             QStringLiteral("La categoría ANIMALES ha sido eliminada exitósamente."));
+    QCOMPARE(admin.categoryRows(), QStringList{QStringLiteral("COLORES")});
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category")), 0);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word")), 3);
+    // Nothing is left selected that could be edited or deleted once more.
+    QCOMPARE(admin.categoryButtons(), (QList<bool>{true, false, false, false}));
+}
+
+void TestAdmWindow::shouldCreateCategoryThroughTheEditor()
+{
+    Fixture f;
+    Admin admin(f);
+    child<QTabWidget>(&admin.window, "tabWidget")->setCurrentIndex(1);
+    admin.press("addCategoryButton");
+    auto* editor = topLevel<CategoryWidget>();
+    QVERIFY(editor);
+    editor->findChild<QLineEdit*>(QStringLiteral("nameField"))->setText(QStringLiteral("frutas"));
+    MessageBoxAnswerer answerer;
+    editor->findChild<QPushButton*>(QStringLiteral("acceptButton"))->click();
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Categoría creada.")});
+    QCOMPARE(admin.categoryRows(),
+             (QStringList{QStringLiteral("ANIMALES"), QStringLiteral("COLORES"),
+                          QStringLiteral("FRUTAS")}));
+
+    admin.clickCategory(QStringLiteral("COLORES"));
+    admin.press("editCategoryButton");
+    editor = topLevel<CategoryWidget>();
+    QVERIFY(editor);
+    editor->findChild<QLineEdit*>(QStringLiteral("nameField"))->setText(QStringLiteral("Tonos"));
+    editor->findChild<QPushButton*>(QStringLiteral("acceptButton"))->click();
+    QCOMPARE(admin.categoryRows(),
+             (QStringList{QStringLiteral("ANIMALES"), QStringLiteral("FRUTAS"),
+                          QStringLiteral("TONOS")}));
+}
+
+void TestAdmWindow::shouldOpenWordsOfCategory()
+{
+    Fixture f;
+    Admin admin(f);
+    child<QTabWidget>(&admin.window, "tabWidget")->setCurrentIndex(1);
+    admin.clickCategory(QStringLiteral("ANIMALES"));
+    admin.press("categoryWordsButton");
+    auto* list = topLevel<CategoryWordWidget>();
+    QVERIFY(list);
+    QCOMPARE(list->findChild<QListWidget*>(QStringLiteral("wordsList"))->count(), 3);
+    list->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
+}
+
+QTEST_MAIN(TestAdmWindow)
+#include "tst_admwindow.moc"

@@ -1,0 +1,261 @@
+#include "contentlists.h"
+#include "mediawidget.h"
+#include "messageboxanswerer.h"
+#include "testhome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+int count(const QString& sql)
+{
+    QSqlQuery query(sql);
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
+QLineEdit* field(QWidget* editor, const char* name)
+{
+    return editor->findChild<QLineEdit*>(QLatin1String(name));
+}
+
+QPushButton* button(QWidget* editor, const char* name)
+{
+    return editor->findChild<QPushButton*>(QLatin1String(name));
+}
+
+// The letter C with its media folder, two categories, files to choose and
+// an installed word "cama" filed under the default pack's file names.
+struct Fixture
+{
+    TestHome home;
+    Language language;
+    Letter letter;
+    CategoryList categories;
+    QString sources;
+    int furniture = 0, things = 0, cama = 0;
+
+    Fixture()
+    {
+        language.loadById(TestHome::addLanguage(QStringLiteral("Español")));
+        TestHome::addLetter(QStringLiteral("C"), language.id);
+        letter.loadByName(QStringLiteral("C"), &language);
+        things = TestHome::addCategory(QStringLiteral("COSAS"), language.id);
+        furniture = TestHome::addCategory(QStringLiteral("MUEBLES"), language.id);
+        cama = TestHome::addWord(QStringLiteral("cama"), letter.id);
+        TestHome::link(cama, furniture);
+        for (const char* file : {"imagen.png", "sena.avi", "modulacion.avi"})
+            writeFile(letter.folderPath() + QStringLiteral("cama/") + QLatin1String(file), file);
+        sources = home.path() + QStringLiteral("/elegidos/");
+        writeFile(sources + QStringLiteral("casa.png"), "picture");
+        writeFile(sources + QStringLiteral("casa.avi"), "sign");
+        writeFile(sources + QStringLiteral("casa-labios.avi"), "lips");
+    }
+
+    void fillNewWord(QWidget* editor, const QString& fullName)
+    {
+        field(editor, "nameField")->setText(QStringLiteral("casa"));
+        field(editor, "fullNameField")->setText(fullName);
+        field(editor, "imageField")->setText(sources + QStringLiteral("casa.png"));
+        field(editor, "signField")->setText(sources + QStringLiteral("casa.avi"));
+        field(editor, "lipsField")->setText(sources + QStringLiteral("casa-labios.avi"));
+    }
+};
+} // namespace
+
+class TestMediaWidget : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldCreateWordWithMediaAndCategories();
+    void shouldShowAndEditExistingWord();
+    void shouldRefuseAndStayOpen_data();
+    void shouldRefuseAndStayOpen();
+    void shouldReportFailedRecordAndClose();
+    void shouldCancelWithoutWriting();
+};
+
+void TestMediaWidget::shouldCreateWordWithMediaAndCategories()
+{
+    Fixture f;
+    QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories);
+    editor->show();
+    QCOMPARE(editor->windowTitle(), QStringLiteral("Palabra nueva"));
+    QCOMPARE(button(editor, "browseImage")->text(), QStringLiteral("Elegir"));
+    QCOMPARE(button(editor, "acceptButton")->text(), QStringLiteral("Agregar"));
+    QVERIFY(field(editor, "imageField")->text().isEmpty());
+    const QList<QLabel*> labels = editor->findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(),
+                        [](QLabel* l) { return l->text() == QStringLiteral("Letra : C"); }));
+    auto* categories = editor->findChild<QListWidget*>(QStringLiteral("categoriesList"));
+    QCOMPARE(categories->count(), 2);
+    QCOMPARE(categories->item(1)->checkState(), Qt::Unchecked);
+
+    f.fillNewWord(editor, QStringLiteral("casa grande"));
+    categories->item(0)->setCheckState(Qt::Checked);
+    QSignalSpy done(editor.data(), &MediaWidget::done);
+    MessageBoxAnswerer answerer;
+    button(editor, "acceptButton")->click();
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Palabra creada.")});
+    QCOMPARE(answerer.boxes[0].text,
+             QStringLiteral("La palabra casa grande ha sido creada exitósamente."));
+    QCOMPARE(done.count(), 1);
+    QTRY_VERIFY(editor.isNull());
+
+    Word word;
+    QVERIFY(word.loadByFullName(QStringLiteral("casa grande"), &f.letter));
+    QCOMPARE(word.name, QStringLiteral("casa"));
+    QCOMPARE(word.lips, QStringLiteral("casa-labios.avi"));
+    QVERIFY(QFile::exists(word.imagePath()) && QFile::exists(word.signPath()));
+    Category things;
+    QVERIFY(things.loadById(f.things));
+    QVERIFY(word.hasCategory(things));
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category WHERE id_word = %1")
+                       .arg(word.id)),
+             1);
+}
+
+void TestMediaWidget::shouldShowAndEditExistingWord()
+{
+    Fixture f;
+    Word word;
+    QVERIFY(word.loadById(f.cama));
+    QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories, &word);
+    editor->show();
+    QCOMPARE(editor->windowTitle(), QStringLiteral("Editar palabra"));
+    QCOMPARE(button(editor, "browseLips")->text(), QStringLiteral("Cambiar"));
+    QCOMPARE(button(editor, "acceptButton")->text(), QStringLiteral("Actualizar"));
+    QCOMPARE(field(editor, "fullNameField")->text(), QStringLiteral("cama"));
+    QCOMPARE(field(editor, "signField")->text(), f.letter.folderPath() + QStringLiteral("cama/sena.avi"));
+    auto* categories = editor->findChild<QListWidget*>(QStringLiteral("categoriesList"));
+    QCOMPARE(categories->item(0)->checkState(), Qt::Unchecked); // COSAS
+    QCOMPARE(categories->item(1)->checkState(), Qt::Checked);   // MUEBLES
+
+    field(editor, "fullNameField")->setText(QStringLiteral("cama doble"));
+    field(editor, "imageField")->setText(f.sources + QStringLiteral("casa.png"));
+    categories->item(0)->setCheckState(Qt::Checked);
+    categories->item(1)->setCheckState(Qt::Unchecked);
+    MessageBoxAnswerer answerer;
+    button(editor, "acceptButton")->click();
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Palabra editada.")});
+    QCOMPARE(answerer.boxes[0].text,
+             QStringLiteral("La palabra cama doble ha sido editada exitósamente."));
+    QTRY_VERIFY(editor.isNull());
+
+    Word stored;
+    QVERIFY(stored.loadById(f.cama));
+    QCOMPARE(stored.fullName, QStringLiteral("cama doble"));
+    QCOMPARE(stored.image, QStringLiteral("casa.png"));
+    QCOMPARE(stored.sign, QStringLiteral("sena.avi"));
+    const QString folder = f.letter.folderPath() + QStringLiteral("cama doble/");
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name),
+             (QStringList{QStringLiteral("casa.png"), QStringLiteral("modulacion.avi"),
+                          QStringLiteral("sena.avi")}));
+    QCOMPARE(count(QStringLiteral("SELECT id_category FROM word_x_category WHERE id_word = %1")
+                       .arg(f.cama)),
+             f.things);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category")), 1);
+}
+
+void TestMediaWidget::shouldRefuseAndStayOpen_data()
+{
+    QTest::addColumn<QString>("fullName");
+    QTest::addColumn<QString>("lips");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    const QString lips = QStringLiteral("casa-labios.avi");
+    QTest::newRow("empty field")
+        << "casa" << "" << "Campos vacíos en formulario."
+        << "Por favor complete todos los ítemes del formulario.";
+    QTest::newRow("climbing description")
+        << "../../casa" << lips << "Descripción no válida."
+        << "La descripción \"../../casa\" no puede ser el nombre de la carpeta de la palabra: no "
+           "puede estar vacía, contener \"/\" ni \"\\\", ser \".\" ni \"..\", ni empezar o "
+           "terminar con un espacio o un punto.";
+    QTest::newRow("blank description")
+        << " " << lips << "Descripción no válida." << QString();
+    QTest::newRow("description of another word")
+        << "cama" << lips << "Palabra repetida."
+        << "Ya existe una palabra con la descripción cama en la letra C.";
+    QTest::newRow("missing file")
+        << "casa" << "no-existe.avi" << "Error" << QString();
+}
+
+void TestMediaWidget::shouldRefuseAndStayOpen()
+{
+    QFETCH(QString, fullName);
+    QFETCH(QString, lips);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    Fixture f;
+    QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories);
+    editor->show();
+    f.fillNewWord(editor, fullName);
+    field(editor, "lipsField")->setText(lips.isEmpty() ? QString() : f.sources + lips);
+    QSignalSpy done(editor.data(), &MediaWidget::done);
+    MessageBoxAnswerer answerer;
+    button(editor, "acceptButton")->click();
+    QCOMPARE(answerer.titles(), QStringList{title});
+    if (!text.isEmpty())
+        QCOMPARE(answerer.boxes[0].text, text);
+    QVERIFY(editor->isVisible());
+    QCOMPARE(done.count(), 0);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word")), 1);
+    QCOMPARE(QDir(f.letter.folderPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("cama")});
+    QCOMPARE(field(editor, "fullNameField")->text(), fullName); // the form keeps its contents
+    delete editor;
+}
+
+void TestMediaWidget::shouldReportFailedRecordAndClose()
+{
+    Fixture f;
+    QVERIFY(TestHome::exec(QStringLiteral(
+        "CREATE TRIGGER closed BEFORE INSERT ON word BEGIN SELECT RAISE(ABORT, 'no'); END")));
+    QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories);
+    editor->show();
+    f.fillNewWord(editor, QStringLiteral("casa"));
+    QSignalSpy done(editor.data(), &MediaWidget::done);
+    MessageBoxAnswerer answerer;
+    button(editor, "acceptButton")->click();
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Error")});
+    QCOMPARE(answerer.boxes[0].text, QStringLiteral("Se presentó un error con la palabra casa."));
+    QCOMPARE(done.count(), 1);
+    QTRY_VERIFY(editor.isNull());
+    QVERIFY(!QFileInfo::exists(f.letter.folderPath() + QStringLiteral("casa")));
+}
+
+void TestMediaWidget::shouldCancelWithoutWriting()
+{
+    Fixture f;
+    Word word;
+    QVERIFY(word.loadById(f.cama));
+    QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories, &word);
+    editor->show();
+    field(editor, "fullNameField")->setText(QStringLiteral("otra"));
+    QSignalSpy done(editor.data(), &MediaWidget::done);
+    button(editor, "cancelButton")->click();
+    QCOMPARE(done.count(), 1);
+    QTRY_VERIFY(editor.isNull());
+    Word stored;
+    QVERIFY(stored.loadById(f.cama));
+    QCOMPARE(stored.fullName, QStringLiteral("cama"));
+    QVERIFY(QFileInfo::exists(f.letter.folderPath() + QStringLiteral("cama/imagen.png")));
+}
+
+QTEST_MAIN(TestMediaWidget)
+#include "tst_mediawidget.moc"

@@ -1,0 +1,213 @@
+#include "category.h"
+#include "letter.h"
+#include "testhome.h"
+#include "word.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+int count(const QString& sql)
+{
+    QSqlQuery query(sql);
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
+int links()
+{
+    return count(QStringLiteral("SELECT COUNT(*) FROM word_x_category"));
+}
+
+int words()
+{
+    return count(QStringLiteral("SELECT COUNT(*) FROM word"));
+}
+
+// Two letters with two words each; every word is in both categories.
+struct Content
+{
+    int lang = 0, a = 0, b = 0, animals = 0, food = 0;
+    int ajo = 0, arbol = 0, bota = 0, burro = 0;
+
+    Content()
+    {
+        lang = TestHome::addLanguage(QStringLiteral("Español"));
+        a = TestHome::addLetter(QStringLiteral("A"), lang);
+        b = TestHome::addLetter(QStringLiteral("B"), lang);
+        animals = TestHome::addCategory(QStringLiteral("ANIMALES"), lang);
+        food = TestHome::addCategory(QStringLiteral("comida"), lang);
+        ajo = TestHome::addWord(QStringLiteral("ajo"), a);
+        arbol = TestHome::addWord(QStringLiteral("árbol"), a);
+        bota = TestHome::addWord(QStringLiteral("bota"), b);
+        burro = TestHome::addWord(QStringLiteral("burro"), b);
+        for (int word : {ajo, arbol, bota, burro}) {
+            TestHome::link(word, animals);
+            TestHome::link(word, food);
+        }
+    }
+};
+
+void failDeletesOf(const QString& table)
+{
+    QVERIFY(TestHome::exec(QStringLiteral("CREATE TRIGGER keep_%1 BEFORE DELETE ON %1 "
+                                          "BEGIN SELECT RAISE(ABORT, 'kept'); END")
+                               .arg(table)));
+}
+} // namespace
+
+class TestRecordDeletion : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldDeleteWordWithItsLinksOnly();
+    void shouldDeleteCategoryWithItsLinksOnly();
+    void shouldDeleteLetterWithItsWordsAndTheirLinks();
+    void shouldLeaveEverythingWhenACascadeFails_data();
+    void shouldLeaveEverythingWhenACascadeFails();
+    void shouldTellTakenDescriptionWithinLetterOnly();
+    void shouldTellTakenCategoryNameInAnyCaseWithinLanguage();
+};
+
+void TestRecordDeletion::shouldDeleteWordWithItsLinksOnly()
+{
+    TestHome home;
+    Content content;
+    Word word;
+    QVERIFY(word.loadById(content.ajo));
+    QVERIFY(word.removeWithLinks());
+    QCOMPARE(words(), 3);
+    QCOMPARE(links(), 6);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category WHERE id_word = %1")
+                       .arg(content.ajo)),
+             0);
+}
+
+void TestRecordDeletion::shouldDeleteCategoryWithItsLinksOnly()
+{
+    TestHome home;
+    Content content;
+    Category category;
+    QVERIFY(category.loadById(content.food));
+    QVERIFY(category.removeWithLinks());
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM category")), 1);
+    QCOMPARE(words(), 4);
+    QCOMPARE(links(), 4);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category WHERE id_category = %1")
+                       .arg(content.animals)),
+             4);
+}
+
+void TestRecordDeletion::shouldDeleteLetterWithItsWordsAndTheirLinks()
+{
+    TestHome home;
+    Content content;
+    Letter letter;
+    QVERIFY(letter.loadById(content.a));
+    QVERIFY(letter.removeWithWords());
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM letter")), 1);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word WHERE id_letter = %1").arg(content.a)),
+             0);
+    QCOMPARE(words(), 2);
+    QCOMPARE(links(), 4);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM category")), 2);
+}
+
+void TestRecordDeletion::shouldLeaveEverythingWhenACascadeFails_data()
+{
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QString>("failingTable");
+    QTest::newRow("word, its row refused") << "word" << "word";
+    QTest::newRow("category, its row refused") << "category" << "category";
+    QTest::newRow("letter, its row refused") << "letter" << "letter";
+    QTest::newRow("letter, its words refused") << "letter" << "word";
+}
+
+void TestRecordDeletion::shouldLeaveEverythingWhenACascadeFails()
+{
+    QFETCH(QString, record);
+    QFETCH(QString, failingTable);
+    TestHome home;
+    Content content;
+    failDeletesOf(failingTable);
+
+    bool removed = true;
+    if (record == QLatin1String("word")) {
+        Word word;
+        QVERIFY(word.loadById(content.ajo));
+        removed = word.removeWithLinks();
+    } else if (record == QLatin1String("category")) {
+        Category category;
+        QVERIFY(category.loadById(content.food));
+        removed = category.removeWithLinks();
+    } else {
+        Letter letter;
+        QVERIFY(letter.loadById(content.a));
+        removed = letter.removeWithWords();
+    }
+    QVERIFY(!removed);
+    QCOMPARE(links(), 8);
+    QCOMPARE(words(), 4);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM letter")), 2);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM category")), 2);
+    // The connection is usable afterwards: no transaction was left open.
+    QVERIFY(TestHome::addLetter(QStringLiteral("C"), content.lang) > 0);
+}
+
+void TestRecordDeletion::shouldTellTakenDescriptionWithinLetterOnly()
+{
+    TestHome home;
+    Content content;
+    Letter a;
+    QVERIFY(a.loadById(content.a));
+    Letter b;
+    QVERIFY(b.loadById(content.b));
+
+    Word fresh;
+    fresh.setLetter(&a);
+    fresh.fullName = QStringLiteral("ajo");
+    QVERIFY(fresh.isFullNameTaken());
+    fresh.fullName = QStringLiteral("Ajo"); // folders are case-sensitive here
+    QVERIFY(!fresh.isFullNameTaken());
+    fresh.setLetter(&b);
+    fresh.fullName = QStringLiteral("ajo");
+    QVERIFY(!fresh.isFullNameTaken());
+
+    Word existing;
+    QVERIFY(existing.loadById(content.ajo));
+    QVERIFY(!existing.isFullNameTaken()); // its own description
+    existing.fullName = QStringLiteral("árbol");
+    QVERIFY(existing.isFullNameTaken());
+}
+
+void TestRecordDeletion::shouldTellTakenCategoryNameInAnyCaseWithinLanguage()
+{
+    TestHome home;
+    Content content;
+    const int other = TestHome::addLanguage(QStringLiteral("Català"));
+    Language spanish;
+    QVERIFY(spanish.loadById(content.lang));
+    Language catalan;
+    QVERIFY(catalan.loadById(other));
+
+    Category fresh;
+    fresh.setLanguage(&spanish);
+    fresh.name = QStringLiteral("COMIDA"); // stored as "comida"
+    QVERIFY(fresh.isNameTaken());
+    fresh.name = QStringLiteral("animales");
+    QVERIFY(fresh.isNameTaken());
+    fresh.name = QStringLiteral("COLORES");
+    QVERIFY(!fresh.isNameTaken());
+    fresh.setLanguage(&catalan);
+    fresh.name = QStringLiteral("ANIMALES");
+    QVERIFY(!fresh.isNameTaken());
+
+    Category existing;
+    QVERIFY(existing.loadById(content.animals));
+    QVERIFY(!existing.isNameTaken()); // renaming to its own name
+    existing.name = QStringLiteral("COMIDA");
+    QVERIFY(existing.isNameTaken());
+}
+
+QTEST_GUILESS_MAIN(TestRecordDeletion)
+#include "tst_recorddeletion.moc"

@@ -1,0 +1,380 @@
+#include "contentlists.h"
+#include "testhome.h"
+#include "wordsaver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                      | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+int wordRows()
+{
+    QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM word"));
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
+// A language with the letter C, its media folder, and files to choose from.
+struct Fixture
+{
+    TestHome home;
+    Language language;
+    Letter letter;
+    QString sources;
+
+    Fixture()
+    {
+        language.loadById(TestHome::addLanguage(QStringLiteral("Español")));
+        TestHome::addLetter(QStringLiteral("C"), language.id);
+        letter.loadByName(QStringLiteral("C"), &language);
+        QDir().mkpath(letter.folderPath());
+        sources = home.path() + QStringLiteral("/elegidos/");
+        writeFile(sources + QStringLiteral("casa.png"), "picture");
+        writeFile(sources + QStringLiteral("sena casa.avi"), "sign");
+        writeFile(sources + QStringLiteral("labios.mov"), "lips");
+        writeFile(sources + QStringLiteral("otra.png"), "other picture");
+        writeFile(sources + QStringLiteral("v2/casa.png"), "second picture");
+    }
+
+    QString folder(const QString& fullName) const { return letter.folderPath() + fullName; }
+
+    WordForm newForm(const QString& fullName = QStringLiteral("casa grande")) const
+    {
+        return {QStringLiteral("casa"), fullName, sources + QStringLiteral("casa.png"),
+                sources + QStringLiteral("sena casa.avi"), sources + QStringLiteral("labios.mov")};
+    }
+
+    // A saved word "casa grande" whose editor has just opened.
+    bool addSavedWord(Word& word, WordForm& shown)
+    {
+        word.setLetter(&letter);
+        if (WordSaver::save(word, newForm(), {}).outcome != WordSaver::Outcome::Saved)
+            return false;
+        Word loaded;
+        if (!loaded.loadById(word.id))
+            return false;
+        word = loaded;
+        shown = WordSaver::shownPaths(word);
+        return true;
+    }
+};
+} // namespace
+
+class TestWordSaver : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldFileNewWordIntoItsFolder();
+    void shouldKeepMediaWhenEditingWithoutChangingThem();
+    void shouldRenameFolderWithItsFilesWhenDescriptionChanges();
+    void shouldReplacePictureCopyingFirst_data();
+    void shouldReplacePictureCopyingFirst();
+    void shouldNeverOverwriteAnotherFileOfTheFolder();
+    void shouldTakeAFileChosenInTheOldFolderAlong();
+    void shouldRefuseBeforeWritingAnything_data();
+    void shouldRefuseBeforeWritingAnything();
+    void shouldRefuseDescriptionOfAnotherWord();
+    void shouldRefuseRenamingOntoAnExistingFolder();
+    void shouldKeepEverythingWhenACopyFails();
+    void shouldUndoFilesWhenTheRecordCannotBeWritten();
+};
+
+void TestWordSaver::shouldFileNewWordIntoItsFolder()
+{
+    Fixture f;
+    Word word;
+    word.setLetter(&f.letter);
+    QList<qint64> totals;
+    const auto result = WordSaver::save(word, f.newForm(), {},
+                                        [&](qint64, qint64 total) { totals << total; });
+    QCOMPARE(result.outcome, WordSaver::Outcome::Saved);
+    QVERIFY(word.id > 0);
+    QCOMPARE(entries(f.folder(QStringLiteral("casa grande"))),
+             (QStringList{QStringLiteral("casa.png"), QStringLiteral("labios.mov"),
+                          QStringLiteral("sena casa.avi")}));
+    QCOMPARE(readFile(word.imagePath()), QByteArray("picture"));
+    QVERIFY(!totals.isEmpty());
+    QCOMPARE(totals.last(), qint64(7 + 4 + 4));
+
+    Word stored;
+    QVERIFY(stored.loadByFullName(QStringLiteral("casa grande"), &f.letter));
+    QCOMPARE(stored.name, QStringLiteral("casa"));
+    QCOMPARE(stored.image, QStringLiteral("casa.png"));
+    QCOMPARE(stored.sign, QStringLiteral("sena casa.avi"));
+    QCOMPARE(stored.lips, QStringLiteral("labios.mov"));
+}
+
+void TestWordSaver::shouldKeepMediaWhenEditingWithoutChangingThem()
+{
+    Fixture f;
+    Word word;
+    WordForm shown;
+    QVERIFY(f.addSavedWord(word, shown));
+    WordForm form = shown;
+    form.name = QStringLiteral("casita");
+    QCOMPARE(WordSaver::save(word, form, shown).outcome, WordSaver::Outcome::Saved);
+
+    Word stored;
+    QVERIFY(stored.loadById(word.id));
+    QCOMPARE(stored.name, QStringLiteral("casita"));
+    QCOMPARE(stored.image, QStringLiteral("casa.png"));
+    QCOMPARE(entries(f.folder(QStringLiteral("casa grande"))).size(), 3);
+    QCOMPARE(readFile(stored.signPath()), QByteArray("sign"));
+}
+
+void TestWordSaver::shouldRenameFolderWithItsFilesWhenDescriptionChanges()
+{
+    Fixture f;
+    Word word;
+    WordForm shown;
+    QVERIFY(f.addSavedWord(word, shown));
+    WordForm form = shown;
+    form.fullName = QStringLiteral("casa pequeña");
+    QCOMPARE(WordSaver::save(word, form, shown).outcome, WordSaver::Outcome::Saved);
+
+    QVERIFY(!QFileInfo::exists(f.folder(QStringLiteral("casa grande"))));
+    Word stored;
+    QVERIFY(stored.loadByFullName(QStringLiteral("casa pequeña"), &f.letter));
+    QCOMPARE(stored.id, word.id);
+    QCOMPARE(readFile(stored.imagePath()), QByteArray("picture"));
+    QCOMPARE(readFile(stored.signPath()), QByteArray("sign"));
+    QCOMPARE(readFile(stored.lipsPath()), QByteArray("lips"));
+}
+
+void TestWordSaver::shouldReplacePictureCopyingFirst_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("expectedName");
+    QTest::addColumn<QByteArray>("expectedContent");
+    QTest::newRow("another name") << "otra.png" << "otra.png" << QByteArray("other picture");
+    QTest::newRow("the same name") << "v2/casa.png" << "casa.png" << QByteArray("second picture");
+}
+
+void TestWordSaver::shouldReplacePictureCopyingFirst()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, expectedName);
+    QFETCH(QByteArray, expectedContent);
+    Fixture f;
+    Word word;
+    WordForm shown;
+    QVERIFY(f.addSavedWord(word, shown));
+    WordForm form = shown;
+    form.image = f.sources + chosen;
+    QCOMPARE(WordSaver::save(word, form, shown).outcome, WordSaver::Outcome::Saved);
+
+    Word stored;
+    QVERIFY(stored.loadById(word.id));
+    QCOMPARE(stored.image, expectedName);
+    QCOMPARE(readFile(stored.imagePath()), expectedContent);
+    // The old picture is gone, nothing else came or went.
+    QStringList expected{expectedName, QStringLiteral("labios.mov"),
+                         QStringLiteral("sena casa.avi")};
+    expected.sort();
+    QCOMPARE(entries(f.folder(QStringLiteral("casa grande"))), expected);
+}
+
+void TestWordSaver::shouldNeverOverwriteAnotherFileOfTheFolder()
+{
+    Fixture f;
+    Word word;
+    WordForm shown;
+    QVERIFY(f.addSavedWord(word, shown));
+    // A lip video chosen under the sign video's name.
+    QVERIFY(writeFile(f.sources + QStringLiteral("v2/sena casa.avi"), "new lips"));
+    WordForm form = shown;
+    form.lips = f.sources + QStringLiteral("v2/sena casa.avi");
+    QCOMPARE(WordSaver::save(word, form, shown).outcome, WordSaver::Outcome::Saved);
+
+    Word stored;
+    QVERIFY(stored.loadById(word.id));
+    QCOMPARE(stored.lips, QStringLiteral("sena casa-2.avi"));
+    QCOMPARE(readFile(stored.lipsPath()), QByteArray("new lips"));
+    QCOMPARE(readFile(stored.signPath()), QByteArray("sign"));
+    QVERIFY(!QFileInfo::exists(f.folder(QStringLiteral("casa grande/labios.mov"))));
+}
+
+void TestWordSaver::shouldTakeAFileChosenInTheOldFolderAlong()
+{
+    Fixture f;
+    Word word;
+    WordForm shown;
+    QVERIFY(f.addSavedWord(word, shown));
+    const QString extra = f.folder(QStringLiteral("casa grande/dibujo.png"));
+    QVERIFY(writeFile(extra, "drawing"));
+    WordForm form = shown;
+    form.fullName = QStringLiteral("casona");
+    form.image = extra;
+    QCOMPARE(WordSaver::save(word, form, shown).outcome, WordSaver::Outcome::Saved);
+
+    Word stored;
+    QVERIFY(stored.loadById(word.id));
+    QCOMPARE(stored.image, QStringLiteral("dibujo.png"));
+    QCOMPARE(readFile(stored.imagePath()), QByteArray("drawing"));
+    QVERIFY(!QFileInfo::exists(f.folder(QStringLiteral("casona/casa.png"))));
+}
+
+void TestWordSaver::shouldRefuseBeforeWritingAnything_data()
+{
+    QTest::addColumn<QString>("fullName");
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<WordSaver::Outcome>("outcome");
+    const QString picture = QStringLiteral("casa.png");
+    QTest::newRow("empty description") << "" << picture << WordSaver::Outcome::EmptyField;
+    QTest::newRow("empty picture") << "casa" << "" << WordSaver::Outcome::EmptyField;
+    QTest::newRow("blanks") << "  " << picture << WordSaver::Outcome::UnsafeName;
+    QTest::newRow("climbing") << "../../x" << picture << WordSaver::Outcome::UnsafeName;
+    QTest::newRow("slash") << "a/b" << picture << WordSaver::Outcome::UnsafeName;
+    QTest::newRow("backslash") << "a\\b" << picture << WordSaver::Outcome::UnsafeName;
+    QTest::newRow("dot dot") << ".." << picture << WordSaver::Outcome::UnsafeName;
+    QTest::newRow("dot") << "." << picture << WordSaver::Outcome::UnsafeName;
+    QTest::newRow("leading blank") << " casa" << picture << WordSaver::Outcome::UnsafeName;
+    QTest::newRow("trailing dot") << "casa." << picture << WordSaver::Outcome::UnsafeName;
+    QTest::newRow("hidden") << ".casa" << picture << WordSaver::Outcome::UnsafeName;
+    QTest::newRow("missing picture") << "casa" << "ninguna.png" << WordSaver::Outcome::CopyFailed;
+    QTest::newRow("folder as picture") << "casa" << "v2" << WordSaver::Outcome::CopyFailed;
+}
+
+void TestWordSaver::shouldRefuseBeforeWritingAnything()
+{
+    QFETCH(QString, fullName);
+    QFETCH(QString, image);
+    QFETCH(WordSaver::Outcome, outcome);
+    Fixture f;
+    Word word;
+    word.setLetter(&f.letter);
+    WordForm form = f.newForm(fullName);
+    form.image = image.isEmpty() ? QString() : f.sources + image;
+    QCOMPARE(WordSaver::save(word, form, {}).outcome, outcome);
+    QCOMPARE(word.id, 0);
+    QCOMPARE(wordRows(), 0);
+    QCOMPARE(entries(f.letter.folderPath()), QStringList());
+    QCOMPARE(entries(f.home.path() + QStringLiteral("/media/languages/Español")),
+             QStringList{QStringLiteral("Letras")});
+}
+
+void TestWordSaver::shouldRefuseDescriptionOfAnotherWord()
+{
+    Fixture f;
+    Word first;
+    WordForm shown;
+    QVERIFY(f.addSavedWord(first, shown));
+
+    Word second;
+    second.setLetter(&f.letter);
+    WordForm form = f.newForm();
+    form.image = f.sources + QStringLiteral("otra.png");
+    const auto refused = WordSaver::save(second, form, {});
+    QCOMPARE(refused.outcome, WordSaver::Outcome::DuplicateName);
+    QCOMPARE(refused.detail, QStringLiteral("casa grande"));
+    QCOMPARE(wordRows(), 1);
+    QCOMPARE(readFile(first.imagePath()), QByteArray("picture"));
+
+    // Renaming the second word onto the first one's description: refused too.
+    form.fullName = QStringLiteral("casita");
+    QCOMPARE(WordSaver::save(second, form, {}).outcome, WordSaver::Outcome::Saved);
+    WordForm secondShown = WordSaver::shownPaths(second);
+    WordForm rename = secondShown;
+    rename.fullName = QStringLiteral("casa grande");
+    QCOMPARE(WordSaver::save(second, rename, secondShown).outcome,
+             WordSaver::Outcome::DuplicateName);
+    QVERIFY(QFileInfo::exists(f.folder(QStringLiteral("casita/otra.png"))));
+    QCOMPARE(entries(f.folder(QStringLiteral("casa grande"))).size(), 3);
+}
+
+void TestWordSaver::shouldRefuseRenamingOntoAnExistingFolder()
+{
+    Fixture f;
+    Word word;
+    WordForm shown;
+    QVERIFY(f.addSavedWord(word, shown));
+    QVERIFY(writeFile(f.folder(QStringLiteral("casona/leftover.png")), "left"));
+    WordForm form = shown;
+    form.fullName = QStringLiteral("casona");
+    QCOMPARE(WordSaver::save(word, form, shown).outcome, WordSaver::Outcome::FolderExists);
+    QCOMPARE(word.fullName, QStringLiteral("casa grande"));
+    QCOMPARE(entries(f.folder(QStringLiteral("casa grande"))).size(), 3);
+    QCOMPARE(entries(f.folder(QStringLiteral("casona"))), QStringList{QStringLiteral("leftover.png")});
+}
+
+void TestWordSaver::shouldKeepEverythingWhenACopyFails()
+{
+    Fixture f;
+    Word word;
+    WordForm shown;
+    QVERIFY(f.addSavedWord(word, shown));
+    WordForm form = shown;
+    form.fullName = QStringLiteral("casona");
+    form.image = f.sources + QStringLiteral("otra.png");  // copied first ...
+    form.lips = f.sources + QStringLiteral("ninguno.mov"); // ... then this one fails
+    const auto result = WordSaver::save(word, form, shown);
+    QCOMPARE(result.outcome, WordSaver::Outcome::CopyFailed);
+    QCOMPARE(result.detail, form.lips);
+
+    QCOMPARE(word.fullName, QStringLiteral("casa grande"));
+    QCOMPARE(word.image, QStringLiteral("casa.png"));
+    Word stored;
+    QVERIFY(stored.loadById(word.id));
+    QCOMPARE(stored.fullName, QStringLiteral("casa grande"));
+    QCOMPARE(stored.lips, QStringLiteral("labios.mov"));
+    QVERIFY(!QFileInfo::exists(f.folder(QStringLiteral("casona"))));
+    QCOMPARE(entries(f.folder(QStringLiteral("casa grande"))),
+             (QStringList{QStringLiteral("casa.png"), QStringLiteral("labios.mov"),
+                          QStringLiteral("sena casa.avi")}));
+    QCOMPARE(readFile(stored.lipsPath()), QByteArray("lips"));
+}
+
+void TestWordSaver::shouldUndoFilesWhenTheRecordCannotBeWritten()
+{
+    Fixture f;
+    Word word;
+    WordForm shown;
+    QVERIFY(f.addSavedWord(word, shown));
+    QVERIFY(TestHome::exec(QStringLiteral(
+        "CREATE TRIGGER frozen BEFORE UPDATE ON word BEGIN SELECT RAISE(ABORT, 'no'); END")));
+    WordForm form = shown;
+    form.fullName = QStringLiteral("casona");
+    form.image = f.sources + QStringLiteral("v2/casa.png");
+    form.sign = f.sources + QStringLiteral("otra.png");
+    QCOMPARE(WordSaver::save(word, form, shown).outcome, WordSaver::Outcome::RecordFailed);
+    QCOMPARE(word.fullName, QStringLiteral("casa grande"));
+    QCOMPARE(word.sign, QStringLiteral("sena casa.avi"));
+    QVERIFY(!QFileInfo::exists(f.folder(QStringLiteral("casona"))));
+    QCOMPARE(entries(f.folder(QStringLiteral("casa grande"))),
+             (QStringList{QStringLiteral("casa.png"), QStringLiteral("labios.mov"),
+                          QStringLiteral("sena casa.avi")}));
+    QCOMPARE(readFile(word.imagePath()), QByteArray("picture"));
+
+    // A new word whose insert fails leaves no folder behind.
+    QVERIFY(TestHome::exec(QStringLiteral(
+        "CREATE TRIGGER closed BEFORE INSERT ON word BEGIN SELECT RAISE(ABORT, 'no'); END")));
+    Word fresh;
+    fresh.setLetter(&f.letter);
+    QCOMPARE(WordSaver::save(fresh, f.newForm(QStringLiteral("cama")), {}).outcome,
+             WordSaver::Outcome::RecordFailed);
+    QVERIFY(!QFileInfo::exists(f.folder(QStringLiteral("cama"))));
+}
+
+QTEST_GUILESS_MAIN(TestWordSaver)
+#include "tst_wordsaver.moc"
