@@ -11,6 +11,16 @@ bool isPair(const QString& word, int i, QChar first, QChar second)
         && word.at(i + 1).toLower() == second;
 }
 
+bool isDigraphAt(const QString& word, int i, const LetterRules& rules)
+{
+    return (rules.useCh && isPair(word, i, QLatin1Char('c'), QLatin1Char('h')))
+        || (rules.useLl && isPair(word, i, QLatin1Char('l'), QLatin1Char('l')));
+}
+
+// A few draws are enough for any real word; a word that is mostly blanks
+// falls back to counting its letters.
+constexpr int kMaxBlankDraws = 64;
+
 QString caseFolded(const QString& base, bool upper)
 {
     return upper ? QStringLiteral("may/") + base.toUpper() : QStringLiteral("min/") + base;
@@ -52,8 +62,7 @@ int digraphsBefore(const QString& word, int pos, const LetterRules& rules)
     for (int i = 0; i < limit;) {
         if (i >= last) {
             ++i;
-        } else if ((rules.useCh && isPair(word, i, QLatin1Char('c'), QLatin1Char('h')))
-                   || (rules.useLl && isPair(word, i, QLatin1Char('l'), QLatin1Char('l')))) {
+        } else if (isDigraphAt(word, i, rules)) {
             ++count;
             i += 2;
         } else {
@@ -101,15 +110,27 @@ int pickLetterOfWord(const QString& word, QString& text, const LetterRules& rule
     if (!hasLetters(word))
         return -1;
     const int length = int(word.size());
-    int i = 0;
-    do {
-        i = random(0, length - 1);
-        text = word.at(i).toUpper();
-    } while (text == QLatin1String(" ") || word.at(i).isSpace());
+    const auto draw = [&](int lo, int hi) { return qBound(lo, random(lo, hi), hi); };
+    int i = -1;
+    for (int attempt = 0; attempt < kMaxBlankDraws && i < 0; ++attempt) {
+        const int candidate = draw(0, length - 1);
+        if (!word.at(candidate).isSpace())
+            i = candidate;
+    }
+    if (i < 0) {
+        // Same distribution as redrawing: uniform over the non-blank positions.
+        QList<int> letters;
+        for (int j = 0; j < length; ++j) {
+            if (!word.at(j).isSpace())
+                letters << j;
+        }
+        i = letters.at(draw(0, int(letters.size()) - 1));
+    }
+    text = word.at(i).toUpper();
 
-    const QString next = i < length - 1 ? QString(word.at(i + 1).toUpper()) : QString();
     if (i >= length - 1)
         return i;
+    const QString next = word.at(i + 1).toUpper();
     if (rules.useCh && text == QLatin1String("C") && next == QLatin1String("H")) {
         text = QStringLiteral("CH");
         return i;
@@ -126,6 +147,25 @@ int pickLetterOfWord(const QString& word, QString& text, const LetterRules& rule
     else if (rules.useLl && text == QLatin1String("L") && previous == QLatin1String("L"))
         text = QStringLiteral("LL");
     return i;
+}
+
+int letterStart(const QString& word, int pos, const LetterRules& rules)
+{
+    for (int i = 0; i < word.size() && i < pos;) {
+        if (isDigraphAt(word, i, rules)) {
+            if (i + 1 == pos)
+                return i;
+            i += 2;
+        } else {
+            ++i;
+        }
+    }
+    return pos;
+}
+
+int letterCount(const QString& word, const LetterRules& rules)
+{
+    return int(word.size()) - digraphsBefore(word, int(word.size()), rules);
 }
 
 void splitFirstLetter(QString& text, QString& first, int* counter, const LetterRules& rules)

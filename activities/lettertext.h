@@ -28,10 +28,18 @@ int digraphsBefore(const QString& word, int pos, const LetterRules& rules);
 QString letterImageName(const QString& word, int& pos, bool withCase, const LetterRules& rules);
 
 // Picks a random letter of the word that is not a blank: its position, and its
-// text in upper case ("CH"/"LL" for digraphs). Returns -1 and leaves text
-// empty for a word without any letter.
+// text in upper case ("CH"/"LL" for digraphs; for the second character of a
+// digraph the position is that character's). Returns -1 and leaves text empty
+// for a word without any letter. random(lo, hi) draws in [lo, hi].
 int pickLetterOfWord(const QString& word, QString& text, const LetterRules& rules,
                      const std::function<int(int, int)>& random);
+
+// Position of the first character of the letter that covers pos: pos - 1 when
+// pos is the second character of a digraph, else pos.
+int letterStart(const QString& word, int pos, const LetterRules& rules);
+
+// Number of letters (labels) of the word: digraphs count once.
+int letterCount(const QString& word, const LetterRules& rules);
 
 // Reduces text to its first letter for judging: accented vowels fold to the
 // plain vowel, "ch"/"ll" stay whole when they are letters.

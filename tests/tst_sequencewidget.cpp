@@ -1,0 +1,194 @@
+#include "sequencewidget.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// Writes a picture whose width tells which frame it is.
+void writeFrame(const QString& path, int width)
+{
+    QImage image(width, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QVERIFY(image.save(path));
+}
+
+int shownWidth(const QLabel& label)
+{
+    return label.pixmap().width();
+}
+} // namespace
+
+class TestSequenceWidget : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldLoadWordFramesWithDigraphs();
+    void shouldPlayEveryFrameThenFinish();
+    void shouldCancelPendingFrameWhenRestarted();
+    void shouldFinishOneLetterWordAtOnce();
+    void shouldStopWithoutFinishing();
+    void shouldKeepPictureOfMissingFrame();
+    void shouldTurnStoryPagesWithinBounds();
+    void shouldRestartOnClick();
+};
+
+void TestSequenceWidget::shouldLoadWordFramesWithDigraphs()
+{
+    SequenceWidget sequence;
+    sequence.baseFolder = QStringLiteral("/signs/");
+    sequence.setDigraphs(true, true);
+    sequence.frameIndex = 2;
+    sequence.loadWordFrames(QStringLiteral("coche"));
+    QCOMPARE(sequence.frames,
+             QStringList({"/signs/c.png", "/signs/o.png", "/signs/ch.png", "/signs/e.png"}));
+    QCOMPARE(sequence.frameCount, 5);
+    QCOMPARE(sequence.skippedFrames, 1);
+    QCOMPARE(sequence.frameIndex, 2); // loading a word does not rewind
+
+    sequence.setDigraphs(false, false);
+    sequence.loadWordFrames(QStringLiteral("año"));
+    QCOMPARE(sequence.frames, QStringList({"/signs/a.png", "/signs/nt.png", "/signs/o.png"}));
+    QCOMPARE(sequence.skippedFrames, 0);
+}
+
+void TestSequenceWidget::shouldPlayEveryFrameThenFinish()
+{
+    SequenceWidget sequence;
+    sequence.frameInterval = 20;
+    sequence.setDigraphs(true, false);
+    sequence.loadWordFrames(QStringLiteral("coche"));
+    QSignalSpy clock(&sequence, &SequenceWidget::signalClock);
+    QSignalSpy finished(&sequence, &SequenceWidget::signalFinished);
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    sequence.slotPlay();
+    QCOMPARE(clock.count(), 1); // the first frame shows at once
+    QVERIFY(!sequence.isStopped());
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
+    QCOMPARE(clock.count(), 4);
+    QVERIFY(elapsed.elapsed() >= 3 * 20);
+    QVERIFY(sequence.isStopped());
+    QCOMPARE(sequence.frameIndex, 0);
+}
+
+void TestSequenceWidget::shouldCancelPendingFrameWhenRestarted()
+{
+    SequenceWidget sequence;
+    sequence.frameInterval = 100;
+    sequence.loadWordFrames(QStringLiteral("sola"));
+    QSignalSpy finished(&sequence, &SequenceWidget::signalFinished);
+    QSignalSpy clock(&sequence, &SequenceWidget::signalClock);
+
+    sequence.slotPlay();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    sequence.slotPlay();
+    // One chain: three full intervals after the restart. Two chains would
+    // share the frames and finish after two.
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 3000);
+    QVERIFY2(elapsed.elapsed() >= 3 * 100 - 10, qPrintable(QString::number(elapsed.elapsed())));
+    QCOMPARE(clock.count(), 5);
+}
+
+void TestSequenceWidget::shouldFinishOneLetterWordAtOnce()
+{
+    SequenceWidget sequence;
+    QSignalSpy finished(&sequence, &SequenceWidget::signalFinished);
+    sequence.loadWordFrames(QStringLiteral("y"));
+    sequence.slotPlay();
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(sequence.isStopped());
+
+    sequence.loadWordFrames(QString());
+    sequence.slotPlay();
+    QCOMPARE(finished.count(), 2);
+}
+
+void TestSequenceWidget::shouldStopWithoutFinishing()
+{
+    SequenceWidget sequence;
+    sequence.frameInterval = 10;
+    sequence.loadWordFrames(QStringLiteral("palabra"));
+    QSignalSpy finished(&sequence, &SequenceWidget::signalFinished);
+    QSignalSpy clock(&sequence, &SequenceWidget::signalClock);
+    sequence.slotPlay();
+    sequence.slotStop();
+    QVERIFY(sequence.isStopped());
+    // A later run ends normally and is the only one that reports.
+    sequence.loadWordFrames(QStringLiteral("de"));
+    sequence.slotPlay();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 1000);
+    QCOMPARE(clock.count(), 3);
+}
+
+void TestSequenceWidget::shouldKeepPictureOfMissingFrame()
+{
+    QTemporaryDir dir;
+    writeFrame(dir.filePath(QStringLiteral("m.png")), 11);
+    writeFrame(dir.filePath(QStringLiteral("r.png")), 13);
+    SequenceWidget sequence;
+    sequence.frameInterval = 5;
+    sequence.baseFolder = dir.path() + QLatin1Char('/');
+    sequence.loadWordFrames(QStringLiteral("mar"));
+    QSignalSpy finished(&sequence, &SequenceWidget::signalFinished);
+
+    sequence.slotPlay();
+    QCOMPARE(shownWidth(sequence), 11);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 1000);
+    QCOMPARE(shownWidth(sequence), 13);
+
+    // "a" is missing: stepping onto it keeps the previous picture.
+    sequence.slotInit();
+    QCOMPARE(shownWidth(sequence), 11);
+    QVERIFY(sequence.slotFwd());
+    QCOMPARE(shownWidth(sequence), 11);
+    QCOMPARE(sequence.frameIndex, 1);
+}
+
+void TestSequenceWidget::shouldTurnStoryPagesWithinBounds()
+{
+    QTemporaryDir dir;
+    for (int page = 1; page <= 3; ++page)
+        writeFrame(dir.filePath(QStringLiteral("leer2_%1.png").arg(page)), 20 + page);
+    SequenceWidget sequence;
+    sequence.baseFolder = dir.path() + QLatin1Char('/');
+    sequence.frameIndex = 5;
+    sequence.loadStoryFrames(2, 3);
+    QCOMPARE(sequence.frameIndex, 0);
+    QCOMPARE(sequence.frameCount, 3);
+    QCOMPARE(sequence.frames.last(), dir.path() + QStringLiteral("/leer2_3.png"));
+
+    sequence.slotInit();
+    QCOMPARE(shownWidth(sequence), 21);
+    QVERIFY(!sequence.slotBack());
+    QVERIFY(sequence.slotFwd());
+    QVERIFY(sequence.slotFwd());
+    QCOMPARE(shownWidth(sequence), 23);
+    QVERIFY(!sequence.slotFwd());
+    QCOMPARE(sequence.frameIndex, 2);
+    QCOMPARE(shownWidth(sequence), 23);
+    QVERIFY(sequence.slotBack());
+    QCOMPARE(shownWidth(sequence), 22);
+}
+
+void TestSequenceWidget::shouldRestartOnClick()
+{
+    SequenceWidget sequence;
+    sequence.frameInterval = 5;
+    sequence.loadStoryFrames(1, 3);
+    sequence.slotFwd();
+    QSignalSpy clock(&sequence, &SequenceWidget::signalClock);
+    QSignalSpy finished(&sequence, &SequenceWidget::signalFinished);
+    QTest::mouseClick(&sequence, Qt::LeftButton);
+    QCOMPARE(clock.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 1000);
+    QCOMPARE(clock.count(), 3);
+}
+
+QTEST_MAIN(TestSequenceWidget)
+#include "tst_sequencewidget.moc"
