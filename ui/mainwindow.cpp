@@ -62,6 +62,7 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     }
     slotShowLogo();
     setFixedSize(kWidth, kHeight);
+    describeScreen();
 }
 
 MainWindow::~MainWindow()
