@@ -22,7 +22,6 @@
 namespace {
 constexpr int kWidth = 1024;
 constexpr int kHeight = 600;
-constexpr int kCreditsTime = 20000;
 
 template <typename W>
 W* place(W* widget, const char* name, const QRect& geometry, bool visible)
@@ -229,7 +228,7 @@ bool MainWindow::beginExit()
     stopActivity();
     if (!slotAbout())
         return false;
-    QTimer::singleShot(kCreditsTime, this, &QWidget::close);
+    QTimer::singleShot(creditsTime, this, &QWidget::close);
     return true;
 }
 

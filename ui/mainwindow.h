@@ -230,6 +230,7 @@ public:
     bool fileMenuOpen = false;
     bool splashRunning = false;
     bool exiting = false;
+    int creditsTime = 20000; // ms the credits stay up on exit
 
     // Activity engine state.
     bool acceptInput = true;

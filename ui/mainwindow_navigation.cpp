@@ -32,7 +32,7 @@ void hideAll(std::initializer_list<QWidget*> widgets)
 
 void MainWindow::buildMenus()
 {
-    const auto same = [](const char* name) { return QStringLiteral("menus/") + QLatin1String(name); };
+    const auto same = [](const char* name) -> QString { return QStringLiteral("menus/") + QLatin1String(name); };
     const auto roll = [](const char* name, bool underscore = false) {
         return rollover(QStringLiteral("menus/") + QLatin1String(name), underscore);
     };

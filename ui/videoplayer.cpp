@@ -47,12 +47,10 @@ bool VideoPlayer::play(const QString& path)
     connect(player, &QMediaPlayer::errorOccurred, this, [this, clip] { endClip(clip); },
             Qt::QueuedConnection);
     connect(player, &QMediaPlayer::durationChanged, this, [this, clip](qint64 duration) {
+        // Only a real duration buys more time: a broken file may keep
+        // "playing" with a creeping position and no duration.
         if (clip == clipSerial && duration > 0)
             watchdog.start(int(duration) + overrunTimeout);
-    }, Qt::QueuedConnection);
-    connect(player, &QMediaPlayer::positionChanged, this, [this, clip] {
-        if (clip == clipSerial && player && player->duration() <= 0)
-            watchdog.start(silenceTimeout);
     }, Qt::QueuedConnection);
     watchdog.start(silenceTimeout);
 

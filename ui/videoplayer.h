@@ -31,9 +31,9 @@ public:
 
     void setAspectRatioMode(Qt::AspectRatioMode mode);
 
-    // How long a clip may go without any sign of life, and how long past its
-    // announced duration it may run.
-    int silenceTimeout = 5000;
+    // How long a clip may take to announce its duration, and how long past
+    // that duration it may run, before it counts as ended.
+    int silenceTimeout = 3000;
     int overrunTimeout = 3000;
 
 Q_SIGNALS:

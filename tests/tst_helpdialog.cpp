@@ -1,0 +1,150 @@
+#include "helpdialog.h"
+#include "testhome.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+// Stands in for the desktop's PDF viewer.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void open(const QUrl& url) { opened << url; }
+};
+
+class TestHelpDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void shouldOfferManualAndClose();
+    void shouldFindManual_data();
+    void shouldFindManual();
+    void shouldOpenFoundManualWithDesktop();
+    void shouldSaySoWhenManualIsMissing();
+
+private:
+    TestHome* home = nullptr;
+    QTemporaryDir workDir;
+    QString previousDir;
+    UrlCatcher catcher;
+};
+
+void TestHelpDialog::init()
+{
+    home = new TestHome;
+    QVERIFY(home->isValid());
+    previousDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workDir.path()));
+    QFile::remove(workDir.filePath(QStringLiteral("manual-ol.pdf")));
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    catcher.opened.clear();
+}
+
+void TestHelpDialog::cleanup()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QDir::setCurrent(previousDir);
+    delete home;
+}
+
+void TestHelpDialog::shouldOfferManualAndClose()
+{
+    HelpDialog dialog;
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Ayuda de Ondalira"));
+    QVERIFY(dialog.isModal());
+    QVERIFY(dialog.minimumWidth() >= 300 && dialog.minimumHeight() >= 100);
+    auto* open = dialog.findChild<QPushButton*>(QStringLiteral("openButton"));
+    auto* close = dialog.findChild<QPushButton*>(QStringLiteral("closeButton"));
+    QVERIFY(open && close);
+    QCOMPARE(open->text(), QStringLiteral("Abrir manual de Ondalira"));
+    QCOMPARE(close->text(), QStringLiteral("Cerrar"));
+    dialog.show();
+    close->click();
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestHelpDialog::shouldFindManual_data()
+{
+    QTest::addColumn<bool>("inWorkDir");
+    QTest::addColumn<bool>("inAppDir");
+    QTest::addColumn<QString>("found"); // "work", "app" or ""
+    QTest::newRow("working folder") << true << false << "work";
+    QTest::newRow("beside the program") << false << true << "app";
+    QTest::newRow("working folder first") << true << true << "work";
+    QTest::newRow("nowhere") << false << false << "";
+}
+
+void TestHelpDialog::shouldFindManual()
+{
+    QFETCH(bool, inWorkDir);
+    QFETCH(bool, inAppDir);
+    QFETCH(QString, found);
+    const QString workManual = QDir(workDir.path()).absoluteFilePath(QStringLiteral("manual-ol.pdf"));
+    const QString appManual = QDir(home->path()).absoluteFilePath(QStringLiteral("manual-ol.pdf"));
+    if (inWorkDir)
+        QVERIFY(QFile(workManual).open(QIODevice::WriteOnly));
+    if (inAppDir)
+        QVERIFY(home->touch(QStringLiteral("manual-ol.pdf")));
+    const QString expected = found == QLatin1String("work") ? workManual
+        : found == QLatin1String("app")                     ? appManual
+                                                            : QString();
+    QCOMPARE(QFileInfo(HelpDialog::manualPath()).canonicalFilePath(), QFileInfo(expected).canonicalFilePath());
+    QCOMPARE(HelpDialog::manualPath().isEmpty(), expected.isEmpty());
+}
+
+void TestHelpDialog::shouldOpenFoundManualWithDesktop()
+{
+    QVERIFY(home->touch(QStringLiteral("manual-ol.pdf")));
+    HelpDialog dialog;
+    dialog.show();
+    bool boxShown = false;
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxShown = true;
+            box->accept();
+        }
+    });
+    dialog.slotOpenHelp();
+    QCOMPARE(catcher.opened.size(), 1);
+    QVERIFY(catcher.opened.first().isLocalFile());
+    QCOMPARE(catcher.opened.first().fileName(), QStringLiteral("manual-ol.pdf"));
+    QVERIFY(!boxShown);
+    QVERIFY(dialog.isVisible());
+}
+
+void TestHelpDialog::shouldSaySoWhenManualIsMissing()
+{
+    HelpDialog dialog;
+    dialog.show();
+    QString text;
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    dialog.slotOpenHelp();
+    QVERIFY(text.contains(QStringLiteral("manual-ol.pdf")));
+    QVERIFY(catcher.opened.isEmpty());
+}
+
+QTEST_MAIN(TestHelpDialog)
+#include "tst_helpdialog.moc"

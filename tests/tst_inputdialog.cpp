@@ -1,0 +1,320 @@
+#include "inputdialog.h"
+#include "testhome.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+int userId(const QString& name)
+{
+    User user;
+    return user.loadByName(name) ? user.id : 0;
+}
+
+int settingsRows(int id)
+{
+    QSqlQuery query;
+    query.exec(QStringLiteral("SELECT COUNT(*) FROM config WHERE id_user = %1").arg(id));
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
+QStringList entries(const InputDialog& dialog)
+{
+    QStringList names;
+    for (int i = 0; i < dialog.userBox->count(); ++i)
+        names << dialog.userBox->itemText(i);
+    return names;
+}
+
+// Highlights an entry the way the open list does when the pointer moves on it.
+void highlight(InputDialog& dialog, const QString& name)
+{
+    const int index = dialog.userBox->findText(name);
+    QVERIFY(index >= 0);
+    QAbstractItemView* view = dialog.userBox->view();
+    view->setCurrentIndex(view->model()->index(index, 0));
+    QCOMPARE(dialog.nameField->text(), name);
+}
+
+void typeName(InputDialog& dialog, const QString& name)
+{
+    dialog.nameField->clear();
+    for (QChar character : name) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QCoreApplication::sendEvent(dialog.nameField, &press);
+    }
+}
+
+// Answers the next message box with the button of that text and records
+// its title and text. The box must come while context lives.
+void answerNextBox(QObject* context, const QString& button, QString* text)
+{
+    QTimer::singleShot(0, context, [text, button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        *text = box->windowTitle() + QLatin1Char('|') + box->text();
+        for (QAbstractButton* candidate : box->buttons()) {
+            if (candidate->text() == button)
+                candidate->click();
+        }
+    });
+}
+} // namespace
+
+class TestInputDialog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void shouldListUsersByNameWithButtonsOff();
+    void shouldEnableButtonsByHighlightAndTyping();
+    void shouldAddUsers_data();
+    void shouldAddUsers();
+    void shouldLogInWithTwoEmissionsOfOneUser();
+    void shouldRefuseToCloseWithoutUser();
+    void shouldDismissWithEscape();
+    void shouldDeleteHighlightedUserAfterConfirmation_data();
+    void shouldDeleteHighlightedUserAfterConfirmation();
+    void shouldDeleteHighlightedRatherThanChosenUser();
+    void shouldForgetChosenUserWhenDeleted();
+
+private:
+    TestHome* home = nullptr;
+    UserList users;
+};
+
+void TestInputDialog::init()
+{
+    home = new TestHome;
+    QVERIFY(home->isValid());
+    QVERIFY(TestHome::exec(QStringLiteral(
+        "INSERT INTO user (name, last_login, created_in) VALUES "
+        "('Zoe', '2024-01-01 10:00:00', '2024-01-01 10:00:00'), "
+        "('Ana', '2024-01-01 10:00:00', '2024-01-01 10:00:00'), "
+        "('Luis', '2024-01-01 10:00:00', '2024-01-01 10:00:00')")));
+}
+
+void TestInputDialog::cleanup()
+{
+    delete home;
+    home = nullptr;
+}
+
+void TestInputDialog::shouldListUsersByNameWithButtonsOff()
+{
+    InputDialog dialog(&users);
+    QCOMPARE(entries(dialog), QStringList({"Ana", "Luis", "Zoe"}));
+    QCOMPARE(dialog.userBox->itemData(2).toInt(), userId(QStringLiteral("Zoe")));
+    QVERIFY(!dialog.addButton->isEnabled());
+    QVERIFY(!dialog.deleteButton->isEnabled());
+    QVERIFY(!dialog.loginButton->isEnabled());
+    QVERIFY(dialog.isModal());
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Ondalira - Usuarios"));
+    QCOMPARE(dialog.statusBar->currentMessage(), QStringLiteral("Por favor seleccione un usuario."));
+    QVERIFY(dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QCOMPARE(dialog.chosenUser(), nullptr);
+}
+
+void TestInputDialog::shouldEnableButtonsByHighlightAndTyping()
+{
+    InputDialog dialog(&users);
+    dialog.show();
+    typeName(dialog, QStringLiteral("Eva"));
+    QVERIFY(dialog.addButton->isEnabled());
+    highlight(dialog, QStringLiteral("Luis"));
+    QVERIFY(!dialog.addButton->isEnabled());
+    QVERIFY(dialog.loginButton->isEnabled());
+    QVERIFY(dialog.deleteButton->isEnabled());
+    QTest::keyClick(dialog.nameField, Qt::Key_X);
+    QVERIFY(dialog.addButton->isEnabled());
+    QVERIFY(!dialog.loginButton->isEnabled());
+    QVERIFY(!dialog.deleteButton->isEnabled());
+    // Programmatic changes are not typing.
+    highlight(dialog, QStringLiteral("Ana"));
+    QVERIFY(!dialog.addButton->isEnabled());
+}
+
+void TestInputDialog::shouldAddUsers_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("listed");
+    const QStringList three{"Ana", "Luis", "Zoe"};
+    const QString start = QStringLiteral("Por favor seleccione un usuario.");
+    QTest::newRow("new name, in order") << "Bea" << "El usuario Bea ha sido agregado al sistema."
+                                        << QStringList{"Ana", "Bea", "Luis", "Zoe"};
+    QTest::newRow("existing name") << "Luis" << "El usuario Luis ya existe en el sistema." << three;
+    QTest::newRow("blanks around a name") << "  Ana " << "El usuario Ana ya existe en el sistema." << three;
+    QTest::newRow("only blanks") << "   " << start << three;
+    QTest::newRow("accented name") << "Íñigo" << "El usuario Íñigo ha sido agregado al sistema."
+                                   << QStringList{"Ana", "Luis", "Zoe", "Íñigo"};
+}
+
+void TestInputDialog::shouldAddUsers()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QStringList, listed);
+    InputDialog dialog(&users);
+    dialog.show();
+    typeName(dialog, typed);
+    QTest::mouseClick(dialog.addButton, Qt::LeftButton);
+    QCOMPARE(dialog.statusBar->currentMessage(), message);
+    QCOMPARE(entries(dialog), listed);
+    QVERIFY(dialog.nameField->text().isEmpty());
+    QVERIFY(!dialog.addButton->isEnabled());
+    QVERIFY(!dialog.loginButton->isEnabled());
+    QCOMPARE(dialog.chosenUser(), nullptr);
+
+    // A second try with the same name never stores it twice.
+    typeName(dialog, typed);
+    QTest::mouseClick(dialog.addButton, Qt::LeftButton);
+    QCOMPARE(entries(dialog), listed);
+}
+
+void TestInputDialog::shouldLogInWithTwoEmissionsOfOneUser()
+{
+    InputDialog dialog(&users);
+    QSignalSpy chosen(&dialog, &InputDialog::chooseUser);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    highlight(dialog, QStringLiteral("Luis"));
+    dialog.userBox->setCurrentIndex(dialog.userBox->findText(QStringLiteral("Luis")));
+    QTest::mouseClick(dialog.loginButton, Qt::LeftButton);
+    QCOMPARE(chosen.count(), 2);
+    auto* first = chosen.at(0).at(0).value<User*>();
+    QCOMPARE(first, chosen.at(1).at(0).value<User*>());
+    QCOMPARE(first->id, userId(QStringLiteral("Luis")));
+    QCOMPARE(first->name, QStringLiteral("Luis"));
+    QVERIFY(!dialog.isVisible());
+
+    // Showing it again for another choice forgets the previous one.
+    dialog.setUsers(&users);
+    QCOMPARE(dialog.chosenUser(), nullptr);
+}
+
+void TestInputDialog::shouldRefuseToCloseWithoutUser()
+{
+    InputDialog dialog(&users);
+    QSignalSpy chosen(&dialog, &InputDialog::chooseUser);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QObject seenGuard;
+    QString seen;
+    answerNextBox(&seenGuard, QStringLiteral("OK"), &seen);
+    QVERIFY(!dialog.close());
+    QCOMPARE(seen, QStringLiteral("Ingrese todos datos|Debe seleccionar un usuario para poder cerrar esta ventana."));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(chosen.count(), 0);
+}
+
+void TestInputDialog::shouldDismissWithEscape()
+{
+    InputDialog dialog(&users);
+    QSignalSpy chosen(&dialog, &InputDialog::chooseUser);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(chosen.count(), 0);
+}
+
+void TestInputDialog::shouldDeleteHighlightedUserAfterConfirmation_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("yes") << "&Si" << QStringList{"Ana", "Zoe"};
+    QTest::newRow("no") << "&No" << QStringList{"Ana", "Luis", "Zoe"};
+}
+
+void TestInputDialog::shouldDeleteHighlightedUserAfterConfirmation()
+{
+    QFETCH(QString, answer);
+    QFETCH(QStringList, listed);
+    const int luis = userId(QStringLiteral("Luis"));
+    const int ana = userId(QStringLiteral("Ana"));
+    QVERIFY(TestHome::addSetting(QStringLiteral("stop-motion"), 1, luis, 1));
+    QVERIFY(TestHome::addSetting(QStringLiteral("stop-motion"), 1, ana, 1));
+
+    InputDialog dialog(&users);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    highlight(dialog, QStringLiteral("Luis"));
+    QObject seenGuard;
+    QString seen;
+    answerNextBox(&seenGuard, answer, &seen);
+    QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
+    QVERIFY(seen.contains(QStringLiteral("Luis")));
+    QCOMPARE(entries(dialog), listed);
+    const bool removed = answer == QStringLiteral("&Si");
+    QCOMPARE(userId(QStringLiteral("Luis")) == 0, removed);
+    QCOMPARE(settingsRows(luis), removed ? 0 : 1);
+    QCOMPARE(settingsRows(ana), 1);
+    if (removed) {
+        QCOMPARE(dialog.statusBar->currentMessage(),
+                 QStringLiteral("El usuario Luis ha sido eliminado del sistema."));
+    }
+    QVERIFY(dialog.nameField->text().isEmpty());
+    QVERIFY(!dialog.deleteButton->isEnabled());
+}
+
+void TestInputDialog::shouldDeleteHighlightedRatherThanChosenUser()
+{
+    InputDialog dialog(&users);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    highlight(dialog, QStringLiteral("Ana"));
+    dialog.loginButton->click();
+    // Shown again without a new list: Ana is still the chosen user.
+    dialog.show();
+    highlight(dialog, QStringLiteral("Zoe"));
+    QObject seenGuard;
+    QString seen;
+    answerNextBox(&seenGuard, QStringLiteral("&Si"), &seen);
+    dialog.deleteButton->click();
+    QCOMPARE(entries(dialog), QStringList({"Ana", "Luis"}));
+    QVERIFY(dialog.chosenUser());
+    QCOMPARE(dialog.chosenUser()->name, QStringLiteral("Ana"));
+}
+
+void TestInputDialog::shouldForgetChosenUserWhenDeleted()
+{
+    InputDialog dialog(&users);
+    QSignalSpy chosen(&dialog, &InputDialog::chooseUser);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    highlight(dialog, QStringLiteral("Ana"));
+    dialog.loginButton->click();
+    dialog.show();
+    highlight(dialog, QStringLiteral("Ana"));
+    QObject confirmGuard;
+    QString confirm;
+    answerNextBox(&confirmGuard, QStringLiteral("&Si"), &confirm);
+    dialog.deleteButton->click();
+    QCOMPARE(dialog.chosenUser(), nullptr);
+    // A removed user is never handed out: closing is refused again.
+    QObject warningGuard;
+    QString warning;
+    answerNextBox(&warningGuard, QStringLiteral("OK"), &warning);
+    QVERIFY(!dialog.close());
+    QVERIFY(warning.startsWith(QStringLiteral("Ingrese todos datos")));
+    QCOMPARE(chosen.count(), 2);
+}
+
+QTEST_MAIN(TestInputDialog)
+#include "tst_inputdialog.moc"

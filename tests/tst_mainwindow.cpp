@@ -1,0 +1,375 @@
+#include "inputdialog.h"
+#include "mainwindow.h"
+#include "menuwidget.h"
+#include "sequencewidget.h"
+#include "testhome.h"
+#include "tinyvideo.h"
+#include "videoplayer.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+bool pressShellKey(MainWindow& window, int key)
+{
+    QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier);
+    return window.handleShellKey(&event);
+}
+
+QString splashPath(const TestHome& home, const char* name)
+{
+    return home.path() + QStringLiteral("/media/system/ui/") + QLatin1String(name);
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void shouldPlaceEveryWidget();
+    void shouldBeFixedAndCentred();
+    void shouldRunWithoutDefaultLanguage();
+    void shouldShowUserDialogAfterSplash_data();
+    void shouldShowUserDialogAfterSplash();
+    void shouldSkipSplashWithEscapeOnly();
+    void shouldShowCreditsOnFirstCloseOnly();
+    void shouldCloseAtOnceWithoutLanguage();
+    void shouldCloseWhenCreditsTimeEnds();
+    void shouldCloseCreditsEarly_data();
+    void shouldCloseCreditsEarly();
+    void shouldEndSplashWhenClosedDuringIt();
+    void shouldBindChosenUser();
+    void shouldTakeUserFromDialogLogin();
+    void shouldOfferUserDialogAgain();
+
+private:
+    TestHome* home = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    home = new TestHome;
+    QVERIFY(home->isValid());
+    QCOMPARE(TestHome::addLanguage(QStringLiteral("Español")), 1);
+}
+
+void TestMainWindow::cleanup()
+{
+    delete home;
+    home = nullptr;
+}
+
+void TestMainWindow::shouldPlaceEveryWidget()
+{
+    // One window for the whole table: building a test home takes a while.
+    MainWindow window;
+    int checked = 0;
+    const auto row = [&](const char* name, QRect geometry, bool shown) {
+        auto* widget = window.findChild<QWidget*>(QLatin1String(name));
+        QVERIFY2(widget, name);
+        QVERIFY2(widget->parentWidget() == &window, name);
+        QVERIFY2(widget->geometry() == geometry, name);
+        QVERIFY2(widget->isHidden() != shown, name);
+        ++checked;
+    };
+    row("backgroundLabel", {0, 0, 1024, 600}, true);
+    row("creditsLabel", {0, 0, 1024, 600}, false);
+    row("closeCreditsButton", {412, 470, 200, 50}, false);
+    row("titleLabel", {80, 110, 334, 122}, false);
+    row("orientationLabel", {925, 300, 93, 64}, false);
+    row("bottomLetterHolder", {880, 490, 261, 215}, false);
+    row("pictureHolder", {119, 213, 351, 211}, false);
+    row("videoPlayer", {550, 178, 320, 240}, false);
+    row("noWordsWarning", {252, 309, 542, 131}, false);
+    row("noRepetitionWarning", {252, 309, 542, 131}, false);
+    row("handSequence", {560, 180, 282, 297}, false);
+    row("handLabel", {560, 180, 282, 297}, false);
+    row("feedbackLabel", {880, 450, 100, 140}, false);
+    row("flusSequence", {880, 450, 100, 140}, true);
+    row("storySequence", {150, 170, 705, 350}, false);
+    row("leftArrow", {26, 384, 28, 38}, false);
+    row("rightArrow", {964, 384, 28, 38}, false);
+    row("splashPlayer", {0, 0, 1024, 600}, true);
+    row("lettersButton", {370, 1, 131, 116}, true);
+    row("readWriteButton", {639, 1, 277, 116}, true);
+    row("subMenuButton1", {442, 116, 122, 60}, true);
+    row("subMenuButton2", {564, 116, 153, 60}, true);
+    row("subMenuButton3", {717, 116, 150, 60}, true);
+    row("subSubMenuButton1", {542, 176, 307, 87}, true);
+    row("subSubMenuButton2", {542, 253, 307, 197}, true);
+    row("fileButton", {10, 2, 91, 21}, true);
+    row("helpButton", {101, 2, 60, 21}, true);
+    row("userButton", {12, 23, 91, 20}, false);
+    row("configButton", {12, 43, 91, 20}, false);
+    row("adminButton", {12, 63, 91, 19}, false);
+    row("exitButton", {12, 82, 91, 23}, false);
+    row("storiesHeader", {542, 176, 362, 116}, false);
+    row("storyButton1", {542, 292, 362, 37}, false);
+    row("storyButton2", {542, 329, 362, 38}, false);
+    row("storyButton3", {542, 367, 362, 40}, false);
+    row("fablesHeader", {542, 407, 362, 60}, false);
+    row("storyButton4", {542, 467, 362, 35}, false);
+    row("storyButton5", {542, 502, 362, 39}, false);
+    row("repeatButton", {935, 200, 70, 70}, false);
+    row("hideButton", {935, 280, 70, 70}, false);
+    row("letterByLetterButton", {935, 360, 70, 70}, false);
+    QCOMPARE(checked, 41);
+}
+
+
+void TestMainWindow::shouldBeFixedAndCentred()
+{
+    MainWindow window;
+    QCOMPARE(window.size(), QSize(1024, 600));
+    QCOMPARE(window.minimumSize(), QSize(1024, 600));
+    QCOMPARE(window.maximumSize(), QSize(1024, 600));
+    const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(window.pos(), QPoint(desktop.x() + (desktop.width() - 1024) / 2,
+                                  desktop.y() + (desktop.height() - 600) / 2));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Ondalira"));
+    QVERIFY(window.currentLanguage);
+    QCOMPARE(window.currentLanguage->id, 1);
+    QVERIFY(window.languageUiPath().endsWith(QStringLiteral("/Español/UI/")));
+    QVERIFY(window.systemMediaPath().startsWith(home->path()));
+    QCOMPARE(window.currentUser, nullptr);
+}
+
+void TestMainWindow::shouldRunWithoutDefaultLanguage()
+{
+    QVERIFY(TestHome::exec(QStringLiteral("DELETE FROM language")));
+    MainWindow window;
+    QCOMPARE(window.currentLanguage, nullptr);
+    QVERIFY(window.languageUiPath().isEmpty());
+    QVERIFY(window.languageSignsPath().isEmpty());
+    QVERIFY(!window.slotAbout());
+    QVERIFY(window.creditsLabel->isHidden());
+}
+
+void TestMainWindow::shouldShowUserDialogAfterSplash_data()
+{
+    QTest::addColumn<QString>("first");  // "", "broken" or "video"
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<int>("ends");       // finished() of the splash player
+    QTest::newRow("both missing") << "" << "" << 0;
+    QTest::newRow("both play") << "video" << "video" << 2;
+    QTest::newRow("first missing") << "" << "video" << 1;
+    QTest::newRow("first broken") << "broken" << "video" << 2;
+}
+
+void TestMainWindow::shouldShowUserDialogAfterSplash()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(int, ends);
+    const auto make = [this](const QString& kind, const char* name) {
+        const QString path = splashPath(*home, name);
+        if (kind == QLatin1String("video"))
+            QVERIFY(writeTinyVideo(path, 3, 10));
+        else if (kind == QLatin1String("broken"))
+            QVERIFY(writeCorruptVideo(path));
+    };
+    make(first, "splash-institucional.avi");
+    make(second, "splash-programa.avi");
+
+    MainWindow window;
+    QVERIFY(window.splashRunning);
+    QVERIFY(window.splashPlayer->isVisible() || !window.splashPlayer->isHidden());
+    QSignalSpy finished(window.splashPlayer, &VideoPlayer::finished);
+    window.show();
+    QVERIFY(!window.userDialog->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(window.userDialog->isVisible(), 8000);
+    QVERIFY(!window.splashRunning);
+    QVERIFY(window.splashPlayer->isHidden());
+    QVERIFY(!window.splashPlayer->isPlaying());
+    QCOMPARE(finished.count(), ends);
+}
+
+void TestMainWindow::shouldSkipSplashWithEscapeOnly()
+{
+    QVERIFY(writeTinyVideo(splashPath(*home, "splash-institucional.avi"), 60, 10));
+    QVERIFY(writeTinyVideo(splashPath(*home, "splash-programa.avi"), 60, 10));
+    MainWindow window;
+    window.show();
+    QVERIFY(window.splashPlayer->isPlaying());
+    QVERIFY(pressShellKey(window, Qt::Key_A));
+    QVERIFY(pressShellKey(window, Qt::Key_Space));
+    QVERIFY(window.splashRunning);
+    QVERIFY(!window.userDialog->isVisible());
+
+    QVERIFY(pressShellKey(window, Qt::Key_Escape));
+    QVERIFY(!window.splashRunning);
+    QVERIFY(window.userDialog->isVisible());
+    QVERIFY(window.splashPlayer->isHidden());
+    QVERIFY(!window.splashPlayer->isPlaying());
+    // The second video never starts, and keys now belong to the activities.
+    QSignalSpy finished(window.splashPlayer, &VideoPlayer::finished);
+    QVERIFY(!finished.wait(300));
+    QVERIFY(!window.splashPlayer->isPlaying());
+    QVERIFY(!pressShellKey(window, Qt::Key_A));
+    QVERIFY(!pressShellKey(window, Qt::Key_Escape));
+}
+
+void TestMainWindow::shouldShowCreditsOnFirstCloseOnly()
+{
+    QImage credits(16, 16, QImage::Format_RGB32);
+    credits.fill(Qt::yellow);
+    QVERIFY(home->touch(QStringLiteral("media/languages/Español/UI/creditos-grande.png")));
+    QVERIFY(credits.save(home->path() + QStringLiteral("/media/languages/Español/UI/creditos-grande.png")));
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QVERIFY(!window.close());
+    QVERIFY(window.exiting);
+    QVERIFY(window.isVisible());
+    QVERIFY(window.creditsLabel->isVisible());
+    QVERIFY(!window.creditsLabel->pixmap().isNull());
+    QVERIFY(window.closeCreditsButton->isVisible());
+    QCOMPARE(window.closeCreditsButton->text(), QStringLiteral("Cerrar créditos"));
+    // Both are on top of everything else.
+    QCOMPARE(window.childAt(QPoint(5, 5)), window.creditsLabel);
+    QCOMPARE(window.childAt(QPoint(512, 495)), window.closeCreditsButton);
+    QVERIFY(pressShellKey(window, Qt::Key_A));
+
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+}
+
+void TestMainWindow::shouldCloseAtOnceWithoutLanguage()
+{
+    QVERIFY(TestHome::exec(QStringLiteral("DELETE FROM language")));
+    MainWindow window;
+    window.show();
+    QVERIFY(window.close());
+    QVERIFY(!window.isVisible());
+    QVERIFY(window.creditsLabel->isHidden());
+}
+
+void TestMainWindow::shouldCloseWhenCreditsTimeEnds()
+{
+    MainWindow window;
+    window.creditsTime = 50;
+    window.show();
+    window.slotExit();
+    QVERIFY(window.isVisible());
+    QVERIFY(window.creditsLabel->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 2000);
+}
+
+void TestMainWindow::shouldCloseCreditsEarly_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("Cerrar créditos") << true;
+    QTest::newRow("Escape") << false;
+}
+
+void TestMainWindow::shouldCloseCreditsEarly()
+{
+    QFETCH(bool, byButton);
+    MainWindow window;
+    window.show();
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    if (byButton)
+        QTest::mouseClick(window.closeCreditsButton, Qt::LeftButton);
+    else
+        QVERIFY(pressShellKey(window, Qt::Key_Escape));
+    QVERIFY(!window.isVisible());
+}
+
+void TestMainWindow::shouldEndSplashWhenClosedDuringIt()
+{
+    QVERIFY(writeTinyVideo(splashPath(*home, "splash-institucional.avi"), 3, 10));
+    MainWindow window;
+    window.show();
+    QVERIFY(!window.close());
+    QVERIFY(!window.splashRunning);
+    QVERIFY(!window.splashPlayer->isPlaying());
+    QVERIFY(window.creditsLabel->isVisible());
+    // The user dialog does not come up over the credits.
+    QSignalSpy finished(window.splashPlayer, &VideoPlayer::finished);
+    QVERIFY(!finished.wait(600));
+    QVERIFY(!window.userDialog->isVisible());
+}
+
+void TestMainWindow::shouldBindChosenUser()
+{
+    QVERIFY(TestHome::exec(QStringLiteral(
+        "INSERT INTO user (id, name, last_login, created_in) VALUES (7, 'Ana', '', '')")));
+    QVERIFY(TestHome::addSetting(QStringLiteral("use-ch"), 1, 0, 1));
+    QVERIFY(TestHome::addSetting(QStringLiteral("use-ll"), 1, 7, 1)); // not language-wide
+    QVERIFY(TestHome::addSetting(QStringLiteral("letter"), 3, 7, 1));
+    QVERIFY(TestHome::addSetting(QStringLiteral("letter"), 9, 7, 1));
+    MainWindow window;
+    {
+        auto user = std::make_unique<User>();
+        QVERIFY(user->loadById(7));
+        // The dialog emits the same record twice and keeps it.
+        Q_EMIT window.userDialog->chooseUser(user.get());
+        Q_EMIT window.userDialog->chooseUser(user.get());
+        QVERIFY(window.currentUser != user.get());
+    }
+    QVERIFY(window.currentUser);
+    QCOMPARE(window.currentUser->id, 7);
+    QCOMPARE(window.currentUser->name, QStringLiteral("Ana"));
+    QCOMPARE(window.settings.language, window.currentLanguage);
+    QCOMPARE(window.settings.letterFilter, QStringLiteral("3,9"));
+    QVERIFY(window.handSequence->useCh);
+    QVERIFY(!window.handSequence->useLl);
+    QVERIFY(window.flusSequence->useCh);
+    QVERIFY(window.handSequence->baseFolder.endsWith(QStringLiteral("/Español/Senas/")));
+    QVERIFY(window.flusSequence->baseFolder.endsWith(QStringLiteral("/Español/Flus/")));
+    QVERIFY(window.storySequence->baseFolder.endsWith(QStringLiteral("/Español/Cuentos/")));
+    QCOMPARE(window.selectedMenu, 0);
+    QCOMPARE(window.selectedSubMenu, 10);
+    QCOMPARE(window.selectedActivity, 20);
+    // Navigation by code latches no button.
+    QVERIFY(!window.lettersButton->active);
+    QVERIFY(!window.subMenuButton1->active);
+}
+
+void TestMainWindow::shouldTakeUserFromDialogLogin()
+{
+    QVERIFY(TestHome::exec(QStringLiteral(
+        "INSERT INTO user (id, name, last_login, created_in) VALUES (4, 'Eva', '', '')")));
+    MainWindow window;
+    window.show();
+    QTRY_VERIFY(window.userDialog->isVisible());
+    Q_EMIT window.userDialog->userBox->highlighted(0);
+    window.userDialog->loginButton->click();
+    QVERIFY(!window.userDialog->isVisible());
+    QVERIFY(window.currentUser);
+    QCOMPARE(window.currentUser->name, QStringLiteral("Eva"));
+    QCOMPARE(window.selectedActivity, 20);
+}
+
+void TestMainWindow::shouldOfferUserDialogAgain()
+{
+    QVERIFY(TestHome::exec(QStringLiteral(
+        "INSERT INTO user (id, name, last_login, created_in) VALUES (4, 'Eva', '', '')")));
+    MainWindow window;
+    window.show();
+    QTRY_VERIFY(window.userDialog->isVisible());
+    Q_EMIT window.userDialog->userBox->highlighted(0);
+    window.userDialog->loginButton->click();
+    QVERIFY(TestHome::exec(QStringLiteral(
+        "INSERT INTO user (id, name, last_login, created_in) VALUES (5, 'Bea', '', '')")));
+    window.slotUser();
+    QVERIFY(window.userDialog->isVisible());
+    QCOMPARE(window.userDialog->chosenUser(), nullptr);
+    QCOMPARE(window.userDialog->userBox->count(), 2);
+    QCOMPARE(window.currentUser->name, QStringLiteral("Eva"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

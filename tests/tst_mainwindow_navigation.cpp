@@ -1,0 +1,350 @@
+#include "helpdialog.h"
+#include "inputdialog.h"
+#include "mainwindow.h"
+#include "menuwidget.h"
+#include "testhome.h"
+
+#include <QDir>
+#include <QHash>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+// Every picture the menus switch between, each in a colour of its own, so
+// that a test can tell which one a label shows.
+const char* const kPictures[] = {
+    "ui/background.png", "ui/backgroundleer.png",
+    "menus/letras.png", "menus/letrasroll.png", "menus/letras_leer.png",
+    "menus/leerescribir.png", "menus/leerescribirroll.png", "menus/leerescribir_leer.png",
+    "menus/submenu1.png", "menus/submenu2.png", "menus/submenu3.png",
+    "menus/subsubmenu1.png", "menus/subsubmenu2.png",
+    "menus/senas.png", "menus/senasroll.png", "menus/labial.png", "menus/labialroll.png",
+    "menus/dactilologico.png", "menus/dactilologicoroll.png",
+    "menus/leer.png", "menus/leerroll.png", "menus/escribir.png", "menus/escribirroll.png",
+    "menus/tepresentosenas.png", "menus/comoempiezasenas.png",
+    "menus/digoletraslabial.png", "menus/comoempiezalabial.png",
+    "menus/presentodactilologico.png", "menus/letradactilologico.png",
+    "menus/escribir1.png", "menus/escribir2.png", "menus/tepresentosenasroll.png",
+    "menus/archivo.png", "menus/archivoroll.png", "menus/leer1.png",
+};
+
+QRgb colourOf(int index)
+{
+    return qRgb(40 + index * 5, 255 - index * 7, (index * 37) % 256);
+}
+
+QString shownPicture(const QLabel* label)
+{
+    const QPixmap pixmap = label->pixmap();
+    if (pixmap.isNull())
+        return QStringLiteral("none");
+    const QRgb colour = pixmap.toImage().pixel(0, 0);
+    for (int i = 0; i < int(std::size(kPictures)); ++i) {
+        if (colourOf(i) == colour)
+            return QLatin1String(kPictures[i]);
+    }
+    return QStringLiteral("unknown");
+}
+
+bool isShown(MainWindow& window, const QString& name)
+{
+    if (name == QLatin1String("userDialog"))
+        return window.userDialog->isVisible();
+    if (name == QLatin1String("helpDialog"))
+        return window.helpDialog->isVisible();
+    auto* widget = window.findChild<QWidget*>(name);
+    return widget && widget->isVisible();
+}
+} // namespace
+
+class TestMainWindowNavigation : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void shouldNavigate_data();
+    void shouldNavigate();
+    void shouldNameButtonPictures_data();
+    void shouldNameButtonPictures();
+
+private:
+    TestHome* home = nullptr;
+};
+
+void TestMainWindowNavigation::init()
+{
+    home = new TestHome;
+    QVERIFY(home->isValid());
+    QCOMPARE(TestHome::addLanguage(QStringLiteral("Español")), 1);
+    QVERIFY(TestHome::exec(QStringLiteral(
+        "INSERT INTO user (id, name, last_login, created_in) VALUES (1, 'Ana', '', '')")));
+    for (int i = 0; i < int(std::size(kPictures)); ++i) {
+        const QString path = home->path() + QStringLiteral("/media/system/") + QLatin1String(kPictures[i]);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(colourOf(i));
+        QVERIFY(image.save(path));
+    }
+}
+
+void TestMainWindowNavigation::cleanup()
+{
+    delete home;
+    home = nullptr;
+}
+
+void TestMainWindowNavigation::shouldNavigate_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<bool>("labial");
+    QTest::addColumn<QList<int>>("codes"); // selectedMenu, selectedSubMenu, selectedActivity
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("hidden");
+    QTest::addColumn<QStringList>("pictures"); // "widget=picture"
+    QTest::addColumn<QStringList>("latched");
+    QTest::addColumn<QStringList>("unlatched");
+
+    const QStringList activityButtons{"repeatButton", "hideButton", "letterByLetterButton"};
+    const QStringList subSubMenus{"subSubMenuButton1", "subSubMenuButton2"};
+    const QStringList storyList{"storiesHeader", "storyButton1", "storyButton2", "storyButton3",
+                                "fablesHeader", "storyButton4", "storyButton5"};
+    const QStringList fileItems{"userButton", "configButton", "adminButton", "exitButton"};
+    const QString letters = QStringLiteral("lettersButton");
+    const QString readWrite = QStringLiteral("readWriteButton");
+
+    QTest::newRow("first activity after choosing a user")
+        << QStringList{} << false << QList<int>{0, 10, 20}
+        << activityButtons + QStringList{letters, readWrite, "subMenuButton1", "fileButton", "helpButton"}
+        << subSubMenus + fileItems + QStringList{"leftArrow", "storiesHeader"}
+        << QStringList{"subMenuButton1=menus/senas.png", "backgroundLabel=ui/background.png",
+                       "lettersButton=menus/letras.png"}
+        << QStringList{} << QStringList{letters, "subMenuButton1"};
+    QTest::newRow("letters menu")
+        << QStringList{letters} << false << QList<int>{0, 10, 20}
+        << QStringList{"subMenuButton1", "subMenuButton2", "subMenuButton3"}
+        << subSubMenus + activityButtons
+        << QStringList{"subMenuButton1=menus/senas.png", "subMenuButton2=menus/labial.png",
+                       "subMenuButton3=menus/dactilologico.png", "lettersButton=menus/letrasroll.png"}
+        << QStringList{letters} << QStringList{readWrite};
+    QTest::newRow("signs sub-menu")
+        << QStringList{letters, "subMenuButton1"} << false << QList<int>{0, 10, 20}
+        << subSubMenus << activityButtons
+        << QStringList{"subSubMenuButton1=menus/tepresentosenas.png",
+                       "subSubMenuButton2=menus/comoempiezasenas.png",
+                       "subMenuButton1=menus/senasroll.png"}
+        << QStringList{letters, "subMenuButton1"}
+        << QStringList{"subMenuButton2", "subMenuButton3", "subSubMenuButton1"};
+    QTest::newRow("signs presentation")
+        << QStringList{letters, "subMenuButton1", "subSubMenuButton1"} << false << QList<int>{0, 10, 20}
+        << activityButtons << subSubMenus << QStringList{}
+        << QStringList{"subSubMenuButton1"} << QStringList{"subSubMenuButton2"};
+    QTest::newRow("signs exercise")
+        << QStringList{letters, "subMenuButton1", "subSubMenuButton2"} << false << QList<int>{0, 10, 21}
+        << QStringList{"repeatButton"} << subSubMenus + QStringList{"hideButton", "letterByLetterButton"}
+        << QStringList{} << QStringList{"subSubMenuButton2"} << QStringList{"subSubMenuButton1"};
+    QTest::newRow("lip reading switched off")
+        << QStringList{letters, "subMenuButton2"} << false << QList<int>{0, 10, 20}
+        << QStringList{"subMenuButton2"} << subSubMenus
+        << QStringList{"subMenuButton2=menus/labial.png"} << QStringList{} << QStringList{"subMenuButton2"};
+    QTest::newRow("lip reading sub-menu")
+        << QStringList{letters, "subMenuButton2"} << true << QList<int>{0, 11, 20}
+        << subSubMenus << activityButtons
+        << QStringList{"subSubMenuButton1=menus/digoletraslabial.png",
+                       "subSubMenuButton2=menus/comoempiezalabial.png"}
+        << QStringList{"subMenuButton2"} << QStringList{"subMenuButton1"};
+    QTest::newRow("lip reading presentation")
+        << QStringList{letters, "subMenuButton2", "subSubMenuButton1"} << true << QList<int>{0, 11, 22}
+        << activityButtons << subSubMenus << QStringList{} << QStringList{} << QStringList{};
+    QTest::newRow("lip reading exercise")
+        << QStringList{letters, "subMenuButton2", "subSubMenuButton2"} << true << QList<int>{0, 11, 23}
+        << QStringList{"repeatButton"} << QStringList{"hideButton"} << QStringList{} << QStringList{}
+        << QStringList{};
+    QTest::newRow("fingerspelling sub-menu")
+        << QStringList{letters, "subMenuButton3"} << false << QList<int>{0, 12, 20}
+        << subSubMenus << QStringList{}
+        << QStringList{"subSubMenuButton1=menus/presentodactilologico.png",
+                       "subSubMenuButton2=menus/letradactilologico.png"}
+        << QStringList{"subMenuButton3"} << QStringList{};
+    QTest::newRow("fingerspelling presentation")
+        << QStringList{letters, "subMenuButton3", "subSubMenuButton1"} << false << QList<int>{0, 12, 24}
+        << activityButtons << subSubMenus << QStringList{} << QStringList{} << QStringList{};
+    QTest::newRow("fingerspelling exercise")
+        << QStringList{letters, "subMenuButton3", "subSubMenuButton2"} << false << QList<int>{0, 12, 25}
+        << QStringList{"repeatButton"} << QStringList{"letterByLetterButton"} << QStringList{}
+        << QStringList{} << QStringList{};
+    QTest::newRow("reading and writing menu")
+        << QStringList{readWrite} << false << QList<int>{2, 10, 20}
+        << QStringList{"subMenuButton1", "subMenuButton2", "subMenuButton3"}
+        << subSubMenus + activityButtons
+        << QStringList{"subMenuButton1=menus/submenu1.png", "subMenuButton2=menus/leer.png",
+                       "subMenuButton3=menus/escribir.png", "readWriteButton=menus/leerescribirroll.png"}
+        << QStringList{readWrite} << QStringList{letters};
+    QTest::newRow("inert first entry")
+        << QStringList{readWrite, "subMenuButton1"} << false << QList<int>{2, 10, 20}
+        << QStringList{} << subSubMenus << QStringList{"subMenuButton1=menus/submenu1.png"}
+        << QStringList{} << QStringList{"subMenuButton1"};
+    QTest::newRow("writing sub-menu")
+        << QStringList{readWrite, "subMenuButton3"} << false << QList<int>{2, 15, 20}
+        << subSubMenus << QStringList{}
+        << QStringList{"subSubMenuButton1=menus/escribir1.png", "subSubMenuButton2=menus/escribir2.png"}
+        << QStringList{"subMenuButton3"} << QStringList{};
+    QTest::newRow("writing with a letter missing")
+        << QStringList{readWrite, "subMenuButton3", "subSubMenuButton1"} << false << QList<int>{2, 15, 30}
+        << QStringList{"repeatButton"} << subSubMenus + QStringList{"hideButton"} << QStringList{}
+        << QStringList{} << QStringList{};
+    QTest::newRow("writing the whole word")
+        << QStringList{readWrite, "subMenuButton3", "subSubMenuButton2"} << false << QList<int>{2, 15, 31}
+        << QStringList{"repeatButton"} << subSubMenus << QStringList{} << QStringList{} << QStringList{};
+    QTest::newRow("stories list")
+        << QStringList{readWrite, "subMenuButton2"} << false << QList<int>{2, 14, 20}
+        << storyList + QStringList{"leftArrow", "rightArrow"}
+        << subSubMenus + QStringList{"titleLabel", "storySequence"}
+        << QStringList{"backgroundLabel=ui/backgroundleer.png", "lettersButton=menus/letras_leer.png",
+                       "readWriteButton=menus/leerescribir_leer.png", "storyButton1=menus/leer1.png"}
+        << QStringList{"subMenuButton2"} << QStringList{};
+    QTest::newRow("main menu keeps the stories screen")
+        << QStringList{readWrite, "subMenuButton2", letters} << false << QList<int>{0, 14, 20}
+        << QStringList{"leftArrow", "rightArrow"} << subSubMenus
+        << QStringList{"backgroundLabel=ui/backgroundleer.png", "subMenuButton1=menus/senas.png"}
+        << QStringList{} << QStringList{};
+    // The main entries get their pictures back; the latched one shows its
+    // normal picture until it is clicked again.
+    QTest::newRow("writing after the stories")
+        << QStringList{readWrite, "subMenuButton2", "subMenuButton3"} << false << QList<int>{2, 15, 20}
+        << subSubMenus << QStringList{"leftArrow", "rightArrow"}
+        << QStringList{"backgroundLabel=ui/background.png", "lettersButton=menus/letras.png",
+                       "readWriteButton=menus/leerescribir.png"}
+        << QStringList{readWrite, "subMenuButton3"} << QStringList{"subMenuButton2"};
+    QTest::newRow("file menu opens")
+        << QStringList{"fileButton"} << false << QList<int>{0, 10, 20} << fileItems << QStringList{}
+        << QStringList{"fileButton=menus/archivoroll.png"} << QStringList{"fileButton"} << QStringList{};
+    QTest::newRow("file menu closes")
+        << QStringList{"fileButton", "fileButton"} << false << QList<int>{0, 10, 20} << QStringList{}
+        << fileItems << QStringList{"fileButton=menus/archivo.png"} << QStringList{}
+        << QStringList{"fileButton"};
+    QTest::newRow("user item")
+        << QStringList{"fileButton", "userButton"} << false << QList<int>{0, 10, 20}
+        << QStringList{"userDialog"} << fileItems << QStringList{"fileButton=menus/archivo.png"}
+        << QStringList{} << QStringList{"fileButton"};
+    QTest::newRow("settings item")
+        << QStringList{"fileButton", "configButton"} << false << QList<int>{0, 10, 20}
+        << QStringList{} << fileItems << QStringList{} << QStringList{} << QStringList{"fileButton"};
+    QTest::newRow("administrator item")
+        << QStringList{"fileButton", "adminButton"} << false << QList<int>{0, 10, 20}
+        << QStringList{} << fileItems << QStringList{} << QStringList{} << QStringList{"fileButton"};
+    QTest::newRow("exit item")
+        << QStringList{"fileButton", "exitButton"} << false << QList<int>{0, 10, 20}
+        << QStringList{"creditsLabel", "closeCreditsButton", "exitButton"} << QStringList{}
+        << QStringList{} << QStringList{} << QStringList{};
+    QTest::newRow("help")
+        << QStringList{"helpButton"} << false << QList<int>{0, 10, 20} << QStringList{"helpDialog"}
+        << QStringList{} << QStringList{} << QStringList{} << QStringList{};
+}
+
+void TestMainWindowNavigation::shouldNavigate()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(bool, labial);
+    QFETCH(QList<int>, codes);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, hidden);
+    QFETCH(QStringList, pictures);
+    QFETCH(QStringList, latched);
+    QFETCH(QStringList, unlatched);
+    if (labial)
+        QVERIFY(TestHome::addSetting(QStringLiteral("use-labial"), 1, 0, 1));
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // No start-up videos here: the user dialog comes at once.
+    QTRY_VERIFY(window.userDialog->isVisible());
+    window.userDialog->hide();
+    User ana;
+    QVERIFY(ana.loadById(1));
+    window.slotChooseUser(&ana);
+
+    for (const QString& name : clicks) {
+        auto* button = window.findChild<MenuWidget*>(name);
+        QVERIFY2(button && button->isVisible(), qPrintable(name));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QCOMPARE(QList<int>({window.selectedMenu, window.selectedSubMenu, window.selectedActivity}), codes);
+    for (const QString& name : shown)
+        QVERIFY2(isShown(window, name), qPrintable(name + QStringLiteral(" should show")));
+    for (const QString& name : hidden)
+        QVERIFY2(!isShown(window, name), qPrintable(name + QStringLiteral(" should be hidden")));
+    for (const QString& pair : pictures) {
+        const QString name = pair.section(QLatin1Char('='), 0, 0);
+        auto* label = window.findChild<QLabel*>(name);
+        QVERIFY2(label, qPrintable(name));
+        QCOMPARE(name + QLatin1Char('=') + shownPicture(label), pair);
+    }
+    for (const QString& name : latched)
+        QVERIFY2(window.findChild<MenuWidget*>(name)->active, qPrintable(name));
+    for (const QString& name : unlatched)
+        QVERIFY2(!window.findChild<MenuWidget*>(name)->active, qPrintable(name));
+    QCOMPARE(window.fileMenuOpen, window.userButton->isVisible());
+    if (window.selectedSubMenu == 14)
+        QCOMPARE(window.activeSubMenu, 14);
+    window.helpDialog->hide();
+    window.userDialog->hide();
+}
+
+void TestMainWindowNavigation::shouldNameButtonPictures_data()
+{
+    QTest::addColumn<QString>("normal");
+    QTest::addColumn<QString>("rollover");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("clickable");
+    const auto row = [](const char* name, const char* normal, const char* rollover, int mode, bool clickable) {
+        QTest::newRow(name) << QString::fromLatin1(normal) << QString::fromLatin1(rollover) << mode << clickable;
+    };
+    row("lettersButton", "menus/letras.png", "menus/letrasroll.png", 1, true);
+    row("readWriteButton", "menus/leerescribir.png", "menus/leerescribirroll.png", 1, true);
+    row("subMenuButton1", "menus/submenu1.png", "menus/submenu1.png", 1, true);
+    row("subMenuButton2", "menus/submenu2.png", "menus/submenu2.png", 1, true);
+    row("subMenuButton3", "menus/submenu3.png", "menus/submenu3.png", 1, true);
+    row("subSubMenuButton1", "menus/subsubmenu1.png", "menus/subsubmenu1.png", 1, true);
+    row("subSubMenuButton2", "menus/subsubmenu2.png", "menus/subsubmenu2.png", 1, true);
+    row("fileButton", "menus/archivo.png", "menus/archivoroll.png", 2, true);
+    row("helpButton", "menus/ayuda.png", "menus/ayudaroll.png", 3, true);
+    row("userButton", "menus/usuario.png", "menus/usuario_roll.png", 3, true);
+    row("configButton", "menus/config.png", "menus/config_roll.png", 3, true);
+    row("adminButton", "menus/administrador.png", "menus/administrador_roll.png", 3, true);
+    row("exitButton", "menus/salir.png", "menus/salir_roll.png", 3, true);
+    row("storiesHeader", "menus/cuentos.png", "menus/cuentos.png", 3, false);
+    row("storyButton1", "menus/leer1.png", "menus/leer1roll.png", 3, true);
+    row("storyButton2", "menus/leer2.png", "menus/leer2roll.png", 3, true);
+    row("storyButton3", "menus/leer3.png", "menus/leer3roll.png", 3, true);
+    row("fablesHeader", "menus/fabulas.png", "menus/fabulas.png", 3, false);
+    row("storyButton4", "menus/leer4.png", "menus/leer4roll.png", 3, true);
+    row("storyButton5", "menus/leer5.png", "menus/leer5roll.png", 3, true);
+    row("repeatButton", "menus/repetir.png", "menus/repetir_roll.png", 3, true);
+    row("hideButton", "menus/esconder.png", "menus/esconder_roll.png", 2, true);
+    row("letterByLetterButton", "menus/letrasstopmo.png", "menus/letrasstopmo_roll.png", 2, true);
+    row("leftArrow", "ui/fizq.png", "ui/fizqroll.png", 2, true);
+    row("rightArrow", "ui/fder.png", "ui/fderroll.png", 2, true);
+}
+
+void TestMainWindowNavigation::shouldNameButtonPictures()
+{
+    QFETCH(QString, normal);
+    QFETCH(QString, rollover);
+    QFETCH(int, mode);
+    QFETCH(bool, clickable);
+    MainWindow window;
+    auto* button = window.findChild<MenuWidget*>(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(button);
+    const QString system = window.systemMediaPath();
+    QCOMPARE(button->normalImage, system + normal);
+    QCOMPARE(button->rolloverImage, system + rollover);
+    QCOMPARE(button->clickMode, mode);
+    QCOMPARE(button->clickable, clickable);
+}
+
+QTEST_MAIN(TestMainWindowNavigation)
+#include "tst_mainwindow_navigation.moc"
