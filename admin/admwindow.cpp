@@ -46,6 +46,8 @@ AdmWindow::AdmWindow(LetterList* letters, WordList* words, CategoryList* categor
     lettersTree->setHeaderHidden(true);
     lettersTree->setMouseTracking(true);
     connect(lettersTree, &QTreeView::clicked, this, &AdmWindow::slotLetterClicked);
+    connect(directoryModel, &QFileSystemModel::rowsRemoved, this,
+            &AdmWindow::forgetRemovedEntry);
     lettersCaption = new QLabel(this);
     lettersCaption->setObjectName(QStringLiteral("lettersCaption"));
     categoriesCaption = new QLabel(this);
@@ -169,6 +171,12 @@ void AdmWindow::slotTabs(int index)
         return;
     if (index == 0) {
         const QString path = lettersPath();
+        // Without its folder the language has nothing to browse; an invalid
+        // root would show the whole file system instead.
+        const bool exists = QFileInfo(path).isDir();
+        lettersTree->setVisible(exists);
+        if (!exists)
+            return;
         directoryModel->setRootPath(path);
         lettersTree->setRootIndex(directoryModel->index(path));
         slotRefresh();
@@ -183,6 +191,8 @@ void AdmWindow::slotLetterClicked(const QModelIndex&)
     const QModelIndex parent = current.parent();
     if (!current.isValid() || !parent.isValid())
         return;
+    clickedEntry = current;
+    entryClicked = true;
     const QModelIndex root = lettersTree->rootIndex();
     if (parent == root) {
         // A letter folder.
@@ -210,6 +220,19 @@ void AdmWindow::slotLetterClicked(const QModelIndex&)
         selectedLetter.reset();
         setWordButtons(false, false);
     }
+}
+
+// When the clicked folder disappears (renamed or deleted on disk), the view
+// would move its highlight to a neighbour that is not the selection: take
+// the highlight and the buttons away instead. The records stay alive, since
+// an editor that is still open may be working on them.
+void AdmWindow::forgetRemovedEntry()
+{
+    if (!entryClicked || clickedEntry.isValid())
+        return;
+    entryClicked = false;
+    lettersTree->selectionModel()->clear();
+    setWordButtons(false, false);
 }
 
 // The file-system model follows the disk by itself; these make sure the

@@ -59,6 +59,7 @@ private:
     void setWordButtons(bool add, bool edit);
     void setCategoryButtons(bool enabled);
     QString lettersPath() const;
+    void forgetRemovedEntry();
 
     Language* language = nullptr;
     LetterList* letterList;
@@ -82,4 +83,6 @@ private:
     QTreeView* lettersTree = nullptr;
     QLabel* lettersCaption = nullptr;
     QLabel* categoriesCaption = nullptr;
+    QPersistentModelIndex clickedEntry; // the folder the selection came from
+    bool entryClicked = false;
 };

@@ -10,7 +10,8 @@
 #include <QVBoxLayout>
 
 // The mode follows from the record: editing when a category is given.
-CategoryWidget::CategoryWidget(int requestedMode, Language* language, Category* category, QWidget* parent)
+CategoryWidget::CategoryWidget(int requestedMode, Language* language, Category* category,
+                               QWidget* parent)
     : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , mode(category ? 1 : 0)
     , language(language)

@@ -99,8 +99,8 @@ ConfigWidget::ConfigWidget(User* user, Language* language, LetterList* letters,
     categoriesColumn->addLayout(headerRow(categoriesCaption, checkCategories, uncheckCategories));
     categoriesColumn->addWidget(categoriesList);
     auto* listsRow = new QHBoxLayout;
-    listsRow->addLayout(lettersColumn);
-    listsRow->addLayout(categoriesColumn);
+    listsRow->addLayout(lettersColumn, 1);
+    listsRow->addLayout(categoriesColumn, 1);
 
     auto* buttonsRow = new QHBoxLayout;
     buttonsRow->addStretch();

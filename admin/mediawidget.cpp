@@ -17,8 +17,8 @@
 #include <QVBoxLayout>
 
 // The mode follows from the record: editing when a word is given.
-MediaWidget::MediaWidget(int requestedMode, Language* language, Letter* letter, CategoryList* categories,
-                         Word* word, QWidget* parent)
+MediaWidget::MediaWidget(int requestedMode, Language* language, Letter* letter,
+                         CategoryList* categories, Word* word, QWidget* parent)
     : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , mode(word ? 1 : 0)
     , language(language)
@@ -49,6 +49,9 @@ void MediaWidget::buildForm(bool isNew)
     imageField = makeField(shown.image, "imageField");
     signField = makeField(shown.sign, "signField");
     lipsField = makeField(shown.lips, "lipsField");
+    // Room for a file path.
+    for (QLineEdit* field : {nameField, fullNameField, imageField, signField, lipsField})
+        field->setMinimumWidth(360);
 
     const QString browseText = isNew ? tr("Elegir") : tr("Cambiar");
     const auto makeBrowse = [&](const char* name, void (MediaWidget::*slot)()) {
@@ -79,6 +82,7 @@ void MediaWidget::buildForm(bool isNew)
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     for (QPushButton* button : {acceptButton, cancelButton})
         button->setFixedSize(100, 25);
+    acceptButton->setDefault(true);
     connect(acceptButton, &QPushButton::clicked, this, &MediaWidget::slotDoIt);
     connect(cancelButton, &QPushButton::clicked, this, &MediaWidget::slotCloseIt);
 
@@ -197,13 +201,13 @@ void MediaWidget::slotDoIt()
                              QMessageBox::Ok);
     }
     if (mode == 0) {
-        QMessageBox::information(this, tr("Palabra creada."),
-                                 tr("La palabra %1 ha sido creada exitósamente.").arg(form.fullName),
-                                 QMessageBox::Ok);
+        QMessageBox::information(
+            this, tr("Palabra creada."),
+            tr("La palabra %1 ha sido creada exitósamente.").arg(form.fullName), QMessageBox::Ok);
     } else {
-        QMessageBox::information(this, tr("Palabra editada."),
-                                 tr("La palabra %1 ha sido editada exitósamente.").arg(form.fullName),
-                                 QMessageBox::Ok);
+        QMessageBox::information(
+            this, tr("Palabra editada."),
+            tr("La palabra %1 ha sido editada exitósamente.").arg(form.fullName), QMessageBox::Ok);
     }
     saveCategoryLinks();
     Q_EMIT done();

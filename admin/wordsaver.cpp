@@ -167,8 +167,8 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& form, const WordFo
                 // Same name as the file it replaces: copy beside it first.
                 filing.staged = true;
                 filing.finalName = wanted;
-                filing.copyPath = folder + QLatin1Char('/')
-                    + freeName(folder, QLatin1Char('.') + wanted + QStringLiteral(".new"), reserved);
+                const QString staging = QLatin1Char('.') + wanted + QStringLiteral(".new");
+                filing.copyPath = folder + QLatin1Char('/') + freeName(folder, staging, reserved);
             } else {
                 filing.finalName = freeName(folder, wanted, reserved);
                 filing.copyPath = folder + QLatin1Char('/') + filing.finalName;
@@ -202,7 +202,8 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& form, const WordFo
     // The record names the new files: now the old ones may go.
     Result result;
     for (const Filing& filing : filings) {
-        if (filing.staged && !replaceFile(filing.copyPath, folder + QLatin1Char('/') + filing.finalName)) {
+        const QString target = folder + QLatin1Char('/') + filing.finalName;
+        if (filing.staged && !replaceFile(filing.copyPath, target)) {
             QFile::remove(filing.copyPath);
             result.keptOld << filing.source;
         }

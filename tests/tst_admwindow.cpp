@@ -180,12 +180,14 @@ class TestAdmWindow : public QObject
 private Q_SLOTS:
     void shouldStartDisabledUntilALanguageIsSet();
     void shouldShowLettersFolderOfTheLanguage();
+    void shouldShowNothingWithoutLettersFolder();
     void shouldEnableWordButtonsByEntryKind();
     void shouldDeleteWordWithLinksAndWholeFolder();
     void shouldNeverDeleteWhatALinkInAWordFolderPointsTo();
     void shouldDeleteNothingWhenAnsweredNo();
     void shouldDeleteLetterWithItsWordsFromAFolderWithoutRecord();
     void shouldOpenWordEditorAndShowTheNewFolder();
+    void shouldDropHighlightWhenTheClickedFolderIsRenamed();
     void shouldListSelectAndDeleteCategories();
     void shouldCreateCategoryThroughTheEditor();
     void shouldOpenWordsOfCategory();
@@ -228,6 +230,20 @@ void TestAdmWindow::shouldShowLettersFolderOfTheLanguage()
     const QModelIndex ajo = admin.model->index(f.path(QStringLiteral("A/ajo")));
     admin.model->fetchMore(ajo);
     QTRY_COMPARE(admin.model->rowCount(ajo), 1); // "extra", no files
+}
+
+void TestAdmWindow::shouldShowNothingWithoutLettersFolder()
+{
+    Fixture f;
+    Language other;
+    QVERIFY(other.loadById(TestHome::addLanguage(QStringLiteral("Català"))));
+    AdmWindow window(&f.letters, &f.words, &f.categories);
+    window.show();
+    window.setLanguage(&other);
+    QVERIFY(!child<QTreeView>(&window, "lettersTree")->isVisible());
+    QCOMPARE(child<QLabel>(&window, "lettersCaption")->text(), QStringLiteral("Medios instalados"));
+    window.setLanguage(&f.language);
+    QVERIFY(child<QTreeView>(&window, "lettersTree")->isVisible());
 }
 
 void TestAdmWindow::shouldEnableWordButtonsByEntryKind()
@@ -353,6 +369,28 @@ void TestAdmWindow::shouldOpenWordEditorAndShowTheNewFolder()
     QCOMPARE(editor->findChild<QLineEdit*>(QStringLiteral("fullNameField"))->text(),
              QStringLiteral("barco"));
     editor->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+}
+
+void TestAdmWindow::shouldDropHighlightWhenTheClickedFolderIsRenamed()
+{
+    Fixture f;
+    Admin admin(f);
+    QVERIFY(admin.click(f.path(QStringLiteral("A/ajo"))));
+    admin.press("editWordButton");
+    auto* editor = topLevel<MediaWidget>();
+    QVERIFY(editor);
+    editor->findChild<QLineEdit*>(QStringLiteral("fullNameField"))->setText(QStringLiteral("ajo morado"));
+    MessageBoxAnswerer answerer;
+    editor->findChild<QPushButton*>(QStringLiteral("acceptButton"))->click();
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Palabra editada.")});
+    QVERIFY(QFile::exists(f.path(QStringLiteral("A/ajo morado/.miniatura"))));
+
+    // The neighbour "árbol" must not look selected while the buttons act on
+    // the renamed word.
+    QTRY_VERIFY(!admin.tree->currentIndex().isValid());
+    QCOMPARE(admin.wordButtons(), kNone);
+    QVERIFY(admin.click(f.path(QStringLiteral("A/ajo morado"))));
+    QCOMPARE(admin.wordButtons(), kWord);
 }
 
 void TestAdmWindow::shouldListSelectAndDeleteCategories()

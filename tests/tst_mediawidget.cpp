@@ -1,3 +1,4 @@
+#include "config.h"
 #include "contentlists.h"
 #include "mediawidget.h"
 #include "messageboxanswerer.h"
@@ -127,6 +128,23 @@ void TestMediaWidget::shouldCreateWordWithMediaAndCategories()
     QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category WHERE id_word = %1")
                        .arg(word.id)),
              1);
+
+    // The activities' draw under a filter on that category finds it.
+    Config settings;
+    settings.language = &f.language;
+    settings.categoryFilter = QString::number(f.things);
+    LetterList letters;
+    letters.selectRandom(settings, &f.language);
+    letters.reset();
+    Letter* drawnLetter = letters.next();
+    QVERIFY(drawnLetter);
+    WordList words;
+    words.selectRandom(settings, drawnLetter);
+    words.reset();
+    Word* drawn = words.next();
+    QVERIFY(drawn);
+    QCOMPARE(drawn->fullName, QStringLiteral("casa grande"));
+    QVERIFY(QFile::exists(drawn->imagePath()));
 }
 
 void TestMediaWidget::shouldShowAndEditExistingWord()

@@ -96,6 +96,7 @@ private Q_SLOTS:
     void shouldRefuseBeforeWritingAnything();
     void shouldRefuseDescriptionOfAnotherWord();
     void shouldRefuseRenamingOntoAnExistingFolder();
+    void shouldRefuseWordFolderThatLeadsOutside();
     void shouldKeepEverythingWhenACopyFails();
     void shouldUndoFilesWhenTheRecordCannotBeWritten();
 };
@@ -316,6 +317,20 @@ void TestWordSaver::shouldRefuseRenamingOntoAnExistingFolder()
     QCOMPARE(word.fullName, QStringLiteral("casa grande"));
     QCOMPARE(entries(f.folder(QStringLiteral("casa grande"))).size(), 3);
     QCOMPARE(entries(f.folder(QStringLiteral("casona"))), QStringList{QStringLiteral("leftover.png")});
+}
+
+void TestWordSaver::shouldRefuseWordFolderThatLeadsOutside()
+{
+    Fixture f;
+    const QString outside = f.home.path() + QStringLiteral("/fuera");
+    QDir().mkpath(outside);
+    QVERIFY(QFile::link(outside, f.folder(QStringLiteral("casa grande"))));
+    Word word;
+    word.setLetter(&f.letter);
+    QCOMPARE(WordSaver::save(word, f.newForm(), {}).outcome, WordSaver::Outcome::FolderOutside);
+    QCOMPARE(entries(outside), QStringList());
+    QCOMPARE(wordRows(), 0);
+    QVERIFY(QFileInfo(f.folder(QStringLiteral("casa grande"))).isSymLink());
 }
 
 void TestWordSaver::shouldKeepEverythingWhenACopyFails()
