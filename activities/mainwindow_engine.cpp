@@ -1,66 +1,307 @@
-// The activity engine: starting, stopping, clearing, steps, repeat and hide. (stubs until implemented)
+// The activity engine: starting, stopping, clearing, steps, repeat and hide.
 #include "mainwindow.h"
 
+#include "activitycodes.h"
+#include "imagewidget.h"
+#include "menuwidget.h"
+#include "sequencewidget.h"
+#include "videoplayer.h"
+
+#include <QFile>
+#include <QLabel>
 #include <QPixmap>
+#include <QTimer>
+
+namespace {
+QString titleFile(int activity)
+{
+    switch (activity) {
+    case Activity::SignWords: return QStringLiteral("te presento palabras.png");
+    case Activity::SignFirstLetter: return QStringLiteral("como empieza esta palabra.png");
+    case Activity::LipLetters: return QStringLiteral("te digo las letras.png");
+    case Activity::LipFirstLetter: return QStringLiteral("como comienza esta palabra labial.png");
+    case Activity::HandWords: return QStringLiteral("te presento las letras.png");
+    case Activity::HandLetter: return QStringLiteral("que letra es.png");
+    case Activity::MissingLetter: return QStringLiteral("escribir1.png");
+    case Activity::TypeWord: return QStringLiteral("escribir2.png");
+    default: return QString();
+    }
+}
+} // namespace
 
 void MainWindow::startActivity()
 {
+    activeSubMenu = selectedSubMenu;
+    activeActivity = selectedActivity;
+    errorCount = 0;
+    hasContent = false;
+    targetWordId = 0;
+    targetLetterId = 0;
+    targetWord = nullptr;
+    targetLetter = nullptr;
+    targetWordCopy.reset();
+    stopActivity();
+    showActivityTitle();
+    clearActivityScreen();
+    acceptInput = true;
+    if (Activity::isExercise(activeActivity))
+        slotPickLetter(false);
+}
+
+void MainWindow::stopAnswerTimer()
+{
+    activityTimer->stop();
+    disconnect(activityTimer, &QTimer::timeout, this, qOverload<>(&MainWindow::slotPickLetter));
 }
 
 void MainWindow::stopActivity()
 {
+    stepIndex = 0;
+    spellPos = 0;
+    resetActivityButtons();
+    noWordsWarning->hide();
+    noRepetitionWarning->hide();
+    disconnect(videoPlayer, &VideoPlayer::finished, this, qOverload<>(&MainWindow::slotPickLetter));
+    // A pending next round belongs to the activity being stopped.
+    stopAnswerTimer();
+    acceptInput = true;
+    waitingForStep = false;
+    spellingWord = false;
+    disconnect(this, &MainWindow::signalNextLetter, this, &MainWindow::slotObjectWord_stopMo);
+    disconnect(this, &MainWindow::signalNextLetter, this, &MainWindow::slotObjectWord_stopMoFinish);
+
+    subSubMenuButton1->hide();
+    subSubMenuButton2->hide();
+    bottomLetterHolder->hide();
+    videoPlayer->stop();
+    videoPlayer->hide();
+    handSequence->slotStop();
+    handSequence->hide();
+    flusSequence->slotStop();
+    flusSequence->hide();
+
+    // An exercise keeps its question on screen while a key is judged.
+    switch (activeActivity) {
+    case Activity::SignFirstLetter:
+    case Activity::LipFirstLetter:
+        handLabel->hide();
+        feedbackLabel->hide();
+        break;
+    case Activity::HandLetter:
+        pictureHolder->hide();
+        feedbackLabel->hide();
+        break;
+    case Activity::MissingLetter:
+    case Activity::TypeWord:
+        break;
+    default:
+        pictureHolder->hide();
+        handLabel->hide();
+        orientationLabel->hide();
+        hideLetterLabels(true);
+        break;
+    }
 }
 
 void MainWindow::clearActivityScreen()
 {
+    stepIndex = 0;
+    spellPos = 0;
+    resetActivityButtons();
+    waitingForStep = false;
+    spellingWord = false;
+    noWordsWarning->hide();
+    noRepetitionWarning->hide();
+    disconnect(videoPlayer, &VideoPlayer::finished, this, qOverload<>(&MainWindow::slotPickLetter));
+    stopAnswerTimer();
+    disconnect(this, &MainWindow::signalNextLetter, this, &MainWindow::slotObjectWord_stopMo);
+    disconnect(this, &MainWindow::signalNextLetter, this, &MainWindow::slotObjectWord_stopMoFinish);
+    acceptInput = true;
+
+    subSubMenuButton1->hide();
+    subSubMenuButton2->hide();
+    bottomLetterHolder->hide();
+    pictureHolder->hide();
+    videoPlayer->stop();
+    videoPlayer->hide();
+    handSequence->slotStop();
+    handSequence->hide();
+    handLabel->hide();
+    flusSequence->slotStop();
+    flusSequence->hide();
+    orientationLabel->hide();
+    feedbackLabel->hide();
+    hideLetterLabels(false);
+    for (MenuWidget* entry : {storiesHeader, storyButton1, storyButton2, storyButton3,
+                              fablesHeader, storyButton4, storyButton5})
+        entry->hide();
 }
 
 void MainWindow::resetActivityButtons()
 {
+    repeatButton->slotDeactivate();
+    hideButton->slotDeactivate();
+    wordHidden = false;
 }
 
 void MainWindow::showActivityTitle()
 {
+    titleLabel->setPixmap(QPixmap(systemMediaPath() + QStringLiteral("titulos/")
+                                  + titleFile(activeActivity)));
+    titleLabel->show();
+    titleLabel->raise();
 }
 
 void MainWindow::showLetterLabels()
 {
+    for (QLabel* label : std::as_const(letterLabels))
+        label->setVisible(true);
 }
 
-void MainWindow::hideLetterLabels(bool)
+void MainWindow::hideLetterLabels(bool clear)
 {
+    for (QLabel* label : std::as_const(letterLabels)) {
+        label->setVisible(false);
+        if (clear)
+            label->setPixmap(QPixmap());
+    }
 }
 
-void MainWindow::playVideo(const QString&)
+void MainWindow::playVideo(const QString& path)
 {
+    if (path.isEmpty() || !QFile::exists(path))
+        return;
+    videoPlayer->stop();
+    videoPlayer->setVolume(0);
+    videoPlayer->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
+    videoPlayer->play(path);
+    videoPlayer->show();
+    videoPlayer->raise();
 }
 
-void MainWindow::slotShowNextStep(bool)
+void MainWindow::slotShowNextStep(bool jump)
 {
+    disconnect(this, &MainWindow::signalNextStep, this, qOverload<>(&MainWindow::slotShowNextStep));
+
+    if (activeActivity == Activity::HandWords) {
+        // The fingerspelling presentation has no bottom letter and ignores jump.
+        stepCount = 3;
+        chooseMedia(stepIndex);
+        stepIndex = (stepIndex + 1) % 3;
+    } else if (activeActivity == Activity::SignWords || activeActivity == Activity::LipLetters) {
+        stepCount = 4;
+        if (!jump) {
+            if (stepIndex < 1)
+                slotBottomLetter();
+            else
+                chooseMedia(stepIndex - 1);
+            // The letter-by-letter showing calls back with jump when it ends.
+            if (spellingWord)
+                return;
+        }
+        stepIndex = (stepIndex + 1) % 4;
+    } else {
+        return;
+    }
+
+    if (stepIndex == 0) {
+        waitingForStep = false;
+        return;
+    }
+    if (spellingWord)
+        return;
+    connect(this, &MainWindow::signalNextStep, this, qOverload<>(&MainWindow::slotShowNextStep),
+            Qt::UniqueConnection);
+    if (userSetting(SettingKey::StopMotion) == 0) {
+        waitingForStep = false;
+        Q_EMIT signalNextStep();
+    } else {
+        waitingForStep = true;
+    }
 }
 
 void MainWindow::slotRepeatWord()
 {
+    errorCount = 0;
+    if (!hasContent) {
+        noRepetitionWarning->raise();
+        noRepetitionWarning->show();
+        return;
+    }
+    if (Activity::isPresentation(activeActivity)) {
+        stopActivity();
+        slotLetter(true);
+    } else if (Activity::isExercise(activeActivity)) {
+        if (targetWordId != 0)
+            slotPickLetter(true);
+    }
 }
 
 void MainWindow::slotToggleWord()
 {
+    if (!Activity::isPresentation(activeActivity)) {
+        wordHidden = false;
+        return;
+    }
+    if (!handSequence->isStopped())
+        return;
+    if (hideButton->active) {
+        hideLetterLabels(false);
+        wordHidden = true;
+    } else {
+        showLetterLabels();
+        wordHidden = false;
+    }
 }
 
 void MainWindow::slotClearWord()
 {
+    hideLetterLabels(true);
 }
 
 void MainWindow::slotFinished()
 {
+    if (activeActivity != Activity::HandLetter)
+        return;
+    stopAnswerTimer();
+    connect(activityTimer, &QTimer::timeout, this, qOverload<>(&MainWindow::slotPickLetter));
+    acceptInput = false;
+    activityTimer->start(500);
 }
 
-int MainWindow::userSetting(const QString&) const
+void MainWindow::waitForAnswerEnd()
 {
-    return 0;
+    connect(videoPlayer, &VideoPlayer::finished, this, qOverload<>(&MainWindow::slotPickLetter),
+            Qt::UniqueConnection);
+    acceptInput = false;
+    // The fingerspelled answer ends through slotFinished.
+    if (activeActivity == Activity::HandLetter)
+        return;
+    const Word* word = activeActivity == Activity::LipFirstLetter ? currentWord : targetWord;
+    QString video;
+    if (word && word->letter && word->letter->language)
+        video = activeActivity == Activity::LipFirstLetter ? word->lipsPath() : word->signPath();
+    // Without its video the answer would never end: leave it a short pause.
+    if (video.isEmpty() || !QFile::exists(video)) {
+        stopAnswerTimer();
+        connect(activityTimer, &QTimer::timeout, this, qOverload<>(&MainWindow::slotPickLetter));
+        activityTimer->start(answerPause);
+    }
 }
 
-int MainWindow::languageSetting(const QString&) const
+int MainWindow::userSetting(const QString& key) const
 {
-    return 0;
+    if (!currentUser)
+        return 0;
+    return settings.get(key, currentUser->id);
+}
+
+int MainWindow::languageSetting(const QString& key) const
+{
+    if (settings.language)
+        return settings.get(key, 0);
+    // Before a user binds the store, the language-wide rows still apply.
+    Config languageOnly;
+    languageOnly.language = currentLanguage;
+    return languageOnly.get(key, 0);
 }

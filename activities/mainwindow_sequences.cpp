@@ -1,12 +1,31 @@
-// Hand-sign sequences and single hand signs. (stubs until implemented)
+// Hand-sign sequences and single hand signs.
 #include "mainwindow.h"
 
+#include "sequencewidget.h"
+
+#include <QLabel>
 #include <QPixmap>
 
 void MainWindow::slotHandsSequence()
 {
+    if (!currentWord)
+        return;
+    handSequence->loadWordFrames(currentWord->name);
+    handSequence->show();
+    highlightPos = 0;
+    highlightShift = 0;
+    highlightName.clear();
+    handSequence->slotPlay();
+    handSequence->raise();
 }
 
 void MainWindow::slotHand()
 {
+    if (!targetLetter)
+        return;
+    int pos = -1;
+    const QString name = letterImageName(targetLetter->name, pos, false);
+    handLabel->setPixmap(QPixmap(languageSignsPath() + name + QStringLiteral(".png")));
+    handLabel->show();
+    handLabel->raise();
 }

@@ -201,6 +201,15 @@ private:
     void openStory(int story, int pages);
     Word* activityWord() const; // targetWord in the exercises, else currentWord
 
+    // Engine helpers.
+    bool drawTarget();
+    bool keepWordOf(Letter letter);
+    void loadTarget(int wordId, int letterId);
+    void waitForAnswerEnd();
+    void stopAnswerTimer();
+    void showFeedback(const QString& kind);
+    void typeLetter();
+
 public:
     // Owned for the window's whole life.
     DatabaseConnection* database = nullptr;
@@ -258,11 +267,22 @@ public:
     int typingPos = 0;
     QVector<QLabel*> letterLabels;
 
-    // Records the engine loads itself (a typed letter, a repeated round);
-    // drawn records belong to the lists.
+    // Records the engine keeps itself. The lists own what they draw only
+    // until their next draw (or until the administrator reloads them), so a
+    // drawn word is copied at once, together with its letter; currentWord,
+    // targetWord and targetLetter point into these copies.
+    struct WordCopy
+    {
+        WordCopy() = default;
+        WordCopy(const WordCopy&) = delete;
+        WordCopy& operator=(const WordCopy&) = delete;
+        Letter letter;
+        Word word; // its letter is the one above
+    };
     std::unique_ptr<Letter> typedLetterRecord;
-    std::unique_ptr<Letter> repeatLetterRecord;
-    std::unique_ptr<Word> repeatWordRecord;
+    std::unique_ptr<WordCopy> currentWordCopy;
+    std::unique_ptr<WordCopy> targetWordCopy;
+    int answerPause = 2000; // ms an answer without its video stays on screen
 
     // Widgets, children of the window.
     QLabel* backgroundLabel = nullptr;

@@ -1,0 +1,486 @@
+// The activity engine on the presentations 20, 22 and 24: steps, show
+// orders, stop-motion, letter by letter, repeat, hide and the hand sequence.
+#include "config.h"
+#include "imagewidget.h"
+#include "mainwindow.h"
+#include "menuwidget.h"
+#include "sequencewidget.h"
+#include "videoplayer.h"
+#include "windowfixture.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+// The media on screen, in a fixed order: b(ottom letter), w(ord), i(mage),
+// v(ideo), h(ands), f(lus).
+QString shownMedia(const MainWindow& w)
+{
+    QString shown;
+    if (!w.bottomLetterHolder->isHidden())
+        shown += QLatin1Char('b');
+    bool word = false;
+    for (QLabel* label : w.letterLabels)
+        word = word || !label->isHidden();
+    if (word)
+        shown += QLatin1Char('w');
+    if (!w.pictureHolder->isHidden())
+        shown += QLatin1Char('i');
+    if (!w.videoPlayer->isHidden())
+        shown += QLatin1Char('v');
+    if (!w.handSequence->isHidden())
+        shown += QLatin1Char('h');
+    if (!w.flusSequence->isHidden())
+        shown += QLatin1Char('f');
+    return shown;
+}
+
+QString wordFolder(const WindowFixture& f, const QString& letter, const QString& word)
+{
+    return f.languagePath() + QStringLiteral("Letras/") + letter + QLatin1Char('/') + word
+           + QLatin1Char('/');
+}
+} // namespace
+
+class TestMainWindowEngine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldShowEverythingAtOnceWithoutStopMotion_data();
+    void shouldShowEverythingAtOnceWithoutStopMotion();
+    void shouldShowOneStepPerSpaceWithStopMotion_data();
+    void shouldShowOneStepPerSpaceWithStopMotion();
+    void shouldSpellLetterByLetter_data();
+    void shouldSpellLetterByLetter();
+    void shouldDrawWordsUnderCaseAndDigraphRules_data();
+    void shouldDrawWordsUnderCaseAndDigraphRules();
+    void shouldPlaceLettersSideBySide();
+    void shouldHideLabelsOfLongerPreviousWord();
+    void shouldRepeatSameWordOnlyAfterOne();
+    void shouldHideAndShowWordWithHideButton();
+    void shouldNotHideWordInExercises();
+    void shouldMoveHighlightWithHandFrames();
+    void shouldNeverHighlightLettersNotDrawn();
+    void shouldShowFlusSequenceWhenEnabled();
+    void shouldWarnForLetterWithoutWords();
+    void shouldPresentBlankNameWithoutSpelling();
+    void shouldReturnToFirstActivityOnRestart();
+};
+
+void TestMainWindowEngine::shouldShowEverythingAtOnceWithoutStopMotion_data()
+{
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<QString>("media");
+    QTest::addColumn<QString>("video");
+    QTest::newRow("20 signs") << 20 << "bwiv" << "sena.avi";
+    QTest::newRow("22 lips") << 22 << "bwiv" << "modulacion.avi";
+    QTest::newRow("24 hands") << 24 << "wih" << "sena.avi";
+}
+
+void TestMainWindowEngine::shouldShowEverythingAtOnceWithoutStopMotion()
+{
+    QFETCH(int, activity);
+    QFETCH(QString, media);
+    QFETCH(QString, video);
+    WindowFixture f;
+    QVERIFY(f.isValid());
+    // Only the video that the activity must play exists: it plays only when
+    // the right file was asked for.
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"), false);
+    if (!video.isEmpty())
+        QVERIFY(f.home.touch(wordFolder(f, QStringLiteral("M"), QStringLiteral("mano")) + video));
+    MainWindow* w = f.start();
+    f.startActivity(activity);
+    QCOMPARE(w->activeActivity, activity);
+    QCOMPARE(shownMedia(*w), QString());
+
+    f.typeLetter(QStringLiteral("m"));
+    QCOMPARE(shownMedia(*w), media);
+    // The hands of 24 highlight the letter they sign, the first one at once.
+    QCOMPARE(f.rowFiles(), QStringList({activity == 24 ? "cuadrados/may/M.png" : "cooper/may/M.png",
+                                        "cooper/may/A.png", "cooper/may/N.png", "cooper/may/O.png"}));
+    QCOMPARE(f.shownFile(w->pictureHolder->label),
+             wordFolder(f, QStringLiteral("M"), QStringLiteral("mano")) + QStringLiteral("imagen.png"));
+    if (activity != 24) {
+        QCOMPARE(f.shownFile(w->bottomLetterHolder->label), f.sysPath() + QStringLiteral("inferior/may/M.png"));
+        QVERIFY(w->videoPlayer->isPlaying());
+    } else {
+        QVERIFY(!w->videoPlayer->isPlaying());
+        QCOMPARE(f.shownFile(w->handSequence), f.languagePath() + QStringLiteral("Senas/m.png"));
+    }
+    QVERIFY(!w->waitingForStep);
+    QCOMPARE(w->stepIndex, 0);
+    QVERIFY(w->hasContent);
+}
+
+void TestMainWindowEngine::shouldShowOneStepPerSpaceWithStopMotion_data()
+{
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<int>("showOrder");
+    QTest::addColumn<QStringList>("steps"); // after the letter key, then after each space
+    QTest::newRow("20 wiv") << 20 << 0 << QStringList{"b", "bw", "bwi", "bwiv", "bwiv"};
+    QTest::newRow("20 iwv") << 20 << 2 << QStringList{"b", "bi", "bwi", "bwiv", "bwiv"};
+    QTest::newRow("22 vwi") << 22 << 4 << QStringList{"b", "bv", "bwv", "bwiv", "bwiv"};
+    QTest::newRow("24 ivw") << 24 << 3 << QStringList{"i", "ih", "wih", "wih"};
+    QTest::newRow("24 viw") << 24 << 7 << QStringList{"h", "ih", "wih", "wih"};
+}
+
+void TestMainWindowEngine::shouldShowOneStepPerSpaceWithStopMotion()
+{
+    QFETCH(int, activity);
+    QFETCH(int, showOrder);
+    QFETCH(QStringList, steps);
+    WindowFixture f;
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
+    f.setUserSetting(SettingKey::StopMotion, 1);
+    f.setUserSetting(SettingKey::ShowOrder, showOrder);
+    MainWindow* w = f.start();
+    w->handSequence->frameInterval = 1;
+    f.startActivity(activity);
+
+    f.typeLetter(QStringLiteral("m"));
+    QCOMPARE(shownMedia(*w), steps.first());
+    for (int i = 1; i < steps.size(); ++i) {
+        QTRY_VERIFY(w->handSequence->isStopped()); // keys wait for the hands anyway
+        f.releaseKey(Qt::Key_Space, QStringLiteral(" "));
+        QCOMPARE(shownMedia(*w), steps.at(i));
+    }
+    QVERIFY(!w->waitingForStep);
+    QCOMPARE(w->stepIndex, 0);
+}
+
+void TestMainWindowEngine::shouldSpellLetterByLetter_data()
+{
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<int>("showOrder");
+    QTest::addColumn<int>("stopMotion");
+    QTest::addColumn<QStringList>("steps");
+    // iwv without stop-motion: letter and picture at once, then one letter per
+    // space; one more space ends the word and shows the video.
+    QTest::newRow("20 iwv, no stop-motion")
+        << 20 << 2 << 0 << QStringList{"bi:C", "bi:CO", "bi:COCH", "bi:COCHE", "biv:COCHE"};
+    // With stop-motion the last letter runs on to the next step by itself.
+    QTest::newRow("20 wiv, stop-motion")
+        << 20 << 0 << 1
+        << QStringList{"b:", "b:C", "b:CO", "b:COCH", "b:COCHE", "bi:COCHE", "biv:COCHE"};
+    QTest::newRow("24 wiv, no stop-motion")
+        << 24 << 0 << 0 << QStringList{":C", ":CO", ":COCH", ":COCHE", "ih:COCHE"};
+}
+
+void TestMainWindowEngine::shouldSpellLetterByLetter()
+{
+    QFETCH(int, activity);
+    QFETCH(int, showOrder);
+    QFETCH(int, stopMotion);
+    QFETCH(QStringList, steps);
+    WindowFixture f;
+    f.addWord(QStringLiteral("C"), QStringLiteral("coche"));
+    f.setUserSetting(SettingKey::StopMotion, stopMotion);
+    f.setUserSetting(SettingKey::ShowOrder, showOrder);
+    MainWindow* w = f.start();
+    w->handSequence->frameInterval = 1;
+    f.startActivity(activity);
+    QTest::mouseClick(w->letterByLetterButton, Qt::LeftButton);
+    QVERIFY(w->letterByLetterButton->active);
+
+    const auto state = [&]() -> QString {
+        QString letters;
+        for (const QString& file : f.rowFiles())
+            letters += file.section(QLatin1Char('/'), -1).remove(QStringLiteral(".png"));
+        return shownMedia(*w).remove(QLatin1Char('w')) + QLatin1Char(':') + letters;
+    };
+    f.typeLetter(QStringLiteral("c"));
+    QCOMPARE(state(), steps.first());
+    for (int i = 1; i < steps.size(); ++i) {
+        f.releaseKey(Qt::Key_Space, QStringLiteral(" "));
+        QCOMPARE(state(), steps.at(i));
+    }
+    QVERIFY(!w->spellingWord);
+}
+
+void TestMainWindowEngine::shouldDrawWordsUnderCaseAndDigraphRules_data()
+{
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("useCh");
+    QTest::addColumn<int>("minus");
+    QTest::addColumn<int>("firstCaps");
+    QTest::addColumn<QStringList>("row");
+    QTest::newRow("llama, first capital")
+        << "LL" << "llama" << 1 << 1 << 1
+        << QStringList{"cooper/may/LL.png", "cooper/min/a.png", "cooper/min/m.png", "cooper/min/a.png"};
+    QTest::newRow("llama, small letters")
+        << "LL" << "llama" << 1 << 1 << 0
+        << QStringList{"cooper/min/ll.png", "cooper/min/a.png", "cooper/min/m.png", "cooper/min/a.png"};
+    QTest::newRow("noche without ch")
+        << "N" << "noche" << 0 << 0 << 0
+        << QStringList{"cooper/may/N.png", "cooper/may/O.png", "cooper/may/C.png", "cooper/may/H.png",
+                       "cooper/may/E.png"};
+    QTest::newRow("año") << "A" << "año" << 1 << 1 << 1
+                         << QStringList{"cooper/may/A.png", "cooper/min/nt.png", "cooper/min/o.png"};
+    QTest::newRow("la casa has a space")
+        << "L" << "la casa" << 1 << 1 << 0
+        << QStringList{"cooper/min/l.png", "cooper/min/a.png", "ui/space.png", "cooper/min/c.png",
+                       "cooper/min/a.png", "cooper/min/s.png", "cooper/min/a.png"};
+}
+
+void TestMainWindowEngine::shouldDrawWordsUnderCaseAndDigraphRules()
+{
+    QFETCH(QString, letter);
+    QFETCH(QString, word);
+    QFETCH(int, useCh);
+    QFETCH(int, minus);
+    QFETCH(int, firstCaps);
+    QFETCH(QStringList, row);
+    WindowFixture f;
+    f.addWord(letter, word);
+    f.setLanguageSetting(SettingKey::UseCh, useCh);
+    f.setUserSetting(SettingKey::UseMinusCaps, minus);
+    f.setUserSetting(SettingKey::FirstCaps, firstCaps);
+    MainWindow* w = f.start();
+    f.startActivity(20);
+    f.typeLetter(letter.toLower());
+    QCOMPARE(f.rowFiles(), row);
+    // The bottom letter has no case folder with small letters.
+    QCOMPARE(f.shownFile(w->bottomLetterHolder->label),
+             f.sysPath() + QStringLiteral("inferior/")
+                 + (minus ? letter.toLower() : QStringLiteral("may/") + letter)
+                 + QStringLiteral(".png"));
+}
+
+void TestMainWindowEngine::shouldPlaceLettersSideBySide()
+{
+    WindowFixture f;
+    f.addWord(QStringLiteral("L"), QStringLiteral("la c"));
+    MainWindow* w = f.start();
+    f.startActivity(20);
+    f.typeLetter(QStringLiteral("l"));
+    // Letter pictures are drawn at half width: L is 20 + 2 * 11 wide, A 20.
+    QCOMPARE(f.rowPositions(), QList<int>({120, 120 + 21, 120 + 21 + 10, 120 + 21 + 10 + 20}));
+    QLabel* space = nullptr;
+    for (QLabel* label : w->letterLabels)
+        if (label->x() == 151 && !label->isHidden())
+            space = label;
+    QVERIFY(space);
+    QCOMPARE(space->size(), QSize(20, 50));
+    QCOMPARE(space->y(), 470);
+}
+
+void TestMainWindowEngine::shouldHideLabelsOfLongerPreviousWord()
+{
+    WindowFixture f;
+    f.addWord(QStringLiteral("B"), QStringLiteral("bicicleta"));
+    f.addWord(QStringLiteral("S"), QStringLiteral("sol"));
+    MainWindow* w = f.start();
+    f.startActivity(20);
+    f.typeLetter(QStringLiteral("b"));
+    QCOMPARE(f.rowFiles().size(), 9);
+    const QList<QLabel*> labels(w->letterLabels.begin(), w->letterLabels.end());
+    f.typeLetter(QStringLiteral("s"));
+    QCOMPARE(f.rowFiles().size(), 3);
+    // The labels are reused, never recreated.
+    QCOMPARE(QList<QLabel*>(w->letterLabels.begin(), w->letterLabels.end()), labels);
+    for (int i = 3; i < labels.size(); ++i)
+        QVERIFY(labels.at(i)->pixmap().isNull());
+}
+
+void TestMainWindowEngine::shouldRepeatSameWordOnlyAfterOne()
+{
+    WindowFixture f;
+    for (const char* word : {"mano", "mesa", "mono", "mar", "miel"})
+        f.addWord(QStringLiteral("M"), QString::fromLatin1(word));
+    MainWindow* w = f.start();
+    f.startActivity(20);
+    QTest::mouseClick(w->repeatButton, Qt::LeftButton);
+    QVERIFY(!w->noRepetitionWarning->isHidden());
+    QCOMPARE(shownMedia(*w), QString());
+
+    f.typeLetter(QStringLiteral("m"));
+    QVERIFY(w->noRepetitionWarning->isHidden());
+    const QStringList first = f.rowFiles();
+    const QString picture = f.shownFile(w->pictureHolder->label);
+    for (int i = 0; i < 8; ++i) {
+        QTest::mouseClick(w->repeatButton, Qt::LeftButton);
+        QCOMPARE(f.rowFiles(), first);
+        QCOMPARE(f.shownFile(w->pictureHolder->label), picture);
+        QCOMPARE(shownMedia(*w), QStringLiteral("bwiv"));
+    }
+}
+
+void TestMainWindowEngine::shouldHideAndShowWordWithHideButton()
+{
+    WindowFixture f;
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
+    f.setUserSetting(SettingKey::StopMotion, 1);
+    MainWindow* w = f.start();
+    f.startActivity(20);
+    f.typeLetter(QStringLiteral("m"));
+    f.releaseKey(Qt::Key_Space, QStringLiteral(" "));
+    QCOMPARE(shownMedia(*w), QStringLiteral("bw"));
+
+    QTest::mouseClick(w->hideButton, Qt::LeftButton);
+    QVERIFY(w->wordHidden);
+    QCOMPARE(shownMedia(*w), QStringLiteral("b"));
+    // While the word is hidden the space key does nothing.
+    f.releaseKey(Qt::Key_Space, QStringLiteral(" "));
+    QCOMPARE(shownMedia(*w), QStringLiteral("b"));
+
+    QTest::mouseClick(w->hideButton, Qt::LeftButton);
+    QVERIFY(!w->wordHidden);
+    QCOMPARE(shownMedia(*w), QStringLiteral("bw"));
+    f.releaseKey(Qt::Key_Space, QStringLiteral(" "));
+    QCOMPARE(shownMedia(*w), QStringLiteral("bwi"));
+
+    // A new letter unlatches the button.
+    QTest::mouseClick(w->hideButton, Qt::LeftButton);
+    f.typeLetter(QStringLiteral("m"));
+    QVERIFY(!w->hideButton->active);
+    QVERIFY(!w->wordHidden);
+}
+
+void TestMainWindowEngine::shouldNotHideWordInExercises()
+{
+    WindowFixture f;
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
+    MainWindow* w = f.start();
+    f.startActivity(21);
+    QCOMPARE(f.rowFiles().size(), 4);
+    w->hideButton->show();
+    QTest::mouseClick(w->hideButton, Qt::LeftButton);
+    QVERIFY(!w->wordHidden);
+    QCOMPARE(f.rowFiles().size(), 4);
+}
+
+void TestMainWindowEngine::shouldMoveHighlightWithHandFrames()
+{
+    WindowFixture f;
+    f.addWord(QStringLiteral("C"), QStringLiteral("coche"));
+    MainWindow* w = f.start();
+    w->handSequence->frameInterval = 20;
+    f.startActivity(24);
+    QSignalSpy finished(w->handSequence, &SequenceWidget::signalFinished);
+    // The highlighted letter at each hand frame (the window moves it first).
+    QStringList highlighted;
+    connect(w->handSequence, &SequenceWidget::signalClock, this, [&] {
+        const QStringList row = f.rowFiles();
+        for (int i = 0; i < row.size(); ++i) {
+            if (row.at(i).startsWith(QLatin1String("cuadrados/")))
+                highlighted << QString::number(i) + QLatin1Char(':') + row.at(i).section(QLatin1Char('/'), -1);
+        }
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    f.typeLetter(QStringLiteral("c"));
+    // The written word comes first (wiv): the first hand frame highlights C.
+    QCOMPARE(highlighted, QStringList({"0:C.png"}));
+    QCOMPARE(f.shownFile(w->handSequence), f.languagePath() + QStringLiteral("Senas/c.png"));
+    // Letter keys wait for the hands.
+    f.typeLetter(QStringLiteral("c"));
+    QCOMPARE(highlighted.size(), 1);
+
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
+    QVERIFY(elapsed.elapsed() >= 3 * 20);
+    QCOMPARE(highlighted, QStringList({"0:C.png", "1:O.png", "2:CH.png", "3:E.png"}));
+    QCOMPARE(f.shownFile(w->handSequence), f.languagePath() + QStringLiteral("Senas/e.png"));
+    // The last letter stays highlighted.
+    QCOMPARE(f.rowFiles(), QStringList({"cooper/may/C.png", "cooper/may/O.png", "cooper/may/CH.png",
+                                        "cuadrados/may/E.png"}));
+
+    // A replay by a click starts over and puts the last letter back.
+    QTest::mouseClick(w->handSequence, Qt::LeftButton);
+    QCOMPARE(f.rowFiles(), QStringList({"cuadrados/may/C.png", "cooper/may/O.png", "cooper/may/CH.png",
+                                        "cooper/may/E.png"}));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 2000);
+}
+
+void TestMainWindowEngine::shouldNeverHighlightLettersNotDrawn()
+{
+    WindowFixture f;
+    f.addWord(QStringLiteral("B"), QStringLiteral("bicicleta"));
+    f.addWord(QStringLiteral("S"), QStringLiteral("sol"));
+    f.setUserSetting(SettingKey::ShowOrder, 5); // viw: the hands before the word
+    MainWindow* w = f.start();
+    w->handSequence->frameInterval = 5;
+    f.startActivity(20);
+    f.typeLetter(QStringLiteral("b")); // leaves nine labels behind
+    QCOMPARE(f.rowFiles().size(), 9);
+    f.setUserSetting(SettingKey::StopMotion, 1);
+    f.startActivity(24);
+    QSignalSpy finished(w->handSequence, &SequenceWidget::signalFinished);
+    f.typeLetter(QStringLiteral("s"));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
+    // No label came up: the word has not been drawn yet.
+    QCOMPARE(f.rowFiles(), QStringList());
+    f.releaseKey(Qt::Key_Space, QStringLiteral(" "));
+    f.releaseKey(Qt::Key_Space, QStringLiteral(" "));
+    QCOMPARE(f.rowFiles(), QStringList({"cooper/may/S.png", "cooper/may/O.png", "cooper/may/L.png"}));
+}
+
+void TestMainWindowEngine::shouldShowFlusSequenceWhenEnabled()
+{
+    WindowFixture f;
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
+    MainWindow* w = f.start();
+    w->handSequence->frameInterval = 5;
+    w->flusSequence->frameInterval = 5;
+    f.startActivity(24);
+    f.typeLetter(QStringLiteral("m"));
+    QCOMPARE(shownMedia(*w), QStringLiteral("wih"));
+
+    f.setLanguageSetting(SettingKey::UseFlus, 1);
+    QTRY_VERIFY(w->handSequence->isStopped());
+    f.typeLetter(QStringLiteral("m"));
+    QCOMPARE(shownMedia(*w), QStringLiteral("wihf"));
+    QCOMPARE(f.shownFile(w->flusSequence), f.languagePath() + QStringLiteral("Flus/m.png"));
+}
+
+void TestMainWindowEngine::shouldWarnForLetterWithoutWords()
+{
+    WindowFixture f;
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
+    f.addLetter(QStringLiteral("X"));
+    MainWindow* w = f.start();
+    f.startActivity(20);
+    f.typeLetter(QStringLiteral("x"));
+    QVERIFY(!w->noWordsWarning->isHidden());
+    QCOMPARE(shownMedia(*w), QString());
+    // A letter that the language does not have is refused the same way.
+    f.typeLetter(QStringLiteral("m"));
+    QVERIFY(w->noWordsWarning->isHidden());
+    f.typeLetter(QStringLiteral("k"));
+    QVERIFY(!w->noWordsWarning->isHidden());
+    QCOMPARE(shownMedia(*w), QString());
+}
+
+void TestMainWindowEngine::shouldPresentBlankNameWithoutSpelling()
+{
+    WindowFixture f;
+    f.addWord(QStringLiteral("B"), QStringLiteral("  "));
+    MainWindow* w = f.start();
+    f.startActivity(20);
+    QTest::mouseClick(w->letterByLetterButton, Qt::LeftButton);
+    f.typeLetter(QStringLiteral("b"));
+    QVERIFY(!w->spellingWord);
+    QCOMPARE(f.rowFiles(), QStringList({"ui/space.png", "ui/space.png"}));
+    QCOMPARE(shownMedia(*w), QStringLiteral("bwiv"));
+    f.releaseKey(Qt::Key_Space, QStringLiteral(" "));
+    QCOMPARE(shownMedia(*w), QStringLiteral("bwiv"));
+}
+
+void TestMainWindowEngine::shouldReturnToFirstActivityOnRestart()
+{
+    WindowFixture f;
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
+    MainWindow* w = f.start();
+    f.startActivity(31);
+    QCOMPARE(w->activeActivity, 31);
+    w->slotRestart();
+    QCOMPARE(w->activeActivity, 20);
+    QCOMPARE(shownMedia(*w), QString());
+}
+
+QTEST_MAIN(TestMainWindowEngine)
+#include "tst_mainwindow_engine.moc"
