@@ -476,6 +476,14 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <source>Las personas que han hecho Ondalira.</source>
         <translation>Les persones que han fet Ondalira.</translation>
     </message>
+    <message>
+        <source>No hay palabras disponibles</source>
+        <translation>No hi ha paraules disponibles</translation>
+    </message>
+    <message>
+        <source>La configuración actual de letras y categorías hace que la lista de palabras disponibles esté vacía. Por favor revise su selección.</source>
+        <translation>Amb la configuració actual de lletres i categories, la llista de paraules disponibles és buida. Reviseu la selecció.</translation>
+    </message>
 </context>
 <context>
     <name>MediaWidget</name>
