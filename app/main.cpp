@@ -13,6 +13,11 @@ int main(int argc, char** argv)
     // sometimes never reports them. A user's own choice still wins.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    // Only the video widget would draw with OpenGL, and loading the GL stack
+    // for it costs about 75 MB with Mesa's software renderer; the videos are
+    // small enough to convert and scale on the CPU.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
 
     QApplication app(argc, argv);
 

@@ -200,7 +200,7 @@ void TestMainWindow::shouldSkipSplashWithEscapeOnly()
     QVERIFY(writeTinyVideo(splashPath(*home, "splash-programa.avi"), 60, 10));
     MainWindow window;
     window.show();
-    QVERIFY(window.splashPlayer->isPlaying());
+    QTRY_VERIFY(window.splashPlayer->isPlaying());
     QVERIFY(pressShellKey(window, Qt::Key_A));
     QVERIFY(pressShellKey(window, Qt::Key_Space));
     QVERIFY(window.splashRunning);

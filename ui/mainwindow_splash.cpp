@@ -19,7 +19,12 @@ void MainWindow::slotShowLogo()
     splashPlayer->setGeometry(0, 0, 1024, 600);
     splashPlayer->show();
     splashPlayer->raise();
-    playSplashVideo(QStringLiteral("ui/splash-institucional.avi"), &MainWindow::slotShowCredits);
+    // From the event loop, so that the window shows before the multimedia
+    // stack loads.
+    QTimer::singleShot(0, this, [this] {
+        if (splashRunning)
+            playSplashVideo(QStringLiteral("ui/splash-institucional.avi"), &MainWindow::slotShowCredits);
+    });
 }
 
 void MainWindow::slotShowCredits()

@@ -5,14 +5,19 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QPalette>
 #include <QUrl>
 #include <QVideoWidget>
 
 VideoPlayer::VideoPlayer(QWidget* parent)
     : QWidget(parent)
-    , video(new QVideoWidget(this))
 {
-    video->setAspectRatioMode(Qt::KeepAspectRatio);
+    // Black until the first clip; the video widget, and with it the whole
+    // multimedia stack, is only loaded when something plays.
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
     watchdog.setSingleShot(true);
     connect(&watchdog, &QTimer::timeout, this, [this] { endClip(clipSerial); });
 }
@@ -29,6 +34,12 @@ bool VideoPlayer::play(const QString& path)
         return false;
 
     const int clip = ++clipSerial;
+    if (!video) {
+        video = new QVideoWidget(this);
+        video->setAspectRatioMode(aspectRatioMode);
+        video->setGeometry(rect());
+        video->show();
+    }
     player = new QMediaPlayer(this);
     player->setVideoOutput(video);
     // An audio output without a sound device crashed the FFmpeg backend.
@@ -75,13 +86,16 @@ void VideoPlayer::setVolume(int volume)
 
 void VideoPlayer::setAspectRatioMode(Qt::AspectRatioMode mode)
 {
-    video->setAspectRatioMode(mode);
+    aspectRatioMode = mode;
+    if (video)
+        video->setAspectRatioMode(mode);
 }
 
 void VideoPlayer::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    video->setGeometry(rect());
+    if (video)
+        video->setGeometry(rect());
 }
 
 void VideoPlayer::endClip(int clip)

@@ -47,6 +47,7 @@ private:
     void discardPlayer();
 
     QVideoWidget* video = nullptr;
+    Qt::AspectRatioMode aspectRatioMode = Qt::KeepAspectRatio;
     QMediaPlayer* player = nullptr;
     QTimer watchdog;
     int volumeLevel = 100;
