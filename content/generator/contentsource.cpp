@@ -39,7 +39,15 @@ bool ContentSource::load(const QString& folder, QString* error)
         WordEntry entry;
         entry.letter = f.at(0).trimmed().toUpper();
         entry.word = f.at(1).trimmed();
-        entry.emoji = f.at(2).trimmed().mid(2).toUInt(nullptr, 16);
+        const QString picture = f.at(2).trimmed();
+        if (picture.startsWith(QStringLiteral("draw:")))
+            entry.drawing = picture.mid(5);
+        else if (picture.startsWith(QStringLiteral("U+")))
+            entry.emoji = picture.mid(2).toUInt(nullptr, 16);
+        if (entry.emoji == 0 && entry.drawing.isEmpty()) {
+            *error = QStringLiteral("wordlist.tsv line %1: no picture source").arg(i + 1);
+            return false;
+        }
         entry.category = f.at(4).trimmed().toUpper();
         if (!letters.contains(entry.letter)) {
             *error = QStringLiteral("wordlist.tsv line %1: unknown letter %2").arg(i + 1).arg(entry.letter);

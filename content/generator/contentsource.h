@@ -9,6 +9,7 @@ struct WordEntry
     QString letter;     // as stored: upper case, "CH", "LL", "Ñ"
     QString word;       // written form and description
     uint emoji = 0;     // code point of the picture source
+    QString drawing;    // or the name of one of our own drawings ("draw:name")
     QString category;   // upper case
 };
 

@@ -1,13 +1,21 @@
 // Generates the default content pack: the database data/bd and the media
 // library media/ of a program home folder, from the sources in content/.
+#include "contactsheet.h"
 #include "contentsource.h"
 #include "databasebuilder.h"
+#include "letterglyphs.h"
+#include "menupictures.h"
+#include "screens.h"
+#include "wordpictures.h"
 #include "stamp.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
+
+#include <functional>
+#include <utility>
 
 int main(int argc, char** argv)
 {
@@ -22,8 +30,12 @@ int main(int argc, char** argv)
     const QCommandLineOption outOption(QStringLiteral("out"),
                                        QStringLiteral("Program home to fill."),
                                        QStringLiteral("dir"));
+    const QCommandLineOption sheetOption(QStringLiteral("contact-sheet"),
+                                         QStringLiteral("Also compose pictures of the pack to look at."),
+                                         QStringLiteral("dir"));
     parser.addOption(sourceOption);
     parser.addOption(outOption);
+    parser.addOption(sheetOption);
     parser.process(app);
 
     QTextStream err(stderr);
@@ -52,6 +64,29 @@ int main(int argc, char** argv)
             return 1;
         }
         dbStamp.write();
+    }
+
+    const QString media = outDir + QStringLiteral("/media/");
+    const QString systemDir = media + QStringLiteral("system/");
+    const QString languageDir = media + QStringLiteral("languages/") + source.languageName
+        + QLatin1Char('/');
+    // Each step draws only the pictures whose sources changed since the last run.
+    const std::pair<const char*, std::function<bool(QString*)>> steps[] = {
+        {"letters", [&](QString* e) { return drawLetterGlyphs(systemDir, e); }},
+        {"menus", [&](QString* e) { return drawMenuPictures(systemDir, e); }},
+        {"screens", [&](QString* e) { return drawScreens(systemDir, languageDir, e); }},
+        {"words", [&](QString* e) { return drawWordPictures(source, languageDir, e); }},
+    };
+    for (const auto& step : steps) {
+        if (!step.second(&error)) {
+            err << step.first << ": " << error << '\n';
+            return 1;
+        }
+    }
+    if (parser.isSet(sheetOption)
+        && !writeContactSheet(outDir, source, parser.value(sheetOption), &error)) {
+        err << "contact sheet: " << error << '\n';
+        return 1;
     }
     return 0;
 }

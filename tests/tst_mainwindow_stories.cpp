@@ -1,0 +1,112 @@
+// The five stories: fixed page counts, the arrows at both ends, the
+// automatic run on a click.
+#include "mainwindow.h"
+#include "menuwidget.h"
+#include "sequencewidget.h"
+#include "windowfixture.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class TestMainWindowStories : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldTurnEveryPageThenReturnToList_data();
+    void shouldTurnEveryPageThenReturnToList();
+    void shouldReturnToListFromFirstPage();
+    void shouldRunPagesOnClick();
+};
+
+namespace {
+void openStory(MainWindow* w, int story)
+{
+    w->menu(300);
+    w->subMenu(200);
+    void (MainWindow::*slots[])() = {&MainWindow::slotLeer1, &MainWindow::slotLeer2,
+                                     &MainWindow::slotLeer3, &MainWindow::slotLeer4,
+                                     &MainWindow::slotLeer5};
+    (w->*slots[story - 1])();
+}
+
+bool listShown(const MainWindow* w)
+{
+    return !w->storyButton1->isHidden() && !w->storyButton5->isHidden()
+        && w->storySequence->isHidden();
+}
+} // namespace
+
+void TestMainWindowStories::shouldTurnEveryPageThenReturnToList_data()
+{
+    QTest::addColumn<int>("story");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("story 1") << 1 << 8;
+    QTest::newRow("story 2") << 2 << 8;
+    QTest::newRow("story 3") << 3 << 8;
+    QTest::newRow("fable 4") << 4 << 9;
+    QTest::newRow("fable 5") << 5 << 10;
+}
+
+void TestMainWindowStories::shouldTurnEveryPageThenReturnToList()
+{
+    QFETCH(int, story);
+    QFETCH(int, pages);
+    WindowFixture f;
+    MainWindow* w = f.start();
+    openStory(w, story);
+    QVERIFY(!listShown(w));
+    QVERIFY(!w->storySequence->isHidden());
+    QCOMPARE(f.shownFile(w->storySequence),
+             f.languagePath() + QStringLiteral("Cuentos/leer%1_1.png").arg(story));
+    for (int page = 2; page <= pages; ++page) {
+        QTest::mouseClick(w->rightArrow, Qt::LeftButton);
+        QCOMPARE(f.shownFile(w->storySequence),
+                 f.languagePath() + QStringLiteral("Cuentos/leer%1_%2.png").arg(story).arg(page));
+    }
+    QVERIFY(!listShown(w));
+    // Past the last page (the folder holds more): back to the list.
+    QTest::mouseClick(w->rightArrow, Qt::LeftButton);
+    QVERIFY(listShown(w));
+    QCOMPARE(w->activeSubMenu, 14);
+}
+
+void TestMainWindowStories::shouldReturnToListFromFirstPage()
+{
+    WindowFixture f;
+    MainWindow* w = f.start();
+    openStory(w, 2);
+    QTest::mouseClick(w->rightArrow, Qt::LeftButton);
+    QTest::mouseClick(w->leftArrow, Qt::LeftButton);
+    QCOMPARE(f.shownFile(w->storySequence), f.languagePath() + QStringLiteral("Cuentos/leer2_1.png"));
+    QVERIFY(!listShown(w));
+    QTest::mouseClick(w->leftArrow, Qt::LeftButton);
+    QVERIFY(listShown(w));
+}
+
+void TestMainWindowStories::shouldRunPagesOnClick()
+{
+    WindowFixture f;
+    MainWindow* w = f.start();
+    w->storySequence->frameInterval = 5;
+    openStory(w, 4);
+    QSignalSpy finished(w->storySequence, &SequenceWidget::signalFinished);
+    QTest::mouseClick(w->storySequence, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
+    QCOMPARE(f.shownFile(w->storySequence), f.languagePath() + QStringLiteral("Cuentos/leer4_9.png"));
+    QVERIFY(!listShown(w));
+
+    // Another story opened during a run starts on its first page, and the
+    // run of the first one does not go on turning its pages.
+    w->storySequence->frameInterval = 10000;
+    QTest::mouseClick(w->storySequence, Qt::LeftButton);
+    QVERIFY(!w->storySequence->isStopped());
+    w->subMenu(200);
+    w->slotLeer5();
+    QVERIFY(w->storySequence->isStopped());
+    QCOMPARE(w->storySequence->frameIndex, 0);
+    QCOMPARE(f.shownFile(w->storySequence), f.languagePath() + QStringLiteral("Cuentos/leer5_1.png"));
+}
+
+QTEST_MAIN(TestMainWindowStories)
+#include "tst_mainwindow_stories.moc"
