@@ -141,7 +141,7 @@ int main(int argc, char** argv)
         if (step % 500 == 0) {
             worstAnswer = qMax(worstAnswer, answerTime());
             const qint64 kb = residentKb();
-            if (step == steps / 5)
+            if (warmKb == 0 && step >= steps / 5)
                 warmKb = lowKb = highKb = kb;
             if (warmKb > 0) {
                 lowKb = qMin(lowKb, kb);

@@ -9,6 +9,7 @@ packages=(
     libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins
     fonts-sil-andika fonts-noto-color-emoji fonts-dejavu-core
     libespeak-ng-dev espeak-ng-data
+    gstreamer1.0-plugins-good gstreamer1.0-libav
     xvfb xauth
     desktop-file-utils appstream
 )

@@ -81,6 +81,9 @@ void TestMainWindowNavigation::init()
     QCOMPARE(TestHome::addLanguage(QStringLiteral("Español")), 1);
     QVERIFY(TestHome::exec(QStringLiteral(
         "INSERT INTO user (id, name, last_login, created_in) VALUES (1, 'Ana', '', '')")));
+    // Something to draw, so that the exercises pose a question instead of the
+    // empty-pool warning box.
+    QVERIFY(TestHome::addWord(QStringLiteral("mano"), TestHome::addLetter(QStringLiteral("M"), 1)) > 0);
     for (int i = 0; i < int(std::size(kPictures)); ++i) {
         const QString path = home->path() + QStringLiteral("/media/system/") + QLatin1String(kPictures[i]);
         QDir().mkpath(QFileInfo(path).absolutePath());

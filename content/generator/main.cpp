@@ -3,6 +3,7 @@
 #include "contactsheet.h"
 #include "contentsource.h"
 #include "databasebuilder.h"
+#include "drawnmedia.h"
 #include "letterglyphs.h"
 #include "menupictures.h"
 #include "screens.h"
@@ -76,6 +77,7 @@ int main(int argc, char** argv)
         {"menus", [&](QString* e) { return drawMenuPictures(systemDir, e); }},
         {"screens", [&](QString* e) { return drawScreens(systemDir, languageDir, e); }},
         {"words", [&](QString* e) { return drawWordPictures(source, languageDir, e); }},
+        {"drawn media", [&](QString* e) { return writeDrawnMedia(sourceDir, outDir, source, e); }},
     };
     for (const auto& step : steps) {
         if (!step.second(&error)) {

@@ -1,0 +1,157 @@
+#include "aviwriter.h"
+
+#include <QImage>
+#include <QMediaPlayer>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <QVideoFrame>
+#include <QVideoSink>
+#include <QtEndian>
+
+namespace {
+QImage testFrame(int i, const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv((i * 37) % 360, 200, 220));
+    QPainter painter(&image);
+    painter.fillRect(i * 4, 10, 40, 40, Qt::black);
+    return image;
+}
+
+quint32 read32(const QByteArray& bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+} // namespace
+
+class TestAviWriter : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldWriteConsistentRiffStructure();
+    void shouldIndexEveryFrameAtItsChunk();
+    void shouldStoreHeldFramesOnce();
+    void shouldPlayToEndWithoutAudio();
+};
+
+void TestAviWriter::shouldWriteConsistentRiffStructure()
+{
+    AviWriter writer(QSize(64, 48), 10);
+    for (int i = 0; i < 3; ++i)
+        writer.addFrame(testFrame(i, QSize(64, 48)));
+    const QByteArray file = writer.toByteArray();
+
+    QCOMPARE(file.left(4), QByteArray("RIFF"));
+    QCOMPARE(qsizetype(read32(file, 4)), file.size() - 8);
+    QCOMPARE(file.mid(8, 4), QByteArray("AVI "));
+    QVERIFY(file.contains("avih"));
+    const qsizetype strh = file.indexOf("strh");
+    QCOMPARE(file.mid(strh + 8, 4), QByteArray("vids"));
+    QCOMPARE(file.mid(strh + 12, 4), QByteArray("MJPG"));
+    const qsizetype strf = file.indexOf("strf");
+    QCOMPARE(read32(file, strf + 8), 40u);
+    QCOMPARE(read32(file, strf + 12), 64u);
+    QCOMPARE(read32(file, strf + 16), 48u);
+    const qsizetype avih = file.indexOf("avih");
+    QCOMPARE(read32(file, avih + 8), 100000u); // 10 fps
+    QCOMPARE(read32(file, avih + 8 + 16), 3u);  // total frames
+    QVERIFY(!file.contains("auds"));
+}
+
+void TestAviWriter::shouldIndexEveryFrameAtItsChunk()
+{
+    AviWriter writer(QSize(32, 32), 12);
+    // An odd-sized frame forces padding; the index must still land on chunks.
+    for (int i = 0; i < 5; ++i)
+        writer.addFrame(testFrame(i, QSize(40 + i, 30)));
+    const QByteArray file = writer.toByteArray();
+
+    const qsizetype movi = file.indexOf("movi");
+    const qsizetype idx1 = file.lastIndexOf("idx1");
+    QVERIFY(movi > 0 && idx1 > movi);
+    QCOMPARE(read32(file, idx1 + 4), 5u * 16u);
+    for (int i = 0; i < 5; ++i) {
+        const qsizetype entry = idx1 + 8 + i * 16;
+        QCOMPARE(file.mid(entry, 4), QByteArray("00dc"));
+        const qsizetype chunk = movi + read32(file, entry + 8);
+        QCOMPARE(file.mid(chunk, 4), QByteArray("00dc"));
+        QCOMPARE(read32(file, chunk + 4), read32(file, entry + 12));
+        // Every frame is a complete JPEG of the stream's size.
+        const QImage decoded = QImage::fromData(file.mid(chunk + 8, read32(file, chunk + 4)), "JPEG");
+        QCOMPARE(decoded.size(), QSize(32, 32));
+    }
+}
+
+void TestAviWriter::shouldStoreHeldFramesOnce()
+{
+    AviWriter once(QSize(64, 48), 10);
+    once.addFrame(testFrame(1, QSize(64, 48)));
+    AviWriter held(QSize(64, 48), 10);
+    held.addFrame(testFrame(1, QSize(64, 48)), 4);
+    held.addFrame(testFrame(2, QSize(64, 48)));
+    QCOMPARE(held.frameCount(), 5);
+    const QByteArray file = held.toByteArray();
+
+    const qsizetype movi = file.indexOf("movi");
+    const qsizetype idx1 = file.lastIndexOf("idx1");
+    QCOMPARE(read32(file, idx1 + 4), 5u * 16u);
+    QList<quint32> sizes;
+    for (int i = 0; i < 5; ++i) {
+        const qsizetype entry = idx1 + 8 + i * 16;
+        const qsizetype chunk = movi + read32(file, entry + 8);
+        QCOMPARE(file.mid(chunk, 4), QByteArray("00dc"));
+        sizes << read32(file, chunk + 4);
+        // Only frames with a picture are key frames.
+        QCOMPARE(read32(file, entry + 4), sizes.last() ? 0x10u : 0u);
+    }
+    QVERIFY(sizes.at(0) > 0);
+    QCOMPARE(sizes.mid(1, 3), QList<quint32>({0, 0, 0}));
+    QVERIFY(sizes.at(4) > 0);
+
+    // A hold at the very end keeps its picture on the last frame.
+    AviWriter ending(QSize(64, 48), 10);
+    ending.addFrame(testFrame(1, QSize(64, 48)), 3);
+    const QByteArray end = ending.toByteArray();
+    const qsizetype lastEntry = end.lastIndexOf("idx1") + 8 + 2 * 16;
+    QVERIFY(read32(end, lastEntry + 12) > 0);
+    QVERIFY(end.size() < 2 * once.toByteArray().size() + 64);
+}
+
+void TestAviWriter::shouldPlayToEndWithoutAudio()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("clip.avi"));
+    AviWriter writer(QSize(160, 120), 10);
+    for (int i = 0; i < 5; ++i)
+        writer.addFrame(testFrame(i, QSize(160, 120)));
+    writer.addFrame(testFrame(5, QSize(160, 120)), 5); // held to the end
+    QVERIFY(writer.finish(path));
+    QVERIFY(!QFile::exists(path + QStringLiteral(".partial")));
+
+    QVideoSink sink;
+    QSize frameSize;
+    int framesSeen = 0;
+    QObject context;
+    connect(&sink, &QVideoSink::videoFrameChanged, &context, [&](const QVideoFrame& frame) {
+        if (frame.isValid()) {
+            frameSize = frame.size();
+            ++framesSeen;
+        }
+    });
+    QMediaPlayer player;
+    player.setVideoSink(&sink);
+    player.setSource(QUrl::fromLocalFile(path));
+    player.play();
+    QTRY_COMPARE_WITH_TIMEOUT(player.mediaStatus(), QMediaPlayer::EndOfMedia, 4000);
+    QCOMPARE(player.error(), QMediaPlayer::NoError);
+    QVERIFY(!player.hasAudio());
+    QVERIFY(framesSeen >= 5);
+    QCOMPARE(frameSize, QSize(160, 120));
+    QVERIFY(qAbs(player.duration() - 1000) <= 100);
+}
+
+QTEST_MAIN(TestAviWriter)
+#include "tst_aviwriter.moc"

@@ -1,0 +1,85 @@
+#include "stories.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestStories : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldReadTheShippedStories();
+    void shouldPutEachDialogueTurnOnItsOwnLine();
+    void shouldRejectAMalformedPage();
+    void shouldDrawAPageOfTheReaderSize();
+};
+
+void TestStories::shouldReadTheShippedStories()
+{
+    QString error;
+    const QList<Story> stories = readStories(QStringLiteral(OL_CONTENT_DIR "/stories.txt"), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(stories.size(), 5);
+    const int pages[] = {8, 8, 8, 9, 10};
+    for (int s = 0; s < 5; ++s) {
+        QCOMPARE(stories.at(s).number, s + 1);
+        QCOMPARE(stories.at(s).pages.size(), pages[s]);
+        for (const StoryPage& page : stories.at(s).pages) {
+            QVERIFY(!page.text.isEmpty());
+            QVERIFY(!page.characters.isEmpty());
+        }
+    }
+    QCOMPARE(stories.at(0).title, QStringLiteral("Caperucita Roja"));
+    QCOMPARE(stories.at(4).title, QStringLiteral("La cigarra y la hormiga"));
+}
+
+void TestStories::shouldPutEachDialogueTurnOnItsOwnLine()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("story 1 Prueba\n🐺\t-\t—Hola. —¡Adiós! —dijo—.\n").toUtf8());
+    file.close();
+    QString error;
+    const QList<Story> stories = readStories(path, &error);
+    QCOMPARE(stories.size(), 1);
+    QCOMPARE(stories.first().pages.first().characters, QList<uint>{0x1F43A});
+    QVERIFY(stories.first().pages.first().scenery.isEmpty());
+    // A new speaker starts a line; the narrator's aside stays in place.
+    QCOMPARE(stories.first().pages.first().text, QStringLiteral("—Hola.\n—¡Adiós! —dijo—."));
+}
+
+void TestStories::shouldRejectAMalformedPage()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("story 1 Prueba\nonly one field\n");
+    file.close();
+    QString error;
+    QVERIFY(readStories(path, &error).isEmpty());
+    QVERIFY(error.contains(QStringLiteral(":2:")));
+}
+
+void TestStories::shouldDrawAPageOfTheReaderSize()
+{
+    Story story;
+    story.number = 1;
+    story.title = QStringLiteral("Prueba");
+    story.pages << StoryPage{{0x1F43A}, {0x1F332}, QStringLiteral("Había una vez un lobo.")};
+    const QImage page = storyPage(story, 0);
+    QCOMPARE(page.size(), QSize(705, 350));
+    // Something is drawn in both halves: the picture and the text.
+    QVERIFY(page.copy(20, 20, 300, 300).convertToFormat(QImage::Format_RGB32) != QImage());
+    QImage text = page.copy(360, 20, 320, 300);
+    bool ink = false;
+    for (int y = 0; y < text.height() && !ink; ++y)
+        for (int x = 0; x < text.width() && !ink; ++x)
+            ink = qGray(text.pixel(x, y)) < 100;
+    QVERIFY(ink);
+}
+
+QTEST_MAIN(TestStories)
+#include "tst_stories.moc"
