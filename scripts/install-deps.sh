@@ -10,7 +10,7 @@ packages=(
     fonts-sil-andika fonts-noto-color-emoji fonts-dejavu-core
     libespeak-ng-dev espeak-ng-data
     gstreamer1.0-plugins-good gstreamer1.0-libav
-    xvfb xauth
+    xvfb xauth x11-utils
     desktop-file-utils appstream
 )
 

@@ -271,6 +271,7 @@ void TestInputDialog::shouldDeleteHighlightedUserAfterConfirmation()
     }
     QVERIFY(dialog.nameField->text().isEmpty());
     QVERIFY(!dialog.deleteButton->isEnabled());
+    QCOMPARE(dialog.loginButton->isEnabled(), !removed);
 }
 
 void TestInputDialog::shouldDeleteHighlightedRatherThanChosenUser()

@@ -1,3 +1,5 @@
+#include "admwindow.h"
+#include "configwidget.h"
 #include "inputdialog.h"
 #include "mainwindow.h"
 #include "menuwidget.h"
@@ -11,6 +13,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -51,6 +54,8 @@ private Q_SLOTS:
     void shouldBindChosenUser();
     void shouldTakeUserFromDialogLogin();
     void shouldOfferUserDialogAgain();
+    void shouldOpenAdministrationOnlyWithUser();
+    void shouldRestartFirstActivityWhenSettingsAreDone();
 
 private:
     TestHome* home = nullptr;
@@ -369,6 +374,53 @@ void TestMainWindow::shouldOfferUserDialogAgain()
     QCOMPARE(window.userDialog->chosenUser(), nullptr);
     QCOMPARE(window.userDialog->userBox->count(), 2);
     QCOMPARE(window.currentUser->name, QStringLiteral("Eva"));
+}
+
+void TestMainWindow::shouldOpenAdministrationOnlyWithUser()
+{
+    MainWindow window;
+    window.slotConfig();
+    window.slotAdministrador();
+    QCOMPARE(window.settingsDialog, nullptr);
+    QVERIFY(!window.adminWindow->isVisible());
+
+    User user;
+    user.id = 3;
+    user.name = QStringLiteral("Eva");
+    window.slotChooseUser(&user);
+    window.slotAdministrador();
+    QVERIFY(window.adminWindow->isVisible());
+    window.adminWindow->hide();
+    window.slotConfig();
+    QVERIFY(window.settingsDialog);
+    QVERIFY(window.settingsDialog->isVisible());
+    window.settingsDialog->close();
+    QTRY_COMPARE(window.settingsDialog, nullptr);
+}
+
+void TestMainWindow::shouldRestartFirstActivityWhenSettingsAreDone()
+{
+    MainWindow window;
+    User user;
+    user.id = 3;
+    window.slotChooseUser(&user);
+    window.slotConfig();
+    QPointer<ConfigWidget> first = window.settingsDialog;
+    window.slotConfig();
+    QPointer<ConfigWidget> second = window.settingsDialog;
+    QVERIFY(first && second && first != second);
+
+    window.menu(300);
+    window.subMenu(300);
+    window.subSubMenu(200);
+    QCOMPARE(window.selectedActivity, 31);
+    // The older dialog finishing still sends the child back to activity 20.
+    first->slotCloseIt();
+    QCOMPARE(window.selectedActivity, 20);
+    QCOMPARE(window.selectedSubMenu, 10);
+    QVERIFY(second);
+    second->close();
+    QTRY_VERIFY(!first && !second);
 }
 
 QTEST_MAIN(TestMainWindow)

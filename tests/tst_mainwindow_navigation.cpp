@@ -1,3 +1,5 @@
+#include "admwindow.h"
+#include "configwidget.h"
 #include "helpdialog.h"
 #include "inputdialog.h"
 #include "mainwindow.h"
@@ -53,6 +55,10 @@ bool isShown(MainWindow& window, const QString& name)
         return window.userDialog->isVisible();
     if (name == QLatin1String("helpDialog"))
         return window.helpDialog->isVisible();
+    if (name == QLatin1String("adminWindow"))
+        return window.adminWindow->isVisible();
+    if (name == QLatin1String("settingsDialog"))
+        return window.settingsDialog && window.settingsDialog->isVisible();
     auto* widget = window.findChild<QWidget*>(name);
     return widget && widget->isVisible();
 }
@@ -67,8 +73,6 @@ private Q_SLOTS:
     void cleanup();
     void shouldNavigate_data();
     void shouldNavigate();
-    void shouldNameButtonPictures_data();
-    void shouldNameButtonPictures();
 
 private:
     TestHome* home = nullptr;
@@ -234,10 +238,10 @@ void TestMainWindowNavigation::shouldNavigate_data()
         << QStringList{} << QStringList{"fileButton"};
     QTest::newRow("settings item")
         << QStringList{"fileButton", "configButton"} << false << QList<int>{0, 10, 20}
-        << QStringList{} << fileItems << QStringList{} << QStringList{} << QStringList{"fileButton"};
+        << QStringList{"settingsDialog"} << fileItems << QStringList{} << QStringList{} << QStringList{"fileButton"};
     QTest::newRow("administrator item")
         << QStringList{"fileButton", "adminButton"} << false << QList<int>{0, 10, 20}
-        << QStringList{} << fileItems << QStringList{} << QStringList{} << QStringList{"fileButton"};
+        << QStringList{"adminWindow"} << fileItems << QStringList{} << QStringList{} << QStringList{"fileButton"};
     QTest::newRow("exit item")
         << QStringList{"fileButton", "exitButton"} << false << QList<int>{0, 10, 20}
         << QStringList{"creditsLabel", "closeCreditsButton", "exitButton"} << QStringList{}
@@ -295,58 +299,7 @@ void TestMainWindowNavigation::shouldNavigate()
         QCOMPARE(window.activeSubMenu, 14);
     window.helpDialog->hide();
     window.userDialog->hide();
-}
-
-void TestMainWindowNavigation::shouldNameButtonPictures_data()
-{
-    QTest::addColumn<QString>("normal");
-    QTest::addColumn<QString>("rollover");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("clickable");
-    const auto row = [](const char* name, const char* normal, const char* rollover, int mode, bool clickable) {
-        QTest::newRow(name) << QString::fromLatin1(normal) << QString::fromLatin1(rollover) << mode << clickable;
-    };
-    row("lettersButton", "menus/letras.png", "menus/letrasroll.png", 1, true);
-    row("readWriteButton", "menus/leerescribir.png", "menus/leerescribirroll.png", 1, true);
-    row("subMenuButton1", "menus/submenu1.png", "menus/submenu1.png", 1, true);
-    row("subMenuButton2", "menus/submenu2.png", "menus/submenu2.png", 1, true);
-    row("subMenuButton3", "menus/submenu3.png", "menus/submenu3.png", 1, true);
-    row("subSubMenuButton1", "menus/subsubmenu1.png", "menus/subsubmenu1.png", 1, true);
-    row("subSubMenuButton2", "menus/subsubmenu2.png", "menus/subsubmenu2.png", 1, true);
-    row("fileButton", "menus/archivo.png", "menus/archivoroll.png", 2, true);
-    row("helpButton", "menus/ayuda.png", "menus/ayudaroll.png", 3, true);
-    row("userButton", "menus/usuario.png", "menus/usuario_roll.png", 3, true);
-    row("configButton", "menus/config.png", "menus/config_roll.png", 3, true);
-    row("adminButton", "menus/administrador.png", "menus/administrador_roll.png", 3, true);
-    row("exitButton", "menus/salir.png", "menus/salir_roll.png", 3, true);
-    row("storiesHeader", "menus/cuentos.png", "menus/cuentos.png", 3, false);
-    row("storyButton1", "menus/leer1.png", "menus/leer1roll.png", 3, true);
-    row("storyButton2", "menus/leer2.png", "menus/leer2roll.png", 3, true);
-    row("storyButton3", "menus/leer3.png", "menus/leer3roll.png", 3, true);
-    row("fablesHeader", "menus/fabulas.png", "menus/fabulas.png", 3, false);
-    row("storyButton4", "menus/leer4.png", "menus/leer4roll.png", 3, true);
-    row("storyButton5", "menus/leer5.png", "menus/leer5roll.png", 3, true);
-    row("repeatButton", "menus/repetir.png", "menus/repetir_roll.png", 3, true);
-    row("hideButton", "menus/esconder.png", "menus/esconder_roll.png", 2, true);
-    row("letterByLetterButton", "menus/letrasstopmo.png", "menus/letrasstopmo_roll.png", 2, true);
-    row("leftArrow", "ui/fizq.png", "ui/fizqroll.png", 2, true);
-    row("rightArrow", "ui/fder.png", "ui/fderroll.png", 2, true);
-}
-
-void TestMainWindowNavigation::shouldNameButtonPictures()
-{
-    QFETCH(QString, normal);
-    QFETCH(QString, rollover);
-    QFETCH(int, mode);
-    QFETCH(bool, clickable);
-    MainWindow window;
-    auto* button = window.findChild<MenuWidget*>(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(button);
-    const QString system = window.systemMediaPath();
-    QCOMPARE(button->normalImage, system + normal);
-    QCOMPARE(button->rolloverImage, system + rollover);
-    QCOMPARE(button->clickMode, mode);
-    QCOMPARE(button->clickable, clickable);
+    window.adminWindow->hide();
 }
 
 QTEST_MAIN(TestMainWindowNavigation)

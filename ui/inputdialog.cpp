@@ -165,6 +165,8 @@ void InputDialog::slotDelete()
             // A removed user can no longer be handed to the window.
             if (chosen && chosen->id == user.id)
                 chosen.reset();
+            // The list moved on: the next login needs a fresh choice.
+            slotDisableLogin();
         }
         fillUsers();
     }

@@ -1,6 +1,8 @@
 // The window itself: construction, the shell's slots and the way it closes.
 #include "mainwindow.h"
 
+#include "admwindow.h"
+#include "configwidget.h"
 #include "databaseconnection.h"
 #include "helpdialog.h"
 #include "imagewidget.h"
@@ -45,7 +47,7 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     userDialog = new InputDialog(&userList, nullptr);
     connect(userDialog, &InputDialog::chooseUser, this, &MainWindow::slotChooseUser);
     helpDialog = new HelpDialog(nullptr);
-    // TODO(admin merge): adminWindow = new AdmWindow(&letterList, &wordList, &categoryList, nullptr);
+    adminWindow = new AdmWindow(&letterList, &wordList, &categoryList, nullptr);
 
     buildBackground();
     buildMenus();
@@ -66,7 +68,9 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
 
 MainWindow::~MainWindow()
 {
-    // The start-up and help dialogs have no parent; they end with the window.
+    // The dialogs have no parent; they end with the window.
+    delete settingsDialog;
+    delete adminWindow;
     delete userDialog;
     delete helpDialog;
     delete database;
@@ -102,7 +106,8 @@ void MainWindow::buildScreen()
     noWordsWarning = place(new QLabel(this), "noWordsWarning", {252, 309, 542, 131}, false);
     noWordsWarning->setPixmap(QPixmap(system + QStringLiteral("ui/advertencia-sin-palabras.png")));
     noRepetitionWarning = place(new QLabel(this), "noRepetitionWarning", {252, 309, 542, 131}, false);
-    noRepetitionWarning->setPixmap(QPixmap(system + QStringLiteral("ui/advertencia-sin-repeticion.png")));
+    noRepetitionWarning->setPixmap(
+        QPixmap(system + QStringLiteral("ui/advertencia-sin-repeticion.png")));
 
     handSequence = place(new SequenceWidget(this), "handSequence", {560, 180, 282, 297}, false);
     handSequence->frameInterval = 800;
@@ -120,12 +125,12 @@ void MainWindow::buildScreen()
     errorCount = 0;
     typingPos = 0;
 
-    leftArrow = addMenuButton("leftArrow", QStringLiteral("ui/fizq.png"), QStringLiteral("ui/fizqroll.png"),
-                              {26, 384, 28, 38}, MenuWidget::Toggle);
+    leftArrow = addMenuButton("leftArrow", QStringLiteral("ui/fizq.png"),
+                              QStringLiteral("ui/fizqroll.png"), {26, 384, 28, 38}, MenuWidget::Toggle);
     leftArrow->hide();
     connect(leftArrow, &MenuWidget::menuClicked, this, &MainWindow::slotFlechaIzq);
-    rightArrow = addMenuButton("rightArrow", QStringLiteral("ui/fder.png"), QStringLiteral("ui/fderroll.png"),
-                               {964, 384, 28, 38}, MenuWidget::Toggle);
+    rightArrow = addMenuButton("rightArrow", QStringLiteral("ui/fder.png"),
+                               QStringLiteral("ui/fderroll.png"), {964, 384, 28, 38}, MenuWidget::Toggle);
     rightArrow->hide();
     connect(rightArrow, &MenuWidget::menuClicked, this, &MainWindow::slotFlechaDer);
 }
@@ -204,12 +209,23 @@ void MainWindow::slotConfig()
 {
     if (!currentLanguage || !currentUser)
         return;
-    // TODO(admin merge): settingsDialog = new ConfigWidget(currentUser, currentLanguage, &letterList, &categoryList, &settings, nullptr); show it and connect its done() to slotRestart().
+    auto* dialog = new ConfigWidget(currentUser, currentLanguage, &letterList, &categoryList,
+                                    &settings, nullptr);
+    settingsDialog = dialog;
+    // The dialog deletes itself when closed.
+    connect(dialog, &QObject::destroyed, this, [this, dialog] {
+        if (settingsDialog == dialog)
+            settingsDialog = nullptr;
+    });
+    dialog->setVisible(true);
+    connect(dialog, &ConfigWidget::done, this, &MainWindow::slotRestart);
 }
 
 void MainWindow::slotRestart()
 {
-    // TODO(admin merge): disconnect(settingsDialog, &ConfigWidget::done, this, &MainWindow::slotRestart);
+    // Whichever settings dialog finished, even an older one still open.
+    if (auto* dialog = qobject_cast<ConfigWidget*>(sender()))
+        disconnect(dialog, &ConfigWidget::done, this, &MainWindow::slotRestart);
     goToFirstActivity();
 }
 
@@ -217,7 +233,8 @@ void MainWindow::slotAdministrador()
 {
     if (!currentLanguage || !currentUser)
         return;
-    // TODO(admin merge): adminWindow->setLanguage(currentLanguage); adminWindow->setVisible(true);
+    adminWindow->setLanguage(currentLanguage);
+    adminWindow->setVisible(true);
 }
 
 bool MainWindow::beginExit()
@@ -249,8 +266,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // Parentless windows left open would keep the program running.
     userDialog->hide();
     helpDialog->hide();
+    adminWindow->hide();
+    if (settingsDialog)
+        settingsDialog->close();
     QMainWindow::closeEvent(event);
 }
 

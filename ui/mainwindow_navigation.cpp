@@ -30,82 +30,118 @@ void hideAll(std::initializer_list<QWidget*> widgets)
 }
 } // namespace
 
+namespace {
+struct ButtonSpec
+{
+    MenuWidget* MainWindow::*field;
+    const char* name;
+    const char* normal;   // under menus/
+    const char* rollover; // under menus/; the same picture for none
+    QRect geometry;
+    int mode;
+    bool clickable;
+    bool shown;
+};
+
+// Every menu button, in the order they are stacked.
+const ButtonSpec kButtons[] = {
+    {&MainWindow::lettersButton, "lettersButton", "letras.png", "letrasroll.png",
+     {370, 1, 131, 116}, MenuWidget::Latch, true, true},
+    {&MainWindow::readWriteButton, "readWriteButton", "leerescribir.png", "leerescribirroll.png",
+     {639, 1, 277, 116}, MenuWidget::Latch, true, true},
+    {&MainWindow::subMenuButton1, "subMenuButton1", "submenu1.png", "submenu1.png",
+     {442, 116, 122, 60}, MenuWidget::Latch, true, true},
+    {&MainWindow::subMenuButton2, "subMenuButton2", "submenu2.png", "submenu2.png",
+     {564, 116, 153, 60}, MenuWidget::Latch, true, true},
+    {&MainWindow::subMenuButton3, "subMenuButton3", "submenu3.png", "submenu3.png",
+     {717, 116, 150, 60}, MenuWidget::Latch, true, true},
+    {&MainWindow::subSubMenuButton1, "subSubMenuButton1", "subsubmenu1.png", "subsubmenu1.png",
+     {542, 176, 307, 87}, MenuWidget::Latch, true, true},
+    {&MainWindow::subSubMenuButton2, "subSubMenuButton2", "subsubmenu2.png", "subsubmenu2.png",
+     {542, 253, 307, 197}, MenuWidget::Latch, true, true},
+    {&MainWindow::fileButton, "fileButton", "archivo.png", "archivoroll.png",
+     {10, 2, 91, 21}, MenuWidget::Toggle, true, true},
+    {&MainWindow::helpButton, "helpButton", "ayuda.png", "ayudaroll.png",
+     {101, 2, 60, 21}, MenuWidget::Push, true, true},
+    {&MainWindow::userButton, "userButton", "usuario.png", "usuario_roll.png",
+     {12, 23, 91, 20}, MenuWidget::Push, true, false},
+    {&MainWindow::configButton, "configButton", "config.png", "config_roll.png",
+     {12, 43, 91, 20}, MenuWidget::Push, true, false},
+    {&MainWindow::adminButton, "adminButton", "administrador.png", "administrador_roll.png",
+     {12, 63, 91, 19}, MenuWidget::Push, true, false},
+    {&MainWindow::exitButton, "exitButton", "salir.png", "salir_roll.png",
+     {12, 82, 91, 23}, MenuWidget::Push, true, false},
+    {&MainWindow::storiesHeader, "storiesHeader", "cuentos.png", "cuentos.png",
+     {542, 176, 362, 116}, MenuWidget::Push, false, false},
+    {&MainWindow::storyButton1, "storyButton1", "leer1.png", "leer1roll.png",
+     {542, 292, 362, 37}, MenuWidget::Push, true, false},
+    {&MainWindow::storyButton2, "storyButton2", "leer2.png", "leer2roll.png",
+     {542, 329, 362, 38}, MenuWidget::Push, true, false},
+    {&MainWindow::storyButton3, "storyButton3", "leer3.png", "leer3roll.png",
+     {542, 367, 362, 40}, MenuWidget::Push, true, false},
+    {&MainWindow::fablesHeader, "fablesHeader", "fabulas.png", "fabulas.png",
+     {542, 407, 362, 60}, MenuWidget::Push, false, false},
+    {&MainWindow::storyButton4, "storyButton4", "leer4.png", "leer4roll.png",
+     {542, 467, 362, 35}, MenuWidget::Push, true, false},
+    {&MainWindow::storyButton5, "storyButton5", "leer5.png", "leer5roll.png",
+     {542, 502, 362, 39}, MenuWidget::Push, true, false},
+    {&MainWindow::repeatButton, "repeatButton", "repetir.png", "repetir_roll.png",
+     {935, 200, 70, 70}, MenuWidget::Push, true, false},
+    {&MainWindow::hideButton, "hideButton", "esconder.png", "esconder_roll.png",
+     {935, 280, 70, 70}, MenuWidget::Toggle, true, false},
+    {&MainWindow::letterByLetterButton, "letterByLetterButton", "letrasstopmo.png",
+     "letrasstopmo_roll.png", {935, 360, 70, 70}, MenuWidget::Toggle, true, false},
+};
+} // namespace
+
 void MainWindow::buildMenus()
 {
-    const auto same = [](const char* name) -> QString { return QStringLiteral("menus/") + QLatin1String(name); };
-    const auto roll = [](const char* name, bool underscore = false) {
-        return rollover(QStringLiteral("menus/") + QLatin1String(name), underscore);
-    };
-
-    lettersButton = addMenuButton("lettersButton", kLetters, rollover(kLetters), {370, 1, 131, 116}, MenuWidget::Latch);
-    readWriteButton = addMenuButton("readWriteButton", kReadWrite, rollover(kReadWrite), {639, 1, 277, 116}, MenuWidget::Latch);
-    lettersButton->raise();
-    readWriteButton->raise();
-    connect(lettersButton, &MenuWidget::menuClicked, this, &MainWindow::slotMenu1);
-    connect(lettersButton, &MenuWidget::menuClicked, readWriteButton, &MenuWidget::slotDeactivate);
-    connect(readWriteButton, &MenuWidget::menuClicked, this, &MainWindow::slotMenu3);
-    connect(readWriteButton, &MenuWidget::menuClicked, lettersButton, &MenuWidget::slotDeactivate);
-
-    subMenuButton1 = addMenuButton("subMenuButton1", same("submenu1.png"), same("submenu1.png"), {442, 116, 122, 60}, MenuWidget::Latch);
-    subMenuButton2 = addMenuButton("subMenuButton2", same("submenu2.png"), same("submenu2.png"), {564, 116, 153, 60}, MenuWidget::Latch);
-    subMenuButton3 = addMenuButton("subMenuButton3", same("submenu3.png"), same("submenu3.png"), {717, 116, 150, 60}, MenuWidget::Latch);
-    MenuWidget* subMenus[] = {subMenuButton1, subMenuButton2, subMenuButton3};
-    void (MainWindow::*subMenuSlots[])() = {&MainWindow::slotSubMenu1, &MainWindow::slotSubMenu2, &MainWindow::slotSubMenu3};
-    for (int i = 0; i < 3; ++i) {
-        subMenus[i]->raise();
-        connect(subMenus[i], &MenuWidget::menuClicked, this, subMenuSlots[i]);
-        for (int j = 0; j < 3; ++j) {
-            if (j != i)
-                connect(subMenus[i], &MenuWidget::menuClicked, subMenus[j], &MenuWidget::slotDeactivate);
-        }
+    const QString menus = QStringLiteral("menus/");
+    for (const ButtonSpec& spec : kButtons) {
+        MenuWidget* button = addMenuButton(spec.name, menus + QLatin1String(spec.normal),
+                                           menus + QLatin1String(spec.rollover), spec.geometry,
+                                           spec.mode, spec.clickable);
+        button->setVisible(spec.shown);
+        this->*spec.field = button;
     }
 
-    subSubMenuButton1 = addMenuButton("subSubMenuButton1", same("subsubmenu1.png"), same("subsubmenu1.png"), {542, 176, 307, 87}, MenuWidget::Latch);
-    subSubMenuButton2 = addMenuButton("subSubMenuButton2", same("subsubmenu2.png"), same("subsubmenu2.png"), {542, 253, 307, 197}, MenuWidget::Latch);
+    // Buttons of one row exclude each other.
+    const auto exclusive = [this](std::initializer_list<MenuWidget*> row) {
+        for (MenuWidget* clicked : row) {
+            for (MenuWidget* sibling : row) {
+                if (sibling != clicked)
+                    connect(clicked, &MenuWidget::menuClicked, sibling, &MenuWidget::slotDeactivate);
+            }
+        }
+    };
+    connect(lettersButton, &MenuWidget::menuClicked, this, &MainWindow::slotMenu1);
+    connect(readWriteButton, &MenuWidget::menuClicked, this, &MainWindow::slotMenu3);
+    exclusive({lettersButton, readWriteButton});
+    connect(subMenuButton1, &MenuWidget::menuClicked, this, &MainWindow::slotSubMenu1);
+    connect(subMenuButton2, &MenuWidget::menuClicked, this, &MainWindow::slotSubMenu2);
+    connect(subMenuButton3, &MenuWidget::menuClicked, this, &MainWindow::slotSubMenu3);
+    exclusive({subMenuButton1, subMenuButton2, subMenuButton3});
     connect(subSubMenuButton1, &MenuWidget::menuClicked, this, &MainWindow::slotSubSubMenu1);
-    connect(subSubMenuButton1, &MenuWidget::menuClicked, subSubMenuButton2, &MenuWidget::slotDeactivate);
     connect(subSubMenuButton2, &MenuWidget::menuClicked, this, &MainWindow::slotSubSubMenu2);
-    connect(subSubMenuButton2, &MenuWidget::menuClicked, subSubMenuButton1, &MenuWidget::slotDeactivate);
+    exclusive({subSubMenuButton1, subSubMenuButton2});
 
-    fileButton = addMenuButton("fileButton", same("archivo.png"), roll("archivo.png"), {10, 2, 91, 21}, MenuWidget::Toggle);
-    fileButton->raise();
     connect(fileButton, &MenuWidget::menuClicked, this, &MainWindow::slotMenuArchivo);
-    helpButton = addMenuButton("helpButton", same("ayuda.png"), roll("ayuda.png"), {101, 2, 60, 21}, MenuWidget::Push);
     connect(helpButton, &MenuWidget::menuClicked, this, &MainWindow::slotShowHelp);
-
-    userButton = addMenuButton("userButton", same("usuario.png"), roll("usuario.png", true), {12, 23, 91, 20}, MenuWidget::Push);
-    configButton = addMenuButton("configButton", same("config.png"), roll("config.png", true), {12, 43, 91, 20}, MenuWidget::Push);
-    adminButton = addMenuButton("adminButton", same("administrador.png"), roll("administrador.png", true), {12, 63, 91, 19}, MenuWidget::Push);
-    exitButton = addMenuButton("exitButton", same("salir.png"), roll("salir.png", true), {12, 82, 91, 23}, MenuWidget::Push);
-    hideAll({userButton, configButton, adminButton, exitButton});
     connect(userButton, &MenuWidget::menuClicked, this, &MainWindow::slotUser);
-    connect(userButton, &MenuWidget::menuClicked, this, &MainWindow::slotHideMenuArchivo);
     connect(configButton, &MenuWidget::menuClicked, this, &MainWindow::slotConfig);
-    connect(configButton, &MenuWidget::menuClicked, this, &MainWindow::slotHideMenuArchivo);
     connect(adminButton, &MenuWidget::menuClicked, this, &MainWindow::slotAdministrador);
-    connect(adminButton, &MenuWidget::menuClicked, this, &MainWindow::slotHideMenuArchivo);
+    for (MenuWidget* item : {userButton, configButton, adminButton})
+        connect(item, &MenuWidget::menuClicked, this, &MainWindow::slotHideMenuArchivo);
+    // The exit item stays open under the credits.
     connect(exitButton, &MenuWidget::menuClicked, this, &MainWindow::slotExit);
     fileButton->raise();
     fileMenuOpen = false;
 
-    storiesHeader = addMenuButton("storiesHeader", same("cuentos.png"), same("cuentos.png"), {542, 176, 362, 116}, MenuWidget::Push, false);
-    storyButton1 = addMenuButton("storyButton1", same("leer1.png"), roll("leer1.png"), {542, 292, 362, 37}, MenuWidget::Push);
-    storyButton2 = addMenuButton("storyButton2", same("leer2.png"), roll("leer2.png"), {542, 329, 362, 38}, MenuWidget::Push);
-    storyButton3 = addMenuButton("storyButton3", same("leer3.png"), roll("leer3.png"), {542, 367, 362, 40}, MenuWidget::Push);
-    fablesHeader = addMenuButton("fablesHeader", same("fabulas.png"), same("fabulas.png"), {542, 407, 362, 60}, MenuWidget::Push, false);
-    storyButton4 = addMenuButton("storyButton4", same("leer4.png"), roll("leer4.png"), {542, 467, 362, 35}, MenuWidget::Push);
-    storyButton5 = addMenuButton("storyButton5", same("leer5.png"), roll("leer5.png"), {542, 502, 362, 39}, MenuWidget::Push);
-    hideAll({storiesHeader, storyButton1, storyButton2, storyButton3, fablesHeader, storyButton4, storyButton5});
     connect(storyButton1, &MenuWidget::menuClicked, this, &MainWindow::slotLeer1);
     connect(storyButton2, &MenuWidget::menuClicked, this, &MainWindow::slotLeer2);
     connect(storyButton3, &MenuWidget::menuClicked, this, &MainWindow::slotLeer3);
     connect(storyButton4, &MenuWidget::menuClicked, this, &MainWindow::slotLeer4);
     connect(storyButton5, &MenuWidget::menuClicked, this, &MainWindow::slotLeer5);
-
-    repeatButton = addMenuButton("repeatButton", same("repetir.png"), roll("repetir.png", true), {935, 200, 70, 70}, MenuWidget::Push);
-    hideButton = addMenuButton("hideButton", same("esconder.png"), roll("esconder.png", true), {935, 280, 70, 70}, MenuWidget::Toggle);
-    letterByLetterButton = addMenuButton("letterByLetterButton", same("letrasstopmo.png"), roll("letrasstopmo.png", true), {935, 360, 70, 70}, MenuWidget::Toggle);
-    hideAll({repeatButton, hideButton, letterByLetterButton});
     connect(repeatButton, &MenuWidget::menuClicked, this, &MainWindow::slotRepeatWord);
     connect(hideButton, &MenuWidget::menuClicked, this, &MainWindow::slotToggleWord);
 }

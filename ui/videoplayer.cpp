@@ -51,10 +51,11 @@ bool VideoPlayer::play(const QString& path)
 
     // Everything the backend reports is handled from the event loop: stopping
     // a player inside its own error signal crashed or blocked both backends.
-    connect(player, &QMediaPlayer::mediaStatusChanged, this, [this, clip](QMediaPlayer::MediaStatus status) {
+    const auto statusChanged = [this, clip](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
             endClip(clip);
-    }, Qt::QueuedConnection);
+    };
+    connect(player, &QMediaPlayer::mediaStatusChanged, this, statusChanged, Qt::QueuedConnection);
     connect(player, &QMediaPlayer::errorOccurred, this, [this, clip] { endClip(clip); },
             Qt::QueuedConnection);
     connect(player, &QMediaPlayer::durationChanged, this, [this, clip](qint64 duration) {
