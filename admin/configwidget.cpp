@@ -231,7 +231,8 @@ void ConfigWidget::slotDoIt()
     }
     QMessageBox::warning(this, tr("No hay palabras disponibles"),
                          tr("La configuración actual de letras y categorías hace que la lista de "
-                            "palabras disponibles está vací\u00ADa. Por favor revise su "
+                            "palabras disponibles está vací\u00AD" // lupdate reads \u greedily
+                            "a. Por favor revise su "
                             "selección."),
                          QMessageBox::Ok);
 }

@@ -1,7 +1,9 @@
+#include "interfacelanguage.h"
 #include "mainwindow.h"
 #include "mediapaths.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 #include <QTranslator>
 
@@ -19,13 +21,21 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
 
+    // Catalan only on a Catalan desktop; the Spanish source texts otherwise.
+    const QStringList languages = QLocale::system().uiLanguages();
     QTranslator translator;
-    if (translator.load(QStringLiteral("OL_catala"), MediaPaths::translationsPath()))
+    if (InterfaceLanguage::loadProgramTranslation(&translator, languages, MediaPaths::translationsPath()))
         QApplication::installTranslator(&translator);
+    QTranslator qtTranslator;
+    if (InterfaceLanguage::loadQtTranslation(&qtTranslator, languages))
+        QApplication::installTranslator(&qtTranslator);
 
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Ondalira"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    // Ties the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ondalira.Ondalira"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.ondalira.Ondalira")));
 
     MainWindow window;
     window.setVisible(true);

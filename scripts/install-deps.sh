@@ -11,6 +11,7 @@ packages=(
     libespeak-ng-dev espeak-ng-data
     gstreamer1.0-plugins-good gstreamer1.0-libav
     xvfb xauth x11-utils
+    desktop-file-utils appstream
 )
 
 missing=()

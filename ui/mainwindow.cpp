@@ -63,6 +63,7 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     }
     slotShowLogo();
     setFixedSize(kWidth, kHeight);
+    describeScreen();
 }
 
 MainWindow::~MainWindow()

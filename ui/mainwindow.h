@@ -188,6 +188,7 @@ private:
     void buildBackground();
     void buildScreen();
     void buildMenus();
+    void describeScreen();
     MenuWidget* addMenuButton(const char* name, const QString& normal, const QString& rollover,
                               const QRect& geometry, int clickMode, bool clickable = true);
     bool beginExit();

@@ -1,5 +1,7 @@
 #include "menuwidget.h"
 
+#include "picturenames.h"
+
 #include <QPixmap>
 
 MenuWidget::MenuWidget(const QString& normal, const QString& rollover, QWidget* parent)
@@ -9,6 +11,7 @@ MenuWidget::MenuWidget(const QString& normal, const QString& rollover, QWidget* 
 {
     setAttribute(Qt::WA_MouseTracking, true);
     showImage(normalImage);
+    describe();
 }
 
 void MenuWidget::setImages(const QString& normal, const QString& rollover)
@@ -16,6 +19,7 @@ void MenuWidget::setImages(const QString& normal, const QString& rollover)
     normalImage = normal;
     rolloverImage = rollover;
     showImage(normalImage);
+    describe();
 }
 
 void MenuWidget::slotDeactivate()
@@ -57,4 +61,10 @@ void MenuWidget::leaveEvent(QEvent*)
 void MenuWidget::showImage(const QString& path)
 {
     setPixmap(QPixmap(path));
+}
+
+void MenuWidget::describe()
+{
+    setAccessibleName(PictureNames::name(normalImage));
+    setAccessibleDescription(PictureNames::description(normalImage));
 }

@@ -39,4 +39,6 @@ protected:
 private:
     // Read from disk at every change: the administrator may replace pictures.
     void showImage(const QString& path);
+    // Names the button after its normal picture, for screen readers.
+    void describe();
 };

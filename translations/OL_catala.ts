@@ -1,0 +1,890 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca_ES" sourcelanguage="es_ES">
+<context>
+    <name>AdmWindow</name>
+    <message>
+        <source>Administrador de Medios</source>
+        <translation>Administrador de mitjans</translation>
+    </message>
+    <message>
+        <source>Agregar palabra</source>
+        <translation>Afegeix una paraula</translation>
+    </message>
+    <message>
+        <source>Editar palabra</source>
+        <translation>Edita la paraula</translation>
+    </message>
+    <message>
+        <source>Eliminar palabra</source>
+        <translation>Elimina la paraula</translation>
+    </message>
+    <message>
+        <source>Agregar categoría</source>
+        <translation>Afegeix una categoria</translation>
+    </message>
+    <message>
+        <source>Editar categoría</source>
+        <translation>Edita la categoria</translation>
+    </message>
+    <message>
+        <source>Eliminar categoría</source>
+        <translation>Elimina la categoria</translation>
+    </message>
+    <message>
+        <source>Ver palabras de esta categoría</source>
+        <translation>Mostra les paraules d&apos;aquesta categoria</translation>
+    </message>
+    <message>
+        <source>Letras</source>
+        <translation>Lletres</translation>
+    </message>
+    <message>
+        <source>Categorías</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>Medios instalados</source>
+        <translation>Mitjans instal·lats</translation>
+    </message>
+    <message>
+        <source>&amp;Si</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Eliminar letra</source>
+        <translation>Elimina la lletra</translation>
+    </message>
+    <message>
+        <source>¿Está seguro de eliminar la letra %1?
+Todas palabras y los medios asociados con esta letra seran eliminados.</source>
+        <translation>Segur que voleu eliminar la lletra %1?
+S&apos;eliminaran totes les paraules i els mitjans associats a aquesta lletra.</translation>
+    </message>
+    <message>
+        <source>La letra %1 ha sido eliminada exitosamente.</source>
+        <translation>La lletra %1 s&apos;ha eliminat correctament.</translation>
+    </message>
+    <message>
+        <source>¿Está seguro de eliminar la palabra %1?
+Todos los medios asociados con esta palabra seran eliminados.</source>
+        <translation>Segur que voleu eliminar la paraula %1?
+S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
+    </message>
+    <message>
+        <source>La palabra %1 ha sido eliminada exitosamente.</source>
+        <translation>La paraula %1 s&apos;ha eliminat correctament.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>El directorio %1 no ha podido ser eliminado.</source>
+        <translation>No s&apos;ha pogut eliminar la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Está seguro de eliminar la categoría %1?</source>
+        <translation>Segur que voleu eliminar la categoria %1?</translation>
+    </message>
+    <message>
+        <source>La categoría %1 ha sido eliminada exitósamente.</source>
+        <translation>La categoria %1 s&apos;ha eliminat correctament.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryWidget</name>
+    <message>
+        <source>Idioma : %1</source>
+        <translation>Idioma: %1</translation>
+    </message>
+    <message>
+        <source>Categoría</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>Agregar</source>
+        <translation>Afegeix</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>D&apos;acord</translation>
+    </message>
+    <message>
+        <source>Categoría nueva</source>
+        <translation>Categoria nova</translation>
+    </message>
+    <message>
+        <source>Editar categoría</source>
+        <translation>Edita la categoria</translation>
+    </message>
+    <message>
+        <source>Campos vacíos en formulario.</source>
+        <translation>Hi ha camps buits al formulari.</translation>
+    </message>
+    <message>
+        <source>Por favor complete todos los ítemes del formulario.</source>
+        <translation>Ompliu tots els camps del formulari.</translation>
+    </message>
+    <message>
+        <source>Categoría repetida.</source>
+        <translation>Categoria repetida.</translation>
+    </message>
+    <message>
+        <source>Ya existe la categoría %1 en este idioma.</source>
+        <translation>Ja hi ha una categoria %1 en aquest idioma.</translation>
+    </message>
+    <message>
+        <source>Error.</source>
+        <translation>Error.</translation>
+    </message>
+    <message>
+        <source>La categoría %1 no ha sido creada o actualizada.</source>
+        <translation>No s&apos;ha pogut crear ni actualitzar la categoria %1.</translation>
+    </message>
+    <message>
+        <source>Categoría editada.</source>
+        <translation>Categoria editada.</translation>
+    </message>
+    <message>
+        <source>La categoría %1 ha sido editada exitosamente.</source>
+        <translation>La categoria %1 s&apos;ha editat correctament.</translation>
+    </message>
+    <message>
+        <source>Categoría creada.</source>
+        <translation>Categoria creada.</translation>
+    </message>
+    <message>
+        <source>La categoría %1 ha sido creada exitosamente.</source>
+        <translation>La categoria %1 s&apos;ha creat correctament.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryWordWidget</name>
+    <message>
+        <source>Cerrar</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>Lista de palabras asociadas a la categoría: %1</source>
+        <translation>Llista de paraules de la categoria: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigWidget</name>
+    <message>
+        <source>Letras</source>
+        <translation>Lletres</translation>
+    </message>
+    <message>
+        <source>Categorías</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>D&apos;acord</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>Marcar todas</source>
+        <translation>Marca-les totes</translation>
+    </message>
+    <message>
+        <source>Desmarcar todas</source>
+        <translation>Desmarca-les totes</translation>
+    </message>
+    <message>
+        <source>Mostrar la primera letra de la palabra en mayúscula</source>
+        <translation>Mostra la primera lletra de la paraula en majúscula</translation>
+    </message>
+    <message>
+        <source>Mostrar la imagen, el video y la palabra con pausas entre ellos</source>
+        <translation>Mostra la imatge, el vídeo i la paraula amb pauses entre ells</translation>
+    </message>
+    <message>
+        <source>Mostrar palabras en Minúsculas</source>
+        <translation>Mostra les paraules en minúscules</translation>
+    </message>
+    <message>
+        <source>Orden de presentación de los elementos</source>
+        <translation>Ordre de presentació dels elements</translation>
+    </message>
+    <message>
+        <source>Configuración</source>
+        <translation>Configuració</translation>
+    </message>
+    <message>
+        <source>Palabra, imagen, video</source>
+        <translation>Paraula, imatge, vídeo</translation>
+    </message>
+    <message>
+        <source>Palabra, video, imagen</source>
+        <translation>Paraula, vídeo, imatge</translation>
+    </message>
+    <message>
+        <source>Imagen, palabra, video</source>
+        <translation>Imatge, paraula, vídeo</translation>
+    </message>
+    <message>
+        <source>Imagen, video, palabra</source>
+        <translation>Imatge, vídeo, paraula</translation>
+    </message>
+    <message>
+        <source>Video, palabra, imagen</source>
+        <translation>Vídeo, paraula, imatge</translation>
+    </message>
+    <message>
+        <source>Video, imagen, palabra</source>
+        <translation>Vídeo, imatge, paraula</translation>
+    </message>
+    <message>
+        <source>No hay palabras disponibles</source>
+        <translation>No hi ha paraules disponibles</translation>
+    </message>
+    <message>
+        <source>La configuración actual de letras y categorías hace que la lista de palabras disponibles está vací­a. Por favor revise su selección.</source>
+        <translation>Amb la configuració actual de lletres i categories, la llista de paraules disponibles és buida. Reviseu la selecció.</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseConnection</name>
+    <message>
+        <source>No se puede abrir la base de datos</source>
+        <translation>No es pot obrir la base de dades</translation>
+    </message>
+    <message>
+        <source>Hubo un problema abriendo la base de datos del programa.
+Por favor revise su instalación o comuníquese con el desarrollador.</source>
+        <translation>Hi ha hagut un problema en obrir la base de dades del programa.
+Reviseu la instal·lació o poseu-vos en contacte amb el desenvolupador.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Ayuda de Ondalira</source>
+        <translation>Ajuda d&apos;Ondalira</translation>
+    </message>
+    <message>
+        <source>Abrir manual de Ondalira</source>
+        <translation>Obre el manual d&apos;Ondalira</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>No se encontró el manual &quot;%1&quot; en la carpeta de trabajo ni junto al programa.</source>
+        <translation>No s&apos;ha trobat el manual «%1» a la carpeta de treball ni al costat del programa.</translation>
+    </message>
+    <message>
+        <source>No se pudo abrir el manual %1.
+Revise que haya un programa para ver archivos PDF.</source>
+        <translation>No s&apos;ha pogut obrir el manual %1.
+Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>InputDialog</name>
+    <message>
+        <source>Ondalira - Usuarios</source>
+        <translation>Ondalira - Usuaris</translation>
+    </message>
+    <message>
+        <source>Agregar</source>
+        <translation>Afegeix</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Ingresar</source>
+        <translation>Entra</translation>
+    </message>
+    <message>
+        <source>Usuario seleccionado    </source>
+        <translation>Usuari seleccionat    </translation>
+    </message>
+    <message>
+        <source>Usuarios registrados    </source>
+        <translation>Usuaris registrats    </translation>
+    </message>
+    <message>
+        <source>Por favor seleccione un usuario.</source>
+        <translation>Seleccioneu un usuari.</translation>
+    </message>
+    <message>
+        <source>El usuario %1 ya existe en el sistema.</source>
+        <translation>L&apos;usuari %1 ja existeix.</translation>
+    </message>
+    <message>
+        <source>El usuario %1 ha sido agregado al sistema.</source>
+        <translation>S&apos;ha afegit l&apos;usuari %1.</translation>
+    </message>
+    <message>
+        <source>El usuario %1 no pudo ser agregado al sistema.</source>
+        <translation>No s&apos;ha pogut afegir l&apos;usuari %1.</translation>
+    </message>
+    <message>
+        <source>El usuario %1 ha sido eliminado del sistema.</source>
+        <translation>S&apos;ha eliminat l&apos;usuari %1.</translation>
+    </message>
+    <message>
+        <source>Eliminar usuario</source>
+        <translation>Elimina l&apos;usuari</translation>
+    </message>
+    <message>
+        <source>¿Desea eliminar el usuario %1 y todos sus ajustes?</source>
+        <translation>Voleu eliminar l&apos;usuari %1 i tota la seva configuració?</translation>
+    </message>
+    <message>
+        <source>&amp;Si</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Ingrese todos datos</source>
+        <translation>Introduïu totes les dades</translation>
+    </message>
+    <message>
+        <source>Debe seleccionar un usuario para poder cerrar esta ventana.</source>
+        <translation>Heu de triar un usuari per poder tancar aquesta finestra.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Ondalira</source>
+        <translation>Ondalira</translation>
+    </message>
+    <message>
+        <source>Cerrar créditos</source>
+        <translation>Tanca els crèdits</translation>
+    </message>
+    <message>
+        <source>Imagen de la palabra</source>
+        <translation>Imatge de la paraula</translation>
+    </message>
+    <message>
+        <source>La imagen de lo que nombra la palabra.</source>
+        <translation>La imatge del que anomena la paraula.</translation>
+    </message>
+    <message>
+        <source>Letra elegida</source>
+        <translation>Lletra triada</translation>
+    </message>
+    <message>
+        <source>La letra elegida, en grande.</source>
+        <translation>La lletra triada, en gran.</translation>
+    </message>
+    <message>
+        <source>Vídeo de la palabra</source>
+        <translation>Vídeo de la paraula</translation>
+    </message>
+    <message>
+        <source>La seña o la lectura labial de la palabra.</source>
+        <translation>El signe o la lectura labial de la paraula.</translation>
+    </message>
+    <message>
+        <source>Vídeo de presentación</source>
+        <translation>Vídeo de presentació</translation>
+    </message>
+    <message>
+        <source>Los vídeos de presentación de Ondalira.</source>
+        <translation>Els vídeos de presentació d&apos;Ondalira.</translation>
+    </message>
+    <message>
+        <source>Título de la actividad</source>
+        <translation>Títol de l&apos;activitat</translation>
+    </message>
+    <message>
+        <source>El nombre de la actividad en curso.</source>
+        <translation>El nom de l&apos;activitat en curs.</translation>
+    </message>
+    <message>
+        <source>Flecha de orientación</source>
+        <translation>Fletxa d&apos;orientació</translation>
+    </message>
+    <message>
+        <source>Señala hacia qué lado del teclado está la tecla correcta.</source>
+        <translation>Assenyala cap a quin costat del teclat és la tecla correcta.</translation>
+    </message>
+    <message>
+        <source>Respuesta</source>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>Una imagen que dice si la respuesta es correcta.</source>
+        <translation>Una imatge que diu si la resposta és correcta.</translation>
+    </message>
+    <message>
+        <source>Aviso: no hay palabras</source>
+        <translation>Avís: no hi ha paraules</translation>
+    </message>
+    <message>
+        <source>Las letras y las categorías elegidas para este usuario no tienen ninguna palabra.</source>
+        <translation>Les lletres i les categories triades per a aquest usuari no tenen cap paraula.</translation>
+    </message>
+    <message>
+        <source>Aviso: nada que repetir</source>
+        <translation>Avís: no hi ha res per repetir</translation>
+    </message>
+    <message>
+        <source>Todavía no hay nada que repetir.</source>
+        <translation>Encara no hi ha res per repetir.</translation>
+    </message>
+    <message>
+        <source>Deletreo con las manos</source>
+        <translation>Lletreig amb les mans</translation>
+    </message>
+    <message>
+        <source>La palabra deletreada con el alfabeto dactilológico.</source>
+        <translation>La paraula lletrejada amb l&apos;alfabet dactilològic.</translation>
+    </message>
+    <message>
+        <source>Seña de la letra</source>
+        <translation>Signe de la lletra</translation>
+    </message>
+    <message>
+        <source>La mano que muestra la letra.</source>
+        <translation>La mà que mostra la lletra.</translation>
+    </message>
+    <message>
+        <source>Página del cuento</source>
+        <translation>Pàgina del conte</translation>
+    </message>
+    <message>
+        <source>La página del cuento que se está leyendo.</source>
+        <translation>La pàgina del conte que s&apos;està llegint.</translation>
+    </message>
+    <message>
+        <source>Créditos</source>
+        <translation>Crèdits</translation>
+    </message>
+    <message>
+        <source>Las personas que han hecho Ondalira.</source>
+        <translation>Les persones que han fet Ondalira.</translation>
+    </message>
+    <message>
+        <source>No hay palabras disponibles</source>
+        <translation>No hi ha paraules disponibles</translation>
+    </message>
+    <message>
+        <source>La configuración actual de letras y categorías hace que la lista de palabras disponibles esté vacía. Por favor revise su selección.</source>
+        <translation>Amb la configuració actual de lletres i categories, la llista de paraules disponibles és buida. Reviseu la selecció.</translation>
+    </message>
+</context>
+<context>
+    <name>MediaWidget</name>
+    <message>
+        <source>Letra : %1</source>
+        <translation>Lletra: %1</translation>
+    </message>
+    <message>
+        <source>Elegir</source>
+        <translation>Tria</translation>
+    </message>
+    <message>
+        <source>Cambiar</source>
+        <translation>Canvia</translation>
+    </message>
+    <message>
+        <source>Palabra escrita</source>
+        <translation>Paraula escrita</translation>
+    </message>
+    <message>
+        <source>Descripción</source>
+        <translation>Descripció</translation>
+    </message>
+    <message>
+        <source>Imagen</source>
+        <translation>Imatge</translation>
+    </message>
+    <message>
+        <source>Seña</source>
+        <translation>Signe</translation>
+    </message>
+    <message>
+        <source>Modulación</source>
+        <translation>Modulació</translation>
+    </message>
+    <message>
+        <source>Agregar</source>
+        <translation>Afegeix</translation>
+    </message>
+    <message>
+        <source>Actualizar</source>
+        <translation>Actualitza</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>Palabra nueva</source>
+        <translation>Paraula nova</translation>
+    </message>
+    <message>
+        <source>Editar palabra</source>
+        <translation>Edita la paraula</translation>
+    </message>
+    <message>
+        <source>Elegir archivo</source>
+        <translation>Tria un fitxer</translation>
+    </message>
+    <message>
+        <source>Archivos de imagen (*.png)</source>
+        <translation>Fitxers d&apos;imatge (*.png)</translation>
+    </message>
+    <message>
+        <source>Video (*.mpg *.avi *.mov)</source>
+        <translation>Vídeo (*.mpg *.avi *.mov)</translation>
+    </message>
+    <message>
+        <source>Copiando archivos...</source>
+        <translation>S&apos;estan copiant els fitxers...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Se presentó un error con la palabra %1.</source>
+        <translation>Hi ha hagut un error amb la paraula %1.</translation>
+    </message>
+    <message>
+        <source>El archivo %1 no ha podido reemplazar al anterior; la palabra conserva su archivo anterior.</source>
+        <translation>El fitxer %1 no ha pogut substituir l&apos;anterior; la paraula conserva el fitxer anterior.</translation>
+    </message>
+    <message>
+        <source>Palabra creada.</source>
+        <translation>Paraula creada.</translation>
+    </message>
+    <message>
+        <source>La palabra %1 ha sido creada exitósamente.</source>
+        <translation>La paraula %1 s&apos;ha creat correctament.</translation>
+    </message>
+    <message>
+        <source>Palabra editada.</source>
+        <translation>Paraula editada.</translation>
+    </message>
+    <message>
+        <source>La palabra %1 ha sido editada exitósamente.</source>
+        <translation>La paraula %1 s&apos;ha editat correctament.</translation>
+    </message>
+    <message>
+        <source>Campos vacíos en formulario.</source>
+        <translation>Hi ha camps buits al formulari.</translation>
+    </message>
+    <message>
+        <source>Por favor complete todos los ítemes del formulario.</source>
+        <translation>Ompliu tots els camps del formulari.</translation>
+    </message>
+    <message>
+        <source>Descripción no válida.</source>
+        <translation>Descripció no vàlida.</translation>
+    </message>
+    <message>
+        <source>La descripción &quot;%1&quot; no puede ser el nombre de la carpeta de la palabra: no puede estar vacía, contener &quot;/&quot; ni &quot;\&quot;, ser &quot;.&quot; ni &quot;..&quot;, ni empezar o terminar con un espacio o un punto.</source>
+        <translation>La descripció «%1» no pot ser el nom de la carpeta de la paraula: no pot ser buida, contenir «/» ni «\», ser «.» ni «..», ni començar o acabar amb un espai o un punt.</translation>
+    </message>
+    <message>
+        <source>Palabra repetida.</source>
+        <translation>Paraula repetida.</translation>
+    </message>
+    <message>
+        <source>Ya existe una palabra con la descripción %1 en la letra %2.</source>
+        <translation>Ja hi ha una paraula amb la descripció %1 a la lletra %2.</translation>
+    </message>
+    <message>
+        <source>La carpeta de la palabra %1 quedaría fuera de la carpeta de medios de la letra %2.</source>
+        <translation>La carpeta de la paraula %1 quedaria fora de la carpeta de mitjans de la lletra %2.</translation>
+    </message>
+    <message>
+        <source>Ya existe una carpeta %1 en la letra %2.</source>
+        <translation>Ja hi ha una carpeta %1 a la lletra %2.</translation>
+    </message>
+    <message>
+        <source>La carpeta de la palabra %1 no ha podido crearse o renombrarse.</source>
+        <translation>No s&apos;ha pogut crear o canviar de nom la carpeta de la paraula %1.</translation>
+    </message>
+    <message>
+        <source>El archivo %1 no ha podido copiarse en la carpeta de la palabra. No se ha guardado ningún cambio.</source>
+        <translation>No s&apos;ha pogut copiar el fitxer %1 a la carpeta de la paraula. No s&apos;ha desat cap canvi.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureNames</name>
+    <message>
+        <source>Letras</source>
+        <translation>Lletres</translation>
+    </message>
+    <message>
+        <source>Menú de las actividades con letras: señas, lectura labial y dactilología.</source>
+        <translation>Menú de les activitats amb lletres: signes, lectura labial i dactilologia.</translation>
+    </message>
+    <message>
+        <source>Leer y escribir</source>
+        <translation>Llegir i escriure</translation>
+    </message>
+    <message>
+        <source>Menú de los cuentos y de los ejercicios de escritura.</source>
+        <translation>Menú dels contes i dels exercicis d&apos;escriptura.</translation>
+    </message>
+    <message>
+        <source>Señas</source>
+        <translation>Signes</translation>
+    </message>
+    <message>
+        <source>Actividades con palabras en lengua de signos.</source>
+        <translation>Activitats amb paraules en llengua de signes.</translation>
+    </message>
+    <message>
+        <source>Labial</source>
+        <translation>Labial</translation>
+    </message>
+    <message>
+        <source>Actividades con vídeos de lectura labial.</source>
+        <translation>Activitats amb vídeos de lectura labial.</translation>
+    </message>
+    <message>
+        <source>Dactilológico</source>
+        <translation>Dactilològic</translation>
+    </message>
+    <message>
+        <source>Actividades con el alfabeto dactilológico.</source>
+        <translation>Activitats amb l&apos;alfabet dactilològic.</translation>
+    </message>
+    <message>
+        <source>Leer</source>
+        <translation>Llegir</translation>
+    </message>
+    <message>
+        <source>Cuentos ilustrados para leer.</source>
+        <translation>Contes il·lustrats per llegir.</translation>
+    </message>
+    <message>
+        <source>Escribir</source>
+        <translation>Escriure</translation>
+    </message>
+    <message>
+        <source>Ejercicios de escritura con el teclado.</source>
+        <translation>Exercicis d&apos;escriptura amb el teclat.</translation>
+    </message>
+    <message>
+        <source>Espacio vacío</source>
+        <translation>Espai buit</translation>
+    </message>
+    <message>
+        <source>Este lugar del menú no tiene ninguna actividad.</source>
+        <translation>Aquest lloc del menú no té cap activitat.</translation>
+    </message>
+    <message>
+        <source>Te presento palabras</source>
+        <translation>Et presento paraules</translation>
+    </message>
+    <message>
+        <source>Al escribir una letra aparece una palabra que empieza por ella, con su imagen y su seña.</source>
+        <translation>En escriure una lletra apareix una paraula que hi comença, amb la seva imatge i el seu signe.</translation>
+    </message>
+    <message>
+        <source>¿Cómo empieza esta palabra?</source>
+        <translation>Com comença aquesta paraula?</translation>
+    </message>
+    <message>
+        <source>Ejercicio: mirar la imagen y la seña de una palabra y escribir su primera letra.</source>
+        <translation>Exercici: mirar la imatge i el signe d&apos;una paraula i escriure&apos;n la primera lletra.</translation>
+    </message>
+    <message>
+        <source>Te digo las letras</source>
+        <translation>Et dic les lletres</translation>
+    </message>
+    <message>
+        <source>Al escribir una letra aparece una palabra que empieza por ella, con su vídeo de lectura labial.</source>
+        <translation>En escriure una lletra apareix una paraula que hi comença, amb el seu vídeo de lectura labial.</translation>
+    </message>
+    <message>
+        <source>¿Cómo comienza esta palabra labial?</source>
+        <translation>Com comença aquesta paraula labial?</translation>
+    </message>
+    <message>
+        <source>Ejercicio: mirar el vídeo de lectura labial de una palabra y escribir su primera letra.</source>
+        <translation>Exercici: mirar el vídeo de lectura labial d&apos;una paraula i escriure&apos;n la primera lletra.</translation>
+    </message>
+    <message>
+        <source>Te presento las letras</source>
+        <translation>Et presento les lletres</translation>
+    </message>
+    <message>
+        <source>Al escribir una letra aparece su seña del alfabeto dactilológico y una palabra.</source>
+        <translation>En escriure una lletra apareix el seu signe de l&apos;alfabet dactilològic i una paraula.</translation>
+    </message>
+    <message>
+        <source>¿Qué letra es?</source>
+        <translation>Quina lletra és?</translation>
+    </message>
+    <message>
+        <source>Ejercicio: mirar la seña de la mano y escribir la letra que muestra.</source>
+        <translation>Exercici: mirar el signe de la mà i escriure la lletra que mostra.</translation>
+    </message>
+    <message>
+        <source>Escribir la letra que falta</source>
+        <translation>Escriure la lletra que falta</translation>
+    </message>
+    <message>
+        <source>Ejercicio: escribir la letra que le falta a una palabra.</source>
+        <translation>Exercici: escriure la lletra que li falta a una paraula.</translation>
+    </message>
+    <message>
+        <source>Escribir la palabra</source>
+        <translation>Escriure la paraula</translation>
+    </message>
+    <message>
+        <source>Ejercicio: escribir con el teclado la palabra entera, letra por letra.</source>
+        <translation>Exercici: escriure amb el teclat la paraula sencera, lletra per lletra.</translation>
+    </message>
+    <message>
+        <source>Archivo</source>
+        <translation>Fitxer</translation>
+    </message>
+    <message>
+        <source>Abre o cierra el menú con el usuario, la configuración, el administrador y la salida.</source>
+        <translation>Obre o tanca el menú amb l&apos;usuari, la configuració, l&apos;administrador i la sortida.</translation>
+    </message>
+    <message>
+        <source>Ayuda</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Abre la ayuda, desde donde se abre el manual de Ondalira.</source>
+        <translation>Obre l&apos;ajuda, des d&apos;on s&apos;obre el manual d&apos;Ondalira.</translation>
+    </message>
+    <message>
+        <source>Usuario</source>
+        <translation>Usuari</translation>
+    </message>
+    <message>
+        <source>Elegir, agregar o borrar usuarios.</source>
+        <translation>Triar, afegir o esborrar usuaris.</translation>
+    </message>
+    <message>
+        <source>Configuración</source>
+        <translation>Configuració</translation>
+    </message>
+    <message>
+        <source>Elegir las letras, las categorías y la forma de mostrar las palabras para este usuario.</source>
+        <translation>Triar les lletres, les categories i la manera de mostrar les paraules per a aquest usuari.</translation>
+    </message>
+    <message>
+        <source>Administrador de Medios</source>
+        <translation>Administrador de mitjans</translation>
+    </message>
+    <message>
+        <source>Agregar y editar palabras con sus imágenes y vídeos, y sus categorías.</source>
+        <translation>Afegir i editar paraules amb les seves imatges i vídeos, i les seves categories.</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Sortir</translation>
+    </message>
+    <message>
+        <source>Muestra los créditos y cierra Ondalira.</source>
+        <translation>Mostra els crèdits i tanca Ondalira.</translation>
+    </message>
+    <message>
+        <source>Cuentos</source>
+        <translation>Contes</translation>
+    </message>
+    <message>
+        <source>Título de la lista de cuentos.</source>
+        <translation>Títol de la llista de contes.</translation>
+    </message>
+    <message>
+        <source>Fábulas</source>
+        <translation>Faules</translation>
+    </message>
+    <message>
+        <source>Título de la lista de fábulas.</source>
+        <translation>Títol de la llista de faules.</translation>
+    </message>
+    <message>
+        <source>Primer cuento</source>
+        <translation>Primer conte</translation>
+    </message>
+    <message>
+        <source>Muestra el cuento página a página.</source>
+        <translation>Mostra el conte pàgina a pàgina.</translation>
+    </message>
+    <message>
+        <source>Segundo cuento</source>
+        <translation>Segon conte</translation>
+    </message>
+    <message>
+        <source>Tercer cuento</source>
+        <translation>Tercer conte</translation>
+    </message>
+    <message>
+        <source>Primera fábula</source>
+        <translation>Primera faula</translation>
+    </message>
+    <message>
+        <source>Muestra la fábula página a página.</source>
+        <translation>Mostra la faula pàgina a pàgina.</translation>
+    </message>
+    <message>
+        <source>Segunda fábula</source>
+        <translation>Segona faula</translation>
+    </message>
+    <message>
+        <source>Repetir</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Vuelve a mostrar la palabra o la pregunta.</source>
+        <translation>Torna a mostrar la paraula o la pregunta.</translation>
+    </message>
+    <message>
+        <source>Esconder la palabra</source>
+        <translation>Amagar la paraula</translation>
+    </message>
+    <message>
+        <source>Esconde o vuelve a mostrar la palabra escrita.</source>
+        <translation>Amaga o torna a mostrar la paraula escrita.</translation>
+    </message>
+    <message>
+        <source>Letra por letra</source>
+        <translation>Lletra per lletra</translation>
+    </message>
+    <message>
+        <source>Cuando está marcado, las palabras se muestran letra por letra.</source>
+        <translation>Quan està marcat, les paraules es mostren lletra per lletra.</translation>
+    </message>
+    <message>
+        <source>Página anterior</source>
+        <translation>Pàgina anterior</translation>
+    </message>
+    <message>
+        <source>Vuelve a la página anterior del cuento.</source>
+        <translation>Torna a la pàgina anterior del conte.</translation>
+    </message>
+    <message>
+        <source>Página siguiente</source>
+        <translation>Pàgina següent</translation>
+    </message>
+    <message>
+        <source>Pasa a la página siguiente del cuento.</source>
+        <translation>Passa a la pàgina següent del conte.</translation>
+    </message>
+</context>
+</TS>
