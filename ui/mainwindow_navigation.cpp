@@ -31,7 +31,7 @@ void hideAll(std::initializer_list<QWidget*> widgets)
 } // namespace
 
 namespace {
-struct ButtonSpec
+struct MenuButtonEntry
 {
     MenuWidget* MainWindow::*field;
     const char* name;
@@ -44,7 +44,7 @@ struct ButtonSpec
 };
 
 // Every menu button, in the order they are stacked.
-const ButtonSpec kButtons[] = {
+const MenuButtonEntry kButtons[] = {
     {&MainWindow::lettersButton, "lettersButton", "letras.png", "letrasroll.png",
      {370, 1, 131, 116}, MenuWidget::Latch, true, true},
     {&MainWindow::readWriteButton, "readWriteButton", "leerescribir.png", "leerescribirroll.png",
@@ -97,12 +97,12 @@ const ButtonSpec kButtons[] = {
 void MainWindow::buildMenus()
 {
     const QString menus = QStringLiteral("menus/");
-    for (const ButtonSpec& spec : kButtons) {
-        MenuWidget* button = addMenuButton(spec.name, menus + QLatin1String(spec.normal),
-                                           menus + QLatin1String(spec.rollover), spec.geometry,
-                                           spec.mode, spec.clickable);
-        button->setVisible(spec.shown);
-        this->*spec.field = button;
+    for (const MenuButtonEntry& entry : kButtons) {
+        MenuWidget* button = addMenuButton(entry.name, menus + QLatin1String(entry.normal),
+                                           menus + QLatin1String(entry.rollover), entry.geometry,
+                                           entry.mode, entry.clickable);
+        button->setVisible(entry.shown);
+        this->*entry.field = button;
     }
 
     // Buttons of one row exclude each other.
