@@ -61,7 +61,6 @@ private Q_SLOTS:
     void shouldHideLabelsOfLongerPreviousWord();
     void shouldRepeatSameWordOnlyAfterOne();
     void shouldHideAndShowWordWithHideButton();
-    void shouldNotHideWordInExercises();
     void shouldMoveHighlightWithHandFrames();
     void shouldNeverHighlightLettersNotDrawn();
     void shouldShowFlusSequenceWhenEnabled();
@@ -339,13 +338,8 @@ void TestMainWindowEngine::shouldHideAndShowWordWithHideButton()
     f.typeLetter(QStringLiteral("m"));
     QVERIFY(!w->hideButton->active);
     QVERIFY(!w->wordHidden);
-}
 
-void TestMainWindowEngine::shouldNotHideWordInExercises()
-{
-    WindowFixture f;
-    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
-    MainWindow* w = f.start();
+    // Exercises never hide the word.
     f.startActivity(21);
     QCOMPARE(f.rowFiles().size(), 4);
     w->hideButton->show();
