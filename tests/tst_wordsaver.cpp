@@ -244,15 +244,12 @@ void TestWordSaver::shouldRefuseBeforeWritingAnything_data()
     const QString picture = QStringLiteral("casa.png");
     QTest::newRow("empty description") << "" << picture << WordSaver::Outcome::EmptyField;
     QTest::newRow("empty picture") << "casa" << "" << WordSaver::Outcome::EmptyField;
+    // Every kind of unsafe name is judged by the media store; a few here
+    // show that nothing is written for them.
     QTest::newRow("blanks") << "  " << picture << WordSaver::Outcome::UnsafeName;
     QTest::newRow("climbing") << "../../x" << picture << WordSaver::Outcome::UnsafeName;
-    QTest::newRow("slash") << "a/b" << picture << WordSaver::Outcome::UnsafeName;
-    QTest::newRow("backslash") << "a\\b" << picture << WordSaver::Outcome::UnsafeName;
     QTest::newRow("dot dot") << ".." << picture << WordSaver::Outcome::UnsafeName;
-    QTest::newRow("dot") << "." << picture << WordSaver::Outcome::UnsafeName;
-    QTest::newRow("leading blank") << " casa" << picture << WordSaver::Outcome::UnsafeName;
     QTest::newRow("trailing dot") << "casa." << picture << WordSaver::Outcome::UnsafeName;
-    QTest::newRow("hidden") << ".casa" << picture << WordSaver::Outcome::UnsafeName;
     QTest::newRow("missing picture") << "casa" << "ninguna.png" << WordSaver::Outcome::CopyFailed;
     QTest::newRow("folder as picture") << "casa" << "v2" << WordSaver::Outcome::CopyFailed;
 }
