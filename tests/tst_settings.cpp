@@ -26,7 +26,6 @@ private Q_SLOTS:
     void shouldReadLanguageWideSwitchesOnlyUnderUserZero();
     void shouldResetOnlyPerUserKeysOfThatUserAndLanguage();
     void shouldStampNewUserWithEqualTimes();
-    void shouldListUsersByName();
     void shouldNotReuseIdOfDeletedUser();
 };
 
@@ -152,23 +151,6 @@ void TestSettings::shouldStampNewUserWithEqualTimes()
                 .hasMatch());
     QVERIFY(user.createdIn >= before.addMSecs(-before.time().msec()));
     QCOMPARE(user.createdIn, user.lastLogin);
-}
-
-void TestSettings::shouldListUsersByName()
-{
-    TestHome home;
-    for (const char* name : {"Pedro", "Ana", "María"}) {
-        User user;
-        user.name = QString::fromUtf8(name);
-        QVERIFY(user.save());
-    }
-    UserList users;
-    users.loadAll();
-    users.reset();
-    QStringList names;
-    while (User* user = users.next())
-        names << user->name;
-    QCOMPARE(names, QStringList({"Ana", "María", "Pedro"}));
 }
 
 void TestSettings::shouldNotReuseIdOfDeletedUser()
