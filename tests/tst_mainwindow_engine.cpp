@@ -57,8 +57,7 @@ private Q_SLOTS:
     void shouldSpellLetterByLetter();
     void shouldDrawWordsUnderCaseAndDigraphRules_data();
     void shouldDrawWordsUnderCaseAndDigraphRules();
-    void shouldPlaceLettersSideBySide();
-    void shouldHideLabelsOfLongerPreviousWord();
+    void shouldPlaceLettersSideBySideReusingLabels();
     void shouldRepeatSameWordOnlyAfterOne();
     void shouldHideAndShowWordWithHideButton();
     void shouldMoveHighlightWithHandFrames();
@@ -250,12 +249,16 @@ void TestMainWindowEngine::shouldDrawWordsUnderCaseAndDigraphRules()
                  + QStringLiteral(".png"));
 }
 
-void TestMainWindowEngine::shouldPlaceLettersSideBySide()
+void TestMainWindowEngine::shouldPlaceLettersSideBySideReusingLabels()
 {
     WindowFixture f;
+    f.addWord(QStringLiteral("B"), QStringLiteral("bicicleta"));
     f.addWord(QStringLiteral("L"), QStringLiteral("la c"));
     MainWindow* w = f.start();
     f.startActivity(20);
+    f.typeLetter(QStringLiteral("b"));
+    QCOMPARE(f.rowFiles().size(), 9);
+    const QList<QLabel*> labels(w->letterLabels.begin(), w->letterLabels.end());
     f.typeLetter(QStringLiteral("l"));
     // Letter pictures are drawn at half width: L is 20 + 2 * 11 wide, A 20.
     QCOMPARE(f.rowPositions(), QList<int>({120, 120 + 21, 120 + 21 + 10, 120 + 21 + 10 + 20}));
@@ -266,23 +269,9 @@ void TestMainWindowEngine::shouldPlaceLettersSideBySide()
     QVERIFY(space);
     QCOMPARE(space->size(), QSize(20, 50));
     QCOMPARE(space->y(), 470);
-}
-
-void TestMainWindowEngine::shouldHideLabelsOfLongerPreviousWord()
-{
-    WindowFixture f;
-    f.addWord(QStringLiteral("B"), QStringLiteral("bicicleta"));
-    f.addWord(QStringLiteral("S"), QStringLiteral("sol"));
-    MainWindow* w = f.start();
-    f.startActivity(20);
-    f.typeLetter(QStringLiteral("b"));
-    QCOMPARE(f.rowFiles().size(), 9);
-    const QList<QLabel*> labels(w->letterLabels.begin(), w->letterLabels.end());
-    f.typeLetter(QStringLiteral("s"));
-    QCOMPARE(f.rowFiles().size(), 3);
-    // The labels are reused, never recreated.
+    // The labels of the longer word are reused, never recreated, and emptied.
     QCOMPARE(QList<QLabel*>(w->letterLabels.begin(), w->letterLabels.end()), labels);
-    for (int i = 3; i < labels.size(); ++i)
+    for (int i = 4; i < labels.size(); ++i)
         QVERIFY(labels.at(i)->pixmap().isNull());
 }
 
