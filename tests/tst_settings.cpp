@@ -23,7 +23,6 @@ private Q_SLOTS:
     void shouldMapShowOrder_data();
     void shouldMapShowOrder();
     void shouldJoinFilterIdsInRowOrder();
-    void shouldReadLanguageWideSwitchesOnlyUnderUserZero();
     void shouldResetOnlyPerUserKeysOfThatUserAndLanguage();
     void shouldStampNewUserWithEqualTimes();
     void shouldNotReuseIdOfDeletedUser();
@@ -43,6 +42,11 @@ void TestSettings::shouldReadZeroAndDefaultsWithoutRows()
     QVERIFY(!settings.has(SettingKey::Letter, 1, 1));
     QVERIFY(settings.letterFilter.isEmpty());
     QVERIFY(settings.categoryFilter.isEmpty());
+    // Language-wide switches are read under user 0 only.
+    TestHome::addSetting(QStringLiteral("use-ch"), 1, 5, language.id);
+    QCOMPARE(settings.get(SettingKey::UseCh, 0), 0);
+    TestHome::addSetting(QStringLiteral("use-ch"), 1, 0, language.id);
+    QCOMPARE(settings.get(SettingKey::UseCh, 0), 1);
 }
 
 void TestSettings::shouldMapShowOrder_data()
@@ -92,20 +96,6 @@ void TestSettings::shouldJoinFilterIdsInRowOrder()
     settings.loadFilters(3);
     QCOMPARE(settings.letterFilter, QStringLiteral("99"));
     QVERIFY(settings.categoryFilter.isEmpty());
-}
-
-void TestSettings::shouldReadLanguageWideSwitchesOnlyUnderUserZero()
-{
-    TestHome home;
-    const int lang = TestHome::addLanguage(QStringLiteral("L"));
-    Language language;
-    QVERIFY(language.loadById(lang));
-    TestHome::addSetting(QStringLiteral("use-ch"), 1, 5, lang);
-    Config settings;
-    settings.language = &language;
-    QCOMPARE(settings.get(SettingKey::UseCh, 0), 0);
-    TestHome::addSetting(QStringLiteral("use-ch"), 1, 0, lang);
-    QCOMPARE(settings.get(SettingKey::UseCh, 0), 1);
 }
 
 void TestSettings::shouldResetOnlyPerUserKeysOfThatUserAndLanguage()
