@@ -50,8 +50,7 @@ private Q_SLOTS:
     void shouldEndSplashWhenClosedDuringIt();
     void shouldBindChosenUser();
     void shouldTakeUserFromDialogLoginAndOfferItAgain();
-    void shouldOpenAdministrationOnlyWithUser();
-    void shouldRestartFirstActivityWhenSettingsAreDone();
+    void shouldOpenAdministrationOnlyWithUserAndRestartAfterSettings();
 
 private:
     TestHome* home = nullptr;
@@ -327,7 +326,7 @@ void TestMainWindow::shouldTakeUserFromDialogLoginAndOfferItAgain()
     QCOMPARE(window.currentUser->name, QStringLiteral("Eva"));
 }
 
-void TestMainWindow::shouldOpenAdministrationOnlyWithUser()
+void TestMainWindow::shouldOpenAdministrationOnlyWithUserAndRestartAfterSettings()
 {
     MainWindow window;
     window.slotConfig();
@@ -343,23 +342,11 @@ void TestMainWindow::shouldOpenAdministrationOnlyWithUser()
     QVERIFY(window.adminWindow->isVisible());
     window.adminWindow->hide();
     window.slotConfig();
-    QVERIFY(window.settingsDialog);
-    QVERIFY(window.settingsDialog->isVisible());
-    window.settingsDialog->close();
-    QTRY_COMPARE(window.settingsDialog, nullptr);
-}
-
-void TestMainWindow::shouldRestartFirstActivityWhenSettingsAreDone()
-{
-    MainWindow window;
-    User user;
-    user.id = 3;
-    window.slotChooseUser(&user);
-    window.slotConfig();
     QPointer<ConfigWidget> first = window.settingsDialog;
+    QVERIFY(first && first->isVisible());
     window.slotConfig();
     QPointer<ConfigWidget> second = window.settingsDialog;
-    QVERIFY(first && second && first != second);
+    QVERIFY(second && first != second);
 
     window.menu(100);
     window.subMenu(300);
@@ -372,6 +359,7 @@ void TestMainWindow::shouldRestartFirstActivityWhenSettingsAreDone()
     QVERIFY(second);
     second->close();
     QTRY_VERIFY(!first && !second);
+    QCOMPARE(window.settingsDialog, nullptr);
 }
 
 QTEST_MAIN(TestMainWindow)
