@@ -175,8 +175,7 @@ class TestAdmWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void shouldShowLettersFolderOfTheLanguage();
-    void shouldEnableWordButtonsByEntryKind();
+    void shouldShowLettersFolderAndEnableButtonsByEntry();
     void shouldDeleteWordWithLinksAndWholeFolder();
     void shouldDeleteLetterWithItsWordsFromAFolderWithoutRecord();
     void shouldOpenWordEditorAndShowTheNewFolder();
@@ -186,7 +185,7 @@ private Q_SLOTS:
     void shouldOpenWordsOfCategory();
 };
 
-void TestAdmWindow::shouldShowLettersFolderOfTheLanguage()
+void TestAdmWindow::shouldShowLettersFolderAndEnableButtonsByEntry()
 {
     Fixture f;
     AdmWindow window(&f.letters, &f.words, &f.categories);
@@ -216,12 +215,8 @@ void TestAdmWindow::shouldShowLettersFolderOfTheLanguage()
     const QModelIndex ajo = admin.model->index(f.path(QStringLiteral("A/ajo")));
     admin.model->fetchMore(ajo);
     QTRY_COMPARE(admin.model->rowCount(ajo), 1); // "extra", no files
-}
 
-void TestAdmWindow::shouldEnableWordButtonsByEntryKind()
-{
-    Fixture f;
-    Admin admin(f);
+    // The word buttons follow the kind of entry clicked.
     QVERIFY(admin.click(f.path(QStringLiteral("A"))));
     QCOMPARE(admin.wordButtons(), kLetter);
     QVERIFY(admin.click(f.path(QStringLiteral("A/árbol"))));
