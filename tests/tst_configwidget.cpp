@@ -81,8 +81,7 @@ class TestConfigWidget : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void shouldShowDefaultsForUserWithoutSettings();
-    void shouldShowStoredSettings();
+    void shouldShowDefaultsThenStoredSettings();
     void shouldStoreEachControl();
     void shouldStoreNoSwitchRowsWhenOff();
     void shouldCheckAndUncheckOneListOnly();
@@ -91,7 +90,7 @@ private Q_SLOTS:
     void shouldCancelWithoutWriting();
 };
 
-void TestConfigWidget::shouldShowDefaultsForUserWithoutSettings()
+void TestConfigWidget::shouldShowDefaultsThenStoredSettings()
 {
     Fixture f;
     QPointer<ConfigWidget> dialog = f.open();
@@ -112,17 +111,14 @@ void TestConfigWidget::shouldShowDefaultsForUserWithoutSettings()
     QCOMPARE(order->itemData(4).toString(), QStringLiteral("vwi"));
     QCOMPARE(order->itemText(5), QStringLiteral("Video, imagen, palabra"));
     delete dialog;
-}
 
-void TestConfigWidget::shouldShowStoredSettings()
-{
-    Fixture f;
+    // The user's stored choices show; another user's switch does not.
     TestHome::addSetting(SettingKey::Letter, f.b, f.user.id, f.language.id);
     TestHome::addSetting(SettingKey::Category, f.empty, f.user.id, f.language.id);
     TestHome::addSetting(SettingKey::StopMotion, 1, f.user.id, f.language.id);
     TestHome::addSetting(SettingKey::ShowOrder, 3, f.user.id, f.language.id);
-    TestHome::addSetting(SettingKey::FirstCaps, 1, 0, f.language.id); // another user's
-    QPointer<ConfigWidget> dialog = f.open();
+    TestHome::addSetting(SettingKey::FirstCaps, 1, 0, f.language.id);
+    dialog = f.open();
     QCOMPARE(checkStates(child<QListWidget>(dialog, "lettersList")),
              (QList<Qt::CheckState>{Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
     QCOMPARE(checkStates(child<QListWidget>(dialog, "categoriesList")),

@@ -1,11 +1,12 @@
 // Checks the default content pack that the build generates into the program
-// home: every picture the program can ask for is there, at the size its
-// place on the screen expects, and the installed database is consistent
-// with its media library.
-#include <QDir>
+// home: every picture, video and document the program can ask for is there,
+// at the size its place on the screen expects, and the installed database is
+// consistent with its media library.
+#include "signpictures.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QImage>
 #include <QImageReader>
 #include <QSet>
 #include <QSqlDatabase>
@@ -15,34 +16,20 @@
 namespace {
 const QString kHome = QStringLiteral(OL_PACK_HOME);
 const QString kSystem = kHome + QStringLiteral("/media/system/");
+const QString kLanguage = kHome + QStringLiteral("/media/languages/Español/");
 const QString kConnection = QStringLiteral("content-pack");
 
-// Base names of the letter pictures: a–z, the digraphs and the two-letter
-// codes of ñ, ç and the accented vowels.
+// Letter picture base names: a–z, the digraphs and the codes of ñ, ç and the
+// marked vowels.
+const QStringList kCodes{"nt", "ct", "at", "et", "it", "ot", "ut", "aa", "ea", "ia", "oa", "ua", "ud", "id"};
+const QString kCoded = QStringLiteral("ñçáéíóúàèìòùüï");
+
 QStringList letterBaseNames()
 {
     QStringList names;
     for (char c = 'a'; c <= 'z'; ++c)
         names << QString(QLatin1Char(c));
-    names << QStringLiteral("ch") << QStringLiteral("ll") << QStringLiteral("nt") << QStringLiteral("ct")
-          << QStringLiteral("at") << QStringLiteral("et") << QStringLiteral("it") << QStringLiteral("ot")
-          << QStringLiteral("ut") << QStringLiteral("aa") << QStringLiteral("ea") << QStringLiteral("ia")
-          << QStringLiteral("oa") << QStringLiteral("ua") << QStringLiteral("ud") << QStringLiteral("id");
-    return names;
-}
-
-QString baseNameOf(QChar c)
-{
-    static const QHash<QChar, QString> codes = {
-        {QChar(u'ñ'), QStringLiteral("nt")}, {QChar(u'ç'), QStringLiteral("ct")},
-        {QChar(u'á'), QStringLiteral("at")}, {QChar(u'é'), QStringLiteral("et")},
-        {QChar(u'í'), QStringLiteral("it")}, {QChar(u'ó'), QStringLiteral("ot")},
-        {QChar(u'ú'), QStringLiteral("ut")}, {QChar(u'à'), QStringLiteral("aa")},
-        {QChar(u'è'), QStringLiteral("ea")}, {QChar(u'ì'), QStringLiteral("ia")},
-        {QChar(u'ò'), QStringLiteral("oa")}, {QChar(u'ù'), QStringLiteral("ua")},
-        {QChar(u'ü'), QStringLiteral("ud")}, {QChar(u'ï'), QStringLiteral("id")},
-    };
-    return codes.value(c.toLower(), QString(c.toLower()));
+    return names << QStringLiteral("ch") << QStringLiteral("ll") << kCodes;
 }
 
 // The letters of a word as picture base names, CH and LL as one letter.
@@ -52,28 +39,27 @@ QStringList wordBaseNames(const QString& word)
     QStringList names;
     for (int i = 0; i < lower.size(); ++i) {
         const QString pair = lower.mid(i, 2);
+        const int coded = kCoded.indexOf(lower.at(i));
         if (pair == QLatin1String("ch") || pair == QLatin1String("ll")) {
             names << pair;
             ++i;
         } else {
-            names << baseNameOf(lower.at(i));
+            names << (coded >= 0 ? kCodes.at(coded) : QString(lower.at(i)));
         }
     }
     return names;
 }
 
-// The initial letter a word is filed under: digraphs first, accents on
-// vowels dropped, ñ kept apart from n.
+// The letter a word is filed under: digraphs first, accents dropped, ñ apart.
 QString initialLetter(const QString& word)
 {
     const QString lower = word.toLower();
     if (lower.startsWith(QLatin1String("ch")) || lower.startsWith(QLatin1String("ll")))
         return lower.left(2).toUpper();
     const QChar first = lower.at(0);
-    if (first == QChar(u'ñ'))
-        return QStringLiteral("Ñ");
-    return first.decomposition().isEmpty() ? QString(first).toUpper()
-                                           : QString(first.decomposition().at(0)).toUpper();
+    if (first == QChar(u'ñ') || first.decomposition().isEmpty())
+        return QString(first).toUpper();
+    return QString(first.decomposition().at(0)).toUpper();
 }
 
 QSize pictureSize(const QString& path)
@@ -81,12 +67,19 @@ QSize pictureSize(const QString& path)
     return QImageReader(path).size();
 }
 
+bool isAvi(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(12);
+    return head.startsWith("RIFF") && head.mid(8, 4) == "AVI " && file.size() > 1000;
+}
+
 struct WordRow
 {
-    QString letter;
-    QString name;
-    QString fullName;
-    QHash<QString, QString> media; // column → file name
+    QString letter, name, fullName, image;
+    QString folder() const { return kLanguage + QStringLiteral("Letras/") + letter + '/' + fullName + '/'; }
 };
 } // namespace
 
@@ -100,19 +93,18 @@ private Q_SLOTS:
 
     void shouldHaveEverySystemPictureAtItsScreenSize_data();
     void shouldHaveEverySystemPictureAtItsScreenSize();
-    void shouldHaveEveryLetterPictureTheProgramCanAskFor_data();
-    void shouldHaveEveryLetterPictureTheProgramCanAskFor();
-    void shouldDrawWordLettersOnOneHeightWithMatchingWidths();
+    void shouldHaveEveryLetterPictureOnOneHeight();
     void shouldFitEveryWordInTheLetterRow();
-    void shouldHaveTheCreditsPicture();
-    void shouldHaveTheMediaEveryWordNames();
-    void shouldHaveFourWordsStartingWithEveryLetter();
-    void shouldHaveUniqueDescriptionsPerLetter();
+    void shouldNameFramesLikeTheSequencePlayer_data();
+    void shouldNameFramesLikeTheSequencePlayer();
+    void shouldShipEveryHandPicture();
+    void shouldShipEveryStoryPageVideoAndDocument();
+    void shouldShipThePictureAndVideosOfEveryWord();
+    void shouldFileFourUniqueWordsUnderEveryLetter();
     void shouldInstallLanguageWideSettings();
 
 private:
     QList<WordRow> words;
-    QString languageDir;
 };
 
 void TestContentPack::initTestCase()
@@ -123,23 +115,16 @@ void TestContentPack::initTestCase()
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     db.setDatabaseName(kHome + QStringLiteral("/data/bd"));
     QVERIFY(db.open());
-
     QSqlQuery query(db);
     QVERIFY(query.exec(QStringLiteral("SELECT name FROM language WHERE id = 1")));
     QVERIFY(query.next());
-    languageDir = kHome + QStringLiteral("/media/languages/") + query.value(0).toString() + QLatin1Char('/');
-
-    // The word media the pack ships; the videos join this list when they do.
-    const QStringList checkedMedia{QStringLiteral("image")};
-    QVERIFY(query.exec(QStringLiteral("SELECT l.name, w.name, w.fullName, ") + checkedMedia.join(QStringLiteral(", "))
-                       + QStringLiteral(" FROM word w JOIN letter l ON l.id = w.id_letter WHERE l.id_language = 1")));
-    while (query.next()) {
-        WordRow row{query.value(0).toString(), query.value(1).toString(), query.value(2).toString(), {}};
-        for (int i = 0; i < checkedMedia.size(); ++i)
-            row.media.insert(checkedMedia.at(i), query.value(3 + i).toString());
-        words << row;
-    }
-    QVERIFY(!words.isEmpty());
+    QCOMPARE(query.value(0).toString(), QStringLiteral("Español"));
+    QVERIFY(query.exec(QStringLiteral("SELECT l.name, w.name, w.fullName, w.image FROM word w "
+                                      "JOIN letter l ON l.id = w.id_letter WHERE l.id_language = 1")));
+    while (query.next())
+        words << WordRow{query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+                         query.value(3).toString()};
+    QVERIFY(words.size() > 50);
 }
 
 void TestContentPack::cleanupTestCase()
@@ -152,14 +137,11 @@ void TestContentPack::shouldHaveEverySystemPictureAtItsScreenSize_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QSize>("size");
-
-    const auto add = [](const QString& file, const QSize& size) {
-        QTest::newRow(qPrintable(file)) << file << size;
-    };
-    add(QStringLiteral("ui/background.png"), {1024, 600});
-    add(QStringLiteral("ui/backgroundleer.png"), {1024, 600});
-    add(QStringLiteral("ui/advertencia-sin-palabras.png"), {542, 131});
-    add(QStringLiteral("ui/advertencia-sin-repeticion.png"), {542, 131});
+    const auto add = [](const QString& file, const QSize& size) { QTest::newRow(qPrintable(file)) << file << size; };
+    for (const char* name : {"background", "backgroundleer"})
+        add(QStringLiteral("ui/%1.png").arg(QLatin1String(name)), {1024, 600});
+    for (const char* name : {"advertencia-sin-palabras", "advertencia-sin-repeticion"})
+        add(QStringLiteral("ui/%1.png").arg(QLatin1String(name)), {542, 131});
     for (const char* arrow : {"fizq", "fizqroll", "fder", "fderroll"})
         add(QStringLiteral("ui/%1.png").arg(QLatin1String(arrow)), {28, 38});
     for (const char* arrow : {"arriba", "abajo", "izquierda", "derecha"})
@@ -173,38 +155,29 @@ void TestContentPack::shouldHaveEverySystemPictureAtItsScreenSize_data()
         const char* roll;
         QSize size;
     } buttons[] = {
-        {"letras", "roll", {131, 116}},          {"leerescribir", "roll", {277, 116}},
-        {"senas", "roll", {122, 60}},            {"labial", "roll", {153, 60}},
-        {"dactilologico", "roll", {150, 60}},    {"leer", "roll", {153, 60}},
-        {"escribir", "roll", {150, 60}},         {"tepresentosenas", "roll", {307, 87}},
+        {"letras", "roll", {131, 116}}, {"leerescribir", "roll", {277, 116}}, {"senas", "roll", {122, 60}},
+        {"labial", "roll", {153, 60}}, {"dactilologico", "roll", {150, 60}}, {"leer", "roll", {153, 60}},
+        {"escribir", "roll", {150, 60}}, {"tepresentosenas", "roll", {307, 87}},
         {"comoempiezasenas", "roll", {307, 197}}, {"digoletraslabial", "roll", {307, 87}},
         {"comoempiezalabial", "roll", {307, 197}}, {"presentodactilologico", "roll", {307, 87}},
         {"letradactilologico", "roll", {307, 197}}, {"escribir1", "roll", {307, 87}},
-        {"escribir2", "roll", {307, 197}},       {"archivo", "roll", {91, 21}},
-        {"ayuda", "roll", {60, 21}},             {"usuario", "_roll", {91, 20}},
-        {"config", "_roll", {91, 20}},           {"administrador", "_roll", {91, 19}},
-        {"salir", "_roll", {91, 23}},            {"leer1", "roll", {362, 37}},
-        {"leer2", "roll", {362, 38}},            {"leer3", "roll", {362, 40}},
-        {"leer4", "roll", {362, 35}},            {"leer5", "roll", {362, 39}},
-        {"repetir", "_roll", {70, 70}},          {"esconder", "_roll", {70, 70}},
-        {"letrasstopmo", "_roll", {70, 70}},
+        {"escribir2", "roll", {307, 197}}, {"archivo", "roll", {91, 21}}, {"ayuda", "roll", {60, 21}},
+        {"usuario", "_roll", {91, 20}}, {"config", "_roll", {91, 20}}, {"administrador", "_roll", {91, 19}},
+        {"salir", "_roll", {91, 23}}, {"leer1", "roll", {362, 37}}, {"leer2", "roll", {362, 38}},
+        {"leer3", "roll", {362, 40}}, {"leer4", "roll", {362, 35}}, {"leer5", "roll", {362, 39}},
+        {"repetir", "_roll", {70, 70}}, {"esconder", "_roll", {70, 70}}, {"letrasstopmo", "_roll", {70, 70}},
+        // Pictures without rollover.
+        {"letras_leer", nullptr, {131, 116}}, {"leerescribir_leer", nullptr, {277, 116}},
+        {"submenu1", nullptr, {122, 60}}, {"submenu2", nullptr, {153, 60}}, {"submenu3", nullptr, {150, 60}},
+        {"subsubmenu1", nullptr, {307, 87}}, {"subsubmenu2", nullptr, {307, 197}},
+        {"cuentos", nullptr, {362, 116}}, {"fabulas", nullptr, {362, 60}},
     };
     for (const auto& button : buttons) {
         add(QStringLiteral("menus/%1.png").arg(QLatin1String(button.name)), button.size);
-        add(QStringLiteral("menus/%1%2.png").arg(QLatin1String(button.name), QLatin1String(button.roll)),
-            button.size);
+        if (button.roll)
+            add(QStringLiteral("menus/%1%2.png").arg(QLatin1String(button.name), QLatin1String(button.roll)),
+                button.size);
     }
-    // Pictures without rollover.
-    add(QStringLiteral("menus/letras_leer.png"), {131, 116});
-    add(QStringLiteral("menus/leerescribir_leer.png"), {277, 116});
-    add(QStringLiteral("menus/submenu1.png"), {122, 60});
-    add(QStringLiteral("menus/submenu2.png"), {153, 60});
-    add(QStringLiteral("menus/submenu3.png"), {150, 60});
-    add(QStringLiteral("menus/subsubmenu1.png"), {307, 87});
-    add(QStringLiteral("menus/subsubmenu2.png"), {307, 197});
-    add(QStringLiteral("menus/cuentos.png"), {362, 116});
-    add(QStringLiteral("menus/fabulas.png"), {362, 60});
-
     for (const char* title : {"te presento palabras", "como empieza esta palabra", "te digo las letras",
                               "como comienza esta palabra labial", "te presento las letras", "que letra es",
                               "escribir1", "escribir2"})
@@ -219,51 +192,20 @@ void TestContentPack::shouldHaveEverySystemPictureAtItsScreenSize()
 {
     QFETCH(QString, file);
     QFETCH(QSize, size);
-    const QString path = kSystem + file;
-    QVERIFY2(QFileInfo::exists(path), qPrintable(path));
-    const QSize actual = pictureSize(path);
-    QVERIFY2(actual.isValid(), "not a readable picture");
+    const QSize actual = pictureSize(kSystem + file);
+    QVERIFY2(actual.isValid(), "missing or not a readable picture");
     if (size.isValid())
         QCOMPARE(actual, size);
 }
 
-void TestContentPack::shouldHaveEveryLetterPictureTheProgramCanAskFor_data()
-{
-    QTest::addColumn<QString>("style");
-    for (const char* style : {"cooper", "cuadrados", "blank", "inferior"})
-        QTest::newRow(style) << QString::fromLatin1(style);
-}
-
-void TestContentPack::shouldHaveEveryLetterPictureTheProgramCanAskFor()
-{
-    QFETCH(QString, style);
-    QStringList names;
-    for (const QString& base : letterBaseNames()) {
-        names << QStringLiteral("may/") + base.toUpper();
-        // The bottom letter with small letters on is asked for without a case folder.
-        names << (style == QLatin1String("inferior") ? base : QStringLiteral("min/") + base);
-    }
-    QStringList missing;
-    for (const QString& name : names) {
-        const QString path = kSystem + style + QLatin1Char('/') + name + QStringLiteral(".png");
-        if (!pictureSize(path).isValid())
-            missing << name;
-        else if (style == QLatin1String("inferior"))
-            // Only this corner of the bottom letter holder is inside the window.
-            QVERIFY2(pictureSize(path).width() <= 144 && pictureSize(path).height() <= 110, qPrintable(name));
-    }
-    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
-}
-
-void TestContentPack::shouldDrawWordLettersOnOneHeightWithMatchingWidths()
+void TestContentPack::shouldHaveEveryLetterPictureOnOneHeight()
 {
     // A row of letters reads as a line only when every picture shares one
-    // height (and so one baseline); a highlighted or blank letter keeps
-    // the width of the letter it stands for, so the row does not move.
+    // height; a highlighted or blank letter keeps the width of the letter it
+    // stands for, so the row does not move.
     int height = -1;
     for (const QString& base : letterBaseNames()) {
-        const QStringList names{QStringLiteral("may/") + base.toUpper(), QStringLiteral("min/") + base};
-        for (const QString& name : names) {
+        for (const QString& name : QStringList{QStringLiteral("may/") + base.toUpper(), QStringLiteral("min/") + base}) {
             const QSize normal = pictureSize(kSystem + QStringLiteral("cooper/") + name + QStringLiteral(".png"));
             QVERIFY2(normal.isValid(), qPrintable(name));
             if (height < 0)
@@ -271,6 +213,12 @@ void TestContentPack::shouldDrawWordLettersOnOneHeightWithMatchingWidths()
             QCOMPARE(normal.height(), height);
             QCOMPARE(pictureSize(kSystem + QStringLiteral("cuadrados/") + name + QStringLiteral(".png")), normal);
             QCOMPARE(pictureSize(kSystem + QStringLiteral("blank/") + name + QStringLiteral(".png")), normal);
+        }
+        // The bottom letter (small letters without a case folder) shows
+        // only this corner of its holder.
+        for (const QString& name : QStringList{QStringLiteral("may/") + base.toUpper(), base}) {
+            const QSize bottom = pictureSize(kSystem + QStringLiteral("inferior/") + name + QStringLiteral(".png"));
+            QVERIFY2(bottom.isValid() && bottom.width() <= 144 && bottom.height() <= 110, qPrintable(name));
         }
     }
     // Shown at half size from y 470, the row stays inside the window.
@@ -281,7 +229,7 @@ void TestContentPack::shouldFitEveryWordInTheLetterRow()
 {
     // Letters are shown at half their width from x 120; the activity
     // buttons and the bottom letter start at x 880.
-    for (const WordRow& word : words) {
+    for (const WordRow& word : std::as_const(words)) {
         for (bool capitals : {true, false}) {
             int x = 120;
             for (const QString& base : wordBaseNames(word.name)) {
@@ -293,30 +241,79 @@ void TestContentPack::shouldFitEveryWordInTheLetterRow()
     }
 }
 
-void TestContentPack::shouldHaveTheCreditsPicture()
+void TestContentPack::shouldNameFramesLikeTheSequencePlayer_data()
 {
-    QCOMPARE(pictureSize(languageDir + QStringLiteral("UI/creditos-grande.png")), QSize(1024, 600));
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("digraphs");
+    QTest::addColumn<QStringList>("frames");
+    QTest::newRow("coche with ch") << "coche" << true << QStringList{"c", "o", "ch", "e"};
+    QTest::newRow("coche without ch") << "coche" << false << QStringList{"c", "o", "c", "h", "e"};
+    QTest::newRow("año") << "año" << true << QStringList{"a", "nt", "o"};
+    QTest::newRow("árbol drops the accent") << "árbol" << true << QStringList{"a", "r", "b", "o", "l"};
+    QTest::newRow("LLAVE in capitals") << "LLAVE" << true << QStringList{"ll", "a", "v", "e"};
+    QTest::newRow("ç") << "ça" << true << QStringList{"ct", "a"};
+    QTest::newRow("ü keeps its mark") << "pingüino" << true << QStringList{"p", "i", "n", "g", "ü", "i", "n", "o"};
+    QTest::newRow("blank between words") << "la luna" << true << QStringList{"l", "a", " ", "l", "u", "n", "a"};
 }
 
-void TestContentPack::shouldHaveTheMediaEveryWordNames()
+void TestContentPack::shouldNameFramesLikeTheSequencePlayer()
 {
-    QStringList missing;
-    for (const WordRow& word : words) {
-        const QString folder = languageDir + QStringLiteral("Letras/") + word.letter + QLatin1Char('/')
-            + word.fullName + QLatin1Char('/');
-        for (auto it = word.media.cbegin(); it != word.media.cend(); ++it) {
-            if (it.value().isEmpty() || !QFileInfo(folder + it.value()).isFile())
-                missing << word.letter + QLatin1Char('/') + word.fullName + QLatin1Char('/') + it.value();
-        }
+    QFETCH(QString, word);
+    QFETCH(bool, digraphs);
+    QFETCH(QStringList, frames);
+    QCOMPARE(signFrameNames(word, digraphs, digraphs), frames);
+}
+
+void TestContentPack::shouldShipEveryHandPicture()
+{
+    // Every single hand, in both cases, at the sign holder's size.
+    for (const QString& base : letterBaseNames()) {
+        for (const QString& name : QStringList{QStringLiteral("may/") + base.toUpper(), base})
+            QVERIFY2(pictureSize(kLanguage + QStringLiteral("Senas/") + name + QStringLiteral(".png"))
+                         == QSize(282, 297), qPrintable(name));
     }
-    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
-    // The word picture fills the picture holder.
-    QCOMPARE(pictureSize(languageDir + QStringLiteral("Letras/") + words.first().letter + QLatin1Char('/')
-                         + words.first().fullName + QLatin1Char('/') + words.first().media.value(QStringLiteral("image"))),
-             QSize(351, 211));
+    // A big and a small hand for every frame any word can be spelt with.
+    QStringList frames;
+    for (const WordRow& word : std::as_const(words))
+        frames << signFrameNames(word.name, true, true) << signFrameNames(word.name, false, false);
+    frames.removeDuplicates();
+    for (const QString& frame : std::as_const(frames)) {
+        QVERIFY2(QFile::exists(kLanguage + QStringLiteral("Senas/") + frame + QStringLiteral(".png")), qPrintable(frame));
+        QVERIFY2(QFile::exists(kLanguage + QStringLiteral("Flus/") + frame + QStringLiteral(".png")), qPrintable(frame));
+    }
+    QCOMPARE(pictureSize(kLanguage + QStringLiteral("Flus/ch.png")), QSize(100, 140));
 }
 
-void TestContentPack::shouldHaveFourWordsStartingWithEveryLetter()
+void TestContentPack::shouldShipEveryStoryPageVideoAndDocument()
+{
+    const int pages[] = {8, 8, 8, 9, 10};
+    for (int story = 1; story <= 5; ++story) {
+        const QString page = kLanguage + QStringLiteral("Cuentos/leer%1_%2.png").arg(story);
+        for (int i = 1; i <= pages[story - 1]; ++i)
+            QVERIFY2(pictureSize(page.arg(i)) == QSize(705, 350), qPrintable(page.arg(i)));
+        // No page beyond the count the reader turns to.
+        QVERIFY(!QFile::exists(page.arg(pages[story - 1] + 1)));
+    }
+    for (const char* name : {"splash-institucional.avi", "splash-programa.avi"})
+        QVERIFY2(isAvi(kSystem + QStringLiteral("ui/") + QLatin1String(name)), name);
+    QCOMPARE(pictureSize(kLanguage + QStringLiteral("UI/creditos-grande.png")), QSize(1024, 600));
+    QFile manual(kHome + QStringLiteral("/manual-ol.pdf"));
+    QVERIFY(manual.open(QIODevice::ReadOnly));
+    QCOMPARE(manual.read(5), QByteArray("%PDF-"));
+    QVERIFY(manual.size() > 10000);
+}
+
+void TestContentPack::shouldShipThePictureAndVideosOfEveryWord()
+{
+    for (const WordRow& word : std::as_const(words)) {
+        // The word picture fills the picture holder.
+        QVERIFY2(pictureSize(word.folder() + word.image) == QSize(351, 211), qPrintable(word.folder() + word.image));
+        QVERIFY2(isAvi(word.folder() + QStringLiteral("sena.avi")), qPrintable(word.folder()));
+        QVERIFY2(isAvi(word.folder() + QStringLiteral("modulacion.avi")), qPrintable(word.folder()));
+    }
+}
+
+void TestContentPack::shouldFileFourUniqueWordsUnderEveryLetter()
 {
     QSqlQuery query(QSqlDatabase::database(kConnection));
     QVERIFY(query.exec(QStringLiteral("SELECT name FROM letter WHERE id_language = 1")));
@@ -324,24 +321,16 @@ void TestContentPack::shouldHaveFourWordsStartingWithEveryLetter()
     while (query.next())
         count.insert(query.value(0).toString(), 0);
     QCOMPARE(count.size(), 29);
-
-    for (const WordRow& word : words) {
+    QSet<QString> seen;
+    for (const WordRow& word : std::as_const(words)) {
         QVERIFY2(initialLetter(word.name) == word.letter,
                  qPrintable(QStringLiteral("%1 is filed under %2").arg(word.name, word.letter)));
+        QVERIFY2(!seen.contains(word.letter + '/' + word.fullName), qPrintable(word.fullName));
+        seen.insert(word.letter + '/' + word.fullName);
         ++count[word.letter];
     }
     for (auto it = count.cbegin(); it != count.cend(); ++it)
         QVERIFY2(it.value() >= 4, qPrintable(QStringLiteral("%1 has %2 words").arg(it.key()).arg(it.value())));
-}
-
-void TestContentPack::shouldHaveUniqueDescriptionsPerLetter()
-{
-    QSet<QString> seen;
-    for (const WordRow& word : words) {
-        const QString key = word.letter + QLatin1Char('/') + word.fullName;
-        QVERIFY2(!seen.contains(key), qPrintable(key));
-        seen.insert(key);
-    }
 }
 
 void TestContentPack::shouldInstallLanguageWideSettings()

@@ -1,16 +1,14 @@
 #include "helpdialog.h"
+#include "messageboxanswerer.h"
 #include "testhome.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QUrl>
 
 // Stands in for the desktop's PDF viewer.
@@ -35,8 +33,8 @@ private Q_SLOTS:
     void shouldOfferManualAndClose();
     void shouldFindManual_data();
     void shouldFindManual();
-    void shouldOpenFoundManualWithDesktop();
-    void shouldSaySoWhenManualIsMissing();
+    void shouldOpenManualOrSayItIsMissing_data();
+    void shouldOpenManualOrSayItIsMissing();
 
 private:
     TestHome* home = nullptr;
@@ -68,12 +66,9 @@ void TestHelpDialog::shouldOfferManualAndClose()
     HelpDialog dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Ayuda de Ondalira"));
     QVERIFY(dialog.isModal());
-    QVERIFY(dialog.minimumWidth() >= 300 && dialog.minimumHeight() >= 100);
-    auto* open = dialog.findChild<QPushButton*>(QStringLiteral("openButton"));
+    QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("openButton")));
     auto* close = dialog.findChild<QPushButton*>(QStringLiteral("closeButton"));
-    QVERIFY(open && close);
-    QCOMPARE(open->text(), QStringLiteral("Abrir manual de Ondalira"));
-    QCOMPARE(close->text(), QStringLiteral("Cerrar"));
+    QVERIFY(close);
     dialog.show();
     close->click();
     QVERIFY(!dialog.isVisible());
@@ -108,42 +103,32 @@ void TestHelpDialog::shouldFindManual()
     QCOMPARE(HelpDialog::manualPath().isEmpty(), expected.isEmpty());
 }
 
-void TestHelpDialog::shouldOpenFoundManualWithDesktop()
+void TestHelpDialog::shouldOpenManualOrSayItIsMissing_data()
 {
-    QVERIFY(home->touch(QStringLiteral("manual-ol.pdf")));
-    HelpDialog dialog;
-    dialog.show();
-    bool boxShown = false;
-    QObject guard;
-    QTimer::singleShot(0, &guard, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            boxShown = true;
-            box->accept();
-        }
-    });
-    dialog.slotOpenHelp();
-    QCOMPARE(catcher.opened.size(), 1);
-    QVERIFY(catcher.opened.first().isLocalFile());
-    QCOMPARE(catcher.opened.first().fileName(), QStringLiteral("manual-ol.pdf"));
-    QVERIFY(!boxShown);
-    QVERIFY(dialog.isVisible());
+    QTest::addColumn<bool>("present");
+    QTest::newRow("manual present") << true;
+    QTest::newRow("manual missing") << false;
 }
 
-void TestHelpDialog::shouldSaySoWhenManualIsMissing()
+void TestHelpDialog::shouldOpenManualOrSayItIsMissing()
 {
+    QFETCH(bool, present);
+    if (present)
+        QVERIFY(home->touch(QStringLiteral("manual-ol.pdf")));
     HelpDialog dialog;
     dialog.show();
-    QString text;
-    QObject guard;
-    QTimer::singleShot(0, &guard, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
+    MessageBoxAnswerer answerer;
     dialog.slotOpenHelp();
-    QVERIFY(text.contains(QStringLiteral("manual-ol.pdf")));
-    QVERIFY(catcher.opened.isEmpty());
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(answerer.boxes.size(), present ? 0 : 1);
+    if (present) {
+        QCOMPARE(catcher.opened.size(), 1);
+        QVERIFY(catcher.opened.first().isLocalFile());
+        QCOMPARE(catcher.opened.first().fileName(), QStringLiteral("manual-ol.pdf"));
+    } else {
+        QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("manual-ol.pdf")));
+        QVERIFY(catcher.opened.isEmpty());
+    }
 }
 
 QTEST_MAIN(TestHelpDialog)

@@ -1,19 +1,17 @@
 #include "inputdialog.h"
+#include "messageboxanswerer.h"
 #include "testhome.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStatusBar>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 int userId(const QString& name)
@@ -56,21 +54,6 @@ void typeName(InputDialog& dialog, const QString& name)
     }
 }
 
-// Answers the next message box with the button of that text and records
-// its title and text. The box must come while context lives.
-void answerNextBox(QObject* context, const QString& button, QString* text)
-{
-    QTimer::singleShot(0, context, [text, button] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        *text = box->windowTitle() + QLatin1Char('|') + box->text();
-        for (QAbstractButton* candidate : box->buttons()) {
-            if (candidate->text() == button)
-                candidate->click();
-        }
-    });
-}
 } // namespace
 
 class TestInputDialog : public QObject
@@ -85,12 +68,11 @@ private Q_SLOTS:
     void shouldAddUsers_data();
     void shouldAddUsers();
     void shouldLogInWithTwoEmissionsOfOneUser();
-    void shouldRefuseToCloseWithoutUser();
-    void shouldDismissWithEscape();
+    void shouldRefuseToCloseWithoutUserButDismissWithEscape();
     void shouldDeleteHighlightedUserAfterConfirmation_data();
     void shouldDeleteHighlightedUserAfterConfirmation();
+    void shouldDeleteHighlightedRatherThanChosenUser_data();
     void shouldDeleteHighlightedRatherThanChosenUser();
-    void shouldForgetChosenUserWhenDeleted();
 
 private:
     TestHome* home = nullptr;
@@ -208,27 +190,21 @@ void TestInputDialog::shouldLogInWithTwoEmissionsOfOneUser()
     QCOMPARE(dialog.chosenUser(), nullptr);
 }
 
-void TestInputDialog::shouldRefuseToCloseWithoutUser()
+void TestInputDialog::shouldRefuseToCloseWithoutUserButDismissWithEscape()
 {
     InputDialog dialog(&users);
     QSignalSpy chosen(&dialog, &InputDialog::chooseUser);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QObject seenGuard;
-    QString seen;
-    answerNextBox(&seenGuard, QStringLiteral("OK"), &seen);
-    QVERIFY(!dialog.close());
-    QCOMPARE(seen, QStringLiteral("Ingrese todos datos|Debe seleccionar un usuario para poder cerrar esta ventana."));
+    {
+        MessageBoxAnswerer answerer;
+        QVERIFY(!dialog.close());
+        QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Ingrese todos datos")});
+        QCOMPARE(answerer.boxes[0].text, QStringLiteral("Debe seleccionar un usuario para poder cerrar esta ventana."));
+    }
     QVERIFY(dialog.isVisible());
     QCOMPARE(chosen.count(), 0);
-}
-
-void TestInputDialog::shouldDismissWithEscape()
-{
-    InputDialog dialog(&users);
-    QSignalSpy chosen(&dialog, &InputDialog::chooseUser);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // Escape dismisses it all the same, choosing nobody.
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(chosen.count(), 0);
@@ -255,11 +231,10 @@ void TestInputDialog::shouldDeleteHighlightedUserAfterConfirmation()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     highlight(dialog, QStringLiteral("Luis"));
-    QObject seenGuard;
-    QString seen;
-    answerNextBox(&seenGuard, answer, &seen);
+    MessageBoxAnswerer answerer({answer});
     QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
-    QVERIFY(seen.contains(QStringLiteral("Luis")));
+    QCOMPARE(answerer.boxes.size(), 1);
+    QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("Luis")));
     QCOMPARE(entries(dialog), listed);
     const bool removed = answer == QStringLiteral("&Si");
     QCOMPARE(userId(QStringLiteral("Luis")) == 0, removed);
@@ -274,46 +249,42 @@ void TestInputDialog::shouldDeleteHighlightedUserAfterConfirmation()
     QCOMPARE(dialog.loginButton->isEnabled(), !removed);
 }
 
-void TestInputDialog::shouldDeleteHighlightedRatherThanChosenUser()
+void TestInputDialog::shouldDeleteHighlightedRatherThanChosenUser_data()
 {
-    InputDialog dialog(&users);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    highlight(dialog, QStringLiteral("Ana"));
-    dialog.loginButton->click();
-    // Shown again without a new list: Ana is still the chosen user.
-    dialog.show();
-    highlight(dialog, QStringLiteral("Zoe"));
-    QObject seenGuard;
-    QString seen;
-    answerNextBox(&seenGuard, QStringLiteral("&Si"), &seen);
-    dialog.deleteButton->click();
-    QCOMPARE(entries(dialog), QStringList({"Ana", "Luis"}));
-    QVERIFY(dialog.chosenUser());
-    QCOMPARE(dialog.chosenUser()->name, QStringLiteral("Ana"));
+    QTest::addColumn<QString>("highlighted");
+    QTest::newRow("another user") << "Zoe";
+    QTest::newRow("the chosen user") << "Ana";
 }
 
-void TestInputDialog::shouldForgetChosenUserWhenDeleted()
+void TestInputDialog::shouldDeleteHighlightedRatherThanChosenUser()
 {
+    QFETCH(QString, highlighted);
     InputDialog dialog(&users);
     QSignalSpy chosen(&dialog, &InputDialog::chooseUser);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     highlight(dialog, QStringLiteral("Ana"));
     dialog.loginButton->click();
+    // Shown again without a new list: Ana is still the chosen user.
     dialog.show();
-    highlight(dialog, QStringLiteral("Ana"));
-    QObject confirmGuard;
-    QString confirm;
-    answerNextBox(&confirmGuard, QStringLiteral("&Si"), &confirm);
-    dialog.deleteButton->click();
-    QCOMPARE(dialog.chosenUser(), nullptr);
+    highlight(dialog, highlighted);
+    {
+        MessageBoxAnswerer yes({QStringLiteral("&Si")});
+        dialog.deleteButton->click();
+        QCOMPARE(yes.boxes.size(), 1);
+    }
+    QVERIFY(!entries(dialog).contains(highlighted));
+    QCOMPARE(entries(dialog).size(), 2);
+    if (highlighted != QLatin1String("Ana")) {
+        QVERIFY(dialog.chosenUser());
+        QCOMPARE(dialog.chosenUser()->name, QStringLiteral("Ana"));
+        return;
+    }
     // A removed user is never handed out: closing is refused again.
-    QObject warningGuard;
-    QString warning;
-    answerNextBox(&warningGuard, QStringLiteral("OK"), &warning);
+    QCOMPARE(dialog.chosenUser(), nullptr);
+    MessageBoxAnswerer answerer;
     QVERIFY(!dialog.close());
-    QVERIFY(warning.startsWith(QStringLiteral("Ingrese todos datos")));
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Ingrese todos datos")});
     QCOMPARE(chosen.count(), 2);
 }
 

@@ -4,11 +4,8 @@
 #include "inputdialog.h"
 #include "mainwindow.h"
 #include "menuwidget.h"
-#include "testhome.h"
+#include "windowfixture.h"
 
-#include <QDir>
-#include <QHash>
-#include <QImage>
 #include <QLabel>
 #include <QTest>
 
@@ -31,24 +28,6 @@ const char* const kPictures[] = {
     "menus/archivo.png", "menus/archivoroll.png", "menus/leer1.png",
 };
 
-QRgb colourOf(int index)
-{
-    return qRgb(40 + index * 5, 255 - index * 7, (index * 37) % 256);
-}
-
-QString shownPicture(const QLabel* label)
-{
-    const QPixmap pixmap = label->pixmap();
-    if (pixmap.isNull())
-        return QStringLiteral("none");
-    const QRgb colour = pixmap.toImage().pixel(0, 0);
-    for (int i = 0; i < int(std::size(kPictures)); ++i) {
-        if (colourOf(i) == colour)
-            return QLatin1String(kPictures[i]);
-    }
-    return QStringLiteral("unknown");
-}
-
 bool isShown(MainWindow& window, const QString& name)
 {
     if (name == QLatin1String("userDialog"))
@@ -69,39 +48,9 @@ class TestMainWindowNavigation : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
     void shouldNavigate_data();
     void shouldNavigate();
-
-private:
-    TestHome* home = nullptr;
 };
-
-void TestMainWindowNavigation::init()
-{
-    home = new TestHome;
-    QVERIFY(home->isValid());
-    QCOMPARE(TestHome::addLanguage(QStringLiteral("Español")), 1);
-    QVERIFY(TestHome::exec(QStringLiteral(
-        "INSERT INTO user (id, name, last_login, created_in) VALUES (1, 'Ana', '', '')")));
-    // Something to draw, so that the exercises pose a question instead of the
-    // empty-pool warning box.
-    QVERIFY(TestHome::addWord(QStringLiteral("mano"), TestHome::addLetter(QStringLiteral("M"), 1)) > 0);
-    for (int i = 0; i < int(std::size(kPictures)); ++i) {
-        const QString path = home->path() + QStringLiteral("/media/system/") + QLatin1String(kPictures[i]);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QImage image(4, 4, QImage::Format_RGB32);
-        image.fill(colourOf(i));
-        QVERIFY(image.save(path));
-    }
-}
-
-void TestMainWindowNavigation::cleanup()
-{
-    delete home;
-    home = nullptr;
-}
 
 void TestMainWindowNavigation::shouldNavigate_data()
 {
@@ -261,18 +210,16 @@ void TestMainWindowNavigation::shouldNavigate()
     QFETCH(QStringList, pictures);
     QFETCH(QStringList, latched);
     QFETCH(QStringList, unlatched);
+    WindowFixture f;
+    // Something to draw, so that the exercises pose a question instead of the
+    // empty-pool warning box.
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
+    for (const char* picture : kPictures)
+        f.picture(f.sysPath() + QLatin1String(picture), 8, 8);
     if (labial)
-        QVERIFY(TestHome::addSetting(QStringLiteral("use-labial"), 1, 0, 1));
-
-    MainWindow window;
-    window.show();
+        f.setLanguageSetting(QStringLiteral("use-labial"), 1);
+    MainWindow& window = *f.start();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    // No start-up videos here: the user dialog comes at once.
-    QTRY_VERIFY(window.userDialog->isVisible());
-    window.userDialog->hide();
-    User ana;
-    QVERIFY(ana.loadById(1));
-    window.slotChooseUser(&ana);
 
     for (const QString& name : clicks) {
         auto* button = window.findChild<MenuWidget*>(name);
@@ -288,7 +235,7 @@ void TestMainWindowNavigation::shouldNavigate()
         const QString name = pair.section(QLatin1Char('='), 0, 0);
         auto* label = window.findChild<QLabel*>(name);
         QVERIFY2(label, qPrintable(name));
-        QCOMPARE(name + QLatin1Char('=') + shownPicture(label), pair);
+        QCOMPARE(name + QLatin1Char('=') + f.shownFile(label).remove(f.sysPath()), pair);
     }
     for (const QString& name : latched)
         QVERIFY2(window.findChild<MenuWidget*>(name)->active, qPrintable(name));

@@ -1,4 +1,3 @@
-#include "config.h"
 #include "contentlists.h"
 #include "mediawidget.h"
 #include "messageboxanswerer.h"
@@ -96,8 +95,6 @@ void TestMediaWidget::shouldCreateWordWithMediaAndCategories()
     QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories);
     editor->show();
     QCOMPARE(editor->windowTitle(), QStringLiteral("Palabra nueva"));
-    QCOMPARE(button(editor, "browseImage")->text(), QStringLiteral("Elegir"));
-    QCOMPARE(button(editor, "acceptButton")->text(), QStringLiteral("Agregar"));
     QVERIFY(field(editor, "imageField")->text().isEmpty());
     const QList<QLabel*> labels = editor->findChildren<QLabel*>();
     QVERIFY(std::any_of(labels.begin(), labels.end(),
@@ -128,23 +125,6 @@ void TestMediaWidget::shouldCreateWordWithMediaAndCategories()
     QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category WHERE id_word = %1")
                        .arg(word.id)),
              1);
-
-    // The activities' draw under a filter on that category finds it.
-    Config settings;
-    settings.language = &f.language;
-    settings.categoryFilter = QString::number(f.things);
-    LetterList letters;
-    letters.selectRandom(settings, &f.language);
-    letters.reset();
-    Letter* drawnLetter = letters.next();
-    QVERIFY(drawnLetter);
-    WordList words;
-    words.selectRandom(settings, drawnLetter);
-    words.reset();
-    Word* drawn = words.next();
-    QVERIFY(drawn);
-    QCOMPARE(drawn->fullName, QStringLiteral("casa grande"));
-    QVERIFY(QFile::exists(drawn->imagePath()));
 }
 
 void TestMediaWidget::shouldShowAndEditExistingWord()
@@ -155,8 +135,6 @@ void TestMediaWidget::shouldShowAndEditExistingWord()
     QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories, &word);
     editor->show();
     QCOMPARE(editor->windowTitle(), QStringLiteral("Editar palabra"));
-    QCOMPARE(button(editor, "browseLips")->text(), QStringLiteral("Cambiar"));
-    QCOMPARE(button(editor, "acceptButton")->text(), QStringLiteral("Actualizar"));
     QCOMPARE(field(editor, "fullNameField")->text(), QStringLiteral("cama"));
     QCOMPARE(field(editor, "signField")->text(), f.letter.folderPath() + QStringLiteral("cama/sena.avi"));
     auto* categories = editor->findChild<QListWidget*>(QStringLiteral("categoriesList"));

@@ -29,8 +29,7 @@ private Q_SLOTS:
     void shouldLoadWordFramesWithDigraphs();
     void shouldPlayEveryFrameThenFinish();
     void shouldCancelPendingFrameWhenRestarted();
-    void shouldFinishOneLetterWordAtOnce();
-    void shouldStopWithoutFinishing();
+    void shouldStopWithoutFinishingAndFinishShortWordsAtOnce();
     void shouldKeepPictureOfMissingFrame();
     void shouldTurnStoryPagesWithinBounds();
     void shouldRestartOnClick();
@@ -95,21 +94,7 @@ void TestSequenceWidget::shouldCancelPendingFrameWhenRestarted()
     QCOMPARE(clock.count(), 5);
 }
 
-void TestSequenceWidget::shouldFinishOneLetterWordAtOnce()
-{
-    SequenceWidget sequence;
-    QSignalSpy finished(&sequence, &SequenceWidget::signalFinished);
-    sequence.loadWordFrames(QStringLiteral("y"));
-    sequence.slotPlay();
-    QCOMPARE(finished.count(), 1);
-    QVERIFY(sequence.isStopped());
-
-    sequence.loadWordFrames(QString());
-    sequence.slotPlay();
-    QCOMPARE(finished.count(), 2);
-}
-
-void TestSequenceWidget::shouldStopWithoutFinishing()
+void TestSequenceWidget::shouldStopWithoutFinishingAndFinishShortWordsAtOnce()
 {
     SequenceWidget sequence;
     sequence.frameInterval = 10;
@@ -124,6 +109,15 @@ void TestSequenceWidget::shouldStopWithoutFinishing()
     sequence.slotPlay();
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 1000);
     QCOMPARE(clock.count(), 3);
+
+    // A one-letter or empty word finishes at once.
+    sequence.loadWordFrames(QStringLiteral("y"));
+    sequence.slotPlay();
+    QCOMPARE(finished.count(), 2);
+    QVERIFY(sequence.isStopped());
+    sequence.loadWordFrames(QString());
+    sequence.slotPlay();
+    QCOMPARE(finished.count(), 3);
 }
 
 void TestSequenceWidget::shouldKeepPictureOfMissingFrame()

@@ -23,10 +23,8 @@ private Q_SLOTS:
     void shouldMapShowOrder_data();
     void shouldMapShowOrder();
     void shouldJoinFilterIdsInRowOrder();
-    void shouldReadLanguageWideSwitchesOnlyUnderUserZero();
     void shouldResetOnlyPerUserKeysOfThatUserAndLanguage();
     void shouldStampNewUserWithEqualTimes();
-    void shouldListUsersByName();
     void shouldNotReuseIdOfDeletedUser();
 };
 
@@ -44,6 +42,11 @@ void TestSettings::shouldReadZeroAndDefaultsWithoutRows()
     QVERIFY(!settings.has(SettingKey::Letter, 1, 1));
     QVERIFY(settings.letterFilter.isEmpty());
     QVERIFY(settings.categoryFilter.isEmpty());
+    // Language-wide switches are read under user 0 only.
+    TestHome::addSetting(QStringLiteral("use-ch"), 1, 5, language.id);
+    QCOMPARE(settings.get(SettingKey::UseCh, 0), 0);
+    TestHome::addSetting(QStringLiteral("use-ch"), 1, 0, language.id);
+    QCOMPARE(settings.get(SettingKey::UseCh, 0), 1);
 }
 
 void TestSettings::shouldMapShowOrder_data()
@@ -95,20 +98,6 @@ void TestSettings::shouldJoinFilterIdsInRowOrder()
     QVERIFY(settings.categoryFilter.isEmpty());
 }
 
-void TestSettings::shouldReadLanguageWideSwitchesOnlyUnderUserZero()
-{
-    TestHome home;
-    const int lang = TestHome::addLanguage(QStringLiteral("L"));
-    Language language;
-    QVERIFY(language.loadById(lang));
-    TestHome::addSetting(QStringLiteral("use-ch"), 1, 5, lang);
-    Config settings;
-    settings.language = &language;
-    QCOMPARE(settings.get(SettingKey::UseCh, 0), 0);
-    TestHome::addSetting(QStringLiteral("use-ch"), 1, 0, lang);
-    QCOMPARE(settings.get(SettingKey::UseCh, 0), 1);
-}
-
 void TestSettings::shouldResetOnlyPerUserKeysOfThatUserAndLanguage()
 {
     TestHome home;
@@ -152,23 +141,6 @@ void TestSettings::shouldStampNewUserWithEqualTimes()
                 .hasMatch());
     QVERIFY(user.createdIn >= before.addMSecs(-before.time().msec()));
     QCOMPARE(user.createdIn, user.lastLogin);
-}
-
-void TestSettings::shouldListUsersByName()
-{
-    TestHome home;
-    for (const char* name : {"Pedro", "Ana", "María"}) {
-        User user;
-        user.name = QString::fromUtf8(name);
-        QVERIFY(user.save());
-    }
-    UserList users;
-    users.loadAll();
-    users.reset();
-    QStringList names;
-    while (User* user = users.next())
-        names << user->name;
-    QCOMPARE(names, QStringList({"Ana", "María", "Pedro"}));
 }
 
 void TestSettings::shouldNotReuseIdOfDeletedUser()

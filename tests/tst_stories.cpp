@@ -3,6 +3,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+QList<Story> readText(const QByteArray& text, QString* error)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("s.txt")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return {};
+    file.close();
+    return readStories(file.fileName(), error);
+}
+} // namespace
+
 class TestStories : public QObject
 {
     Q_OBJECT
@@ -35,14 +47,9 @@ void TestStories::shouldReadTheShippedStories()
 
 void TestStories::shouldPutEachDialogueTurnOnItsOwnLine()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("s.txt"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("story 1 Prueba\n🐺\t-\t—Hola. —¡Adiós! —dijo—.\n").toUtf8());
-    file.close();
     QString error;
-    const QList<Story> stories = readStories(path, &error);
+    const QList<Story> stories
+        = readText(QStringLiteral("story 1 Prueba\n🐺\t-\t—Hola. —¡Adiós! —dijo—.\n").toUtf8(), &error);
     QCOMPARE(stories.size(), 1);
     QCOMPARE(stories.first().pages.first().characters, QList<uint>{0x1F43A});
     QVERIFY(stories.first().pages.first().scenery.isEmpty());
@@ -52,14 +59,8 @@ void TestStories::shouldPutEachDialogueTurnOnItsOwnLine()
 
 void TestStories::shouldRejectAMalformedPage()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("s.txt"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("story 1 Prueba\nonly one field\n");
-    file.close();
     QString error;
-    QVERIFY(readStories(path, &error).isEmpty());
+    QVERIFY(readText("story 1 Prueba\nonly one field\n", &error).isEmpty());
     QVERIFY(error.contains(QStringLiteral(":2:")));
 }
 
