@@ -243,13 +243,7 @@ void MainWindow::slotShowGuessWord()
         break;
     case Activity::HandLetter:
         handLabel->hide();
-        handSequence->loadWordFrames(currentWord->name);
-        handSequence->show();
-        highlightPos = 0;
-        highlightShift = 0;
-        highlightName.clear();
-        handSequence->slotPlay();
-        handSequence->raise();
+        slotHandsSequence();
         break;
     default:
         break;
@@ -335,10 +329,8 @@ void MainWindow::slotBottomLetter()
 {
     if (!currentLetter)
         return;
-    int pos = -1;
-    const QString name = letterImageName(currentLetter->name, pos, false);
-    const QString path = systemMediaPath() + QStringLiteral("inferior/") + name
-                         + QStringLiteral(".png");
+    const QString path = systemMediaPath() + QStringLiteral("inferior/")
+                         + singleLetterImageName(currentLetter->name) + QStringLiteral(".png");
     if (!QFile::exists(path))
         return;
     QLabel* label = bottomLetterHolder->label;

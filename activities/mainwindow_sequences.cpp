@@ -23,9 +23,8 @@ void MainWindow::slotHand()
 {
     if (!targetLetter)
         return;
-    int pos = -1;
-    const QString name = letterImageName(targetLetter->name, pos, false);
-    handLabel->setPixmap(QPixmap(languageSignsPath() + name + QStringLiteral(".png")));
+    handLabel->setPixmap(QPixmap(languageSignsPath() + singleLetterImageName(targetLetter->name)
+                                 + QStringLiteral(".png")));
     handLabel->show();
     handLabel->raise();
 }

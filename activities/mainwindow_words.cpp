@@ -294,6 +294,12 @@ QString MainWindow::letterImageName(const QString& word, int& pos, bool withCase
     return LetterText::letterImageName(word, pos, withCase, letterRules());
 }
 
+QString MainWindow::singleLetterImageName(const QString& letter) const
+{
+    int pos = -1;
+    return letterImageName(letter, pos, false);
+}
+
 int MainWindow::pickLetterOfWord(const QString& word, QString& text) const
 {
     return LetterText::pickLetterOfWord(word, text, letterRules(), randomInt);

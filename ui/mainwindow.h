@@ -80,6 +80,8 @@ public:
     LetterRules letterRules() const;
     int digraphsBefore(const QString& word, int pos) const;
     QString letterImageName(const QString& word, int& pos, bool withCase) const;
+    // The picture name of a letter on its own (bottom letter, single hand sign).
+    QString singleLetterImageName(const QString& letter) const;
     int pickLetterOfWord(const QString& word, QString& text) const;
     void splitFirstLetter(QString& text, QString& first, int* counter) const;
 
