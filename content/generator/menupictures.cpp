@@ -296,6 +296,35 @@ void addPair(QList<Job>& jobs, const QString& name, const QString& rollSuffix,
                  (key + QStringLiteral("|roll")).toUtf8(), [=] { return draw(Look::Rollover); }});
 }
 
+// Each activity's menu entry and title picture share a label and an icon.
+// The first entry of each activity menu is 87 rows high, the second 197.
+struct Activity
+{
+    const char* menu;
+    const char* title;
+    bool firstEntry;
+    QString label;
+    uint icon;
+    bool question;
+    QColor color;
+};
+
+const QList<Activity>& activities()
+{
+    using namespace Paint::Color;
+    static const QList<Activity> table = {
+        {"tepresentosenas", "te presento palabras.png", true, QStringLiteral("Te presento palabras"), kLoveYouHand, false, Blue},
+        {"comoempiezasenas", "como empieza esta palabra.png", false, QStringLiteral("¿Cómo empieza esta palabra?"), kLoveYouHand, true, Blue},
+        {"digoletraslabial", "te digo las letras.png", true, QStringLiteral("Te digo las letras"), kMouth, false, Pink},
+        {"comoempiezalabial", "como comienza esta palabra labial.png", false, QStringLiteral("¿Cómo comienza esta palabra?"), kMouth, true, Pink},
+        {"presentodactilologico", "te presento las letras.png", true, QStringLiteral("Te presento las letras"), kOpenHand, false, Violet},
+        {"letradactilologico", "que letra es.png", false, QStringLiteral("¿Qué letra es?"), kOpenHand, true, Violet},
+        {"escribir1", "escribir1.png", true, QStringLiteral("Completa la palabra"), kPencil, false, Orange},
+        {"escribir2", "escribir2.png", false, QStringLiteral("Escribe la palabra"), kKeyboard, false, Orange},
+    };
+    return table;
+}
+
 QList<Job> menuJobs()
 {
     using namespace Paint::Color;
@@ -351,33 +380,12 @@ QList<Job> menuJobs()
 
     // Activity menu: the first entry is 87 rows high, the second 197 and
     // drawn 10 rows lower, where it overlaps the first.
-    struct Card
-    {
-        const char* name;
-        QString label;
-        uint icon;
-        bool question;
-        QColor color;
-    };
-    const Card firstCards[] = {
-        {"tepresentosenas", QStringLiteral("Te presento palabras"), kLoveYouHand, false, Blue},
-        {"digoletraslabial", QStringLiteral("Te digo las letras"), kMouth, false, Pink},
-        {"presentodactilologico", QStringLiteral("Te presento las letras"), kOpenHand, false, Violet},
-        {"escribir1", QStringLiteral("Completa la palabra"), kPencil, false, Orange},
-    };
-    const Card secondCards[] = {
-        {"comoempiezasenas", QStringLiteral("¿Cómo empieza esta palabra?"), kLoveYouHand, true, Blue},
-        {"comoempiezalabial", QStringLiteral("¿Cómo comienza esta palabra?"), kMouth, true, Pink},
-        {"letradactilologico", QStringLiteral("¿Qué letra es?"), kOpenHand, true, Violet},
-        {"escribir2", QStringLiteral("Escribe la palabra"), kKeyboard, false, Orange},
-    };
-    for (const Card& c : firstCards) {
-        addPair(jobs, QString::fromLatin1(c.name), roll, keyText(c.label, Look::Normal, c.color, c.icon),
-                [=](Look l) { return activityCard({307, 87}, 3, 76, c.label, c.icon, c.question, c.color, l); });
-    }
-    for (const Card& c : secondCards) {
-        addPair(jobs, QString::fromLatin1(c.name), roll, keyText(c.label, Look::Normal, c.color, c.icon),
-                [=](Look l) { return activityCard({307, 197}, 18, 150, c.label, c.icon, c.question, c.color, l); });
+    for (const Activity& c : activities()) {
+        const QSize size(307, c.firstEntry ? 87 : 197);
+        const int top = c.firstEntry ? 3 : 18;
+        const int height = c.firstEntry ? 76 : 150;
+        addPair(jobs, QString::fromLatin1(c.menu), roll, keyText(c.label, Look::Normal, c.color, c.icon),
+                [=](Look l) { return activityCard(size, top, height, c.label, c.icon, c.question, c.color, l); });
     }
     jobs.append({QStringLiteral("menus/subsubmenu1.png"), "welcome hola", [] {
                      return welcomeCard({307, 87}, 3, 76, QStringLiteral("¡Hola!"), kWave);
@@ -451,28 +459,9 @@ QList<Job> menuJobs()
 
 QList<Job> titleJobs()
 {
-    using namespace Paint::Color;
-    struct Title
-    {
-        const char* file;
-        QString label;
-        uint icon;
-        bool question;
-        QColor color;
-    };
-    const Title titles[] = {
-        {"te presento palabras.png", QStringLiteral("Te presento palabras"), kLoveYouHand, false, Blue},
-        {"como empieza esta palabra.png", QStringLiteral("¿Cómo empieza esta palabra?"), kLoveYouHand, true, Blue},
-        {"te digo las letras.png", QStringLiteral("Te digo las letras"), kMouth, false, Pink},
-        {"como comienza esta palabra labial.png", QStringLiteral("¿Cómo comienza esta palabra?"), kMouth, true, Pink},
-        {"te presento las letras.png", QStringLiteral("Te presento las letras"), kOpenHand, false, Violet},
-        {"que letra es.png", QStringLiteral("¿Qué letra es?"), kOpenHand, true, Violet},
-        {"escribir1.png", QStringLiteral("Completa la palabra"), kPencil, false, Orange},
-        {"escribir2.png", QStringLiteral("Escribe la palabra"), kKeyboard, false, Orange},
-    };
     QList<Job> jobs;
-    for (const Title& t : titles) {
-        jobs.append({QStringLiteral("titulos/") + QString::fromLatin1(t.file),
+    for (const Activity& t : activities()) {
+        jobs.append({QStringLiteral("titulos/") + QString::fromLatin1(t.title),
                      keyText(t.label, Look::Normal, t.color, t.icon).toUtf8() + (t.question ? "?" : ""),
                      [=] { return titlePicture(t.label, t.icon, t.question, t.color); }});
     }
