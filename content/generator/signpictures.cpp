@@ -53,10 +53,6 @@ bool save(const QImage& image, const QString& path, QString* error)
     return false;
 }
 
-QString upperLabel(const HandShape& shape)
-{
-    return QString::fromUtf8(shape.label).toUpper();
-}
 } // namespace
 
 QStringList signFrameNames(const QString& word, bool useCh, bool useLl)
@@ -133,7 +129,7 @@ bool writeSignPictures(const QString& languageFolder, const ContentSource& sourc
         outputs << signs + frame + QStringLiteral(".png") << flus + frame + QStringLiteral(".png");
     for (const QString& glyph : glyphs)
         outputs << signs + glyph + QStringLiteral(".png");
-    const QByteArray key = "signs " + QByteArray::number(kHandPainterVersion) + ' '
+    const QByteArray key = "signs-uncaptioned " + QByteArray::number(kHandPainterVersion) + ' '
         + (frames + glyphs).join(QLatin1Char(',')).toUtf8();
     // The table and the drawing code are compiled in: the version key covers them.
     Stamp stamp(signs + QStringLiteral("may/A.png"), {}, key);
@@ -143,12 +139,13 @@ bool writeSignPictures(const QString& languageFolder, const ContentSource& sourc
     if (complete)
         return true;
 
+    // The large hands carry no letter: "¿Qué letra es?" asks for it by one
+    // of these pictures alone, so a caption would give the answer away.
     for (const HandShape& shape : handShapes()) {
-        const QString label = QString::fromUtf8(shape.label);
         const QString base = QString::fromLatin1(shape.name);
-        if (!save(handPicture(shape, kSignSize, label), signs + base + QStringLiteral(".png"), error)
-            || !save(handPicture(shape, kSignSize, upperLabel(shape)),
-                     signs + QStringLiteral("may/") + base.toUpper() + QStringLiteral(".png"), error))
+        const QImage picture = handPicture(shape, kSignSize, QString());
+        if (!save(picture, signs + base + QStringLiteral(".png"), error)
+            || !save(picture, signs + QStringLiteral("may/") + base.toUpper() + QStringLiteral(".png"), error))
             return false;
     }
     for (const QString& frame : frames) {
@@ -157,8 +154,8 @@ bool writeSignPictures(const QString& languageFolder, const ContentSource& sourc
             if (!save(blankCard(kSignSize), signs + frame + QStringLiteral(".png"), error))
                 return false;
         } else if (!handShape(frame)) {
-            // A frame that keeps its accent (ü): the accented shape, captioned as written.
-            if (!save(handPicture(*shape, kSignSize, frame), signs + frame + QStringLiteral(".png"), error))
+            // A frame that keeps its accent (ü): the accented shape.
+            if (!save(handPicture(*shape, kSignSize, QString()), signs + frame + QStringLiteral(".png"), error))
                 return false;
         }
         const QString caption = handShape(frame) ? QString::fromUtf8(shape->label) : frame;
