@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -61,5 +62,8 @@ struct HandShape
 
 // Every hand shape of the Spanish manual alphabet that the pack draws.
 const QList<HandShape>& handShapes();
+// The whole table as text, part of the stamps of every hand picture and
+// video: a corrected line draws them again.
+QByteArray handShapesKey();
 // The shape for a base name ("a", "nt", "at"...), or nullptr.
 const HandShape* handShape(const QString& name);
