@@ -16,15 +16,15 @@ enum class FingerPose {
 
 // Where the thumb is.
 enum class ThumbPose {
-    Up,         // straight up along the side of the fist (A)
+    Up,         // straight up along the side of the fist (A, G)
     Out,        // stretched out to the side (L, Y)
     Across,     // folded across the front of the closed fingers (S, I)
     Palm,       // folded flat across the palm (B)
-    Tucked,     // under the hooked fingertips (E)
-    TouchIndex, // tip meets the index tip (F, O)
+    Tucked,     // under the hooked fingertips
+    TouchIndex, // tip meets the index tip (E, F, O)
     TouchMiddle,// tip meets the middle fingertip (D, K, P)
-    Between,    // pokes out between index and middle (T)
-    Along,      // straight, beside and parallel to the index (G, Q)
+    Between,    // up between index and middle, under the bent index (T)
+    Along,      // straight, beside and parallel to the index (Q)
     Holding,    // holds the closed ring and little fingers (U, V, W, H)
     Curved,     // curved, facing the fingers (C)
 };
