@@ -365,25 +365,28 @@ void xolo(Sketch& s)
     body.cubicTo(28, 62, 26, 54, 28, 48);
     s.fill(skin);
     s.p.drawPath(body);
+    // A long neck rising from the chest to a narrow head with a long snout.
     QPainterPath head;
-    head.moveTo(26, 52);
-    head.cubicTo(22, 40, 22, 30, 24, 26);
-    head.cubicTo(16, 26, 8, 30, 6, 34);
-    head.cubicTo(6, 38, 12, 40, 18, 40);
-    head.cubicTo(20, 46, 22, 52, 26, 56);
+    head.moveTo(40, 46);
+    head.cubicTo(34, 40, 30, 32, 28, 26);
+    head.cubicTo(26, 22, 20, 22, 16, 25);
+    head.lineTo(5, 31);
+    head.cubicTo(3, 33, 4, 37, 8, 37);
+    head.lineTo(18, 37);
+    head.cubicTo(22, 44, 26, 54, 32, 60);
     head.closeSubpath();
     s.p.drawPath(head);
     for (const qreal dx : {0.0, 6.0}) {
         QPolygonF ear;
-        ear << QPointF(18 + dx, 28) << QPointF(20 + dx, 10) << QPointF(27 + dx, 27);
+        ear << QPointF(17 + dx, 25) << QPointF(19 + dx, 8) << QPointF(25 + dx, 24);
         s.p.drawPolygon(ear);
     }
     s.fill(QColor(0xd8, 0xd2, 0xc8), 0);
-    s.p.drawEllipse(QRectF(18, 22, 9, 5)); // the tuft on its head
+    s.p.drawEllipse(QRectF(17, 20, 9, 5)); // the tuft on its head
     s.fill(QColor(0x1a, 0x1a, 0x1e), 0);
-    s.p.drawEllipse(QPointF(6.5, 34), 1.8, 1.6);
+    s.p.drawEllipse(QPointF(5.5, 33), 1.8, 1.6);
     s.fill(QColor(0xf0, 0xd8, 0x60), 0);
-    s.p.drawEllipse(QPointF(16, 31), 1.6, 1.6);
+    s.p.drawEllipse(QPointF(17, 28.5), 1.6, 1.6);
 }
 
 // A beetle at work on a log, with the holes and sawdust it leaves.

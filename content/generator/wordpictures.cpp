@@ -17,7 +17,7 @@
 
 namespace {
 // Bump when the word pictures change, so every one is redrawn.
-constexpr char kVersion[] = "wordpictures-4";
+constexpr char kVersion[] = "wordpictures-5";
 
 constexpr QSize kCard(351, 211); // the picture holder of the main window
 constexpr int kPictureSize = 172;
