@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins
     fonts-sil-andika fonts-noto-color-emoji fonts-dejavu-core
+    wspanish
     libespeak-ng-dev espeak-ng-data
     gstreamer1.0-plugins-good gstreamer1.0-libav
     xvfb xauth x11-utils

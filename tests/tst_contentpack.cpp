@@ -2,6 +2,8 @@
 // home: every picture, video and document the program can ask for is there,
 // at the size its place on the screen expects, and the installed database is
 // consistent with its media library.
+#include "handlikeness.h"
+#include "handshapes.h"
 #include "signpictures.h"
 
 #include <QFile>
@@ -13,9 +15,14 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTextStream>
+
+#include <algorithm>
 
 namespace {
-const QString kHome = QStringLiteral(OL_PACK_HOME);
+// OL_PACK_HOME in the environment checks another generated home.
+const QString kHome = qEnvironmentVariable("OL_PACK_HOME", QStringLiteral(OL_PACK_HOME));
+const QString kSources = QStringLiteral(OL_CONTENT_DIR);
 const QString kSystem = kHome + QStringLiteral("/media/system/");
 const QString kLanguage = kHome + QStringLiteral("/media/languages/Español/");
 const QString kConnection = QStringLiteral("content-pack");
@@ -77,6 +84,74 @@ bool isAvi(const QString& path)
     return head.startsWith("RIFF") && head.mid(8, 4) == "AVI " && file.size() > 1000;
 }
 
+// The first picture of a Motion-JPEG .avi, null when there is none.
+QImage firstVideoFrame(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = file.readAll();
+    for (qsizetype at = data.indexOf("movi"); at >= 0; at = data.indexOf("00dc", at + 4)) {
+        if (data.mid(at, 4) != "00dc" || at + 8 > data.size())
+            continue;
+        const uchar* size = reinterpret_cast<const uchar*>(data.constData() + at + 4);
+        const qsizetype length = size[0] | size[1] << 8 | size[2] << 16 | qsizetype(size[3]) << 24;
+        if (length > 0)
+            return QImage::fromData(data.mid(at + 8, length), "JPEG");
+    }
+    return {};
+}
+
+// A picture worth looking at: not one flat colour, not near black.
+bool isRealPicture(const QImage& image)
+{
+    if (image.isNull())
+        return false;
+    qreal sum = 0, squares = 0;
+    int count = 0;
+    for (int y = 0; y < image.height(); y += 3) {
+        for (int x = 0; x < image.width(); x += 3) {
+            const int gray = qGray(image.pixel(x, y));
+            sum += gray;
+            squares += gray * gray;
+            ++count;
+        }
+    }
+    const qreal mean = sum / count;
+    return mean > 60 && squares / count - mean * mean > 100;
+}
+
+// Words of the Spanish word list of Debian's wspanish package.
+QSet<QString> spanishDictionary()
+{
+    QSet<QString> words;
+    QFile file(QStringLiteral("/usr/share/dict/spanish"));
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QTextStream in(&file);
+        while (!in.atEnd())
+            words.insert(in.readLine().trimmed());
+    }
+    return words;
+}
+
+// content/dictionary-exceptions.tsv: word, tab, why it is accepted.
+QHash<QString, QString> dictionaryExceptions()
+{
+    QHash<QString, QString> reasons;
+    QFile file(kSources + QStringLiteral("/dictionary-exceptions.tsv"));
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QTextStream in(&file);
+        while (!in.atEnd()) {
+            const QString line = in.readLine();
+            if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            reasons.insert(line.section(QLatin1Char('\t'), 0, 0).trimmed(),
+                           line.section(QLatin1Char('\t'), 1).trimmed());
+        }
+    }
+    return reasons;
+}
+
 struct WordRow
 {
     QString letter, name, fullName, image;
@@ -99,6 +174,10 @@ private Q_SLOTS:
     void shouldNameFramesLikeTheSequencePlayer_data();
     void shouldNameFramesLikeTheSequencePlayer();
     void shouldShipEveryHandPicture();
+    void shouldDrawEverySingleHandUnlikeEveryOther();
+    void shouldStartEveryVideoOnARealPicture();
+    void shouldListOnlySpanishWords();
+    void shouldGiveEveryWordItsOwnPicture();
     void shouldShipEveryStoryPageVideoAndDocument();
     void shouldShipThePictureAndVideosOfEveryWord();
     void shouldFileFourUniqueWordsUnderEveryLetter();
@@ -290,6 +369,101 @@ void TestContentPack::shouldShipEveryHandPicture()
         QVERIFY2(QFile::exists(kLanguage + QStringLiteral("Flus/") + frame + QStringLiteral(".png")), qPrintable(frame));
     }
     QCOMPARE(pictureSize(kLanguage + QStringLiteral("Flus/ch.png")), QSize(100, 140));
+}
+
+void TestContentPack::shouldDrawEverySingleHandUnlikeEveryOther()
+{
+    // "¿Qué letra es?" shows one of these pictures alone: a child must be
+    // able to tell every two apart. Letters whose hand differs from another
+    // only by a movement (ch and c, ll and l, ñ and n, j and i, the
+    // accents) are told apart by the movement's mark, a smaller difference.
+    // Chosen so that the pictures of an earlier pack fail: an R drawn as a V
+    // (0.104) and an S and a T with the thumb barely moved (0.071).
+    constexpr qreal kLeastDistance = 0.12;
+    constexpr qreal kLeastMarkDistance = 0.003;
+    const QList<HandShape>& shapes = handShapes();
+    const auto sameHand = [](const HandShape& a, const HandShape& b) {
+        return a.index == b.index && a.middle == b.middle && a.ring == b.ring && a.little == b.little
+            && a.thumb == b.thumb && a.spread == b.spread && a.crossed == b.crossed && a.roll == b.roll
+            && a.yaw == b.yaw && a.pitch == b.pitch;
+    };
+    QList<QImage> hands;
+    for (const HandShape& shape : shapes) {
+        hands << QImage(kLanguage + QStringLiteral("Senas/") + QLatin1String(shape.name) + QStringLiteral(".png"));
+        QVERIFY2(!hands.last().isNull(), shape.name);
+    }
+    QList<QPair<qreal, QString>> alike;
+    for (int i = 0; i < shapes.size(); ++i) {
+        for (int j = i + 1; j < shapes.size(); ++j) {
+            const bool byMovement = sameHand(shapes.at(i), shapes.at(j));
+            const qreal distance = byMovement ? handPictureDistance(hands.at(i), hands.at(j))
+                                              : handShapeDistance(hands.at(i), hands.at(j));
+            if (distance <= (byMovement ? kLeastMarkDistance : kLeastDistance))
+                alike << qMakePair(distance, QStringLiteral("%1/%2").arg(QLatin1String(shapes.at(i).name),
+                                                                         QLatin1String(shapes.at(j).name)));
+        }
+    }
+    std::sort(alike.begin(), alike.end());
+    QStringList pairs;
+    for (const auto& pair : std::as_const(alike))
+        pairs << QStringLiteral("%1 %2").arg(pair.second).arg(pair.first, 0, 'f', 3);
+    QVERIFY2(alike.isEmpty(), qPrintable(pairs.join(QStringLiteral(", "))));
+}
+
+void TestContentPack::shouldStartEveryVideoOnARealPicture()
+{
+    // A player shows the first frame before it plays: it is the word's
+    // first hand or the face, never a black or empty picture.
+    for (const WordRow& word : std::as_const(words)) {
+        for (const QString& video : {QStringLiteral("sena.avi"), QStringLiteral("modulacion.avi")}) {
+            const QImage first = firstVideoFrame(word.folder() + video);
+            QVERIFY2(isRealPicture(first), qPrintable(word.folder() + video));
+        }
+    }
+}
+
+void TestContentPack::shouldListOnlySpanishWords()
+{
+    // Every word is in the Spanish word list (plurals by their singular),
+    // or it is one of the accepted exceptions, each given with its reason.
+    const QSet<QString> dictionary = spanishDictionary();
+    QVERIFY2(dictionary.size() > 50000, "install the Debian package wspanish");
+    const QHash<QString, QString> exceptions = dictionaryExceptions();
+    QSet<QString> listed;
+    for (const WordRow& word : std::as_const(words)) {
+        const QString w = word.name.toLower();
+        listed.insert(w);
+        const bool known = dictionary.contains(w)
+            || (w.endsWith(QLatin1Char('s')) && dictionary.contains(w.chopped(1)))
+            || (w.endsWith(QLatin1String("es")) && dictionary.contains(w.chopped(2)));
+        if (known) {
+            QVERIFY2(!exceptions.contains(w), qPrintable(w + QStringLiteral(" needs no exception")));
+            continue;
+        }
+        QVERIFY2(!exceptions.value(w).isEmpty(), qPrintable(w + QStringLiteral(" is not in the dictionary")));
+    }
+    for (auto it = exceptions.cbegin(); it != exceptions.cend(); ++it)
+        QVERIFY2(listed.contains(it.key()), qPrintable(it.key() + QStringLiteral(" is no longer listed")));
+}
+
+void TestContentPack::shouldGiveEveryWordItsOwnPicture()
+{
+    // Two words with one picture would make the picture exercises unfair.
+    QFile list(kSources + QStringLiteral("/wordlist.tsv"));
+    QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
+    QTextStream in(&list);
+    in.readLine();
+    QHash<QString, QString> wordOf;
+    while (!in.atEnd()) {
+        const QStringList fields = in.readLine().split(QLatin1Char('\t'));
+        if (fields.size() < 3)
+            continue;
+        const QString picture = fields.at(2).trimmed();
+        QVERIFY2(!wordOf.contains(picture),
+                 qPrintable(QStringLiteral("%1 and %2 share %3").arg(wordOf.value(picture), fields.at(1), picture)));
+        wordOf.insert(picture, fields.at(1));
+    }
+    QVERIFY(wordOf.size() == words.size());
 }
 
 void TestContentPack::shouldShipEveryStoryPageVideoAndDocument()

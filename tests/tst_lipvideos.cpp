@@ -11,6 +11,9 @@ private Q_SLOTS:
     void shouldCloseTheLipsForBilabials_data();
     void shouldCloseTheLipsForBilabials();
     void shouldRestBeforeAndAfterTheWord();
+    void shouldShapeTheFirstSoundWithinAFifthOfASecond_data();
+    void shouldShapeTheFirstSoundWithinAFifthOfASecond();
+    void shouldShowTheWholeHead();
     void shouldMapVowelsToDistinctMouths();
 };
 
@@ -57,14 +60,53 @@ void TestLipVideos::shouldRestBeforeAndAfterTheWord()
     SpeechTiming speech;
     const SpokenWord word = speech.speak(QStringLiteral("casa"));
     const QList<MouthShape> track = lipTrack(word);
-    const int expected = int((kLipLeadMs + word.length * kLipSlowdown + kLipTailMs) * kLipFps / 1000) + 1;
-    QCOMPARE(track.size(), expected);
+    QVERIFY(track.size() > word.length * kLipSlowdown * kLipFps / 1000);
     QCOMPARE(track.first(), MouthShape());
     QCOMPARE(track.last(), MouthShape());
     qreal widest = 0;
     for (const MouthShape& mouth : track)
         widest = qMax(widest, mouth.open);
     QVERIFY(widest > 0.8); // the a of casa
+}
+
+void TestLipVideos::shouldShapeTheFirstSoundWithinAFifthOfASecond_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::newRow("vowel") << "oso";
+    QTest::newRow("bilabial") << "mono";
+    QTest::newRow("silent h") << "helado";
+    QTest::newRow("ñ") << "ñu";
+    QTest::newRow("digraph") << "llave";
+}
+
+void TestLipVideos::shouldShapeTheFirstSoundWithinAFifthOfASecond()
+{
+    // A child watching the clip sees the mouth at work at once, not a still face.
+    QFETCH(QString, word);
+    SpeechTiming speech;
+    const QList<MouthShape> track = lipTrack(speech.speak(word));
+    int first = 0;
+    while (first < track.size() && track.at(first) == MouthShape())
+        ++first;
+    QVERIFY2(first * 1000 / kLipFps <= 200, qPrintable(QStringLiteral("first shape at frame %1").arg(first)));
+}
+
+void TestLipVideos::shouldShowTheWholeHead()
+{
+    // The top rows are background from edge to edge: nothing of the head
+    // is cut off by the top of the picture.
+    for (const MouthShape& mouth : {MouthShape(), visemeFor(QStringLiteral("a"))}) {
+        const QImage face = faceFrame(mouth, 0);
+        for (int y : {0, 2}) {
+            for (int x = 0; x < face.width(); ++x)
+                QVERIFY2(qAbs(qGray(face.pixel(x, y)) - qGray(face.pixel(0, y))) < 3, qPrintable(QString::number(x)));
+        }
+        // The hair reaches close to the top: the face is not shrunk away.
+        int top = 0;
+        while (top < face.height() && qAbs(qGray(face.pixel(160, top)) - qGray(face.pixel(160, 0))) < 30)
+            ++top;
+        QVERIFY2(top > 2 && top < 24, qPrintable(QString::number(top)));
+    }
 }
 
 void TestLipVideos::shouldMapVowelsToDistinctMouths()

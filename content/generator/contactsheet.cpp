@@ -1,6 +1,7 @@
 #include "contactsheet.h"
 
 #include "contentsource.h"
+#include "handshapes.h"
 #include "letterglyphs.h"
 #include "paintkit.h"
 #include "wordpictures.h"
@@ -252,6 +253,30 @@ QList<QImage> picturesIn(const QString& folder, const QStringList& filters = {QS
         images << QImage(dir.filePath(name));
     return images;
 }
+// Pictures side by side in rows of `columns`, each at `cellWidth` with its
+// name written under it.
+QImage captionedGrid(const QList<QImage>& pictures, const QStringList& names, int columns, int cellWidth)
+{
+    constexpr int kMargin = 12, kGap = 10, kCaption = 34;
+    int cellHeight = 0;
+    for (const QImage& picture : pictures)
+        cellHeight = qMax(cellHeight, picture.height() * cellWidth / qMax(1, picture.width()));
+    const int rows = (int(pictures.size()) + columns - 1) / columns;
+    QImage sheet(2 * kMargin + columns * (cellWidth + kGap) - kGap,
+                 2 * kMargin + rows * (cellHeight + kCaption + kGap) - kGap, QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(QColor(0xdc, 0xf0, 0xfb));
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int i = 0; i < pictures.size(); ++i) {
+        const QPoint at(kMargin + (i % columns) * (cellWidth + kGap),
+                        kMargin + (i / columns) * (cellHeight + kCaption + kGap));
+        const QImage shown = pictures.at(i).scaledToWidth(cellWidth, Qt::SmoothTransformation);
+        painter.drawImage(at, shown);
+        Paint::text(painter, QRectF(at.x(), at.y() + cellHeight + 2, cellWidth, kCaption - 4), names.value(i), 26,
+                    Paint::Color::Ink);
+    }
+    return sheet;
+}
 } // namespace
 
 bool writeContactSheet(const QString& home, const ContentSource& source, const QString& folder,
@@ -317,7 +342,27 @@ bool writeContactSheet(const QString& home, const ContentSource& source, const Q
         *error = QStringLiteral("cannot write into ") + folder;
         return false;
     }
-    QTextStream(stdout) << "contact sheet: " << folder << "/sheet.png and " << screens.size()
-                        << " screens\n";
+
+    // Every single hand picture with its letter, and every word picture with
+    // its word: the two sets a signer and a teacher check one by one.
+    QList<QImage> hands;
+    QStringList letters;
+    for (const HandShape& shape : handShapes()) {
+        hands << QImage(language + QStringLiteral("Senas/") + QLatin1String(shape.name) + QStringLiteral(".png"));
+        letters << QString::fromUtf8(shape.label);
+    }
+    QList<QImage> pictures;
+    QStringList names;
+    for (const WordEntry& word : source.words) {
+        pictures << QImage(wordFolder(language, word.letter, word.word) + WordMedia::Image);
+        names << word.word;
+    }
+    if (!Paint::savePng(captionedGrid(hands, letters, 8, 200), folder + QStringLiteral("/hands.png"))
+        || !Paint::savePng(captionedGrid(pictures, names, 10, 190), folder + QStringLiteral("/words.png"))) {
+        *error = QStringLiteral("cannot write into ") + folder;
+        return false;
+    }
+    QTextStream(stdout) << "contact sheet: " << folder << "/sheet.png, hands.png, words.png and "
+                        << screens.size() << " screens\n";
     return true;
 }

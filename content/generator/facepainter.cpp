@@ -15,6 +15,8 @@ const QColor kLipShade(170, 70, 74);
 const QColor kMouthInside(92, 26, 34);
 const QColor kTongue(226, 112, 120);
 const QColor kHair(92, 58, 36);
+const QColor kShirt(86, 150, 214);
+constexpr qreal kHeadScale = 0.8;
 
 qreal mix(qreal a, qreal b, qreal t)
 {
@@ -172,14 +174,25 @@ QImage faceFrame(const MouthShape& mouth, qreal blink)
     bg.setColorAt(1, QColor(178, 214, 210));
     p.fillRect(image.rect(), bg);
 
-    // Hair behind the head, then ears, neck and face.
+    // The head is drawn on a 258 units tall layout (hair from -18, chin at
+    // 240), scaled so that all of it shows with a margin above the hair and
+    // the shoulders below the chin.
+    p.translate(160, 8);
+    p.scale(kHeadScale, kHeadScale);
+    p.translate(-160, 18);
+
+    // Hair behind the head, then shoulders, ears, neck and face.
     p.setPen(QPen(kOutline, 2));
     p.setBrush(kHair);
     p.drawEllipse(QPointF(160, 78), 132, 96);
+    p.setBrush(kShirt);
+    p.drawEllipse(QPointF(160, 336), 190, 82);
     p.setBrush(kSkin);
     p.drawEllipse(QPointF(40, 128), 16, 24);
     p.drawEllipse(QPointF(280, 128), 16, 24);
-    p.drawRect(QRectF(112, 220, 96, 30));
+    p.drawRect(QRectF(112, 200, 96, 70));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(112, 238, 96, 40), 200 * 16, 140 * 16); // the neckline
     QRadialGradient face(QPointF(150, 120), 170);
     face.setColorAt(0, kSkin.lighter(104));
     face.setColorAt(0.75, kSkin);

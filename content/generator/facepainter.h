@@ -4,7 +4,7 @@
 #include <QString>
 
 // Bump when the face drawing changes, so the lip videos are drawn again.
-constexpr int kFacePainterVersion = 2;
+constexpr int kFacePainterVersion = 3;
 
 // How the mouth is held, each value about 0..1 (width about 0.5..1.2).
 struct MouthShape
@@ -24,6 +24,7 @@ struct MouthShape
 MouthShape visemeFor(const QString& phoneme);
 MouthShape blendMouths(const MouthShape& a, const MouthShape& b, qreal t);
 
-// A friendly face, seen from the front, whose mouth has `mouth`; `blink`
-// closes the eyes (0 open, 1 closed). 320 x 240.
+// A friendly face, seen from the front with the whole head and the top of
+// the shoulders in the picture, whose mouth has `mouth`; `blink` closes the
+// eyes (0 open, 1 closed). 320 x 240.
 QImage faceFrame(const MouthShape& mouth, qreal blink);

@@ -85,11 +85,15 @@ QList<Bone> buildFinger(int i, FingerPose pose, qreal spread, bool crossed, QVec
     qreal fan = pose == FingerPose::Straight ? spread * f.spreadSign : 0;
     QVector3D base(f.baseX, f.baseY, 0);
     qreal lift = 0;
+    // Crossed (R): the index leans towards the little finger and back, the
+    // middle finger towards the thumb and forward, so that it lies over the
+    // index and the two tips swap sides.
     if (crossed && i == 0) {
-        fan = -8;
+        fan = 13;
+        lift = -6;
     } else if (crossed && i == 1) {
-        fan = 14; // leans over the index, in front of it
-        lift = 10;
+        fan = -15;
+        lift = 14;
     }
     const QQuaternion spin = QQuaternion::fromAxisAndAngle(0, 0, 1, float(-fan));
     const qreal flex[3] = {a.knuckle + lift, a.middle, a.tip};
@@ -175,8 +179,10 @@ QList<Bone> buildThumb(ThumbPose pose, const QVector3D tips[4], const QList<Bone
         hint = QVector3D(-1, -0.3f, 0.5f);
         break;
     case ThumbPose::Between:
-        knuckle = QVector3D(-44, 42, 30);
-        target = QVector3D(-20, 92, 56);
+        // Up between the index and the middle finger, its tip showing above
+        // the fist under the index bent over it.
+        knuckle = QVector3D(-44, 46, 30);
+        target = QVector3D(-19, 112, 24);
         hint = QVector3D(-0.5f, 0, 1);
         break;
     case ThumbPose::Along:

@@ -10,7 +10,7 @@
 class QPainter;
 
 // Bump when the drawing changes, so every stamped picture is drawn again.
-constexpr int kHandPainterVersion = 2;
+constexpr int kHandPainterVersion = 3;
 
 struct HandPaintOptions
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -15,15 +16,15 @@ enum class FingerPose {
 
 // Where the thumb is.
 enum class ThumbPose {
-    Up,         // straight up along the side of the fist (A)
+    Up,         // straight up along the side of the fist (A, G)
     Out,        // stretched out to the side (L, Y)
     Across,     // folded across the front of the closed fingers (S, I)
     Palm,       // folded flat across the palm (B)
-    Tucked,     // under the hooked fingertips (E)
-    TouchIndex, // tip meets the index tip (F, O)
+    Tucked,     // under the hooked fingertips
+    TouchIndex, // tip meets the index tip (E, F, O)
     TouchMiddle,// tip meets the middle fingertip (D, K, P)
-    Between,    // pokes out between index and middle (T)
-    Along,      // straight, beside and parallel to the index (G, Q)
+    Between,    // up between index and middle, under the bent index (T)
+    Along,      // straight, beside and parallel to the index (Q)
     Holding,    // holds the closed ring and little fingers (U, V, W, H)
     Curved,     // curved, facing the fingers (C)
 };
@@ -61,5 +62,8 @@ struct HandShape
 
 // Every hand shape of the Spanish manual alphabet that the pack draws.
 const QList<HandShape>& handShapes();
+// The whole table as text, part of the stamps of every hand picture and
+// video: a corrected line draws them again.
+QByteArray handShapesKey();
 // The shape for a base name ("a", "nt", "at"...), or nullptr.
 const HandShape* handShape(const QString& name);

@@ -48,12 +48,21 @@ QList<MouthShape> lipTrack(const SpokenWord& word)
     }
     keys << Key{qreal(word.length) + 40, rest};
 
-    const int speechMs = int(word.length * kLipSlowdown);
+    // Where the first sound that moves the lips starts.
+    qreal onset = 0;
+    for (const PhonemeTiming& phoneme : word.phonemes) {
+        if (!(visemeFor(phoneme.name) == rest)) {
+            onset = phoneme.start;
+            break;
+        }
+    }
+
+    const int speechMs = int((word.length - onset) * kLipSlowdown);
     const int total = kLipLeadMs + speechMs + kLipTailMs;
     const int count = total * kLipFps / 1000 + 1;
     QList<MouthShape> track;
     for (int f = 0; f < count; ++f) {
-        const qreal t = (f * 1000.0 / kLipFps - kLipLeadMs) / kLipSlowdown;
+        const qreal t = onset + (f * 1000.0 / kLipFps - kLipLeadMs) / kLipSlowdown;
         MouthShape mouth = rest;
         for (qsizetype k = 0; k + 1 < keys.size(); ++k) {
             if (t >= keys.at(k).time && t < keys.at(k + 1).time) {
@@ -94,8 +103,9 @@ bool writeLipVideos(const QString& languageFolder, const ContentSource& source, 
 
         const QList<MouthShape> track = lipTrack(spoken.at(i));
         AviWriter writer(kVideoSize, kLipFps, 60);
-        // A blink early in the opening rest keeps the face alive.
-        auto blinkAt = [](int f) { return f == 2 || f == 3 ? 1.0 : 0.0; };
+        // A blink in the closing rest keeps the face alive.
+        const int blink = int(track.size()) - 4;
+        auto blinkAt = [blink](int f) { return f == blink || f == blink + 1 ? 1.0 : 0.0; };
         for (int f = 0; f < track.size();) {
             int run = 1;
             while (f + run < track.size() && track.at(f + run) == track.at(f)

@@ -130,8 +130,7 @@ bool writeSignPictures(const QString& languageFolder, const ContentSource& sourc
     for (const QString& glyph : glyphs)
         outputs << signs + glyph + QStringLiteral(".png");
     const QByteArray key = "signs-uncaptioned " + QByteArray::number(kHandPainterVersion) + ' '
-        + (frames + glyphs).join(QLatin1Char(',')).toUtf8();
-    // The table and the drawing code are compiled in: the version key covers them.
+        + handShapesKey() + ' ' + (frames + glyphs).join(QLatin1Char(',')).toUtf8();
     Stamp stamp(signs + QStringLiteral("may/A.png"), {}, key);
     bool complete = stamp.isCurrent();
     for (const QString& output : outputs)

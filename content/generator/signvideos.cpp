@@ -99,7 +99,8 @@ bool writeSignVideos(const QString& languageFolder, const ContentSource& source,
         const WordEntry& entry = source.words.at(i);
         const QString path = packWordFolder(languageFolder, entry) + WordMedia::Sign;
         const QByteArray key = "sign " + QByteArray::number(kSignVideoVersion) + ' '
-            + QByteArray::number(kHandPainterVersion) + QByteArray::number(kAviWriterVersion) + ' ' + entry.word.toUtf8() + ' '
+            + QByteArray::number(kHandPainterVersion) + QByteArray::number(kAviWriterVersion) + ' '
+            + QByteArray::number(qHash(handShapesKey())) + ' ' + entry.word.toUtf8() + ' '
             + QByteArray::number(useCh) + QByteArray::number(useLl);
         Stamp stamp(path, {}, key);
         if (stamp.isCurrent())

@@ -4,6 +4,7 @@
 #include "emoji.h"
 #include "paintkit.h"
 #include "picturewriter.h"
+#include "worddrawings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,7 +17,7 @@
 
 namespace {
 // Bump when the word pictures change, so every one is redrawn.
-constexpr char kVersion[] = "wordpictures-3";
+constexpr char kVersion[] = "wordpictures-5";
 
 constexpr QSize kCard(351, 211); // the picture holder of the main window
 constexpr int kPictureSize = 172;
@@ -30,59 +31,15 @@ QColor categoryColor(const QString& category)
         {QStringLiteral("TRANSPORTE"), Violet}, {QStringLiteral("CUERPO"), Pink},
         {QStringLiteral("ROPA"), Coral},       {QStringLiteral("LUGARES"), Yellow},
         {QStringLiteral("PERSONAS"), Pink},    {QStringLiteral("DEPORTES"), Blue},
-        {QStringLiteral("MÚSICA"), Violet},
+        {QStringLiteral("MÚSICA"), Violet},     {QStringLiteral("NÚMEROS"), Orange},
     };
     return colors.value(category, Blue);
-}
-
-// A toy xylophone: coloured bars on two rails, with two mallets.
-QImage drawXylophone(int size)
-{
-    QImage image = Paint::canvas(size, size);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 100.0, size / 100.0);
-    const QColor wood(0xa8, 0x6b, 0x3c);
-    painter.setPen(QPen(wood, 5, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(10, 30), QPointF(92, 42));
-    painter.drawLine(QPointF(10, 80), QPointF(92, 66));
-    const QColor bars[] = {QColor(0xe5, 0x39, 0x35), QColor(0xfb, 0x8c, 0x00), QColor(0xfd, 0xd8, 0x35),
-                           QColor(0x43, 0xa0, 0x47), QColor(0x1e, 0x88, 0xe5), QColor(0x3f, 0x51, 0xb5),
-                           QColor(0x8e, 0x24, 0xaa)};
-    for (int i = 0; i < 7; ++i) {
-        const qreal x = 14 + i * 11.3;
-        const qreal top = 24 + i * 1.9, bottom = 86 - i * 2.1;
-        painter.setPen(QPen(Paint::tone(bars[i], 0.75), 1.2));
-        painter.setBrush(bars[i]);
-        painter.drawRoundedRect(QRectF(x, top, 9, bottom - top), 2.5, 2.5);
-        painter.setBrush(QColor(255, 255, 255, 200));
-        painter.setPen(Qt::NoPen);
-        painter.drawEllipse(QPointF(x + 4.5, top + 7 + i * 0.2), 1.3, 1.3);
-        painter.drawEllipse(QPointF(x + 4.5, bottom - 7), 1.3, 1.3);
-    }
-    // Mallets crossing over the bars.
-    for (const auto& [from, to] : {std::pair{QPointF(30, 97), QPointF(58, 58)},
-                                   std::pair{QPointF(84, 97), QPointF(64, 54)}}) {
-        painter.setPen(QPen(QColor(0xd7, 0xb3, 0x8c), 3, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(from, to);
-        painter.setPen(QPen(QColor(0x7a, 0x2e, 0x1c), 1));
-        painter.setBrush(QColor(0xc6, 0x28, 0x28));
-        painter.drawEllipse(to, 5, 5);
-    }
-    return image;
-}
-
-QImage ownDrawing(const QString& name, int size)
-{
-    if (name == QLatin1String("xilofono"))
-        return drawXylophone(size);
-    return {};
 }
 
 QImage wordCard(const WordEntry& word)
 {
     const QImage picture = word.drawing.isEmpty() ? renderEmoji(word.emoji, kPictureSize)
-                                                  : ownDrawing(word.drawing, kPictureSize);
+                                                  : wordDrawing(word.drawing, kPictureSize);
     if (picture.isNull())
         return {};
     QImage image = Paint::canvas(kCard.width(), kCard.height());
@@ -139,6 +96,10 @@ bool drawWordPictures(const ContentSource& source, const QString& languageDir, Q
     for (const QString& letter : source.letters)
         QDir().mkpath(languageDir + QStringLiteral("Letras/") + letter);
     for (const WordEntry& word : source.words) {
+        if (!word.drawing.isEmpty() && !wordDrawingNames().contains(word.drawing)) {
+            *error = QStringLiteral("no drawing named %1 for %2").arg(word.drawing, word.word);
+            return false;
+        }
         if (word.drawing.isEmpty() && !emojiAvailable(word.emoji)) {
             *error = QStringLiteral("no emoji U+%1 for %2 (Debian package fonts-noto-color-emoji)")
                          .arg(word.emoji, 0, 16)
