@@ -4,6 +4,7 @@
 #include "activitycodes.h"
 #include "imagewidget.h"
 #include "menuwidget.h"
+#include "picturefit.h"
 #include "sequencewidget.h"
 
 #include <QFile>
@@ -48,9 +49,11 @@ void MainWindow::slotImage()
     const QString path = word->imagePath();
     if (!QFile::exists(path))
         return;
-    pictureHolder->label->setPixmap(QPixmap(path));
+    const QSize holder(351, 211);
+    pictureHolder->label->setPixmap(fittedPicture(path, holder));
+    pictureHolder->label->setAlignment(Qt::AlignCenter);
     pictureHolder->label->show();
-    pictureHolder->label->setGeometry(0, 0, 351, 211);
+    pictureHolder->label->setGeometry(QRect(QPoint(0, 0), holder));
     pictureHolder->show();
     pictureHolder->raise();
 }

@@ -5,10 +5,10 @@
 #include "contentlists.h"
 #include "mediastore.h"
 #include "mediawidget.h"
+#include "wordfoldermodel.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -36,7 +36,7 @@ AdmWindow::AdmWindow(LetterList* letters, WordList* words, CategoryList* categor
 {
     setModal(true);
 
-    directoryModel = new QFileSystemModel(this);
+    directoryModel = new WordFolderModel(this);
     directoryModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     lettersTree = new QTreeView(this);
     lettersTree->setObjectName(QStringLiteral("lettersTree"));
@@ -158,6 +158,7 @@ void AdmWindow::setLanguage(Language* newLanguage)
         setCategoryButtons(false);
     }
     language = newLanguage;
+    directoryModel->setLanguage(language);
     lettersCaption->setText(tr("Medios instalados"));
     lettersPage->setEnabled(true);
     categoriesPage->setEnabled(true);
@@ -193,11 +194,13 @@ void AdmWindow::slotLetterClicked(const QModelIndex&)
         return;
     clickedEntry = current;
     entryClicked = true;
+    folderWithoutWord.clear();
+    directoryModel->forgetRecords();
     const QModelIndex root = lettersTree->rootIndex();
     if (parent == root) {
         // A letter folder.
         auto letter = std::make_unique<Letter>();
-        if (letter->loadByName(directoryModel->fileName(current), language))
+        if (letter->loadByName(directoryModel->entryName(current), language))
             selectedLetter = std::move(letter);
         else
             selectedLetter.reset();
@@ -207,12 +210,17 @@ void AdmWindow::slotLetterClicked(const QModelIndex&)
         // A word folder inside a letter folder.
         auto letter = std::make_unique<Letter>();
         auto word = std::make_unique<Word>();
-        const bool letterFound = letter->loadByName(directoryModel->fileName(parent), language);
+        const bool letterFound
+            = letter->loadByName(directoryModel->entryName(parent), language);
         selectedWord.reset();
         selectedLetter = letterFound ? std::move(letter) : nullptr;
-        if (selectedLetter && word->loadByFullName(directoryModel->fileName(current),
+        if (selectedLetter && word->loadByFullName(directoryModel->entryName(current),
                                                    selectedLetter.get()))
             selectedWord = std::move(word);
+        // A folder without its record: it may be removed, or made a word of,
+        // but it never stands for its letter.
+        if (!selectedWord)
+            folderWithoutWord = directoryModel->filePath(current);
         setWordButtons(false, true);
     } else {
         // Deeper folders are neither letters nor words.
@@ -239,6 +247,7 @@ void AdmWindow::forgetRemovedEntry()
 // folder in question has been read at all.
 void AdmWindow::slotRefresh()
 {
+    directoryModel->forgetRecords();
     const QModelIndex current = lettersTree->currentIndex();
     if (current.isValid() && directoryModel->canFetchMore(current))
         directoryModel->fetchMore(current);
@@ -246,6 +255,7 @@ void AdmWindow::slotRefresh()
 
 void AdmWindow::slotRefreshParent()
 {
+    directoryModel->forgetRecords();
     const QModelIndex parent = lettersTree->currentIndex().parent();
     if (parent.isValid() && directoryModel->canFetchMore(parent))
         directoryModel->fetchMore(parent);
@@ -262,6 +272,14 @@ void AdmWindow::slotInsertLetter()
 
 void AdmWindow::slotEditLetter()
 {
+    if (language && selectedLetter && !folderWithoutWord.isEmpty()) {
+        // Made a word of: the editor opens filled in from the folder.
+        auto* editor = new MediaWidget(0, language, selectedLetter.get(), categoryList, nullptr);
+        editor->setForm(WordSaver::formFromFolder(folderWithoutWord));
+        connect(editor, &MediaWidget::done, this, &AdmWindow::slotRefreshParent);
+        editor->show();
+        return;
+    }
     if (!language || !selectedLetter || !selectedWord)
         return;
     auto* editor
@@ -270,12 +288,13 @@ void AdmWindow::slotEditLetter()
     editor->show();
 }
 
+// Every question that deletes something answers "No" to a stray Return.
 bool AdmWindow::confirm(const QString& title, const QString& question)
 {
     QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, this);
     QPushButton* yes = box.addButton(tr("&Si"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
+    box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
@@ -283,37 +302,125 @@ bool AdmWindow::confirm(const QString& title, const QString& question)
 
 void AdmWindow::slotDeleteLetter()
 {
-    if (language && selectedLetter && !selectedWord) {
-        const QString name = selectedLetter->name;
-        if (confirm(tr("Eliminar letra"),
-                    tr("¿Está seguro de eliminar la letra %1?\nTodas palabras y los medios "
-                       "asociados con esta letra seran eliminados.")
-                        .arg(name))
-            && selectedLetter->removeWithWords()) {
-            const QString folder = selectedLetter->folderPath();
-            QMessageBox::information(this, tr("Eliminar letra"),
-                                     tr("La letra %1 ha sido eliminada exitosamente.").arg(name),
-                                     QMessageBox::Ok);
-            removeDirectory(folder);
-        }
-    } else if (language && selectedLetter && selectedWord) {
-        const QString name = selectedWord->name;
-        if (confirm(tr("Eliminar palabra"),
-                    tr("¿Está seguro de eliminar la palabra %1?\nTodos los medios asociados con "
-                       "esta palabra seran eliminados.")
-                        .arg(name))
-            && selectedWord->removeWithLinks()) {
-            const QString folder = selectedWord->folderPath();
-            QMessageBox::information(this, tr("Eliminar palabra"),
-                                     tr("La palabra %1 ha sido eliminada exitosamente.").arg(name),
-                                     QMessageBox::Ok);
-            removeDirectory(folder);
-        }
-    }
+    if (language && !folderWithoutWord.isEmpty())
+        deleteFolderWithoutWord();
+    else if (language && selectedLetter && selectedWord)
+        deleteSelectedWord();
+    else if (language && selectedLetter)
+        deleteSelectedLetter();
+    folderWithoutWord.clear();
     selectedWord.reset();
     selectedLetter.reset();
     setWordButtons(false, false);
     slotRefreshParent();
+}
+
+// A deletion first moves the folder aside: when the media library cannot be
+// changed nothing is deleted at all, and a crash in between leaves a folder
+// that the next start puts back or removes (MediaJournal::reconcile).
+void AdmWindow::deleteSelectedLetter()
+{
+    const QString name = selectedLetter->name;
+    if (!confirm(tr("Eliminar letra"),
+                 tr("¿Está seguro de eliminar la letra %1?\nTodas palabras y los medios "
+                    "asociados con esta letra seran eliminados.")
+                     .arg(name)))
+        return;
+    const QString folder = selectedLetter->folderPath();
+    QString aside;
+    if (!MediaStore::moveAside(folder, lettersPath(), &aside)) {
+        QMessageBox::warning(this, tr("Eliminar letra"),
+                             tr("La letra %1 no ha sido eliminada: su carpeta %2 no se puede "
+                                "modificar.")
+                                 .arg(name, QDir::toNativeSeparators(folder)),
+                             QMessageBox::Ok);
+        return;
+    }
+    if (!selectedLetter->removeWithWords()) {
+        MediaStore::moveBack(aside, folder);
+        QMessageBox::warning(this, tr("Eliminar letra"),
+                             tr("La letra %1 no ha sido eliminada: la base de datos no pudo "
+                                "modificarse.")
+                                 .arg(name),
+                             QMessageBox::Ok);
+        return;
+    }
+    if (removeFolderAside(aside, name))
+        QMessageBox::information(this, tr("Eliminar letra"),
+                                 tr("La letra %1 ha sido eliminada exitosamente.").arg(name),
+                                 QMessageBox::Ok);
+}
+
+void AdmWindow::deleteSelectedWord()
+{
+    const QString name = selectedWord->name;
+    if (!confirm(tr("Eliminar palabra"),
+                 tr("¿Está seguro de eliminar la palabra %1?\nTodos los medios asociados con "
+                    "esta palabra seran eliminados.")
+                     .arg(name)))
+        return;
+    const QString folder = selectedWord->folderPath();
+    QString aside;
+    if (!MediaStore::moveAside(folder, lettersPath(), &aside)) {
+        QMessageBox::warning(this, tr("Eliminar palabra"),
+                             tr("La palabra %1 no ha sido eliminada: su carpeta %2 no se puede "
+                                "modificar.")
+                                 .arg(name, QDir::toNativeSeparators(folder)),
+                             QMessageBox::Ok);
+        return;
+    }
+    if (!selectedWord->removeWithLinks()) {
+        MediaStore::moveBack(aside, folder);
+        QMessageBox::warning(this, tr("Eliminar palabra"),
+                             tr("La palabra %1 no ha sido eliminada: la base de datos no pudo "
+                                "modificarse.")
+                                 .arg(name),
+                             QMessageBox::Ok);
+        return;
+    }
+    if (removeFolderAside(aside, name))
+        QMessageBox::information(this, tr("Eliminar palabra"),
+                                 tr("La palabra %1 ha sido eliminada exitosamente.").arg(name),
+                                 QMessageBox::Ok);
+}
+
+void AdmWindow::deleteFolderWithoutWord()
+{
+    const QString name = MediaStore::fileNameOf(folderWithoutWord);
+    if (!confirm(tr("Eliminar carpeta"),
+                 tr("¿Está seguro de eliminar la carpeta %1?\nNinguna palabra usa esta carpeta; "
+                    "se eliminarán la carpeta y los archivos que contiene. La letra y sus "
+                    "palabras no cambian.")
+                     .arg(name)))
+        return;
+    QString aside;
+    if (!MediaStore::moveAside(folderWithoutWord, lettersPath(), &aside)) {
+        QMessageBox::warning(this, tr("Eliminar carpeta"),
+                             tr("La carpeta %1 no se puede modificar; no se ha eliminado.")
+                                 .arg(QDir::toNativeSeparators(folderWithoutWord)),
+                             QMessageBox::Ok);
+        return;
+    }
+    if (removeFolderAside(aside, name))
+        QMessageBox::information(this, tr("Eliminar carpeta"),
+                                 tr("La carpeta %1 ha sido eliminada exitosamente.").arg(name),
+                                 QMessageBox::Ok);
+}
+
+// True when nothing of the folder is left; otherwise says what stayed.
+bool AdmWindow::removeFolderAside(const QString& aside, const QString& what)
+{
+    if (aside.isEmpty())
+        return true; // there was no folder
+    const MediaStore::Removal removal = MediaStore::removeDirectory(aside, lettersPath());
+    if (!removal.refused && !MediaStore::isOccupied(aside))
+        return true;
+    QMessageBox::warning(this, tr("Error"),
+                         tr("%1 ya no está en el administrador, pero algunos de sus archivos no "
+                            "pudieron borrarse y quedan en %2.")
+                             .arg(what, QDir::toNativeSeparators(aside)),
+                         QMessageBox::Ok);
+    return false;
 }
 
 void AdmWindow::removeDirectory(const QString& path)
@@ -392,8 +499,14 @@ void AdmWindow::slotDeleteCategory()
         return;
     const bool deleted = deleteCategory(selectedCategory.get());
     slotRefreshCategoriesList();
-    if (!deleted)
+    if (!deleted) {
+        QMessageBox::warning(this, tr("Eliminar categoría"),
+                             tr("La categoría %1 no ha sido eliminada: la base de datos no pudo "
+                                "modificarse.")
+                                 .arg(name),
+                             QMessageBox::Ok);
         return;
+    }
     // The category is gone: nothing may be edited or deleted under its name.
     selectedCategory.reset();
     setCategoryButtons(false);

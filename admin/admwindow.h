@@ -11,7 +11,7 @@ class Letter;
 class LetterList;
 class Word;
 class WordList;
-class QFileSystemModel;
+class WordFolderModel;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -56,6 +56,10 @@ private:
     bool deleteCategory(Category* category);
     void removeDirectory(const QString& path);
     bool confirm(const QString& title, const QString& question);
+    void deleteSelectedLetter();
+    void deleteSelectedWord();
+    void deleteFolderWithoutWord();
+    bool removeFolderAside(const QString& aside, const QString& what);
     void setWordButtons(bool add, bool edit);
     void setCategoryButtons(bool enabled);
     QString lettersPath() const;
@@ -79,10 +83,11 @@ private:
     QPushButton* editCategoryButton = nullptr;
     QPushButton* deleteCategoryButton = nullptr;
     QPushButton* categoryWordsButton = nullptr;
-    QFileSystemModel* directoryModel = nullptr;
+    WordFolderModel* directoryModel = nullptr;
     QTreeView* lettersTree = nullptr;
     QLabel* lettersCaption = nullptr;
     QLabel* categoriesCaption = nullptr;
+    QString folderWithoutWord; // the clicked word folder that no record names
     QPersistentModelIndex clickedEntry; // the folder the selection came from
     bool entryClicked = false;
 };

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSqlDatabase>
 #include <QVBoxLayout>
 
 namespace {
@@ -188,41 +189,65 @@ void ConfigWidget::uncheckAllLetters()
     setCheckStateAll(lettersList, Qt::Unchecked);
 }
 
-void ConfigWidget::saveLetters()
+bool ConfigWidget::saveLetters()
 {
     Letter letter;
     for (int row = 0; row < lettersList->count(); ++row) {
         const QListWidgetItem* item = lettersList->item(row);
-        if (letter.loadById(item->data(Qt::UserRole).toInt())
-            && item->checkState() == Qt::Checked)
-            settings->set(SettingKey::Letter, letter.id, user->id);
+        if (letter.loadById(item->data(Qt::UserRole).toInt()) && item->checkState() == Qt::Checked
+            && !settings->set(SettingKey::Letter, letter.id, user->id))
+            return false;
     }
+    return true;
 }
 
-void ConfigWidget::saveCategories()
+bool ConfigWidget::saveCategories()
 {
     Category category;
     for (int row = 0; row < categoriesList->count(); ++row) {
         const QListWidgetItem* item = categoriesList->item(row);
         if (category.loadById(item->data(Qt::UserRole).toInt())
-            && item->checkState() == Qt::Checked)
-            settings->set(SettingKey::Category, category.id, user->id);
+            && item->checkState() == Qt::Checked
+            && !settings->set(SettingKey::Category, category.id, user->id))
+            return false;
     }
+    return true;
+}
+
+// The user's settings are replaced in one transaction: all of the new
+// choices are stored, or the old ones stay.
+bool ConfigWidget::storeChoices()
+{
+    QSqlDatabase db = QSqlDatabase::database();
+    if (!db.transaction())
+        return false;
+    const auto setIf = [&](QCheckBox* box, const QString& key) {
+        return !box->isChecked() || settings->set(key, 1, user->id);
+    };
+    const bool stored = settings->reset(user->id) && saveLetters() && saveCategories()
+        && setIf(firstCapsCheck, SettingKey::FirstCaps)
+        && setIf(stopMotionCheck, SettingKey::StopMotion)
+        && setIf(minusCapsCheck, SettingKey::UseMinusCaps)
+        && settings->set(SettingKey::ShowOrder, orderCombo->currentIndex(), user->id);
+    if (stored && db.commit())
+        return true;
+    db.rollback();
+    return false;
 }
 
 void ConfigWidget::slotDoIt()
 {
-    settings->reset(user->id);
-    saveLetters();
-    saveCategories();
-    if (firstCapsCheck->isChecked())
-        settings->set(SettingKey::FirstCaps, 1, user->id);
-    if (stopMotionCheck->isChecked())
-        settings->set(SettingKey::StopMotion, 1, user->id);
-    if (minusCapsCheck->isChecked())
-        settings->set(SettingKey::UseMinusCaps, 1, user->id);
-    settings->set(SettingKey::ShowOrder, orderCombo->currentIndex(), user->id);
+    const bool stored = storeChoices();
     settings->loadFilters(user->id);
+    if (!stored) {
+        QMessageBox::critical(this, tr("No se guardó la configuración"),
+                              tr("La configuración de %1 no se ha podido guardar en la base de "
+                                 "datos; sigue la anterior. Revise que haya espacio en el disco "
+                                 "y permiso de escritura, y vuelva a intentarlo.")
+                                  .arg(user->name),
+                              QMessageBox::Ok);
+        return;
+    }
 
     if (letterList->hasAvailable(*settings, language)) {
         Q_EMIT done();

@@ -37,8 +37,9 @@ private:
     void loadLetterList();
     void loadCategoryList();
     void loadShowOrders();
-    void saveLetters();
-    void saveCategories();
+    bool saveLetters();
+    bool saveCategories();
+    bool storeChoices();
     void setCheckStateAll(QListWidget* list, Qt::CheckState state);
     QCheckBox* makeSwitch(const QString& text, const QString& key, const char* name);
 

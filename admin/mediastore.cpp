@@ -7,7 +7,71 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstdio>
+
 namespace MediaStore {
+
+namespace {
+Refusal& refusalHook()
+{
+    static Refusal hook;
+    return hook;
+}
+} // namespace
+
+void setRefusal(const Refusal& refusal)
+{
+    refusalHook() = refusal;
+}
+
+namespace {
+Refused refusalOf(const QString& path)
+{
+    return refusalHook() ? refusalHook()(path) : Refused::None;
+}
+} // namespace
+
+bool isRefused(const QString& path)
+{
+    return refusalOf(path) != Refused::None;
+}
+
+bool renamePath(const QString& from, const QString& to)
+{
+    if (isRefused(from) || isRefused(to))
+        return false;
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+QString asidePrefix()
+{
+    return QStringLiteral(".borrando-");
+}
+
+bool moveAside(const QString& folder, const QString& root, QString* aside)
+{
+    aside->clear();
+    const QString clean = QDir::cleanPath(folder);
+    if (!isInside(clean, root))
+        return false;
+    if (!isOccupied(clean))
+        return true;
+    // The aside name must give the folder's name back at start; one left
+    // over from before is removed first.
+    const QString target
+        = QFileInfo(clean).path() + QLatin1Char('/') + asidePrefix() + fileNameOf(clean);
+    if (isOccupied(target))
+        removeDirectory(target, root);
+    if (isOccupied(target) || !renamePath(clean, target))
+        return false;
+    *aside = target;
+    return true;
+}
+
+bool moveBack(const QString& aside, const QString& folder)
+{
+    return aside.isEmpty() || renamePath(aside, QDir::cleanPath(folder));
+}
 
 NameProblem checkFolderName(const QString& name)
 {
@@ -23,10 +87,43 @@ NameProblem checkFolderName(const QString& name)
     return NameProblem::None;
 }
 
+const QStringList& pictureSuffixes()
+{
+    static const QStringList suffixes{QStringLiteral("png"), QStringLiteral("jpg"),
+                                      QStringLiteral("jpeg")};
+    return suffixes;
+}
+
+const QStringList& videoSuffixes()
+{
+    static const QStringList suffixes{QStringLiteral("avi"), QStringLiteral("mpg"),
+                                      QStringLiteral("mov"), QStringLiteral("mp4"),
+                                      QStringLiteral("m4v"), QStringLiteral("webm"),
+                                      QStringLiteral("mkv")};
+    return suffixes;
+}
+
 QString lettersFolder(const Language& language)
 {
     return language.mediaPath() + QStringLiteral("Letras");
 }
+
+namespace {
+// Whether the canonical path lies below (or, with orSame, is) the canonical
+// root, compared by whole path components: "Letras-viejo" is not in "Letras".
+bool liesUnder(const QString& path, const QString& root, bool orSame)
+{
+    const QStringList rootParts = root.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (parts.size() < rootParts.size() || (parts.size() == rootParts.size() && !orSame))
+        return false;
+    for (qsizetype i = 0; i < rootParts.size(); ++i) {
+        if (parts.at(i) != rootParts.at(i))
+            return false;
+    }
+    return true;
+}
+} // namespace
 
 bool isInside(const QString& path, const QString& root)
 {
@@ -47,14 +144,15 @@ bool isInside(const QString& path, const QString& root)
         ancestor = up;
     }
     const QString canonical = QFileInfo(ancestor).canonicalFilePath();
-    return canonical == rootCanonical || canonical.startsWith(rootCanonical + QLatin1Char('/'));
+    return !canonical.isEmpty() && liesUnder(canonical, rootCanonical, true);
 }
 
 bool resolvesInside(const QString& path, const QString& root)
 {
     const QString rootCanonical = QFileInfo(root).canonicalFilePath();
     const QString canonical = QFileInfo(path).canonicalFilePath();
-    return !rootCanonical.isEmpty() && canonical.startsWith(rootCanonical + QLatin1Char('/'));
+    return !rootCanonical.isEmpty() && !canonical.isEmpty()
+        && liesUnder(canonical, rootCanonical, false);
 }
 
 bool isOccupied(const QString& path)
@@ -90,6 +188,8 @@ namespace {
 void removeTree(const QString& path, QStringList& failedFolders)
 {
     const QFileInfo info(path);
+    if (isRefused(path))
+        return;
     if (info.isSymLink()) {
         QFile::remove(path); // the link only
         return;
@@ -102,7 +202,7 @@ void removeTree(const QString& path, QStringList& failedFolders)
     for (const QFileInfo& entry : entries) {
         if (!entry.isSymLink() && entry.isDir())
             removeTree(entry.filePath(), failedFolders);
-        else
+        else if (!isRefused(entry.filePath()))
             QFile::remove(entry.filePath());
     }
     // A file that could not be deleted keeps its folder, without a message.
@@ -125,36 +225,60 @@ Removal removeDirectory(const QString& path, const QString& root)
     return result;
 }
 
-bool copyFile(const QString& source, const QString& destination, const Progress& progress)
+bool copyFile(const QString& source, const QString& destination, const Progress& progress,
+              CopyError* error)
 {
+    CopyError ignored;
+    CopyError& failure = error ? *error : ignored;
+    failure = CopyError::None;
     const QFileInfo sourceInfo(source);
-    if (!sourceInfo.isFile() || QFileInfo(destination).isSymLink())
-        return false;
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!sourceInfo.isFile() || !in.open(QIODevice::ReadOnly)) {
+        failure = CopyError::Source;
         return false;
+    }
+    const Refused refused = refusalOf(destination);
+    if (QFileInfo(destination).isSymLink() || refused != Refused::None) {
+        failure = refused == Refused::DiskFull ? CopyError::DiskFull : CopyError::Destination;
+        return false;
+    }
     QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly)) {
+        failure = out.error() == QFileDevice::ResourceError ? CopyError::DiskFull
+                                                            : CopyError::Destination;
         return false;
+    }
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     qint64 copied = 0;
     for (;;) {
         const qint64 read = in.read(buffer.data(), buffer.size());
         if (read < 0) {
+            failure = CopyError::Source;
             out.cancelWriting();
             break;
         }
         if (read == 0)
             break;
         if (out.write(buffer.constData(), read) != read) {
+            // Qt reports a full disk (ENOSPC) as a resource error.
+            failure = out.error() == QFileDevice::ResourceError ? CopyError::DiskFull
+                                                                : CopyError::Destination;
             out.cancelWriting();
             break;
         }
         copied += read;
-        if (progress)
-            progress(copied);
+        if (progress && !progress(copied)) {
+            failure = CopyError::Cancelled;
+            out.cancelWriting();
+            break;
+        }
     }
-    return out.commit();
+    if (failure == CopyError::None && out.commit())
+        return true;
+    if (failure == CopyError::None)
+        failure = out.error() == QFileDevice::ResourceError ? CopyError::DiskFull
+                                                            : CopyError::Destination;
+    return false;
 }
 
 } // namespace MediaStore

@@ -21,6 +21,11 @@ enum class NameProblem {
 };
 NameProblem checkFolderName(const QString& name);
 
+// File name suffixes (lower case) of the pictures and videos a word may
+// have: what phones and cameras give.
+const QStringList& pictureSuffixes();
+const QStringList& videoSuffixes();
+
 // LANG + "Letras", without a trailing slash.
 QString lettersFolder(const Language& language);
 
@@ -54,12 +59,34 @@ struct Removal
 // deleted are skipped; a folder that keeps visible entries stays silently.
 Removal removeDirectory(const QString& path, const QString& root);
 
-// Called after every chunk with the bytes copied so far.
-using Progress = std::function<void(qint64 copied)>;
+// Moves a folder (or link) inside root out of sight, to a hidden name beside
+// it, as the first step of deleting it. aside: where it went, or empty when
+// there was nothing there. False when it could not be moved.
+bool moveAside(const QString& folder, const QString& root, QString* aside);
+// Puts a folder moved aside back (a deletion that did not go ahead).
+bool moveBack(const QString& aside, const QString& folder);
+// The prefix of folders moved aside for deletion.
+QString asidePrefix();
+
+// Renames a file or folder (replacing an existing file of that name).
+bool renamePath(const QString& from, const QString& to);
+
+// Tests: writes to paths for which this answers other than None fail as
+// they would on a read-only or a full media library.
+enum class Refused { None, ReadOnly, DiskFull };
+using Refusal = std::function<Refused(const QString& path)>;
+void setRefusal(const Refusal& refusal);
+bool isRefused(const QString& path);
+
+// Called after every chunk with the bytes copied so far; false cancels.
+using Progress = std::function<bool(qint64 copied)>;
+
+enum class CopyError { None, Source, Destination, DiskFull, Cancelled };
 
 // Copies a regular file. The destination appears (or replaces an existing
 // regular file) only once the whole copy succeeded; a failure leaves it as
 // it was. A destination that is a symbolic link is refused.
-bool copyFile(const QString& source, const QString& destination, const Progress& progress = {});
+bool copyFile(const QString& source, const QString& destination, const Progress& progress = {},
+              CopyError* error = nullptr);
 
 } // namespace MediaStore

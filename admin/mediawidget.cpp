@@ -2,7 +2,12 @@
 
 #include "checkablerows.h"
 #include "contentlists.h"
+#include "mediastore.h"
+#include "videoprobe.h"
 #include "word.h"
+
+#include <QDir>
+#include <QStandardPaths>
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -117,24 +122,91 @@ void MediaWidget::loadCategoryList()
     }
 }
 
-void MediaWidget::browse(QLineEdit* field, const QString& filter)
+void MediaWidget::setForm(const WordForm& form)
 {
-    field->setText(QFileDialog::getOpenFileName(this, tr("Elegir archivo"), QString(), filter));
+    nameField->setText(form.name);
+    fullNameField->setText(form.fullName);
+    imageField->setText(form.image);
+    signField->setText(form.sign);
+    lipsField->setText(form.lips);
+}
+
+namespace {
+QString& lastFolder(bool forVideo)
+{
+    static QString folders[2]; // pictures, videos: for this run of the program
+    return folders[forVideo ? 1 : 0];
+}
+
+QString suffixFilter(const QStringList& suffixes)
+{
+    QStringList patterns;
+    for (const QString& suffix : suffixes)
+        patterns << QStringLiteral("*.") + suffix << QStringLiteral("*.") + suffix.toUpper();
+    return patterns.join(QLatin1Char(' '));
+}
+} // namespace
+
+QString MediaWidget::chooserFolder(bool forVideo)
+{
+    const QString last = lastFolder(forVideo);
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString standard = QStandardPaths::writableLocation(
+        forVideo ? QStandardPaths::MoviesLocation : QStandardPaths::PicturesLocation);
+    return QFileInfo(standard).isDir() ? standard : QDir::homePath();
+}
+
+void MediaWidget::browse(QLineEdit* field, const QString& filter, bool forVideo)
+{
+    QFileDialog dialog(this, tr("Elegir archivo"), chooserFolder(forVideo), filter);
+    dialog.setObjectName(QStringLiteral("fileChooser"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Qt's own dialog, translated with the interface.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    lastFolder(forVideo) = QFileInfo(chosen).absolutePath();
+    field->setText(chosen);
 }
 
 void MediaWidget::slotBrowseWordImage()
 {
-    browse(imageField, tr("Archivos de imagen (*.png)"));
+    browse(imageField,
+           tr("Archivos de imagen (%1)").arg(suffixFilter(MediaStore::pictureSuffixes())), false);
 }
 
 void MediaWidget::slotBrowseWordSign()
 {
-    browse(signField, tr("Video (*.mpg *.avi *.mov)"));
+    browse(signField, tr("Video (%1)").arg(suffixFilter(MediaStore::videoSuffixes())), true);
 }
 
 void MediaWidget::slotBrowseWordLips()
 {
-    browse(lipsField, tr("Video (*.mpg *.avi *.mov)"));
+    browse(lipsField, tr("Video (%1)").arg(suffixFilter(MediaStore::videoSuffixes())), true);
+}
+
+// Every newly chosen video must play here before anything is copied.
+bool MediaWidget::checkVideos(const WordForm& form)
+{
+    for (const auto& [chosen, before] : {std::pair{form.sign, shown.sign},
+                                         std::pair{form.lips, shown.lips}}) {
+        if (chosen.isEmpty() || (word && chosen == before) || !QFileInfo(chosen).isFile())
+            continue;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const bool playable = VideoProbe::canPlay(chosen);
+        QGuiApplication::restoreOverrideCursor();
+        if (!playable) {
+            QMessageBox::warning(this, tr("Video no válido"),
+                                 tr("El video %1 no se puede reproducir en este equipo. Elija "
+                                    "otro archivo o conviértalo a otro formato.")
+                                     .arg(QDir::toNativeSeparators(chosen)),
+                                 QMessageBox::Ok);
+            return false;
+        }
+    }
+    return true;
 }
 
 WordForm MediaWidget::formFields() const
@@ -150,18 +222,21 @@ WordForm MediaWidget::formFields() const
 
 WordSaver::Result MediaWidget::fileWord(const WordForm& form)
 {
-    // Videos can be large: a busy cursor at once, and a progress bar when
-    // the copy takes a while.
+    // Videos can be large: a busy cursor at once, and a progress bar with a
+    // Cancel button when the copy takes a while.
     std::unique_ptr<QProgressDialog> progress;
     const auto report = [&](qint64 copied, qint64 total) {
         if (!progress) {
-            progress = std::make_unique<QProgressDialog>(tr("Copiando archivos..."), QString(), 0,
-                                                         1000, this);
+            progress = std::make_unique<QProgressDialog>(tr("Copiando archivos..."),
+                                                         tr("Cancelar"), 0, 1000, this);
+            progress->setObjectName(QStringLiteral("copyProgress"));
             progress->setWindowModality(Qt::WindowModal);
             progress->setMinimumDuration(500);
             progress->setAutoClose(false);
+            progress->setAutoReset(false);
         }
         progress->setValue(total > 0 ? int(copied * 1000 / total) : 1000);
+        return !progress->wasCanceled();
     };
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const WordSaver::Result result = WordSaver::save(*word, form, shown, report);
@@ -172,6 +247,8 @@ WordSaver::Result MediaWidget::fileWord(const WordForm& form)
 void MediaWidget::slotDoIt()
 {
     const WordForm form = formFields();
+    if (!checkVideos(form))
+        return;
     if (mode == 0 && !word) {
         ownWord = std::make_unique<Word>();
         ownWord->setLetter(letter);
@@ -181,9 +258,21 @@ void MediaWidget::slotDoIt()
     switch (result.outcome) {
     case WordSaver::Outcome::Saved:
         break;
+    case WordSaver::Outcome::Unfinished:
+        QMessageBox::warning(this, tr("Error"),
+                             tr("La palabra %1 se guardó, pero sus archivos no pudieron ponerse "
+                                "en su carpeta. El programa lo completará la próxima vez que se "
+                                "inicie.")
+                                 .arg(form.fullName),
+                             QMessageBox::Ok);
+        saveCategoryLinks();
+        Q_EMIT done();
+        close();
+        return;
     case WordSaver::Outcome::RecordFailed:
         QMessageBox::information(this, tr("Error"),
-                                 tr("Se presentó un error con la palabra %1.").arg(form.fullName),
+                                 tr("Se presentó un error con la palabra %1.")
+                                     .arg(form.fullName),
                                  QMessageBox::Ok);
         Q_EMIT done();
         close();
@@ -193,14 +282,13 @@ void MediaWidget::slotDoIt()
         return;
     }
 
-    for (const QString& source : result.keptOld) {
+    if (!saveCategoryLinks()) {
         QMessageBox::warning(this, tr("Error"),
-                             tr("El archivo %1 no ha podido reemplazar al anterior; la palabra "
-                                "conserva su archivo anterior.")
-                                 .arg(source),
+                             tr("La palabra %1 se guardó, pero sus categorías no pudieron "
+                                "guardarse.")
+                                 .arg(form.fullName),
                              QMessageBox::Ok);
-    }
-    if (mode == 0) {
+    } else if (mode == 0) {
         QMessageBox::information(
             this, tr("Palabra creada."),
             tr("La palabra %1 ha sido creada exitósamente.").arg(form.fullName), QMessageBox::Ok);
@@ -209,7 +297,6 @@ void MediaWidget::slotDoIt()
             this, tr("Palabra editada."),
             tr("La palabra %1 ha sido editada exitósamente.").arg(form.fullName), QMessageBox::Ok);
     }
-    saveCategoryLinks();
     Q_EMIT done();
     close();
 }
@@ -224,6 +311,30 @@ void MediaWidget::reportRefusal(const WordSaver::Result& result)
     case Outcome::EmptyField:
         title = tr("Campos vacíos en formulario.");
         text = tr("Por favor complete todos los ítemes del formulario.");
+        break;
+    case Outcome::Unshowable:
+        title = tr("Palabra escrita no válida.");
+        text = tr("La palabra escrita tiene caracteres que las letras del programa no pueden "
+                  "mostrar: %1")
+                   .arg(result.detail);
+        break;
+    case Outcome::NameTooLong:
+        title = tr("Descripción demasiado larga.");
+        text = tr("La descripción es demasiado larga para ser el nombre de la carpeta de la "
+                  "palabra: tiene %1 bytes y el máximo es %2. Por favor acórtela.")
+                   .arg(formFields().fullName.toUtf8().size())
+                   .arg(WordSaver::kMaxNameBytes);
+        break;
+    case Outcome::DiskFull:
+        title = tr("Disco lleno");
+        text = tr("No hay espacio suficiente en el disco para copiar %1 en la carpeta de la "
+                  "palabra. Libere espacio y vuelva a intentarlo. No se ha guardado ningún "
+                  "cambio.")
+                   .arg(QDir::toNativeSeparators(result.detail));
+        break;
+    case Outcome::Cancelled:
+        title = tr("Copia cancelada");
+        text = tr("La copia se ha cancelado. No se ha guardado ningún cambio.");
         break;
     case Outcome::UnsafeName:
         title = tr("Descripción no válida.");
@@ -258,18 +369,19 @@ void MediaWidget::reportRefusal(const WordSaver::Result& result)
     QMessageBox::information(this, title, text, QMessageBox::Ok);
 }
 
-void MediaWidget::saveCategoryLinks()
+bool MediaWidget::saveCategoryLinks()
 {
     Category category;
+    bool saved = true;
     for (int row = 0; row < categoriesList->count(); ++row) {
         const QListWidgetItem* item = categoriesList->item(row);
         if (!category.loadById(item->data(Qt::UserRole).toInt()))
             continue;
-        if (item->checkState() == Qt::Checked)
-            word->addCategory(category);
-        else
-            word->removeCategory(category);
+        saved = (item->checkState() == Qt::Checked ? word->addCategory(category)
+                                                   : word->removeCategory(category))
+            && saved;
     }
+    return saved;
 }
 
 void MediaWidget::slotCloseIt()

@@ -24,6 +24,13 @@ public:
                 Word* word = nullptr, QWidget* parent = nullptr);
     ~MediaWidget() override;
 
+    // Fills the fields (a word made of a folder that no record names).
+    void setForm(const WordForm& form);
+
+    // The folder the file chooser opens in: the one used last, else the
+    // user's pictures or videos folder.
+    static QString chooserFolder(bool forVideo);
+
 Q_SIGNALS:
     void done();
 
@@ -37,8 +44,9 @@ public Q_SLOTS:
 private:
     void buildForm(bool isNew);
     void loadCategoryList();
-    void saveCategoryLinks();
-    void browse(QLineEdit* field, const QString& filter);
+    bool saveCategoryLinks();
+    void browse(QLineEdit* field, const QString& filter, bool forVideo);
+    bool checkVideos(const WordForm& form);
     WordForm formFields() const;
     WordSaver::Result fileWord(const WordForm& form);
     void reportRefusal(const WordSaver::Result& result);

@@ -1,9 +1,23 @@
 #include "databaseconnection.h"
 
 #include "database.h"
+#include "schemaupgrade.h"
+#include "wordsaver.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+QString nativePath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+} // namespace
 
 DatabaseConnection::DatabaseConnection(const QString& path)
 {
@@ -12,18 +26,99 @@ DatabaseConnection::DatabaseConnection(const QString& path)
 
 void DatabaseConnection::open(const QString& path)
 {
-    const bool opened = Database::openDefault(path);
+    if (openChecked(path)) {
+        upgradeSchema(path);
+        // Saves and deletions that a crash cut short are finished or undone
+        // before anyone sees the media library.
+        WordSaver::reconcile(QDir::cleanPath(QFileInfo(path).absolutePath()
+                                             + QStringLiteral("/../media/languages")));
+    }
     database = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
-    if (opened)
-        return;
-    QMessageBox box(QMessageBox::Critical,
-                    QCoreApplication::translate("DatabaseConnection",
-                                                "No se puede abrir la base de datos"),
-                    QCoreApplication::translate(
-                        "DatabaseConnection",
-                        "Hubo un problema abriendo la base de datos del programa.\nPor favor "
-                        "revise su instalación o comuníquese con el desarrollador."),
+}
+
+bool DatabaseConnection::openChecked(const QString& path)
+{
+    for (;;) {
+        if (!Database::openDefault(path)) {
+            QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("DatabaseConnection", "No se puede abrir la base de datos"),
+                            QCoreApplication::translate("DatabaseConnection", "Hubo un problema abriendo la base de datos del programa.\nPor "
+                               "favor revise su instalación o comuníquese con el desarrollador."),
+                            QMessageBox::Cancel);
+            box.setObjectName(QStringLiteral("databaseErrorBox"));
+            box.exec();
+            return false;
+        }
+        const QString problem = Database::problemOfDefault();
+        if (problem.isEmpty())
+            return true;
+        Database::closeDefault();
+
+        const QStringList copies = SchemaUpgrade::keptCopies(path);
+        QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("DatabaseConnection", "La base de datos está dañada"),
+                        QCoreApplication::translate("DatabaseConnection", "El archivo %1 no es una base de datos que el programa pueda usar "
+                           "(%2).\nEl programa no lo modificará ni lo borrará.")
+                            .arg(nativePath(path), problem),
+                        QMessageBox::Cancel);
+        box.setObjectName(QStringLiteral("databaseErrorBox"));
+        QPushButton* restoreButton = nullptr;
+        if (copies.isEmpty()) {
+            box.setInformativeText(
+                QCoreApplication::translate("DatabaseConnection", "Cierre el programa y reemplace ese archivo por una copia de seguridad, o "
+                   "vuelva a instalar el programa."));
+        } else {
+            box.setInformativeText(
+                QCoreApplication::translate("DatabaseConnection", "Puede restaurar la copia más reciente, %1; el archivo dañado se conservará "
+                   "con otro nombre.")
+                    .arg(nativePath(copies.first())));
+            restoreButton = box.addButton(QCoreApplication::translate("DatabaseConnection", "Restaurar copia"), QMessageBox::AcceptRole);
+            box.setDefaultButton(restoreButton);
+        }
+        box.exec();
+        if (!restoreButton || box.clickedButton() != restoreButton)
+            return false;
+        if (!restore(path, copies.first()))
+            return false;
+    }
+}
+
+// The damaged file moves aside under a new name, then the copy takes its place.
+bool DatabaseConnection::restore(const QString& path, const QString& copy)
+{
+    const QString aside = path + QStringLiteral(".dañada-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    const QString partial = path + QStringLiteral(".restaurando");
+    QFile::remove(partial);
+    const bool restored = QFile::copy(copy, partial) && QFile::rename(path, aside)
+        && QFile::rename(partial, path);
+    if (restored)
+        return true;
+    QFile::remove(partial);
+    if (!QFile::exists(path) && QFile::exists(aside))
+        QFile::rename(aside, path);
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("DatabaseConnection", "No se pudo restaurar la copia"),
+                    QCoreApplication::translate("DatabaseConnection", "La copia %1 no pudo ocupar el lugar de %2. Ningún archivo se ha borrado.")
+                        .arg(nativePath(copy), nativePath(path)),
                     QMessageBox::Cancel);
+    box.setObjectName(QStringLiteral("databaseErrorBox"));
+    box.exec();
+    return false;
+}
+
+void DatabaseConnection::upgradeSchema(const QString& path)
+{
+    const SchemaUpgrade::Result result = SchemaUpgrade::upgrade(
+        QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false), path);
+    if (result.ok)
+        return;
+    const QString text = result.keptCopy.isEmpty() && result.error.isEmpty()
+        ? QCoreApplication::translate("DatabaseConnection", "No se pudo guardar una copia de %1 antes de actualizarla, así que no se ha "
+             "actualizado. Revise que la carpeta tenga espacio y permiso de escritura.")
+              .arg(nativePath(path))
+        : QCoreApplication::translate("DatabaseConnection", "La base de datos %1 no pudo actualizarse (%2) y queda como estaba. Algunas "
+             "funciones pueden no estar disponibles.")
+              .arg(nativePath(path), result.error);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("DatabaseConnection", "No se pudo actualizar la base de datos"), text,
+                    QMessageBox::Ok);
     box.setObjectName(QStringLiteral("databaseErrorBox"));
     box.exec();
 }

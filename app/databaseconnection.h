@@ -10,10 +10,17 @@ class DatabaseConnection
 public:
     explicit DatabaseConnection(const QString& path);
 
-    // Opens an existing database; shows the error box when that fails.
+    // Opens an existing database, checks that it can be used (offering the
+    // newest kept copy when it cannot) and upgrades its schema; every
+    // failure is reported in a message box. A damaged file is never
+    // changed or deleted.
     void open(const QString& path);
     bool isOpen() const { return database.isOpen(); }
 
 private:
+    bool openChecked(const QString& path);
+    bool restore(const QString& path, const QString& copy);
+    void upgradeSchema(const QString& path);
+
     QSqlDatabase database;
 };

@@ -35,7 +35,10 @@ int main(int argc, char** argv)
         int reports = 0;
         QElapsedTimer timer;
         timer.start();
-        const bool ok = MediaStore::copyFile(source, target, [&](qint64) { ++reports; });
+        const bool ok = MediaStore::copyFile(source, target, [&](qint64) {
+            ++reports;
+            return true;
+        });
         const qint64 ours = timer.elapsed();
         QFile::remove(target);
         timer.restart();

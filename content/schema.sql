@@ -4,27 +4,36 @@
 
 PRAGMA foreign_keys = OFF;
 
+-- The schema version; databases made at an earlier one are upgraded in
+-- place at start (store/schemaupgrade.cpp), so this file and the last step
+-- there always agree.
+PRAGMA user_version = 1;
+
+-- AUTOINCREMENT on letters, words, categories and users: a deleted row's id
+-- is never handed to a new row, which settings or links naming the old one
+-- would otherwise silently point at.
+
 CREATE TABLE language (
     id   INTEGER PRIMARY KEY,
     name TEXT NOT NULL
 );
 
 CREATE TABLE letter (
-    id          INTEGER PRIMARY KEY,
+    id          INTEGER PRIMARY KEY AUTOINCREMENT,
     name        TEXT NOT NULL,
     id_language INTEGER NOT NULL
 );
 CREATE INDEX letter_by_language_name ON letter (id_language, name);
 
 CREATE TABLE category (
-    id          INTEGER PRIMARY KEY,
+    id          INTEGER PRIMARY KEY AUTOINCREMENT,
     name        TEXT NOT NULL,
     id_language INTEGER NOT NULL
 );
 CREATE UNIQUE INDEX category_by_language ON category (id_language, name);
 
 CREATE TABLE word (
-    id        INTEGER PRIMARY KEY,
+    id        INTEGER PRIMARY KEY AUTOINCREMENT,
     name      TEXT DEFAULT '',
     fullName  TEXT DEFAULT '',
     image     TEXT DEFAULT '',
@@ -46,8 +55,6 @@ CREATE TABLE word_x_category (
 -- category-first lookups of the filtered draws and the category word list.
 CREATE INDEX word_x_category_by_category ON word_x_category (id_category, id_word);
 
--- AUTOINCREMENT: a deleted user's id is never handed to a new user, whose
--- settings would otherwise be the deleted user's leftover rows.
 CREATE TABLE user (
     id         INTEGER PRIMARY KEY AUTOINCREMENT,
     name       TEXT NOT NULL,

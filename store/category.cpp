@@ -13,6 +13,9 @@ const QString kUpdate = QStringLiteral("UPDATE category SET name = :name WHERE i
 const QString kDelete = QStringLiteral("DELETE FROM category WHERE id = :id");
 const QString kDeleteLinks
     = QStringLiteral("DELETE FROM word_x_category WHERE id_category = :id");
+// Every user's filters lose the category with it.
+const QString kDeleteSettings
+    = QStringLiteral("DELETE FROM config WHERE key = 'category' AND data = :id");
 const QString kOthersOfLanguage
     = QStringLiteral("SELECT name FROM category WHERE id_language = :id_language AND id <> :id");
 } // namespace
@@ -56,7 +59,8 @@ bool Category::remove()
 
 bool Category::removeWithLinks()
 {
-    return SqlHelpers::execInTransaction({{kDeleteLinks, ":id", id}, {kDelete, ":id", id}});
+    return SqlHelpers::execInTransaction(
+        {{kDeleteLinks, ":id", id}, {kDeleteSettings, ":id", id}, {kDelete, ":id", id}});
 }
 
 bool Category::isNameTaken() const

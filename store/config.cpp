@@ -15,24 +15,31 @@ const QString kHas = QStringLiteral(
 const QString kGet = QStringLiteral(
     "SELECT id, key, data FROM config WHERE key = :key AND id_user = :id_user "
     "AND id_language = :id_language LIMIT 1");
-const QString kAll = QStringLiteral(
-    "SELECT id, key, data FROM config WHERE key = :key AND id_user = :id_user "
-    "AND id_language = :id_language");
+// The filters keep only ids whose letter or category still exists: a filter
+// made only of deleted ones must read as no filter, not as "nothing".
+const QString kExistingLetters = QStringLiteral(
+    "SELECT c.id, c.key, c.data FROM config c WHERE c.key = :key AND c.id_user = :id_user "
+    "AND c.id_language = :id_language AND EXISTS (SELECT 1 FROM letter l WHERE l.id = c.data) "
+    "ORDER BY c.id");
+const QString kExistingCategories = QStringLiteral(
+    "SELECT c.id, c.key, c.data FROM config c WHERE c.key = :key AND c.id_user = :id_user "
+    "AND c.id_language = :id_language AND EXISTS (SELECT 1 FROM category k WHERE k.id = c.data) "
+    "ORDER BY c.id");
 const QString kReset = QStringLiteral(
     "DELETE FROM config WHERE key IN ('category', 'letter', 'show-order', 'first-caps', "
     "'stop-motion', 'use-minus-caps') AND id_user = :id_user AND id_language = :id_language");
 } // namespace
 
-void Config::set(const QString& key, int data, int idUser)
+bool Config::set(const QString& key, int data, int idUser)
 {
     if (!language)
-        return;
+        return false;
     QSqlQuery query = SqlHelpers::prepare(kInsert);
     query.bindValue(QStringLiteral(":key"), key);
     query.bindValue(QStringLiteral(":data"), data);
     query.bindValue(QStringLiteral(":id_user"), idUser);
     query.bindValue(QStringLiteral(":id_language"), language->id);
-    query.exec();
+    return query.exec();
 }
 
 bool Config::has(const QString& key, int data, int idUser) const
@@ -79,9 +86,9 @@ void Config::loadFilters(int idUser)
     categoryFilter.clear();
     if (!language)
         return;
-    const auto idsOf = [&](const QString& key) {
+    const auto idsOf = [&](const QString& key, const QString& statement) {
         QStringList ids;
-        QSqlQuery query = SqlHelpers::prepare(kAll);
+        QSqlQuery query = SqlHelpers::prepare(statement);
         query.bindValue(QStringLiteral(":key"), key);
         query.bindValue(QStringLiteral(":id_user"), idUser);
         query.bindValue(QStringLiteral(":id_language"), language->id);
@@ -91,20 +98,20 @@ void Config::loadFilters(int idUser)
         }
         return ids.join(QLatin1Char(','));
     };
-    letterFilter = idsOf(SettingKey::Letter);
-    categoryFilter = idsOf(SettingKey::Category);
+    letterFilter = idsOf(SettingKey::Letter, kExistingLetters);
+    categoryFilter = idsOf(SettingKey::Category, kExistingCategories);
 }
 
-void Config::reset(int idUser)
+bool Config::reset(int idUser)
 {
     letterFilter.clear();
     categoryFilter.clear();
     if (!language)
-        return;
+        return false;
     QSqlQuery query = SqlHelpers::prepare(kReset);
     query.bindValue(QStringLiteral(":id_user"), idUser);
     query.bindValue(QStringLiteral(":id_language"), language->id);
-    query.exec();
+    return query.exec();
 }
 
 bool Config::isLetterAllowed(int letterId) const

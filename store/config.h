@@ -24,12 +24,12 @@ inline const QString StrictFilterShow = QStringLiteral("strict-filter-show");
 class Config
 {
 public:
-    void set(const QString& key, int data, int idUser);
+    bool set(const QString& key, int data, int idUser); // false: not stored
     bool has(const QString& key, int data, int idUser) const;
     int get(const QString& key, int idUser) const; // 0 when absent
     QString showOrder(int idUser) const;
     void loadFilters(int idUser);
-    void reset(int idUser);
+    bool reset(int idUser);
 
     // The strict letter check for letters chosen by name.
     bool isLetterAllowed(int letterId) const;

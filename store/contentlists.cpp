@@ -47,6 +47,7 @@ void LetterList::loadOfLanguage(Language* language)
     QSqlQuery query = SqlHelpers::prepare(kLettersOfLanguage);
     query.bindValue(QStringLiteral(":id_language"), languageIdOf(language));
     fill(query, language);
+    sortRowsByName();
 }
 
 void LetterList::selectRandom(const Config& settings, Language* language)
@@ -84,6 +85,7 @@ void CategoryList::loadOfLanguage(Language* language)
         category.setLanguage(language);
         appendRow(category);
     }
+    sortRowsByName();
 }
 
 void WordList::fill(QSqlQuery& query, Letter* letter)
@@ -109,6 +111,7 @@ void WordList::loadOfCategory(const Category& category)
     QSqlQuery query = SqlHelpers::prepare(kWordsOfCategory);
     query.bindValue(QStringLiteral(":id_category"), category.id);
     fill(query, nullptr);
+    sortRowsByName();
 }
 
 void WordList::selectRandom(const Config& settings, Letter* letter)

@@ -2,7 +2,10 @@
 
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QUrl>
+#include <QVariant>
 
 namespace Database {
 
@@ -18,6 +21,27 @@ bool openDefault(const QString& path)
     db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString()
                        + QStringLiteral("?mode=rw"));
     return db.open();
+}
+
+QString problemOfDefault()
+{
+    QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
+        const QString error = query.lastError().databaseText();
+        return error.isEmpty() ? QStringLiteral("quick_check failed") : error;
+    }
+    const QString verdict = query.value(0).toString();
+    if (verdict != QLatin1String("ok"))
+        return verdict;
+    query.finish();
+    const QStringList tables = db.tables();
+    for (const char* needed :
+         {"language", "letter", "word", "word_x_category", "category", "user", "config"}) {
+        if (!tables.contains(QLatin1String(needed)))
+            return QStringLiteral("no table ") + QLatin1String(needed);
+    }
+    return QString();
 }
 
 void closeDefault()

@@ -9,6 +9,10 @@ namespace Database {
 // already exists: a missing file is reported as a failure and never created.
 bool openDefault(const QString& path);
 
+// What makes the open default database unusable: SQLite's quick check
+// failed, or a table the program reads is missing. Empty when it is usable.
+QString problemOfDefault();
+
 // Closes and removes the default connection (tests switch databases).
 void closeDefault();
 

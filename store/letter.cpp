@@ -13,6 +13,9 @@ const QString kDelete = QStringLiteral("DELETE FROM letter WHERE id = :id");
 const QString kDeleteWordLinks = QStringLiteral(
     "DELETE FROM word_x_category WHERE id_word IN (SELECT id FROM word WHERE id_letter = :id)");
 const QString kDeleteWords = QStringLiteral("DELETE FROM word WHERE id_letter = :id");
+// Every user's filters lose the letter with it.
+const QString kDeleteSettings
+    = QStringLiteral("DELETE FROM config WHERE key = 'letter' AND data = :id");
 } // namespace
 
 bool Letter::loadById(int letterId)
@@ -53,7 +56,10 @@ bool Letter::remove()
 bool Letter::removeWithWords()
 {
     return SqlHelpers::execInTransaction(
-        {{kDeleteWordLinks, ":id", id}, {kDeleteWords, ":id", id}, {kDelete, ":id", id}});
+        {{kDeleteWordLinks, ":id", id},
+         {kDeleteWords, ":id", id},
+         {kDeleteSettings, ":id", id},
+         {kDelete, ":id", id}});
 }
 
 QString Letter::folderPath() const

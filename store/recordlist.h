@@ -1,6 +1,9 @@
 #pragma once
 
+#include "spanishorder.h"
+
 #include <QList>
+#include <algorithm>
 
 // Query results held by value with a cursor. A pointer returned by next()
 // stays valid until the list is loaded again or destroyed.
@@ -23,6 +26,14 @@ public:
 protected:
     void clearRows() { rows.clear(); }
     void appendRow(Record row) { rows.append(std::move(row)); }
+    // Names in Spanish alphabetical order (… N, Ñ, O …, accents ignored),
+    // which SQLite's byte order is not.
+    void sortRowsByName()
+    {
+        std::stable_sort(rows.begin(), rows.end(), [](const Record& a, const Record& b) {
+            return SpanishOrder::less(a.name, b.name);
+        });
+    }
 
 private:
     QList<Record> rows;

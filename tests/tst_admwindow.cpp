@@ -2,7 +2,9 @@
 #include "categorywidget.h"
 #include "categorywordwidget.h"
 #include "contentlists.h"
+#include "mediastore.h"
 #include "mediawidget.h"
+#include "videoprobe.h"
 #include "messageboxanswerer.h"
 #include "testhome.h"
 
@@ -177,7 +179,10 @@ class TestAdmWindow : public QObject
 private Q_SLOTS:
     void shouldShowLettersFolderAndEnableButtonsByEntry();
     void shouldDeleteWordWithLinksAndWholeFolder();
-    void shouldDeleteLetterWithItsWordsFromAFolderWithoutRecord();
+    void shouldDeleteLetterWithItsWordsOnlyFromItsFolder();
+    void shouldOfferAFolderWithoutWordAsAFolder();
+    void shouldReportADeletionThatCouldNotBeDone_data();
+    void shouldReportADeletionThatCouldNotBeDone();
     void shouldOpenWordEditorAndShowTheNewFolder();
     void shouldDropHighlightWhenTheClickedFolderIsRenamed();
     void shouldListSelectAndDeleteCategories();
@@ -251,6 +256,7 @@ void TestAdmWindow::shouldDeleteWordWithLinksAndWholeFolder()
              QStringLiteral("¿Está seguro de eliminar la palabra ajo?\nTodos los medios "
                             "asociados con esta palabra seran eliminados."));
     QCOMPARE(answerer.boxes[0].buttons, (QStringList{QStringLiteral("&Si"), QStringLiteral("&No")}));
+    QCOMPARE(answerer.boxes[0].defaultButton, QStringLiteral("&No"));
     QCOMPARE(answerer.boxes[1].title, QStringLiteral("Eliminar palabra"));
     QCOMPARE(answerer.boxes[1].text, QStringLiteral("La palabra ajo ha sido eliminada exitosamente."));
 
@@ -262,19 +268,22 @@ void TestAdmWindow::shouldDeleteWordWithLinksAndWholeFolder()
     QCOMPARE(admin.wordButtons(), kNone);
 }
 
-void TestAdmWindow::shouldDeleteLetterWithItsWordsFromAFolderWithoutRecord()
+void TestAdmWindow::shouldDeleteLetterWithItsWordsOnlyFromItsFolder()
 {
     Fixture f;
     Admin admin(f);
-    QVERIFY(admin.click(f.path(QStringLiteral("A/suelto"))));
-    QCOMPARE(admin.wordButtons(), kWord);
+    QVERIFY(admin.click(f.path(QStringLiteral("A"))));
+    admin.press("deleteWordButton"); // disabled: nothing happens
+    QVERIFY(QFileInfo::exists(f.path(QStringLiteral("A"))));
+    // The button is only there for words; the letter is deleted through the slot.
     MessageBoxAnswerer answerer({QStringLiteral("&Si")});
-    admin.press("deleteWordButton");
+    admin.window.slotDeleteLetter();
     QCOMPARE(answerer.titles(),
              (QStringList{QStringLiteral("Eliminar letra"), QStringLiteral("Eliminar letra")}));
     QCOMPARE(answerer.boxes[0].text,
              QStringLiteral("¿Está seguro de eliminar la letra A?\nTodas palabras y los medios "
                             "asociados con esta letra seran eliminados."));
+    QCOMPARE(answerer.boxes[0].defaultButton, QStringLiteral("&No"));
     QCOMPARE(answerer.boxes[1].text, QStringLiteral("La letra A ha sido eliminada exitosamente."));
 
     QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM letter")), 1);
@@ -282,14 +291,108 @@ void TestAdmWindow::shouldDeleteLetterWithItsWordsFromAFolderWithoutRecord()
     QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category")), 1);
     QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("A"))));
     QVERIFY(QFile::exists(f.path(QStringLiteral("B/bota/imagen.png"))));
-    QVERIFY(QFileInfo::exists(f.root));
+    QCOMPARE(QDir(f.root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("B")});
     QTRY_COMPARE(admin.model->rowCount(admin.tree->rootIndex()), 1);
+}
+
+void TestAdmWindow::shouldOfferAFolderWithoutWordAsAFolder()
+{
+    Fixture f;
+    QVERIFY(writeFile(f.path(QStringLiteral("A/suelto/foto.jpg"))));
+    QVERIFY(writeFile(f.path(QStringLiteral("A/suelto/boca.mov"))));
+    QVERIFY(writeFile(f.path(QStringLiteral("A/suelto/seña.mp4"))));
+    Admin admin(f);
+    QVERIFY(admin.click(f.path(QStringLiteral("A/suelto"))));
+    QVERIFY(admin.model->index(f.path(QStringLiteral("A/suelto"))).data().toString().contains(
+        QStringLiteral("sin palabra")));
+    QCOMPARE(admin.model->index(f.path(QStringLiteral("A/ajo"))).data().toString(), QStringLiteral("ajo"));
+    QCOMPARE(admin.wordButtons(), kWord);
+
+    // Made a word of: the editor opens with the folder's description and files.
+    VideoProbe::setProbe([](const QString&) { return true; });
+    admin.press("editWordButton");
+    auto* editor = topLevel<MediaWidget>();
+    QVERIFY(editor);
+    QCOMPARE(editor->windowTitle(), QStringLiteral("Palabra nueva"));
+    const auto field = [&](const char* name) {
+        return editor->findChild<QLineEdit*>(QLatin1String(name))->text();
+    };
+    QCOMPARE(field("fullNameField"), QStringLiteral("suelto"));
+    QCOMPARE(field("imageField"), f.path(QStringLiteral("A/suelto/foto.jpg")));
+    QCOMPARE(field("signField"), f.path(QStringLiteral("A/suelto/seña.mp4")));
+    QCOMPARE(field("lipsField"), f.path(QStringLiteral("A/suelto/boca.mov")));
+    {
+        MessageBoxAnswerer answerer;
+        editor->findChild<QPushButton*>(QStringLiteral("acceptButton"))->click();
+        QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Palabra creada.")});
+    }
+    VideoProbe::setProbe({});
+    Word made;
+    Letter a;
+    QVERIFY(a.loadById(f.a));
+    QVERIFY(made.loadByFullName(QStringLiteral("suelto"), &a));
+    QCOMPARE(QDir(f.path(QStringLiteral("A/suelto"))).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{QStringLiteral("boca.mov"), QStringLiteral("foto.jpg"),
+                          QStringLiteral("seña.mp4")}));
+
+    // Removed: only that folder goes, never its letter; "No" is the default.
+    QVERIFY(QDir().mkpath(f.path(QStringLiteral("A/otro/dentro"))));
+    QVERIFY(admin.click(f.path(QStringLiteral("A/otro"))));
+    MessageBoxAnswerer answerer({QStringLiteral("&Si")});
+    admin.press("deleteWordButton");
+    QCOMPARE(answerer.titles(),
+             (QStringList{QStringLiteral("Eliminar carpeta"), QStringLiteral("Eliminar carpeta")}));
+    QCOMPARE(answerer.boxes[0].defaultButton, QStringLiteral("&No"));
+    QVERIFY(!answerer.boxes[0].text.contains(QStringLiteral("letra A")));
+    QVERIFY(!QFileInfo::exists(f.path(QStringLiteral("A/otro"))));
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM letter")), 2);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word")), 4);
+    QVERIFY(QFile::exists(f.path(QStringLiteral("A/ajo/imagen.png"))));
+}
+
+void TestAdmWindow::shouldReportADeletionThatCouldNotBeDone_data()
+{
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QString>("keyWord");
+    QTest::newRow("read-only media") << "media" << "carpeta";
+    QTest::newRow("database refusing") << "database" << "base de datos";
+}
+
+void TestAdmWindow::shouldReportADeletionThatCouldNotBeDone()
+{
+    QFETCH(QString, failing);
+    QFETCH(QString, keyWord);
+    Fixture f;
+    Admin admin(f);
+    const QString folder = f.path(QStringLiteral("A/ajo"));
+    if (failing == QLatin1String("media")) {
+        MediaStore::setRefusal([&](const QString& path) {
+            return QDir::cleanPath(path) == folder ? MediaStore::Refused::ReadOnly
+                                                   : MediaStore::Refused::None;
+        });
+    } else {
+        QVERIFY(TestHome::exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON word "
+                                              "BEGIN SELECT RAISE(ABORT, 'full'); END")));
+    }
+    QVERIFY(admin.click(folder));
+    MessageBoxAnswerer answerer({QStringLiteral("&Si")});
+    admin.press("deleteWordButton");
+    MediaStore::setRefusal({});
+    QCOMPARE(answerer.boxes.size(), 2);
+    QVERIFY(answerer.boxes[1].text.contains(QStringLiteral("no ha sido eliminada")));
+    QVERIFY(answerer.boxes[1].text.contains(keyWord));
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word WHERE id = %1").arg(f.ajo)), 1);
+    QVERIFY(QFile::exists(f.path(QStringLiteral("A/ajo/.miniatura"))));
+    QCOMPARE(QDir(f.path(QStringLiteral("A"))).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot).size(), 3);
 }
 
 void TestAdmWindow::shouldOpenWordEditorAndShowTheNewFolder()
 {
     Fixture f;
     Admin admin(f);
+    // The "videos" here are pictures: the player's verdict is not the point.
+    VideoProbe::setProbe([](const QString&) { return true; });
     QVERIFY(admin.click(f.path(QStringLiteral("B"))));
     admin.press("addWordButton");
     auto* editor = topLevel<MediaWidget>();
@@ -317,6 +420,7 @@ void TestAdmWindow::shouldOpenWordEditorAndShowTheNewFolder()
     QCOMPARE(editor->findChild<QLineEdit*>(QStringLiteral("fullNameField"))->text(),
              QStringLiteral("barco"));
     editor->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+    VideoProbe::setProbe({});
 }
 
 void TestAdmWindow::shouldDropHighlightWhenTheClickedFolderIsRenamed()
@@ -356,6 +460,7 @@ void TestAdmWindow::shouldListSelectAndDeleteCategories()
     QCOMPARE(answerer.titles(),
              (QStringList{QStringLiteral("Eliminar categoría"), QStringLiteral("Eliminar categoría")}));
     QCOMPARE(answerer.boxes[0].text, QStringLiteral("Está seguro de eliminar la categoría ANIMALES?"));
+    QCOMPARE(answerer.boxes[0].defaultButton, QStringLiteral("&No"));
     QCOMPARE(answerer.boxes[1].text,
              QStringLiteral("La categoría ANIMALES ha sido eliminada exitósamente."));
     QCOMPARE(admin.categoryRows(), QStringList{QStringLiteral("COLORES")});
@@ -363,6 +468,15 @@ void TestAdmWindow::shouldListSelectAndDeleteCategories()
     QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word")), 3);
     // Nothing is left selected that could be edited or deleted once more.
     QCOMPARE(admin.categoryButtons(), (QList<bool>{true, false, false, false}));
+
+    // A deletion the database refuses is reported, not passed over.
+    QVERIFY(TestHome::exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON category "
+                                          "BEGIN SELECT RAISE(ABORT, 'full'); END")));
+    admin.clickCategory(QStringLiteral("COLORES"));
+    admin.press("deleteCategoryButton"); // answered "&Si" again
+    QCOMPARE(answerer.boxes.size(), 4);
+    QVERIFY(answerer.boxes[3].text.contains(QStringLiteral("no ha sido eliminada")));
+    QCOMPARE(admin.categoryRows(), QStringList{QStringLiteral("COLORES")});
 }
 
 void TestAdmWindow::shouldCreateCategoryThroughTheEditor()

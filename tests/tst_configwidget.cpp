@@ -88,6 +88,8 @@ private Q_SLOTS:
     void shouldSkipLetterDeletedAfterOpening();
     void shouldWarnAndStayOpenWhenNothingIsAvailable();
     void shouldCancelWithoutWriting();
+    void shouldReportFailedWriteAndStayOpen_data();
+    void shouldReportFailedWriteAndStayOpen();
 };
 
 void TestConfigWidget::shouldShowDefaultsThenStoredSettings()
@@ -257,6 +259,42 @@ void TestConfigWidget::shouldCancelWithoutWriting()
     QCOMPARE(stored(SettingKey::Letter, f.user.id), QList<int>{f.c});
     QVERIFY(stored(SettingKey::StopMotion, f.user.id).isEmpty());
     QVERIFY(stored(SettingKey::ShowOrder, f.user.id).isEmpty());
+}
+
+void TestConfigWidget::shouldReportFailedWriteAndStayOpen_data()
+{
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("clearing the old rows") << "DELETE";
+    QTest::newRow("storing a new row") << "INSERT";
+}
+
+void TestConfigWidget::shouldReportFailedWriteAndStayOpen()
+{
+    QFETCH(QString, refused);
+    Fixture f;
+    TestHome::addSetting(SettingKey::Letter, f.c, f.user.id, f.language.id);
+    // A full or read-only database refuses writes the same way.
+    QVERIFY(TestHome::exec(QStringLiteral("CREATE TRIGGER refuse BEFORE %1 ON config "
+                                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                               .arg(refused)));
+    QPointer<ConfigWidget> dialog = f.open();
+    dialog->show();
+    QSignalSpy done(dialog.data(), &ConfigWidget::done);
+    child<QPushButton>(dialog, "checkAllLetters")->click();
+    child<QCheckBox>(dialog, "stopMotionCheck")->setChecked(true);
+    MessageBoxAnswerer answerer;
+    child<QPushButton>(dialog, "acceptButton")->click();
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("No se guardó la configuración")});
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(done.count(), 0);
+    QCOMPARE(checkStates(child<QListWidget>(dialog, "lettersList")),
+             QList<Qt::CheckState>(3, Qt::Checked));
+    QVERIFY(child<QCheckBox>(dialog, "stopMotionCheck")->isChecked());
+    // The old settings are still whole, and still in force.
+    QCOMPARE(stored(SettingKey::Letter, f.user.id), QList<int>{f.c});
+    QVERIFY(stored(SettingKey::StopMotion, f.user.id).isEmpty());
+    QCOMPARE(f.settings.letterFilter, QString::number(f.c));
+    delete dialog;
 }
 
 QTEST_MAIN(TestConfigWidget)

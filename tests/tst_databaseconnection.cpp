@@ -2,15 +2,82 @@
 #include "contentlists.h"
 #include "database.h"
 #include "databaseconnection.h"
+#include "messageboxanswerer.h"
+#include "schemaupgrade.h"
 #include "testhome.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// A usable database file with one language, as the program installs it.
+QByteArray goodDatabase()
+{
+    static QByteArray bytes;
+    if (!bytes.isEmpty())
+        return bytes;
+    {
+        TestHome home;
+        TestHome::addLanguage(QStringLiteral("Español"));
+        // Enough pages that damage past the first one is damage to data.
+        TestHome::exec(QStringLiteral("BEGIN"));
+        for (int i = 0; i < 200; ++i)
+            TestHome::addLetter(QStringLiteral("L%1").arg(i), 1);
+        TestHome::exec(QStringLiteral("COMMIT"));
+        Database::closeDefault();
+        bytes = readFile(home.databasePath());
+    }
+    return bytes;
+}
+
+QByteArray damaged(const QString& how)
+{
+    const QByteArray good = goodDatabase();
+    if (how == QLatin1String("empty"))
+        return {};
+    if (how == QLatin1String("not a database"))
+        return QByteArray("this is not sqlite\n").repeated(100);
+    if (how == QLatin1String("truncated"))
+        return good.left(good.size() / 2);
+    if (how == QLatin1String("corrupt")) {
+        QByteArray bytes = good;
+        for (qsizetype i = 4096; i < bytes.size(); i += 7)
+            bytes[i] = char(0xA5);
+        return bytes;
+    }
+    // Without tables: a valid SQLite file holding something else.
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/other");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery(QStringLiteral("CREATE TABLE notes (id INTEGER)"), db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    return readFile(path);
+}
+} // namespace
 
 class TestDatabaseConnection : public QObject
 {
@@ -18,9 +85,10 @@ class TestDatabaseConnection : public QObject
 
 private Q_SLOTS:
     void shouldOpenExistingDatabase();
+    void shouldUpgradeAnEarlierDatabaseAtStart();
     void shouldReportMissingFileWithoutCreatingIt();
-    void shouldSurviveUnusableFiles_data();
-    void shouldSurviveUnusableFiles();
+    void shouldReportUnusableFileAndOfferKeptCopy_data();
+    void shouldReportUnusableFileAndOfferKeptCopy();
 };
 
 void TestDatabaseConnection::shouldOpenExistingDatabase()
@@ -28,70 +96,94 @@ void TestDatabaseConnection::shouldOpenExistingDatabase()
     TestHome home;
     const QString path = home.databasePath();
     Database::closeDefault();
+    MessageBoxAnswerer answerer;
     DatabaseConnection connection(path);
     QVERIFY(connection.isOpen());
+    QVERIFY(answerer.boxes.isEmpty());
     QVERIFY(TestHome::addLanguage(QStringLiteral("Español")) > 0);
+    QVERIFY(SchemaUpgrade::keptCopies(path).isEmpty());
+}
+
+void TestDatabaseConnection::shouldUpgradeAnEarlierDatabaseAtStart()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/bd");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery query(db);
+        for (const QString& statement : Database::scriptStatements(
+                 QString::fromUtf8(readFile(QStringLiteral(OL_TEST_DATA "/schema-v0.sql")))))
+            query.exec(statement);
+        query.exec(QStringLiteral("INSERT INTO language (name) VALUES ('Español')"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+    MessageBoxAnswerer answerer;
+    DatabaseConnection connection(path);
+    QVERIFY(connection.isOpen());
+    QVERIFY(answerer.boxes.isEmpty());
+    QCOMPARE(SchemaUpgrade::currentVersion(QSqlDatabase::database()), SchemaUpgrade::latestVersion());
+    QCOMPARE(SchemaUpgrade::keptCopies(path).size(), 1);
+    Language language;
+    QVERIFY(language.loadById(1));
+    Database::closeDefault();
 }
 
 void TestDatabaseConnection::shouldReportMissingFileWithoutCreatingIt()
 {
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/data/bd");
-    QString title;
-    QList<QAbstractButton*> buttons;
-    QTimer::singleShot(0, this, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        title = box->windowTitle();
-        buttons = box->buttons();
-        box->button(QMessageBox::Cancel)->click();
-    });
+    MessageBoxAnswerer answerer;
     DatabaseConnection connection(path);
     QVERIFY(!connection.isOpen());
-    QCOMPARE(title, QStringLiteral("No se puede abrir la base de datos"));
-    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("No se puede abrir la base de datos")});
     QVERIFY(!QFile::exists(path));
     Database::closeDefault();
 }
 
-void TestDatabaseConnection::shouldSurviveUnusableFiles_data()
+void TestDatabaseConnection::shouldReportUnusableFileAndOfferKeptCopy_data()
 {
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("not a database") << QByteArray("this is not sqlite\n").repeated(100);
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("withCopy");
+    for (const char* how : {"empty", "not a database", "truncated", "corrupt", "without tables"}) {
+        QTest::addRow("%s", how) << QString::fromLatin1(how) << false;
+        QTest::addRow("%s, restored from the kept copy", how) << QString::fromLatin1(how) << true;
+    }
 }
 
-void TestDatabaseConnection::shouldSurviveUnusableFiles()
+void TestDatabaseConnection::shouldReportUnusableFileAndOfferKeptCopy()
 {
-    QFETCH(QByteArray, content);
+    QFETCH(QString, how);
+    QFETCH(bool, withCopy);
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/bd");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
+    const QByteArray bad = damaged(how);
+    QVERIFY(writeFile(path, bad));
+    if (withCopy) {
+        QVERIFY(writeFile(path + QStringLiteral(".20240101-090000"), "older"));
+        QVERIFY(writeFile(path + QStringLiteral(".20250101-090000"), goodDatabase()));
+    }
 
-    // Opening may succeed or fail; either way nothing crashes and nothing loads.
-    QTimer::singleShot(0, this, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->button(QMessageBox::Cancel)->click();
-    });
+    MessageBoxAnswerer answerer({QStringLiteral("Restaurar copia")});
     DatabaseConnection connection(path);
-    Language language;
-    QVERIFY(!language.loadById(1));
-    LetterList letters;
-    letters.loadOfLanguage(&language);
-    letters.reset();
-    QCOMPARE(letters.next(), nullptr);
-    Category category;
-    category.setLanguage(&language);
-    category.name = QStringLiteral("X");
-    QVERIFY(!category.insert());
-    Config settings;
-    settings.language = &language;
-    QVERIFY(!letters.hasAvailable(settings, &language));
-    QCOMPARE(settings.get(SettingKey::UseCh, 0), 0);
+    QVERIFY(!answerer.boxes.isEmpty());
+    QCOMPARE(answerer.boxes.first().title, QStringLiteral("La base de datos está dañada"));
+    QVERIFY(answerer.boxes.first().text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(answerer.boxes.first().buttons.contains(QStringLiteral("Restaurar copia")), withCopy);
+    QCOMPARE(connection.isOpen(), withCopy);
+    if (!withCopy) {
+        QCOMPARE(readFile(path), bad);
+        QVERIFY(!TestHome::exec(QStringLiteral("SELECT 1 FROM language")));
+    } else {
+        Language language;
+        QVERIFY(language.loadById(1));
+        // The damaged file is kept beside it under another name.
+        const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("bd.dañada-*")});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(readFile(dir.path() + QLatin1Char('/') + aside.first()), bad);
+    }
     Database::closeDefault();
 }
 

@@ -15,6 +15,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopedPointer>
 #include <QTest>
@@ -103,6 +107,8 @@ private Q_SLOTS:
     void shouldFollowTheDesktopLanguage_data();
     void shouldFollowTheDesktopLanguage();
     void shouldLoadCatalanOnlyWhenWanted();
+    void shouldSpeakTheInterfaceLanguageInQtsOwnDialogs_data();
+    void shouldSpeakTheInterfaceLanguageInQtsOwnDialogs();
     void shouldTranslateEveryText();
     void shouldShowCatalanWindowTitles();
     void shouldNameMenuButtonsInCatalan();
@@ -144,6 +150,35 @@ void TestInterfaceLanguage::shouldLoadCatalanOnlyWhenWanted()
     // A home without translations: Spanish source texts, no complaint.
     QTranslator missing;
     QVERIFY(!InterfaceLanguage::loadProgramTranslation(&missing, kCatalan, dir + QStringLiteral("/none")));
+}
+
+void TestInterfaceLanguage::shouldSpeakTheInterfaceLanguageInQtsOwnDialogs_data()
+{
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QString>("ok");
+    QTest::addColumn<QString>("lookIn");
+    QTest::newRow("Spanish desktop") << kSpanish << "Aceptar" << "Ver en:";
+    QTest::newRow("Catalan desktop") << kCatalan << "D'acord" << "Cerca a:";
+}
+
+void TestInterfaceLanguage::shouldSpeakTheInterfaceLanguageInQtsOwnDialogs()
+{
+    QFETCH(QStringList, languages);
+    QFETCH(QString, ok);
+    QFETCH(QString, lookIn);
+    QTranslator qt;
+    QVERIFY2(InterfaceLanguage::loadQtTranslation(&qt, languages),
+             "Qt's translations are missing (Debian: qt6-translations-l10n)");
+    QApplication::installTranslator(&qt);
+    QMessageBox box(QMessageBox::Information, QString(), QString(), QMessageBox::Ok);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), ok);
+    QFileDialog chooser;
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList labels;
+    for (const QLabel* label : chooser.findChildren<QLabel*>())
+        labels << label->text();
+    QVERIFY2(labels.contains(lookIn), qPrintable(labels.join(QLatin1Char('|'))));
+    QApplication::removeTranslator(&qt);
 }
 
 void TestInterfaceLanguage::shouldTranslateEveryText()

@@ -273,6 +273,10 @@ void TestMainWindow::shouldBindChosenUser()
         "INSERT INTO user (id, name, last_login, created_in) VALUES (7, 'Ana', '', '')")));
     QVERIFY(TestHome::addSetting(QStringLiteral("use-ch"), 1, 0, 1));
     QVERIFY(TestHome::addSetting(QStringLiteral("use-ll"), 1, 7, 1)); // not language-wide
+    // The filter keeps only letters that exist.
+    for (int id : {3, 9})
+        QVERIFY(TestHome::exec(QStringLiteral("INSERT INTO letter (id, name, id_language) "
+                                              "VALUES (%1, 'L%1', 1)").arg(id)));
     QVERIFY(TestHome::addSetting(QStringLiteral("letter"), 3, 7, 1));
     QVERIFY(TestHome::addSetting(QStringLiteral("letter"), 9, 7, 1));
     MainWindow window;

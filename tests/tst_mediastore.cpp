@@ -102,6 +102,8 @@ void TestMediaStore::shouldConfinePathsToRoot_data()
     QTest::newRow("climbing out") << "languages/Español/Letras/A/../../x" << false;
     QTest::newRow("climbing to root") << "languages/Español/Letras/A/.." << false;
     QTest::newRow("sibling") << "precious" << false;
+    QTest::newRow("sibling sharing the root's name") << "languages/Español/Letras-viejo/A" << false;
+    QTest::newRow("through a link to that sibling") << "languages/Español/Letras/V/word" << false;
     QTest::newRow("through a link out") << "languages/Español/Letras/L/word" << false;
     QTest::newRow("through a link in") << "languages/Español/Letras/M/word" << true;
 }
@@ -114,6 +116,8 @@ void TestMediaStore::shouldConfinePathsToRoot()
     QDir().mkpath(library.root + QStringLiteral("/A"));
     QVERIFY(QFile::link(library.outside, library.root + QStringLiteral("/L")));
     QVERIFY(QFile::link(library.root + QStringLiteral("/A"), library.root + QStringLiteral("/M")));
+    QVERIFY(QDir().mkpath(library.root + QStringLiteral("-viejo/A")));
+    QVERIFY(QFile::link(library.root + QStringLiteral("-viejo/A"), library.root + QStringLiteral("/V")));
     QCOMPARE(isInside(library.dir.path() + QLatin1Char('/') + relative, library.root), inside);
 }
 
@@ -168,6 +172,7 @@ void TestMediaStore::shouldRefuseToRemoveOutsideRoot_data()
     QTest::newRow("climbing out of a letter") << "languages/Español/Letras/A/../../../precious";
     QTest::newRow("the root itself") << "languages/Español/Letras";
     QTest::newRow("below a linked letter") << "languages/Español/Letras/L/inner";
+    QTest::newRow("a sibling sharing the root's name") << "languages/Español/Letras-viejo/A";
 }
 
 void TestMediaStore::shouldRefuseToRemoveOutsideRoot()
@@ -176,11 +181,13 @@ void TestMediaStore::shouldRefuseToRemoveOutsideRoot()
     Library library;
     QDir().mkpath(library.root + QStringLiteral("/A"));
     QVERIFY(QFile::link(library.outside, library.root + QStringLiteral("/L")));
+    QVERIFY(writeFile(library.root + QStringLiteral("-viejo/A/keep.png")));
     const Removal removal
         = removeDirectory(library.dir.path() + QLatin1Char('/') + relative, library.root);
     QVERIFY(removal.refused);
     QVERIFY(library.outsideIntact());
     QVERIFY(QFileInfo::exists(library.root + QStringLiteral("/A")));
+    QVERIFY(QFileInfo::exists(library.root + QStringLiteral("-viejo/A/keep.png")));
 }
 
 void TestMediaStore::shouldPickFreeNames()
@@ -210,7 +217,10 @@ void TestMediaStore::shouldCopyWithProgressAndReplaceOnlySafely()
     QVERIFY(writeFile(destination, "old"));
 
     QList<qint64> reports;
-    QVERIFY(copyFile(source, destination, [&](qint64 copied) { reports << copied; }));
+    QVERIFY(copyFile(source, destination, [&](qint64 copied) {
+        reports << copied;
+        return true;
+    }));
     QCOMPARE(readFile(destination), content);
     QVERIFY(reports.size() >= 3);
     QCOMPARE(reports.last(), qint64(content.size()));

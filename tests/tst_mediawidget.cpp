@@ -2,9 +2,15 @@
 #include "mediawidget.h"
 #include "messageboxanswerer.h"
 #include "testhome.h"
+#include "tinyvideo.h"
 
 #include <QDir>
 #include <QFile>
+#include <QApplication>
+#include <QFileDialog>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,8 +67,10 @@ struct Fixture
             writeFile(letter.folderPath() + QStringLiteral("cama/") + QLatin1String(file), file);
         sources = home.path() + QStringLiteral("/elegidos/");
         writeFile(sources + QStringLiteral("casa.png"), "picture");
-        writeFile(sources + QStringLiteral("casa.avi"), "sign");
-        writeFile(sources + QStringLiteral("casa-labios.avi"), "lips");
+        // Real videos: the editor plays every chosen one before copying it.
+        QDir().mkpath(sources);
+        writeTinyVideo(sources + QStringLiteral("casa.avi"), 3);
+        writeTinyVideo(sources + QStringLiteral("casa-labios.avi"), 4);
     }
 
     void fillNewWord(QWidget* editor, const QString& fullName)
@@ -87,6 +95,8 @@ private Q_SLOTS:
     void shouldRefuseAndStayOpen();
     void shouldReportFailedRecordAndClose();
     void shouldCancelWithoutWriting();
+    void shouldOpenChooserInPicturesOrVideosThenTheLastFolder();
+    void shouldRefuseAVideoThatCannotPlayHere();
 };
 
 void TestMediaWidget::shouldCreateWordWithMediaAndCategories()
@@ -251,6 +261,78 @@ void TestMediaWidget::shouldCancelWithoutWriting()
     QVERIFY(stored.loadById(f.cama));
     QCOMPARE(stored.fullName, QStringLiteral("cama"));
     QVERIFY(QFileInfo::exists(f.letter.folderPath() + QStringLiteral("cama/imagen.png")));
+}
+
+void TestMediaWidget::shouldOpenChooserInPicturesOrVideosThenTheLastFolder()
+{
+    Fixture f;
+    QTemporaryDir home;
+    const QByteArray previousHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/.config")));
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    QVERIFY(pictures.startsWith(home.path()) && videos.startsWith(home.path()));
+    QVERIFY(QDir().mkpath(pictures) && QDir().mkpath(videos));
+    const QString photo = home.path() + QStringLiteral("/telefono/IMG_0001.JPG");
+    QVERIFY(writeFile(photo, "jpeg"));
+
+    QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories);
+    editor->show();
+    // Answers the chooser: notes where it opened and what it offers, then
+    // picks a file (or cancels).
+    QString openedIn;
+    QStringList filters;
+    const auto answer = [&](const QString& pick) {
+        QTimer::singleShot(0, editor, [&, pick] {
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(chooser);
+            openedIn = chooser->directory().absolutePath();
+            filters = chooser->nameFilters();
+            if (pick.isEmpty()) {
+                chooser->reject();
+                return;
+            }
+            chooser->selectFile(pick);
+            static_cast<QDialog*>(chooser)->accept(); // as the Open button does
+        });
+    };
+    answer(photo);
+    button(editor, "browseImage")->click();
+    QCOMPARE(openedIn, QDir(pictures).absolutePath());
+    QCOMPARE(field(editor, "imageField")->text(), photo);
+    for (const char* suffix : {"*.png", "*.jpg", "*.jpeg", "*.JPG"})
+        QVERIFY2(filters.join(QLatin1Char(' ')).contains(QLatin1String(suffix)), suffix);
+
+    answer(QString());
+    button(editor, "browseSign")->click();
+    QCOMPARE(openedIn, QDir(videos).absolutePath());
+    for (const char* suffix : {"*.avi", "*.mpg", "*.mov", "*.mp4", "*.m4v", "*.webm", "*.mkv"})
+        QVERIFY2(filters.join(QLatin1Char(' ')).contains(QLatin1String(suffix)), suffix);
+
+    answer(QString());
+    button(editor, "browseImage")->click();
+    QCOMPARE(openedIn, QFileInfo(photo).absolutePath());
+    delete editor;
+    qputenv("HOME", previousHome);
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+void TestMediaWidget::shouldRefuseAVideoThatCannotPlayHere()
+{
+    Fixture f;
+    QVERIFY(writeCorruptVideo(f.sources + QStringLiteral("telefono.mp4")));
+    QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories);
+    editor->show();
+    f.fillNewWord(editor, QStringLiteral("casa"));
+    field(editor, "lipsField")->setText(f.sources + QStringLiteral("telefono.mp4"));
+    MessageBoxAnswerer answerer;
+    button(editor, "acceptButton")->click();
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Video no válido")});
+    QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("telefono.mp4")));
+    QVERIFY(editor->isVisible());
+    QVERIFY(!QFileInfo::exists(f.letter.folderPath() + QStringLiteral("casa")));
+    delete editor;
 }
 
 QTEST_MAIN(TestMediaWidget)

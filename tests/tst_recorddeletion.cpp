@@ -1,4 +1,6 @@
 #include "category.h"
+#include "config.h"
+#include "contentlists.h"
 #include "letter.h"
 #include "testhome.h"
 #include "word.h"
@@ -44,6 +46,12 @@ struct Content
             TestHome::link(word, animals);
             TestHome::link(word, food);
         }
+        // Two children allowed letter A and both categories.
+        for (int user : {1, 2}) {
+            TestHome::addSetting(QStringLiteral("letter"), a, user, lang);
+            TestHome::addSetting(QStringLiteral("category"), animals, user, lang);
+            TestHome::addSetting(QStringLiteral("category"), food, user, lang);
+        }
     }
 };
 
@@ -62,6 +70,7 @@ class TestRecordDeletion : public QObject
 private Q_SLOTS:
     void shouldDeleteWithCascadeOrLeaveEverything_data();
     void shouldDeleteWithCascadeOrLeaveEverything();
+    void shouldNeverReuseIdsNorLetStaleFiltersEmptyTheActivities();
     void shouldTellTakenDescriptionWithinLetterOnly();
     void shouldTellTakenCategoryNameInAnyCaseWithinLanguage();
 };
@@ -120,8 +129,56 @@ void TestRecordDeletion::shouldDeleteWithCascadeOrLeaveEverything()
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category WHERE id_category = %1")
                            .arg(content.animals)),
                  4);
+    // Every user's settings naming what went are gone with it, in the same
+    // transaction; the others stay.
+    const int named = record == QLatin1String("letter") ? content.a : content.food;
+    const QString key = record == QLatin1String("letter") ? "letter" : "category";
+    if (record != QLatin1String("word"))
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM config WHERE key = '%1' AND data = %2")
+                           .arg(key)
+                           .arg(named)),
+                 failingTable.isEmpty() ? 0 : 2);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM config WHERE key = 'category' AND data = %1")
+                       .arg(content.animals)),
+             2);
     // The connection is usable afterwards: no transaction was left open.
     QVERIFY(TestHome::addLetter(QStringLiteral("C"), content.lang) > 0);
+}
+
+void TestRecordDeletion::shouldNeverReuseIdsNorLetStaleFiltersEmptyTheActivities()
+{
+    TestHome home;
+    Content content;
+    Word burro;
+    QVERIFY(burro.loadById(content.burro));
+    QVERIFY(burro.removeWithLinks());
+    Category food;
+    QVERIFY(food.loadById(content.food));
+    QVERIFY(food.removeWithLinks());
+    Letter b;
+    QVERIFY(b.loadById(content.b));
+    QVERIFY(b.removeWithWords());
+    QVERIFY(TestHome::addCategory(QStringLiteral("NUEVA"), content.lang) > content.food);
+    const int letter = TestHome::addLetter(QStringLiteral("N"), content.lang);
+    QVERIFY(letter > content.b);
+    QVERIFY(TestHome::addWord(QStringLiteral("nube"), letter) > content.burro);
+
+    // Settings left by an older version name a category and a letter that
+    // are gone: the child's filter reads as no filter, not as nothing.
+    Language language;
+    QVERIFY(language.loadById(content.lang));
+    TestHome::addSetting(QStringLiteral("category"), 999, 3, content.lang);
+    TestHome::addSetting(QStringLiteral("letter"), 998, 3, content.lang);
+    Config settings;
+    settings.language = &language;
+    settings.loadFilters(3);
+    QVERIFY(settings.categoryFilter.isEmpty());
+    QVERIFY(settings.letterFilter.isEmpty());
+    LetterList letters;
+    QVERIFY(letters.hasAvailable(settings, &language));
+    settings.loadFilters(1); // animals, letter A: still a filter
+    QCOMPARE(settings.categoryFilter, QString::number(content.animals));
+    QCOMPARE(settings.letterFilter, QString::number(content.a));
 }
 
 void TestRecordDeletion::shouldTellTakenDescriptionWithinLetterOnly()

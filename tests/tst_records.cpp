@@ -18,6 +18,8 @@ private Q_SLOTS:
     void shouldSaveWordsWithUniqueDescriptionsAndKeepTheirLetter();
     void shouldWalkListOnceAfterReset();
     void shouldListWordsOfCategoryInNameOrder();
+    void shouldListInSpanishAlphabeticalOrder_data();
+    void shouldListInSpanishAlphabeticalOrder();
     void shouldComposeMediaPaths();
     void shouldInsertRenameAndRemoveCategory();
 };
@@ -238,6 +240,67 @@ void TestRecords::shouldListWordsOfCategoryInNameOrder()
     words.loadOfCategory(category);
     words.reset();
     QCOMPARE(words.next(), nullptr);
+}
+
+void TestRecords::shouldListInSpanishAlphabeticalOrder_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("letters") << "letters"
+                             << QStringList{"Z", "Ñ", "O", "N", "LL", "M", "L", "D", "CH", "C", "A"}
+                             << QStringList{"A", "C", "CH", "D", "L", "LL", "M", "N", "Ñ", "O", "Z"};
+    QTest::newRow("categories") << "categories"
+                                << QStringList{"ZOO", "ÑANDÚES", "NUBES", "ÁRBOLES", "ANIMALES"}
+                                << QStringList{"ANIMALES", "ÁRBOLES", "NUBES", "ÑANDÚES", "ZOO"};
+    QTest::newRow("words of a category") << "words"
+                                         << QStringList{"zorro", "ñu", "nube", "Ángel", "ana"}
+                                         << QStringList{"ana", "Ángel", "nube", "ñu", "zorro"};
+}
+
+void TestRecords::shouldListInSpanishAlphabeticalOrder()
+{
+    QFETCH(QString, list);
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, listed);
+    TestHome home;
+    Language language;
+    QVERIFY(language.loadById(TestHome::addLanguage(QStringLiteral("Español"))));
+    const int letter = TestHome::addLetter(QStringLiteral("X"), language.id);
+    const int category = TestHome::addCategory(QStringLiteral("TODO"), language.id);
+    for (const QString& name : stored) {
+        if (list == QLatin1String("letters"))
+            TestHome::addLetter(name, language.id);
+        else if (list == QLatin1String("categories"))
+            TestHome::addCategory(name, language.id);
+        else
+            TestHome::link(TestHome::addWord(name, letter), category);
+    }
+    QStringList names;
+    if (list == QLatin1String("words")) {
+        Category all;
+        QVERIFY(all.loadById(category));
+        WordList words;
+        words.loadOfCategory(all);
+        words.reset();
+        while (Word* word = words.next())
+            names << word->name;
+    } else if (list == QLatin1String("letters")) {
+        LetterList letters;
+        letters.loadOfLanguage(&language);
+        letters.reset();
+        while (Letter* row = letters.next())
+            names << row->name;
+        names.removeOne(QStringLiteral("X"));
+    } else {
+        CategoryList categories;
+        categories.loadOfLanguage(&language);
+        categories.reset();
+        while (Category* row = categories.next())
+            names << row->name;
+        names.removeOne(QStringLiteral("TODO"));
+    }
+    QCOMPARE(names, listed);
 }
 
 void TestRecords::shouldComposeMediaPaths()

@@ -82,11 +82,17 @@ void TestSettings::shouldJoinFilterIdsInRowOrder()
     TestHome home;
     Language language;
     QVERIFY(language.loadById(TestHome::addLanguage(QStringLiteral("L"))));
+    for (int id : {3, 7, 12, 99})
+        QVERIFY(TestHome::exec(QStringLiteral("INSERT INTO letter (id, name, id_language) "
+                                              "VALUES (%1, 'L%1', %2)").arg(id).arg(language.id)));
+    QVERIFY(TestHome::exec(QStringLiteral("INSERT INTO category (id, name, id_language) "
+                                          "VALUES (5, 'C', %1)").arg(language.id)));
     Config settings;
     settings.language = &language;
-    for (int id : {3, 7, 12})
+    for (int id : {3, 7, 40, 12}) // 40: a letter deleted since
         settings.set(SettingKey::Letter, id, 2);
     settings.set(SettingKey::Category, 5, 2);
+    settings.set(SettingKey::Category, 41, 2); // a deleted category
     settings.set(SettingKey::Letter, 99, 3); // another user
     settings.loadFilters(2);
     QCOMPARE(settings.letterFilter, QStringLiteral("3,7,12"));
@@ -113,6 +119,7 @@ void TestSettings::shouldResetOnlyPerUserKeysOfThatUserAndLanguage()
     }
     TestHome::addSetting(QStringLiteral("use-ch"), 1, 0, lang);
     TestHome::addSetting(QStringLiteral("unknown-key"), 1, 2, lang);
+    TestHome::addLetter(QStringLiteral("A"), lang); // the letter those rows allow
     Config settings;
     settings.language = &language;
     settings.loadFilters(2);

@@ -1,6 +1,9 @@
 #include "contentlists.h"
+#include "mediastore.h"
 #include "testhome.h"
 #include "wordsaver.h"
+
+#include <QDirIterator>
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +29,29 @@ QStringList entries(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
                                       | QDir::NoDotAndDotDot,
                                   QDir::Name);
+}
+
+// Every file below folder (hidden ones too) with its content, and every word
+// row: what a crash must leave either as it was or as it was meant to be.
+QStringList snapshot(const QString& folder)
+{
+    QStringList state;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        state << path.mid(folder.size()) + QLatin1Char('=') + QString::fromUtf8(readFile(path));
+    }
+    QSqlQuery query(QStringLiteral(
+        "SELECT id, name, fullName, image, sign, lips, id_letter FROM word ORDER BY id"));
+    while (query.next()) {
+        QStringList row;
+        for (int column = 0; column < 7; ++column)
+            row << query.value(column).toString();
+        state << row.join(QLatin1Char('|'));
+    }
+    state.sort();
+    return state;
 }
 
 int wordRows()
@@ -97,6 +123,10 @@ private Q_SLOTS:
     void shouldRefuseWordFolderThatLeadsOutside();
     void shouldKeepEverythingWhenACopyFails();
     void shouldUndoFilesWhenTheRecordCannotBeWritten();
+    void shouldLeaveOldOrNewWordWhereverItStops_data();
+    void shouldLeaveOldOrNewWordWhereverItStops();
+    void shouldRefuseWithTheReasonAndKeepNothing_data();
+    void shouldRefuseWithTheReasonAndKeepNothing();
 };
 
 void TestWordSaver::shouldFileNewWordIntoItsFolder()
@@ -106,7 +136,10 @@ void TestWordSaver::shouldFileNewWordIntoItsFolder()
     word.setLetter(&f.letter);
     QList<qint64> totals;
     const auto result = WordSaver::save(word, f.newForm(), {},
-                                        [&](qint64, qint64 total) { totals << total; });
+                                        [&](qint64, qint64 total) {
+                                            totals << total;
+                                            return true;
+                                        });
     QCOMPARE(result.outcome, WordSaver::Outcome::Saved);
     QVERIFY(word.id > 0);
     QCOMPARE(entries(f.folder(QStringLiteral("casa grande"))),
@@ -370,6 +403,130 @@ void TestWordSaver::shouldUndoFilesWhenTheRecordCannotBeWritten()
     QCOMPARE(WordSaver::save(fresh, f.newForm(QStringLiteral("cama")), {}).outcome,
              WordSaver::Outcome::RecordFailed);
     QVERIFY(!QFileInfo::exists(f.folder(QStringLiteral("cama"))));
+}
+
+void TestWordSaver::shouldLeaveOldOrNewWordWhereverItStops_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("adding a word") << "add";
+    QTest::newRow("renaming with new media") << "rename";
+    QTest::newRow("replacing a picture by one of the same name") << "replace";
+    QTest::newRow("renaming only") << "rename only";
+}
+
+void TestWordSaver::shouldLeaveOldOrNewWordWhereverItStops()
+{
+    QFETCH(QString, change);
+    // Runs the change on a fresh home, stopping at the given step (none: -1),
+    // then restarts; returns the steps passed and the state after restart.
+    const auto run = [&](int stopAt, QStringList* steps, QStringList* before) {
+        Fixture f;
+        Word word;
+        WordForm shown;
+        WordForm form = f.newForm();
+        if (change != QLatin1String("add")) {
+            if (!f.addSavedWord(word, shown))
+                return QStringList{QStringLiteral("setup failed")};
+            form = shown;
+            if (change == QLatin1String("replace")) {
+                form.image = f.sources + QStringLiteral("v2/casa.png");
+            } else {
+                form.fullName = QStringLiteral("casona");
+                if (change == QLatin1String("rename")) {
+                    form.image = f.sources + QStringLiteral("otra.png");
+                    form.lips = f.sources + QStringLiteral("v2/casa.png");
+                }
+            }
+        } else {
+            word.setLetter(&f.letter);
+        }
+        *before = snapshot(f.letter.folderPath());
+        int step = 0;
+        WordSaver::setCrashPoint([&](const QString& name) {
+            *steps << name;
+            return step++ == stopAt;
+        });
+        const auto outcome = WordSaver::save(word, form, shown).outcome;
+        WordSaver::setCrashPoint({});
+        if (outcome != (stopAt < 0 ? WordSaver::Outcome::Saved : WordSaver::Outcome::Interrupted))
+            return QStringList{QStringLiteral("unexpected outcome")};
+        WordSaver::reconcile(f.home.path() + QStringLiteral("/media/languages"));
+        return snapshot(f.letter.folderPath());
+    };
+
+    QStringList steps;
+    QStringList old;
+    const QStringList saved = run(-1, &steps, &old);
+    QVERIFY(saved != old);
+    QVERIFY2(steps.size() >= 5, qPrintable(steps.join(QLatin1Char(','))));
+    for (int stopAt = 0; stopAt < steps.size(); ++stopAt) {
+        QStringList passed;
+        QStringList ignored;
+        const QStringList after = run(stopAt, &passed, &ignored);
+        QVERIFY2(after == old || after == saved,
+                 qPrintable(QStringLiteral("stopped after %1:\n%2")
+                                .arg(steps.at(stopAt), after.join(QLatin1Char('\n')))));
+        // Once the record is written, the new word is the one that stays
+        // (a record that reads the same either way cannot tell).
+        if (change != QLatin1String("replace"))
+            QCOMPARE(after == saved, steps.indexOf(QStringLiteral("record")) <= stopAt);
+    }
+}
+
+void TestWordSaver::shouldRefuseWithTheReasonAndKeepNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fullName");
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<WordSaver::Outcome>("outcome");
+    QTest::addColumn<QString>("detail");
+    const QString tooLong = QString(128, QChar(0x00F1)); // 256 bytes in UTF-8
+    QTest::newRow("full disk") << "casa" << "casa" << "full" << WordSaver::Outcome::DiskFull
+                               << "labios.mov";
+    QTest::newRow("read-only media") << "casa" << "casa" << "read-only"
+                                     << WordSaver::Outcome::FolderFailed << "casa";
+    QTest::newRow("cancelled copy") << "casa" << "casa" << "cancel" << WordSaver::Outcome::Cancelled
+                                    << "casa.png";
+    QTest::newRow("description too long") << "casa" << tooLong << "" << WordSaver::Outcome::NameTooLong
+                                          << tooLong;
+    QTest::newRow("longest description") << "casa" << QString(127, QChar(0x00F1)) + "x" << "cancel"
+                                         << WordSaver::Outcome::Cancelled << "casa.png";
+    QTest::newRow("emoji in the written word") << "gato\U0001F431 feliz\U0001F600\U0001F431"
+                                               << "gato" << "" << WordSaver::Outcome::Unshowable
+                                               << "\U0001F431\U0001F600";
+    QTest::newRow("digits and signs") << "niño-2" << "niño" << "" << WordSaver::Outcome::Unshowable
+                                      << "-2";
+}
+
+void TestWordSaver::shouldRefuseWithTheReasonAndKeepNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, fullName);
+    QFETCH(QString, trouble);
+    QFETCH(WordSaver::Outcome, outcome);
+    QFETCH(QString, detail);
+    Fixture f;
+    if (trouble == QLatin1String("full") || trouble == QLatin1String("read-only")) {
+        const bool full = trouble == QLatin1String("full");
+        MediaStore::setRefusal([=](const QString& path) {
+            if (full)
+                return path.endsWith(QStringLiteral("labios.mov")) ? MediaStore::Refused::DiskFull
+                                                                   : MediaStore::Refused::None;
+            return MediaStore::Refused::ReadOnly;
+        });
+    }
+    Word word;
+    word.setLetter(&f.letter);
+    WordForm form = f.newForm(fullName);
+    form.name = name;
+    const auto result = WordSaver::save(word, form, {}, [&](qint64, qint64) {
+        return trouble != QLatin1String("cancel");
+    });
+    MediaStore::setRefusal({});
+    QCOMPARE(result.outcome, outcome);
+    QVERIFY(result.detail.endsWith(detail));
+    QCOMPARE(wordRows(), 0);
+    QCOMPARE(entries(f.letter.folderPath()), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestWordSaver)

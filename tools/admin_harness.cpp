@@ -6,14 +6,18 @@
 #include "config.h"
 #include "configwidget.h"
 #include "contentlists.h"
+#include "interfacelanguage.h"
 #include "testhome.h"
+#include "tinyvideo.h"
 #include "user.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 void drawPicture(const QString& path, const QString& text, QColor color)
@@ -30,11 +34,12 @@ void drawPicture(const QString& path, const QString& text, QColor color)
     image.save(path);
 }
 
-void writeFile(const QString& path, qint64 size)
+// A playable clip, padded to size so that copying it takes a while.
+void writeVideo(const QString& path, qint64 size = 0)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    writeTinyVideo(path, 10);
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
+    if (size > 0 && file.open(QIODevice::ReadWrite))
         file.resize(size);
 }
 } // namespace
@@ -43,6 +48,9 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QTranslator qt;
+    if (InterfaceLanguage::loadQtTranslation(&qt, QLocale::system().uiLanguages()))
+        QApplication::installTranslator(&qt);
     const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("admin");
 
     TestHome home;
@@ -71,14 +79,20 @@ int main(int argc, char** argv)
             const QString folder
                 = language.mediaPath() + QStringLiteral("Letras/") + name + QLatin1Char('/') + word;
             drawPicture(folder + QStringLiteral("/imagen.png"), word, Qt::yellow);
-            writeFile(folder + QStringLiteral("/sena.avi"), 1000);
-            writeFile(folder + QStringLiteral("/modulacion.avi"), 1000);
+            writeVideo(folder + QStringLiteral("/sena.avi"));
+            writeVideo(folder + QStringLiteral("/modulacion.avi"));
         }
     }
     const QString chosen = home.path() + QStringLiteral("/elegidos/");
     drawPicture(chosen + QStringLiteral("dado.png"), QStringLiteral("dado"), Qt::cyan);
-    writeFile(chosen + QStringLiteral("dado-sena.avi"), 2000);
-    writeFile(chosen + QStringLiteral("dado-labios.avi"), qint64(800) * 1024 * 1024);
+    writeVideo(chosen + QStringLiteral("dado-sena.avi"));
+    writeVideo(chosen + QStringLiteral("dado-labios.avi"), qint64(800) * 1024 * 1024);
+    // What a phone gives: a photo and a clip.
+    QImage(1600, 1200, QImage::Format_RGB32).save(chosen + QStringLiteral("IMG_0001.jpg"));
+    writeVideo(chosen + QStringLiteral("VID_0001.mp4"));
+    // A word folder that no record names.
+    drawPicture(language.mediaPath() + QStringLiteral("Letras/B/suelto/foto.png"),
+                QStringLiteral("suelto"), Qt::green);
     QTextStream(stdout) << home.path() << Qt::endl;
 
     LetterList letters;

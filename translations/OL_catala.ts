@@ -95,6 +95,48 @@ S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
         <source>La categoría %1 ha sido eliminada exitósamente.</source>
         <translation>La categoria %1 s&apos;ha eliminat correctament.</translation>
     </message>
+    <message>
+        <source>La letra %1 no ha sido eliminada: su carpeta %2 no se puede modificar.</source>
+        <translation>La lletra %1 no s&apos;ha eliminat: la seva carpeta %2 no es pot modificar.</translation>
+    </message>
+    <message>
+        <source>La letra %1 no ha sido eliminada: la base de datos no pudo modificarse.</source>
+        <translation>La lletra %1 no s&apos;ha eliminat: la base de dades no s&apos;ha pogut modificar.</translation>
+    </message>
+    <message>
+        <source>La palabra %1 no ha sido eliminada: su carpeta %2 no se puede modificar.</source>
+        <translation>La paraula %1 no s&apos;ha eliminat: la seva carpeta %2 no es pot modificar.</translation>
+    </message>
+    <message>
+        <source>La palabra %1 no ha sido eliminada: la base de datos no pudo modificarse.</source>
+        <translation>La paraula %1 no s&apos;ha eliminat: la base de dades no s&apos;ha pogut modificar.</translation>
+    </message>
+    <message>
+        <source>Eliminar carpeta</source>
+        <translation>Elimina la carpeta</translation>
+    </message>
+    <message>
+        <source>¿Está seguro de eliminar la carpeta %1?
+Ninguna palabra usa esta carpeta; se eliminarán la carpeta y los archivos que contiene. La letra y sus palabras no cambian.</source>
+        <translation>Esteu segur que voleu eliminar la carpeta %1?
+Cap paraula no fa servir aquesta carpeta; s&apos;eliminaran la carpeta i els fitxers que conté. La lletra i les seves paraules no canvien.</translation>
+    </message>
+    <message>
+        <source>La carpeta %1 no se puede modificar; no se ha eliminado.</source>
+        <translation>La carpeta %1 no es pot modificar; no s&apos;ha eliminat.</translation>
+    </message>
+    <message>
+        <source>La carpeta %1 ha sido eliminada exitosamente.</source>
+        <translation>La carpeta %1 s&apos;ha eliminat correctament.</translation>
+    </message>
+    <message>
+        <source>%1 ya no está en el administrador, pero algunos de sus archivos no pudieron borrarse y quedan en %2.</source>
+        <translation>%1 ja no és a l&apos;administrador, però alguns dels seus fitxers no s&apos;han pogut esborrar i queden a %2.</translation>
+    </message>
+    <message>
+        <source>La categoría %1 no ha sido eliminada: la base de datos no pudo modificarse.</source>
+        <translation>La categoria %1 no s&apos;ha eliminat: la base de dades no s&apos;ha pogut modificar.</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -252,6 +294,14 @@ S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
         <source>La configuración actual de letras y categorías hace que la lista de palabras disponibles está vací­a. Por favor revise su selección.</source>
         <translation>Amb la configuració actual de lletres i categories, la llista de paraules disponibles és buida. Reviseu la selecció.</translation>
     </message>
+    <message>
+        <source>No se guardó la configuración</source>
+        <translation>No s&apos;ha desat la configuració</translation>
+    </message>
+    <message>
+        <source>La configuración de %1 no se ha podido guardar en la base de datos; sigue la anterior. Revise que haya espacio en el disco y permiso de escritura, y vuelva a intentarlo.</source>
+        <translation>La configuració de %1 no s&apos;ha pogut desar a la base de dades; continua l&apos;anterior. Comproveu que hi hagi espai al disc i permís d&apos;escriptura, i torneu-ho a provar.</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseConnection</name>
@@ -264,6 +314,48 @@ S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
 Por favor revise su instalación o comuníquese con el desarrollador.</source>
         <translation>Hi ha hagut un problema en obrir la base de dades del programa.
 Reviseu la instal·lació o poseu-vos en contacte amb el desenvolupador.</translation>
+    </message>
+    <message>
+        <source>La base de datos está dañada</source>
+        <translation>La base de dades està malmesa</translation>
+    </message>
+    <message>
+        <source>El archivo %1 no es una base de datos que el programa pueda usar (%2).
+El programa no lo modificará ni lo borrará.</source>
+        <translation>El fitxer %1 no és una base de dades que el programa pugui fer servir (%2).
+El programa no el modificarà ni l&apos;esborrarà.</translation>
+    </message>
+    <message>
+        <source>Cierre el programa y reemplace ese archivo por una copia de seguridad, o vuelva a instalar el programa.</source>
+        <translation>Tanqueu el programa i substituïu aquest fitxer per una còpia de seguretat, o torneu a instal·lar el programa.</translation>
+    </message>
+    <message>
+        <source>Puede restaurar la copia más reciente, %1; el archivo dañado se conservará con otro nombre.</source>
+        <translation>Podeu restaurar la còpia més recent, %1; el fitxer malmès es conservarà amb un altre nom.</translation>
+    </message>
+    <message>
+        <source>Restaurar copia</source>
+        <translation>Restaura la còpia</translation>
+    </message>
+    <message>
+        <source>No se pudo restaurar la copia</source>
+        <translation>No s&apos;ha pogut restaurar la còpia</translation>
+    </message>
+    <message>
+        <source>La copia %1 no pudo ocupar el lugar de %2. Ningún archivo se ha borrado.</source>
+        <translation>La còpia %1 no ha pogut ocupar el lloc de %2. No s&apos;ha esborrat cap fitxer.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar una copia de %1 antes de actualizarla, así que no se ha actualizado. Revise que la carpeta tenga espacio y permiso de escritura.</source>
+        <translation>No s&apos;ha pogut desar una còpia de %1 abans d&apos;actualitzar-la, així que no s&apos;ha actualitzat. Comproveu que la carpeta tingui espai i permís d&apos;escriptura.</translation>
+    </message>
+    <message>
+        <source>La base de datos %1 no pudo actualizarse (%2) y queda como estaba. Algunas funciones pueden no estar disponibles.</source>
+        <translation>La base de dades %1 no s&apos;ha pogut actualitzar (%2) i queda com estava. És possible que algunes funcions no estiguin disponibles.</translation>
+    </message>
+    <message>
+        <source>No se pudo actualizar la base de datos</source>
+        <translation>No s&apos;ha pogut actualitzar la base de dades</translation>
     </message>
 </context>
 <context>
@@ -544,14 +636,6 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <translation>Tria un fitxer</translation>
     </message>
     <message>
-        <source>Archivos de imagen (*.png)</source>
-        <translation>Fitxers d&apos;imatge (*.png)</translation>
-    </message>
-    <message>
-        <source>Video (*.mpg *.avi *.mov)</source>
-        <translation>Vídeo (*.mpg *.avi *.mov)</translation>
-    </message>
-    <message>
         <source>Copiando archivos...</source>
         <translation>S&apos;estan copiant els fitxers...</translation>
     </message>
@@ -562,10 +646,6 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
     <message>
         <source>Se presentó un error con la palabra %1.</source>
         <translation>Hi ha hagut un error amb la paraula %1.</translation>
-    </message>
-    <message>
-        <source>El archivo %1 no ha podido reemplazar al anterior; la palabra conserva su archivo anterior.</source>
-        <translation>El fitxer %1 no ha pogut substituir l&apos;anterior; la paraula conserva el fitxer anterior.</translation>
     </message>
     <message>
         <source>Palabra creada.</source>
@@ -622,6 +702,62 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
     <message>
         <source>El archivo %1 no ha podido copiarse en la carpeta de la palabra. No se ha guardado ningún cambio.</source>
         <translation>No s&apos;ha pogut copiar el fitxer %1 a la carpeta de la paraula. No s&apos;ha desat cap canvi.</translation>
+    </message>
+    <message>
+        <source>Archivos de imagen (%1)</source>
+        <translation>Fitxers d&apos;imatge (%1)</translation>
+    </message>
+    <message>
+        <source>Video (%1)</source>
+        <translation>Vídeo (%1)</translation>
+    </message>
+    <message>
+        <source>Video no válido</source>
+        <translation>Vídeo no vàlid</translation>
+    </message>
+    <message>
+        <source>El video %1 no se puede reproducir en este equipo. Elija otro archivo o conviértalo a otro formato.</source>
+        <translation>El vídeo %1 no es pot reproduir en aquest ordinador. Trieu un altre fitxer o convertiu-lo a un altre format.</translation>
+    </message>
+    <message>
+        <source>La palabra %1 se guardó, pero sus archivos no pudieron ponerse en su carpeta. El programa lo completará la próxima vez que se inicie.</source>
+        <translation>La paraula %1 s&apos;ha desat, però els seus fitxers no s&apos;han pogut posar a la seva carpeta. El programa ho completarà la propera vegada que s&apos;iniciï.</translation>
+    </message>
+    <message>
+        <source>La palabra %1 se guardó, pero sus categorías no pudieron guardarse.</source>
+        <translation>La paraula %1 s&apos;ha desat, però les seves categories no s&apos;han pogut desar.</translation>
+    </message>
+    <message>
+        <source>Palabra escrita no válida.</source>
+        <translation>Paraula escrita no vàlida.</translation>
+    </message>
+    <message>
+        <source>La palabra escrita tiene caracteres que las letras del programa no pueden mostrar: %1</source>
+        <translation>La paraula escrita té caràcters que les lletres del programa no poden mostrar: %1</translation>
+    </message>
+    <message>
+        <source>Descripción demasiado larga.</source>
+        <translation>Descripció massa llarga.</translation>
+    </message>
+    <message>
+        <source>La descripción es demasiado larga para ser el nombre de la carpeta de la palabra: tiene %1 bytes y el máximo es %2. Por favor acórtela.</source>
+        <translation>La descripció és massa llarga per ser el nom de la carpeta de la paraula: té %1 bytes i el màxim és %2. Escurceu-la, si us plau.</translation>
+    </message>
+    <message>
+        <source>Disco lleno</source>
+        <translation>Disc ple</translation>
+    </message>
+    <message>
+        <source>No hay espacio suficiente en el disco para copiar %1 en la carpeta de la palabra. Libere espacio y vuelva a intentarlo. No se ha guardado ningún cambio.</source>
+        <translation>No hi ha prou espai al disc per copiar %1 a la carpeta de la paraula. Allibereu espai i torneu-ho a provar. No s&apos;ha desat cap canvi.</translation>
+    </message>
+    <message>
+        <source>Copia cancelada</source>
+        <translation>Còpia cancel·lada</translation>
+    </message>
+    <message>
+        <source>La copia se ha cancelado. No se ha guardado ningún cambio.</source>
+        <translation>S&apos;ha cancel·lat la còpia. No s&apos;ha desat cap canvi.</translation>
     </message>
 </context>
 <context>
@@ -885,6 +1021,13 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
     <message>
         <source>Pasa a la página siguiente del cuento.</source>
         <translation>Passa a la pàgina següent del conte.</translation>
+    </message>
+</context>
+<context>
+    <name>WordFolderModel</name>
+    <message>
+        <source>%1 (carpeta sin palabra)</source>
+        <translation>%1 (carpeta sense paraula)</translation>
     </message>
 </context>
 </TS>

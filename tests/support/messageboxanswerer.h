@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 
@@ -19,6 +20,7 @@ public:
         QString title;
         QString text;
         QStringList buttons;
+        QString defaultButton; // what a stray Return would press
     };
 
     explicit MessageBoxAnswerer(QStringList answers = {})
@@ -46,7 +48,8 @@ private:
         if (!box || !box->isVisible() || answered.contains(box))
             return;
         answered << box;
-        Box seen{box->windowTitle(), box->text(), {}};
+        Box seen{box->windowTitle(), box->text(), {},
+                 box->defaultButton() ? box->defaultButton()->text() : QString()};
         const QList<QAbstractButton*> buttons = box->buttons();
         QAbstractButton* chosen = buttons.value(0);
         for (QAbstractButton* button : buttons) {

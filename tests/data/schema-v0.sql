@@ -1,0 +1,66 @@
+-- Ondalira content database.
+-- The program never creates tables: the build makes data/bd from this file
+-- plus the installation data written by the content generator.
+
+PRAGMA foreign_keys = OFF;
+
+CREATE TABLE language (
+    id   INTEGER PRIMARY KEY,
+    name TEXT NOT NULL
+);
+
+CREATE TABLE letter (
+    id          INTEGER PRIMARY KEY,
+    name        TEXT NOT NULL,
+    id_language INTEGER NOT NULL
+);
+CREATE INDEX letter_by_language_name ON letter (id_language, name);
+
+CREATE TABLE category (
+    id          INTEGER PRIMARY KEY,
+    name        TEXT NOT NULL,
+    id_language INTEGER NOT NULL
+);
+CREATE UNIQUE INDEX category_by_language ON category (id_language, name);
+
+CREATE TABLE word (
+    id        INTEGER PRIMARY KEY,
+    name      TEXT DEFAULT '',
+    fullName  TEXT DEFAULT '',
+    image     TEXT DEFAULT '',
+    sign      TEXT DEFAULT '',
+    lips      TEXT DEFAULT '',
+    id_letter INTEGER NOT NULL
+);
+-- Serves the word draw of one letter and the look-up by description; a
+-- description is unique within its letter because it names the media folder.
+CREATE UNIQUE INDEX word_by_letter ON word (id_letter, fullName);
+
+CREATE TABLE word_x_category (
+    id          INTEGER PRIMARY KEY,
+    id_word     INTEGER NOT NULL,
+    id_category INTEGER NOT NULL,
+    UNIQUE (id_word, id_category)
+);
+-- The unique constraint indexes (id_word, id_category); this one serves the
+-- category-first lookups of the filtered draws and the category word list.
+CREATE INDEX word_x_category_by_category ON word_x_category (id_category, id_word);
+
+-- AUTOINCREMENT: a deleted user's id is never handed to a new user, whose
+-- settings would otherwise be the deleted user's leftover rows.
+CREATE TABLE user (
+    id         INTEGER PRIMARY KEY AUTOINCREMENT,
+    name       TEXT NOT NULL,
+    last_login TEXT,
+    created_in TEXT
+);
+CREATE INDEX user_by_name ON user (name);
+
+CREATE TABLE config (
+    id          INTEGER PRIMARY KEY,
+    key         TEXT NOT NULL,
+    data        INTEGER NOT NULL DEFAULT 0,
+    id_user     INTEGER NOT NULL,
+    id_language INTEGER NOT NULL
+);
+CREATE INDEX config_by_user_key ON config (id_user, id_language, key, data);

@@ -1,0 +1,188 @@
+#include "database.h"
+#include "schemaupgrade.h"
+#include "testhome.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString kConnection = QStringLiteral("upgrade");
+const QStringList kTables{"language", "letter", "category", "word",
+                          "word_x_category", "user", "config"};
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool run(QSqlDatabase db, const QString& script)
+{
+    QSqlQuery query(db);
+    for (const QString& statement : Database::scriptStatements(script)) {
+        if (!query.exec(statement))
+            return false;
+    }
+    return true;
+}
+
+// Every row of every table, as text.
+QStringList allRows(QSqlDatabase db)
+{
+    QStringList rows;
+    for (const QString& table : kTables) {
+        QSqlQuery query(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(table), db);
+        while (query.next()) {
+            QStringList values{table};
+            for (int column = 0; column < query.record().count(); ++column)
+                values << query.record().fieldName(column) + QLatin1Char('=')
+                        + query.value(column).toString();
+            rows << values.join(QLatin1Char('|'));
+        }
+    }
+    return rows;
+}
+
+int newId(QSqlDatabase db, const QString& insert)
+{
+    QSqlQuery query(db);
+    return query.exec(insert) ? query.lastInsertId().toInt() : -1;
+}
+
+// A database made by the earlier version: users, settings, words and links,
+// and a category (3) deleted after a child's settings named it.
+struct EarlierDatabase
+{
+    QTemporaryDir dir;
+    QString path;
+    QSqlDatabase db;
+
+    EarlierDatabase()
+        : path(dir.path() + QStringLiteral("/bd"))
+    {
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
+        db.setDatabaseName(path);
+        db.open();
+        QFile schema(QStringLiteral(OL_TEST_DATA "/schema-v0.sql"));
+        schema.open(QIODevice::ReadOnly);
+        run(db, QString::fromUtf8(schema.readAll()));
+        run(db, QStringLiteral(
+                    "INSERT INTO language (id, name) VALUES (1, 'Español');"
+                    "INSERT INTO letter (name, id_language) VALUES ('A', 1);"
+                    "INSERT INTO letter (name, id_language) VALUES ('Ñ', 1);"
+                    "INSERT INTO category (name, id_language) VALUES ('ANIMALES', 1);"
+                    "INSERT INTO category (name, id_language) VALUES ('COMIDA', 1);"
+                    "INSERT INTO category (name, id_language) VALUES ('VIEJA', 1);"
+                    "DELETE FROM category WHERE id = 3;"
+                    "INSERT INTO word (name, fullName, image, sign, lips, id_letter) "
+                    "VALUES ('ñandú', 'ñandú grande', 'ñandú.png', 'seña.mov', 'boca.mpg', 2);"
+                    "INSERT INTO word (name, fullName, image, sign, lips, id_letter) "
+                    "VALUES ('ajo', 'ajo', 'ajo.jpg', 'ajo.mp4', 'ajo.avi', 1);"
+                    "INSERT INTO word_x_category (id_word, id_category) VALUES (1, 1);"
+                    "INSERT INTO word_x_category (id_word, id_category) VALUES (2, 2);"
+                    "INSERT INTO user (name, last_login, created_in) "
+                    "VALUES ('Ana', '2025-01-02 10:00:00', '2025-01-02 10:00:00');"
+                    "INSERT INTO user (name, last_login, created_in) "
+                    "VALUES ('Pablo', '2025-02-03 11:00:00', '2025-02-03 11:00:00');"
+                    "INSERT INTO config (key, data, id_user, id_language) VALUES ('category', 3, 1, 1);"
+                    "INSERT INTO config (key, data, id_user, id_language) VALUES ('letter', 2, 2, 1);"
+                    "INSERT INTO config (key, data, id_user, id_language) VALUES ('show-order', 4, 2, 1);"
+                    "INSERT INTO config (key, data, id_user, id_language) VALUES ('use-ch', 1, 0, 1);"));
+    }
+
+    ~EarlierDatabase()
+    {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(kConnection);
+    }
+};
+} // namespace
+
+class TestSchemaUpgrade : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldUpgradeKeepingEveryRowAndACopy();
+    void shouldLeaveEverythingWhenAStepFails();
+    void shouldRunLaterStepsAddedToTheTable();
+    void shouldCreateNewDatabasesAtTheNewestVersion();
+};
+
+void TestSchemaUpgrade::shouldUpgradeKeepingEveryRowAndACopy()
+{
+    EarlierDatabase earlier;
+    QCOMPARE(SchemaUpgrade::currentVersion(earlier.db), 0);
+    const QStringList before = allRows(earlier.db);
+    QCOMPARE(before.size(), 15);
+    const QByteArray file = readFile(earlier.path);
+
+    const SchemaUpgrade::Result result = SchemaUpgrade::upgrade(earlier.db, earlier.path);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QVERIFY(result.upgraded);
+    QCOMPARE(SchemaUpgrade::currentVersion(earlier.db), SchemaUpgrade::latestVersion());
+    QCOMPARE(allRows(earlier.db), before);
+    QCOMPARE(readFile(result.keptCopy), file);
+    QCOMPARE(SchemaUpgrade::keptCopies(earlier.path), QStringList{result.keptCopy});
+    QVERIFY(result.keptCopy.startsWith(earlier.path + QLatin1Char('.')));
+
+    // Ids are no longer reused, not even one that a setting still names.
+    QCOMPARE(newId(earlier.db, QStringLiteral("INSERT INTO category (name, id_language) VALUES ('X', 1)")), 4);
+    QVERIFY(newId(earlier.db, QStringLiteral("DELETE FROM word WHERE id = 2")) >= 0);
+    QCOMPARE(newId(earlier.db, QStringLiteral("INSERT INTO word (name, id_letter) VALUES ('y', 1)")), 3);
+    QVERIFY(newId(earlier.db, QStringLiteral("DELETE FROM letter WHERE id = 2")) >= 0);
+    QCOMPARE(newId(earlier.db, QStringLiteral("INSERT INTO letter (name, id_language) VALUES ('Z', 1)")), 3);
+
+    // A second start finds nothing to do and keeps no further copy.
+    const SchemaUpgrade::Result again = SchemaUpgrade::upgrade(earlier.db, earlier.path);
+    QVERIFY(again.ok);
+    QVERIFY(!again.upgraded);
+    QCOMPARE(SchemaUpgrade::keptCopies(earlier.path).size(), 1);
+}
+
+void TestSchemaUpgrade::shouldLeaveEverythingWhenAStepFails()
+{
+    EarlierDatabase earlier;
+    const QStringList before = allRows(earlier.db);
+    std::vector<SchemaUpgrade::Step> table = SchemaUpgrade::steps();
+    table.push_back({table.back().version + 1, QStringLiteral("CREATE TABLE extra (id INTEGER)")});
+    table.push_back({table.back().version + 1, QStringLiteral("INSERT INTO missing VALUES (1)")});
+    const SchemaUpgrade::Result result = SchemaUpgrade::upgrade(earlier.db, earlier.path, table);
+    QVERIFY(!result.ok);
+    QCOMPARE(SchemaUpgrade::currentVersion(earlier.db), 0);
+    QCOMPARE(allRows(earlier.db), before);
+    QVERIFY(!earlier.db.tables().contains(QStringLiteral("extra")));
+    QCOMPARE(newId(earlier.db, QStringLiteral("INSERT INTO category (name, id_language) VALUES ('X', 1)")), 3);
+}
+
+void TestSchemaUpgrade::shouldRunLaterStepsAddedToTheTable()
+{
+    EarlierDatabase earlier;
+    std::vector<SchemaUpgrade::Step> table = SchemaUpgrade::steps();
+    const int next = SchemaUpgrade::latestVersion() + 1;
+    bool called = false;
+    table.push_back({next, QStringLiteral("CREATE TABLE answer (id INTEGER PRIMARY KEY)"),
+                     [&](QSqlDatabase& db) { return called = db.isOpen(); }});
+    QVERIFY(SchemaUpgrade::upgrade(earlier.db, earlier.path, table).ok);
+    QVERIFY(called);
+    QCOMPARE(SchemaUpgrade::currentVersion(earlier.db), next);
+    QVERIFY(earlier.db.tables().contains(QStringLiteral("answer")));
+}
+
+void TestSchemaUpgrade::shouldCreateNewDatabasesAtTheNewestVersion()
+{
+    TestHome home;
+    QVERIFY(home.isValid());
+    QCOMPARE(SchemaUpgrade::currentVersion(QSqlDatabase::database()), SchemaUpgrade::latestVersion());
+    const SchemaUpgrade::Result result = SchemaUpgrade::upgrade(QSqlDatabase::database(), home.databasePath());
+    QVERIFY(result.ok && !result.upgraded);
+    QVERIFY(SchemaUpgrade::keptCopies(home.databasePath()).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestSchemaUpgrade)
+#include "tst_schemaupgrade.moc"
