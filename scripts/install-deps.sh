@@ -14,6 +14,7 @@ packages=(
     xvfb xauth x11-utils
     desktop-file-utils appstream
 )
+packages+=("$@")  # and what the caller names (the package script: lintian)
 
 missing=()
 for p in "${packages[@]}"; do
