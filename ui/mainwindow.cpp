@@ -121,9 +121,12 @@ void MainWindow::buildScreen()
     storySequence = place(new SequenceWidget(this), "storySequence", {150, 170, 705, 350}, false);
     storySequence->frameInterval = 6000;
 
+    typedKeyLabel = place(new QLabel(this), "typedKeyLabel", {940, 366, 60, 80}, false);
+    typedKeyLabel->setAlignment(Qt::AlignCenter);
+    doubleLetterHint = place(new QLabel(this), "doubleLetterHint", {14, 462, 100, 100}, false);
+    promptLabel = place(new QLabel(this), "promptLabel", {362, 250, 300, 200}, false);
+    promptLabel->setAlignment(Qt::AlignCenter);
     letterLabels.clear();
-    errorCount = 0;
-    typingPos = 0;
 
     leftArrow = addMenuButton("leftArrow", QStringLiteral("ui/fizq.png"),
                               QStringLiteral("ui/fizqroll.png"), {26, 384, 28, 38}, MenuWidget::Toggle);

@@ -86,6 +86,14 @@ void WindowFixture::writeLetterPictures()
         picture(languagePath() + QStringLiteral("Senas/") + base + QStringLiteral(".png"));
         picture(languagePath() + QStringLiteral("Flus/") + base + QStringLiteral(".png"));
     }
+    // A double letter at the start of a word in small letters: "Ch", "Ll".
+    for (const char* style : {"cooper/", "blank/", "cuadrados/"}) {
+        for (const char* pair : {"ch", "ll"})
+            picture(sys + QLatin1String(style) + QStringLiteral("tit/") + QLatin1String(pair)
+                    + QStringLiteral(".png"));
+    }
+    for (const char* name : {"tecla-ch", "tecla-ll", "indicacion-tecla", "indicacion-espacio"})
+        picture(sys + QStringLiteral("ui/") + QLatin1String(name) + QStringLiteral(".png"));
     picture(sys + QStringLiteral("ui/space.png"), 7, 7);
     for (const char* name : {"derecha", "izquierda", "arriba", "abajo"})
         picture(sys + QStringLiteral("ui/") + QLatin1String(name) + QStringLiteral(".png"));
@@ -197,6 +205,8 @@ void WindowFixture::typeLetter(const QString& letter)
         releaseKey(Qt::Key_Period, QStringLiteral("."));
     else if (letter == QStringLiteral("ñ"))
         releaseKey(Qt::Key_Ntilde, letter);
+    else if (letter == QStringLiteral("ç"))
+        releaseKey(Qt::Key_Ccedilla, letter);
     else
         QTest::keyRelease(mainWindow.get(), Qt::Key(Qt::Key_A + (letter.at(0).toLatin1() - 'a')));
 }
