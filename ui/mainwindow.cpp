@@ -12,6 +12,7 @@
 #include "menuwidget.h"
 #include "sequencewidget.h"
 #include "videoplayer.h"
+#include "windowplacement.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -56,11 +57,8 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     // A fixed window in the middle of the primary screen. (Asking for the
     // maximized state as well would pin it to the corner on some desktops.)
     setWindowTitle(tr("Ondalira"));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect desktop = screen->geometry();
-        move(desktop.x() + (desktop.width() - kWidth) / 2,
-             desktop.y() + (desktop.height() - kHeight) / 2);
-    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(windowPlacement(screen->availableGeometry(), QSize(kWidth, kHeight)));
     slotShowLogo();
     setFixedSize(kWidth, kHeight);
     describeScreen();

@@ -201,6 +201,7 @@ private:
     void showSubMenu();
     void updateBackground(int subMenuCode);
     void enterReadingScreen();
+    void leaveReadingCorner();
     void openStory(int story, int pages);
     Word* activityWord() const; // targetWord in the exercises, else currentWord
 

@@ -37,6 +37,7 @@ WindowFixture::WindowFixture()
         userId = user.id;
     setLanguageSetting(SettingKey::UseCh, 1);
     setLanguageSetting(SettingKey::UseLl, 1);
+    setLanguageSetting(QStringLiteral("use-labial"), 1);
     writeLetterPictures();
     watchMessageBoxes();
 }
@@ -176,6 +177,18 @@ MainWindow* WindowFixture::start()
     w->slotHideCredits();
     w->userDialog->hide();
     w->slotChooseUser(&user);
+    return w;
+}
+
+MainWindow* WindowFixture::startWithoutUser()
+{
+    mainWindow = std::make_unique<MainWindow>();
+    MainWindow* w = mainWindow.get();
+    w->show();
+    w->slotHideCredits();
+    QTest::keyClick(w->userDialog, Qt::Key_Escape);
+    // The release of that Escape reaches the window.
+    releaseKey(Qt::Key_Escape);
     return w;
 }
 
