@@ -3,6 +3,7 @@
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFile>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QPainter>
@@ -68,16 +69,26 @@ bool VideoPlayer::play(const QString& path)
     }, Qt::QueuedConnection);
     watchdog.start(silenceTimeout);
 
-    // Read through a QFile: the FFmpeg backend of Qt 6.4 cannot open a path
-    // with non-ASCII characters, and word folders are named by their words.
-    auto* file = new QFile(path, player);
-    if (!file->open(QIODevice::ReadOnly)) {
-        QMetaObject::invokeMethod(this, [this, clip] { endClip(clip); }, Qt::QueuedConnection);
-        return true;
-    }
-    player->setSourceDevice(file, QUrl::fromLocalFile(path));
+    player->setSource(QUrl::fromLocalFile(sourcePath(path)));
     player->play();
     return true;
+}
+
+QString VideoPlayer::sourcePath(const QString& path)
+{
+    // The FFmpeg backend of Qt 6.4 cannot open a path with non-ASCII
+    // characters (word folders are named by their words), and reading
+    // through a QIODevice instead loses about 32 KB per clip inside it: an
+    // ASCII-named link to the file serves both.
+    bool ascii = true;
+    for (const QChar c : path)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii || !links.isValid())
+        return path;
+    const QString link = links.filePath(QStringLiteral("clip%1.").arg(clipSerial % 2)
+                                        + QFileInfo(path).suffix());
+    QFile::remove(link);
+    return QFile::link(QFileInfo(path).absoluteFilePath(), link) ? link : path;
 }
 
 void VideoPlayer::stop()

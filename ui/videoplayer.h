@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -60,6 +61,9 @@ private:
     void discardPlayer();
 
     void takeFrame(const QVideoFrame& videoFrame, int clip);
+    QString sourcePath(const QString& path);
+
+    QTemporaryDir links; // ASCII names for files the backend cannot open
 
     QVideoSink* sink = nullptr;
     QImage frame;
