@@ -216,9 +216,9 @@ void TestMainWindowEngine::shouldDrawWordsUnderCaseAndDigraphRules_data()
     QTest::addColumn<int>("minus");
     QTest::addColumn<int>("firstCaps");
     QTest::addColumn<QStringList>("row");
-    QTest::newRow("llama, first capital")
+    QTest::newRow("llama, first capital: Ll")
         << "LL" << "llama" << 1 << 1 << 1
-        << QStringList{"cooper/may/LL.png", "cooper/min/a.png", "cooper/min/m.png", "cooper/min/a.png"};
+        << QStringList{"cooper/tit/ll.png", "cooper/min/a.png", "cooper/min/m.png", "cooper/min/a.png"};
     QTest::newRow("llama, small letters")
         << "LL" << "llama" << 1 << 1 << 0
         << QStringList{"cooper/min/ll.png", "cooper/min/a.png", "cooper/min/m.png", "cooper/min/a.png"};
