@@ -93,6 +93,10 @@ QString letterImageName(const QString& word, int& pos, bool withCase, const Lett
     if (withCase) {
         if (!rules.minusCaps)
             return caseFolded(base, true);
+        // In small letters a word starts "Ch", "Ll": the capital of a double
+        // letter is its first letter only ("tit/" pictures).
+        if (p == 0 && rules.firstCaps && base.size() == 2)
+            return QStringLiteral("tit/") + base;
         return caseFolded(base, p == 0 && rules.firstCaps);
     }
     return rules.minusCaps ? base : caseFolded(base, true);

@@ -33,19 +33,28 @@ void MainWindow::startActivity()
 {
     activeSubMenu = selectedSubMenu;
     activeActivity = selectedActivity;
-    errorCount = 0;
     hasContent = false;
-    targetWordId = 0;
-    targetLetterId = 0;
-    targetWord = nullptr;
-    targetLetter = nullptr;
-    targetWordCopy.reset();
+    round.forget();
+    round.startQuestion();
     stopActivity();
     showActivityTitle();
     clearActivityScreen();
-    acceptInput = true;
+    round.accepting = true;
     if (Activity::isExercise(activeActivity))
         slotPickLetter(false);
+    else if (Activity::isPresentation(activeActivity))
+        showPrompt(QStringLiteral("ui/indicacion-tecla.png"));
+}
+
+void MainWindow::showPrompt(const QString& picture)
+{
+    // Where the prompt does not cover what the presentation shows: the
+    // key prompt on the empty screen, the space bar beside the title.
+    const bool space = picture.contains(QLatin1String("espacio"));
+    promptLabel->setGeometry(space ? QRect(170, 28, 195, 80) : QRect(362, 250, 300, 200));
+    promptLabel->setPixmap(QPixmap(systemMediaPath() + picture));
+    promptLabel->show();
+    promptLabel->raise();
 }
 
 void MainWindow::stopAnswerTimer()
@@ -56,22 +65,23 @@ void MainWindow::stopAnswerTimer()
 
 void MainWindow::stopActivity()
 {
-    stepIndex = 0;
-    spellPos = 0;
+    presentation.step = 0;
+    presentation.spellPos = 0;
     resetActivityButtons();
     noWordsWarning->hide();
     noRepetitionWarning->hide();
     disconnect(videoPlayer, &VideoPlayer::finished, this, qOverload<>(&MainWindow::slotPickLetter));
     // A pending next round belongs to the activity being stopped.
     stopAnswerTimer();
-    acceptInput = true;
-    waitingForStep = false;
-    spellingWord = false;
+    round.accepting = true;
+    presentation.waitingForStep = false;
+    presentation.spelling = false;
     disconnect(this, &MainWindow::signalNextLetter, this, &MainWindow::slotObjectWord_stopMo);
     disconnect(this, &MainWindow::signalNextLetter, this, &MainWindow::slotObjectWord_stopMoFinish);
 
     subSubMenuButton1->hide();
     subSubMenuButton2->hide();
+    promptLabel->hide();
     bottomLetterHolder->hide();
     videoPlayer->stop();
     videoPlayer->hide();
@@ -97,7 +107,7 @@ void MainWindow::stopActivity()
     default:
         pictureHolder->hide();
         handLabel->hide();
-        orientationLabel->hide();
+        hideOrientation();
         hideLetterLabels(true);
         break;
     }
@@ -105,21 +115,22 @@ void MainWindow::stopActivity()
 
 void MainWindow::clearActivityScreen()
 {
-    stepIndex = 0;
-    spellPos = 0;
+    presentation.step = 0;
+    presentation.spellPos = 0;
     resetActivityButtons();
-    waitingForStep = false;
-    spellingWord = false;
+    presentation.waitingForStep = false;
+    presentation.spelling = false;
     noWordsWarning->hide();
     noRepetitionWarning->hide();
     disconnect(videoPlayer, &VideoPlayer::finished, this, qOverload<>(&MainWindow::slotPickLetter));
     stopAnswerTimer();
     disconnect(this, &MainWindow::signalNextLetter, this, &MainWindow::slotObjectWord_stopMo);
     disconnect(this, &MainWindow::signalNextLetter, this, &MainWindow::slotObjectWord_stopMoFinish);
-    acceptInput = true;
+    round.accepting = true;
 
     subSubMenuButton1->hide();
     subSubMenuButton2->hide();
+    promptLabel->hide();
     bottomLetterHolder->hide();
     pictureHolder->hide();
     videoPlayer->stop();
@@ -129,7 +140,8 @@ void MainWindow::clearActivityScreen()
     handLabel->hide();
     flusSequence->slotStop();
     flusSequence->hide();
-    orientationLabel->hide();
+    hideOrientation();
+    doubleLetterHint->hide();
     feedbackLabel->hide();
     hideLetterLabels(false);
     for (MenuWidget* entry : {storiesHeader, storyButton1, storyButton2, storyButton3,
@@ -182,47 +194,50 @@ void MainWindow::playVideo(const QString& path)
 void MainWindow::slotShowNextStep(bool jump)
 {
     disconnect(this, &MainWindow::signalNextStep, this, qOverload<>(&MainWindow::slotShowNextStep));
+    promptLabel->hide();
 
     if (activeActivity == Activity::HandWords) {
         // The fingerspelling presentation has no bottom letter and ignores jump.
-        stepCount = 3;
-        chooseMedia(stepIndex);
-        stepIndex = (stepIndex + 1) % 3;
+        presentation.stepCount = 3;
+        chooseMedia(presentation.step);
+        presentation.step = (presentation.step + 1) % 3;
     } else if (activeActivity == Activity::SignWords || activeActivity == Activity::LipLetters) {
-        stepCount = 4;
+        presentation.stepCount = 4;
         if (!jump) {
-            if (stepIndex < 1)
+            if (presentation.step < 1)
                 slotBottomLetter();
             else
-                chooseMedia(stepIndex - 1);
+                chooseMedia(presentation.step - 1);
             // The letter-by-letter showing calls back with jump when it ends.
-            if (spellingWord)
+            if (presentation.spelling)
                 return;
         }
-        stepIndex = (stepIndex + 1) % 4;
+        presentation.step = (presentation.step + 1) % 4;
     } else {
         return;
     }
 
-    if (stepIndex == 0) {
-        waitingForStep = false;
+    if (presentation.step == 0) {
+        presentation.waitingForStep = false;
+        promptLabel->hide();
         return;
     }
-    if (spellingWord)
+    if (presentation.spelling)
         return;
     connect(this, &MainWindow::signalNextStep, this, qOverload<>(&MainWindow::slotShowNextStep),
             Qt::UniqueConnection);
     if (userSetting(SettingKey::StopMotion) == 0) {
-        waitingForStep = false;
+        presentation.waitingForStep = false;
         Q_EMIT signalNextStep();
     } else {
-        waitingForStep = true;
+        presentation.waitingForStep = true;
+        showPrompt(QStringLiteral("ui/indicacion-espacio.png"));
     }
 }
 
 void MainWindow::slotRepeatWord()
 {
-    errorCount = 0;
+    round.errors = 0;
     if (!hasContent) {
         noRepetitionWarning->raise();
         noRepetitionWarning->show();
@@ -232,7 +247,7 @@ void MainWindow::slotRepeatWord()
         stopActivity();
         slotLetter(true);
     } else if (Activity::isExercise(activeActivity)) {
-        if (targetWordId != 0)
+        if (round.wordId != 0)
             slotPickLetter(true);
     }
 }
@@ -265,7 +280,7 @@ void MainWindow::slotFinished()
         return;
     stopAnswerTimer();
     connect(activityTimer, &QTimer::timeout, this, qOverload<>(&MainWindow::slotPickLetter));
-    acceptInput = false;
+    round.accepting = false;
     activityTimer->start(500);
 }
 
@@ -273,11 +288,11 @@ void MainWindow::waitForAnswerEnd()
 {
     connect(videoPlayer, &VideoPlayer::finished, this, qOverload<>(&MainWindow::slotPickLetter),
             Qt::UniqueConnection);
-    acceptInput = false;
+    round.accepting = false;
     // The fingerspelled answer ends through slotFinished.
     if (activeActivity == Activity::HandLetter)
         return;
-    const Word* word = activeActivity == Activity::LipFirstLetter ? currentWord : targetWord;
+    const Word* word = activeActivity == Activity::LipFirstLetter ? currentWord : round.word();
     QString video;
     if (word && word->letter && word->letter->language)
         video = activeActivity == Activity::LipFirstLetter ? word->lipsPath() : word->signPath();

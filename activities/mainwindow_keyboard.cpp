@@ -9,28 +9,56 @@
 #include <QLabel>
 #include <QPixmap>
 
+namespace {
+bool isModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_Dead_Acute:
+    case Qt::Key_Dead_Grave:
+    case Qt::Key_Dead_Diaeresis:
+    case Qt::Key_Dead_Circumflex:
+    case Qt::Key_Dead_Tilde:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 void MainWindow::keyReleaseEvent(QKeyEvent* event)
 {
-    if (activeSubMenu == Activity::StoriesSubMenu)
-        return;
-    // Escape, and every key while the start-up videos or the credits show.
+    // Escape, and every key while the start-up videos or the credits show
+    // (also after a visit to the stories).
     if (handleShellKey(event))
+        return;
+    if (activeSubMenu == Activity::StoriesSubMenu)
         return;
     const QString text = event->text().toLower();
     const int key = event->key();
+    // Escape has nothing to end here (it may come from closing the user
+    // dialog), and a modifier or a dead key alone is half a key.
+    if (key == Qt::Key_Escape || isModifierKey(key) || event->isAutoRepeat())
+        return;
 
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (activeActivity == Activity::TypeWord) {
-            stopActivity();
-            checkTypedWord();
-        }
+        if (activeActivity == Activity::TypeWord)
+            judgeWordSoFar();
         return;
     }
     if (key == Qt::Key_Space) {
         if (!wordHidden) {
-            if (spellingWord)
+            if (presentation.spelling)
                 Q_EMIT signalNextLetter();
-            else if (waitingForStep)
+            else if (presentation.waitingForStep)
                 Q_EMIT signalNextStep();
         }
         return;
@@ -38,12 +66,19 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
 
     const bool useCh = languageSetting(SettingKey::UseCh) != 0;
     const bool useLl = languageSetting(SettingKey::UseLl) != 0;
-    if (!KeyboardManager::isLetterKey(text, useCh, useLl)) {
-        // Any other key stops a waiting activity and clears the warnings.
-        if (acceptInput && !spellingWord)
-            stopActivity();
+    const bool exercise = Activity::isExercise(activeActivity);
+    const bool letterKey = exercise ? ExerciseRound::isAnswerKey(text, useCh, useLl)
+                                    : KeyboardManager::isLetterKey(text, useCh, useLl);
+    if (!letterKey) {
         noWordsWarning->hide();
         noRepetitionWarning->hide();
+        // Any other key clears a waiting presentation; an exercise round
+        // goes on whatever else is pressed.
+        if (!exercise && round.accepting && !presentation.spelling) {
+            stopActivity();
+            if (Activity::isPresentation(activeActivity))
+                showPrompt(QStringLiteral("ui/indicacion-tecla.png"));
+        }
         return;
     }
     if (!handSequence->isStopped() || !currentLanguage || !currentUser)
@@ -53,8 +88,19 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
         letter = QStringLiteral("ch");
     else if (useLl && letter == QLatin1String("."))
         letter = QStringLiteral("ll");
-    if (event->modifiers() != Qt::NoModifier || !acceptInput)
+    if (event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier) || !round.accepting)
         return;
+    if (exercise) {
+        // A letter the language has no words for is still an answer.
+        if (!selectTypedLetter(letter)) {
+            typedLetterRecord = std::make_unique<Letter>();
+            typedLetterRecord->name = letter.toUpper();
+            currentLetter = typedLetterRecord.get();
+        }
+        stopActivity();
+        slotLetter(false);
+        return;
+    }
     stopActivity();
     if (selectTypedLetter(letter)) {
         slotLetter(false);
@@ -78,79 +124,102 @@ bool MainWindow::selectTypedLetter(const QString& text)
     return true;
 }
 
-void MainWindow::typeLetter()
+void MainWindow::typeLetter(const QString& key)
 {
-    if (!targetWord || !currentLetter)
-        return;
-    const QString& name = targetWord->name;
-    const int length = int(name.size());
+    const QString& name = round.word()->name;
     const LetterRules rules = letterRules();
+    QString written;
+    int pos = round.cursor;
+    const QString asked = ExerciseRound::letterAt(name, pos, &written, rules);
     // Blanks are not typed: they join the typed text by themselves.
-    const auto skipBlanks = [&] {
-        while (typingPos < length && name.at(typingPos).isSpace()) {
-            typedText += name.at(typingPos);
-            ++typingPos;
-        }
-    };
-
-    skipBlanks();
-    if (typingPos >= length) {
-        // Nothing is left to type (the word was judged already): judge again.
+    round.typed += name.mid(round.cursor, pos - round.cursor);
+    round.cursor = pos;
+    if (asked.isEmpty()) {
         checkTypedWord();
         return;
     }
-    QString expected = name.at(typingPos).toLower();
-    if (typingPos < length - 1)
-        expected += name.at(typingPos + 1).toLower();
-    QString first;
-    LetterText::splitFirstLetter(expected, first, nullptr, rules);
+    round.expected = asked;
 
-    if (currentLetter->name.toUpper() != expected.toUpper()) {
-        targetText = expected.toUpper();
+    switch (ExerciseRound::judgeKey(asked, key, round.pending, rules)) {
+    case ExerciseRound::Wait:
+        return;
+    case ExerciseRound::Wrong:
         slotOrientation();
-        errorCount += 1;
+        round.errors += 1;
         slotNegativeFeedback();
-    } else {
-        const int k = typingPos - LetterText::digraphsBefore(name, typingPos, rules);
-        typedText += first;
-        errorCount = 0;
-        const QString image = LetterText::letterImageName(name, typingPos, true, rules);
+        break;
+    case ExerciseRound::Right: {
+        const int k = round.cursor - LetterText::digraphsBefore(name, round.cursor, rules);
+        round.typed += written;
+        round.errors = 0;
+        int imagePos = round.cursor;
+        const QString image = LetterText::letterImageName(name, imagePos, true, rules);
         if (k < letterLabels.size())
             replaceLetterImage(letterLabels.at(k), systemMediaPath() + QStringLiteral("cooper/"),
                                image);
-        typingPos += 1;
-        orientationLabel->hide();
+        round.cursor = ExerciseRound::advance(name, round.cursor, rules);
+        hideOrientation();
         slotPositiveFeedback();
-        // A name that ends in blanks is complete after its last letter.
-        if (!LetterText::hasLetters(name.mid(typingPos)))
-            skipBlanks();
-        if (typingPos >= length)
+        if (ExerciseRound::isComplete(name, round.cursor)) {
+            round.typed += name.mid(round.cursor);
+            round.cursor = int(name.size());
             checkTypedWord();
+            return;
+        }
+        int next = round.cursor;
+        round.expected = ExerciseRound::letterAt(name, next, nullptr, rules);
+        updateDoubleLetterHint();
+        break;
+    }
     }
 
-    if (errorCount > 2) {
-        errorCount = 0;
-        typingPos = 0;
-        hideLetterLabels(true);
-        slotObjectWord(targetWord);
-        orientationLabel->hide();
-        feedbackLabel->hide();
-        typedText.clear();
-        slotSign();
-        waitForAnswerEnd();
-    }
+    if (round.errors > 2)
+        showTypedAnswer();
+}
+
+void MainWindow::showTypedAnswer()
+{
+    round.errors = 0;
+    round.cursor = 0;
+    round.accepting = false;
+    updateDoubleLetterHint();
+    hideLetterLabels(true);
+    slotObjectWord(round.word());
+    hideOrientation();
+    feedbackLabel->hide();
+    round.typed.clear();
+    slotSign();
+    waitForAnswerEnd();
+}
+
+void MainWindow::judgeWordSoFar()
+{
+    // Return judges the word typed so far; what is typed stays typed.
+    if (!round.accepting || !round.word())
+        return;
+    const QString& name = round.word()->name;
+    if (ExerciseRound::isComplete(name, round.cursor))
+        return;
+    round.pending.clear();
+    int pos = round.cursor;
+    round.expected = ExerciseRound::letterAt(name, pos, nullptr, letterRules());
+    round.errors += 1;
+    slotNegativeFeedback();
+    slotOrientation();
+    if (round.errors > 2)
+        showTypedAnswer();
 }
 
 void MainWindow::checkTypedWord()
 {
-    if (activeActivity != Activity::TypeWord || !targetWord)
+    if (activeActivity != Activity::TypeWord || !round.word())
         return;
-    if (typedText.toUpper() == targetWord->name.toUpper()) {
-        errorCount = 0;
-        typingPos = 0;
+    if (round.typed.toUpper() == round.word()->name.toUpper()) {
+        round.errors = 0;
+        round.cursor = 0;
         slotCorrect();
     } else {
         slotWrong();
     }
-    typedText.clear();
+    round.typed.clear();
 }

@@ -22,9 +22,9 @@ constexpr int kRandomLetterDraws = 16;
 constexpr int kWordDrawsPerLetter = 3;
 
 // A window-owned copy of a drawn word and its letter.
-std::unique_ptr<MainWindow::WordCopy> copyOf(const Word& word, const Letter* letter)
+std::unique_ptr<WordCopy> copyOf(const Word& word, const Letter* letter)
 {
-    auto copy = std::make_unique<MainWindow::WordCopy>();
+    auto copy = std::make_unique<WordCopy>();
     if (letter)
         copy->letter = *letter;
     copy->word = word;
@@ -47,7 +47,7 @@ void MainWindow::slotLetter(bool repeat)
         highlightPos = 0;
         highlightShift = 0;
         highlightName.clear();
-        stepIndex = 0;
+        presentation.step = 0;
         hideButton->slotDeactivate();
         wordHidden = false;
         if (!repeat) {
@@ -72,22 +72,27 @@ void MainWindow::slotLetter(bool repeat)
         return;
     }
 
+    if (Activity::isExercise(activeActivity) && currentLetter)
+        answerKey(currentLetter->name.toLower());
+}
+
+void MainWindow::answerKey(const QString& key)
+{
+    // Between rounds (an empty pool, an answer on show) nothing is answered.
+    if (!round.accepting || !round.letter() || !round.word())
+        return;
+    round.lastKey = key;
     if (activeActivity == Activity::TypeWord) {
-        typeLetter();
+        typeLetter(key);
         return;
     }
-    if (!Activity::isExercise(activeActivity))
-        return;
-    // Between rounds (an empty pool) there is nothing to answer.
-    if (!targetLetter || !targetWord || !currentLetter)
-        return;
-    QString expected = activeActivity == Activity::MissingLetter ? targetText : targetLetter->name;
-    QString first;
-    splitFirstLetter(expected, first, nullptr);
-    if (currentLetter->name.toUpper() == expected.toUpper())
-        slotCorrect();
-    else
-        slotWrong();
+    const QString asked =
+        activeActivity == Activity::MissingLetter ? round.expected : round.letter()->name;
+    switch (ExerciseRound::judgeKey(asked, key, round.pending, letterRules())) {
+    case ExerciseRound::Wait: break;
+    case ExerciseRound::Right: slotCorrect(); break;
+    case ExerciseRound::Wrong: slotWrong(); break;
+    }
 }
 
 bool MainWindow::keepWordOf(Letter letter)
@@ -98,9 +103,7 @@ bool MainWindow::keepWordOf(Letter letter)
     // A word without letters cannot be asked for.
     if (!word || !LetterText::hasLetters(word->name))
         return false;
-    targetWordCopy = copyOf(*word, &letter);
-    targetWord = &targetWordCopy->word;
-    targetLetter = &targetWordCopy->letter;
+    round.setTarget(copyOf(*word, &letter));
     return true;
 }
 
@@ -139,9 +142,7 @@ void MainWindow::loadTarget(int wordId, int letterId)
     const bool letterLoaded = copy->letter.loadById(letterId);
     copy->word.setLetter(letterLoaded ? &copy->letter : nullptr);
     const bool wordLoaded = copy->word.loadById(wordId);
-    targetLetter = letterLoaded ? &copy->letter : nullptr;
-    targetWord = wordLoaded ? &copy->word : nullptr;
-    targetWordCopy = std::move(copy);
+    round.setTarget(std::move(copy), wordLoaded, letterLoaded);
 }
 
 void MainWindow::slotPickLetter(bool repeat)
@@ -149,11 +150,11 @@ void MainWindow::slotPickLetter(bool repeat)
     hideLetterLabels(true);
     disconnect(videoPlayer, &VideoPlayer::finished, this, qOverload<>(&MainWindow::slotPickLetter));
     stopAnswerTimer();
-    acceptInput = true;
+    round.accepting = true;
 
-    if (!repeat && targetWord && targetLetter) {
-        targetWordId = targetWord->id;
-        targetLetterId = targetLetter->id;
+    if (!repeat && round.word() && round.letter()) {
+        round.wordId = round.word()->id;
+        round.letterId = round.letter()->id;
     }
     if (!currentLanguage)
         return;
@@ -161,16 +162,14 @@ void MainWindow::slotPickLetter(bool repeat)
     bool drawn = letterList.hasAvailable(settings, currentLanguage);
     if (drawn) {
         if (repeat) {
-            loadTarget(targetWordId, targetLetterId);
+            loadTarget(round.wordId, round.letterId);
         } else {
             drawn = drawTarget();
             if (drawn) {
-                targetWordId = targetWord->id;
-                targetLetterId = targetLetter->id;
+                round.wordId = round.word()->id;
+                round.letterId = round.letter()->id;
             } else {
-                targetWord = nullptr;
-                targetLetter = nullptr;
-                targetWordCopy.reset();
+                round.clearTarget();
             }
         }
     }
@@ -183,11 +182,8 @@ void MainWindow::slotPickLetter(bool repeat)
         return;
     }
 
-    if (targetWord && targetLetter && LetterText::hasLetters(targetWord->name)) {
+    if (round.word() && round.letter() && LetterText::hasLetters(round.word()->name)) {
         hasContent = true;
-        typedText.clear();
-        // A new question is typed from its first letter.
-        typingPos = 0;
         stopActivity();
         slotClearWord();
         slotPresentPickLetter();
@@ -196,42 +192,52 @@ void MainWindow::slotPickLetter(bool repeat)
 
 void MainWindow::slotPresentPickLetter()
 {
+    // Nothing of the last question stays: its picture, hand, typed key.
+    round.startQuestion();
+    pictureHolder->hide();
+    handLabel->hide();
+    handLabel->setPixmap(QPixmap());
     switch (activeActivity) {
     case Activity::TypeWord:
-        slotObjectGuessWord(targetWord);
+        slotObjectGuessWord(round.word());
         slotImage();
         break;
     case Activity::MissingLetter: {
-        slotObjectWord(targetWord);
-        const int pos = targetWord ? pickLetterOfWord(targetWord->name, targetText) : -1;
-        slotHideLetter(targetWord, pos);
+        slotObjectWord(round.word());
+        const int pos = round.word() ? pickLetterOfWord(round.word()->name, round.expected) : -1;
+        slotHideLetter(round.word(), pos);
         slotImage();
         break;
     }
     case Activity::HandLetter:
         slotHand();
-        slotObjectWord(targetWord);
-        slotHideLetter(targetWord, 0);
+        slotObjectWord(round.word());
+        slotHideLetter(round.word(), 0);
         break;
     default:
         slotImage();
-        slotObjectWord(targetWord);
-        slotHideLetter(targetWord, 0);
+        slotObjectWord(round.word());
+        slotHideLetter(round.word(), 0);
         break;
     }
     feedbackLabel->hide();
-    orientationLabel->hide();
+    hideOrientation();
+    if (activeActivity == Activity::TypeWord && round.word()) {
+        int pos = 0;
+        round.expected = ExerciseRound::letterAt(round.word()->name, pos, nullptr, letterRules());
+    }
+    updateDoubleLetterHint();
 }
 
 void MainWindow::slotShowGuessWord()
 {
-    if (!targetWord)
+    if (!round.word())
         return;
-    currentWordCopy = copyOf(*targetWord, targetWord->letter);
+    currentWordCopy = copyOf(*round.word(), round.word()->letter);
     currentWord = &currentWordCopy->word;
     slotImage();
     hideLetterLabels(true);
-    slotObjectWord(targetWord);
+    slotObjectWord(round.word());
     switch (activeActivity) {
     case Activity::SignFirstLetter:
     case Activity::MissingLetter:
@@ -252,24 +258,25 @@ void MainWindow::slotShowGuessWord()
 
 void MainWindow::slotCorrect()
 {
-    errorCount = 0;
-    // Set before the answer: a one-letter answer finishes inside it.
-    if (activeActivity == Activity::HandLetter)
-        acceptInput = true;
+    round.errors = 0;
+    // No key is judged while the answer shows; in 25 the fingerspelling
+    // ends the round (a one-letter answer finishes inside slotShowGuessWord).
+    round.accepting = false;
+    updateDoubleLetterHint();
     slotShowGuessWord();
     slotPositiveFeedback();
-    orientationLabel->hide();
+    hideOrientation();
     if (activeActivity != Activity::HandLetter)
         waitForAnswerEnd();
 }
 
 void MainWindow::slotWrong()
 {
-    errorCount += 1;
+    round.errors += 1;
     slotNegativeFeedback();
-    if (errorCount > 2) {
-        errorCount = 0;
-        orientationLabel->hide();
+    if (round.errors > 2) {
+        round.errors = 0;
+        hideOrientation();
         slotShowGuessWord();
         waitForAnswerEnd();
     }
@@ -302,10 +309,13 @@ void MainWindow::slotOrientation()
 {
     QString expected;
     if (activeActivity == Activity::MissingLetter || activeActivity == Activity::TypeWord)
-        expected = targetText;
-    else if (targetLetter)
-        expected = targetLetter->name;
-    const QString typed = currentLetter ? currentLetter->name : QString();
+        expected = round.expected;
+    else if (round.letter())
+        expected = round.letter()->name;
+    // From the key just typed in this question; none yet, no arrow.
+    const QString typed = Activity::isExercise(activeActivity)
+                              ? round.lastKey
+                              : (currentLetter ? currentLetter->name : QString());
     // Point at the key that answers: Á is answered by A.
     QString first;
     splitFirstLetter(expected, first, nullptr);
@@ -323,6 +333,54 @@ void MainWindow::slotOrientation()
                                     : QPixmap(systemMediaPath() + QStringLiteral("ui/") + arrow));
     orientationLabel->show();
     orientationLabel->raise();
+    showTypedKey(arrow.isEmpty() ? QString() : typed);
+}
+
+void MainWindow::showTypedKey(const QString& key)
+{
+    // Keys are labelled in capitals, whatever case the words are shown in.
+    LetterRules rules = letterRules();
+    rules.minusCaps = false;
+    int pos = 0;
+    const QString path = key.isEmpty() ? QString()
+                                       : systemMediaPath() + QStringLiteral("cooper/")
+                                             + LetterText::letterImageName(key, pos, true, rules)
+                                             + QStringLiteral(".png");
+    const QPixmap picture(path);
+    if (picture.isNull()) {
+        typedKeyLabel->hide();
+        return;
+    }
+    typedKeyLabel->setPixmap(picture.scaled(typedKeyLabel->size(), Qt::KeepAspectRatio,
+                                            Qt::SmoothTransformation));
+    typedKeyLabel->show();
+    typedKeyLabel->raise();
+}
+
+void MainWindow::hideOrientation()
+{
+    orientationLabel->hide();
+    typedKeyLabel->hide();
+}
+
+void MainWindow::updateDoubleLetterHint()
+{
+    QString asked;
+    if (round.accepting && round.letter()) {
+        if (activeActivity == Activity::MissingLetter || activeActivity == Activity::TypeWord)
+            asked = round.expected;
+        else if (Activity::isExercise(activeActivity))
+            asked = round.letter()->name;
+    }
+    const LetterRules rules = letterRules();
+    if (!ExerciseRound::isDoubleLetter(asked, rules)) {
+        doubleLetterHint->hide();
+        return;
+    }
+    doubleLetterHint->setPixmap(QPixmap(systemMediaPath() + QStringLiteral("ui/tecla-")
+                                        + asked.toLower() + QStringLiteral(".png")));
+    doubleLetterHint->show();
+    doubleLetterHint->raise();
 }
 
 void MainWindow::slotBottomLetter()

@@ -21,9 +21,9 @@ void MainWindow::slotHandsSequence()
 
 void MainWindow::slotHand()
 {
-    if (!targetLetter)
+    if (!round.letter())
         return;
-    handLabel->setPixmap(QPixmap(languageSignsPath() + singleLetterImageName(targetLetter->name)
+    handLabel->setPixmap(QPixmap(languageSignsPath() + singleLetterImageName(round.letter()->name)
                                  + QStringLiteral(".png")));
     handLabel->show();
     handLabel->raise();

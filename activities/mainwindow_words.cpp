@@ -25,7 +25,7 @@ bool hasMediaFolder(const Word* word)
 
 Word* MainWindow::activityWord() const
 {
-    return Activity::isExercise(activeActivity) ? targetWord : currentWord;
+    return Activity::isExercise(activeActivity) ? round.word() : currentWord;
 }
 
 void MainWindow::chooseMedia(int showOrderIndex)
@@ -105,13 +105,13 @@ void MainWindow::slotWord()
         return;
     // A name without letters has nothing to spell: show it whole.
     if (!letterByLetterButton->active || !LetterText::hasLetters(currentWord->name)) {
-        spellingWord = false;
+        presentation.spelling = false;
         slotObjectWord(currentWord);
         return;
     }
-    spellPos = 0;
-    spellLength = int(currentWord->name.size());
-    spellingWord = true;
+    presentation.spellPos = 0;
+    presentation.spellLength = int(currentWord->name.size());
+    presentation.spelling = true;
     slotObjectWord_stopMo();
 }
 
@@ -120,30 +120,32 @@ void MainWindow::slotObjectWord_stopMo()
     disconnect(this, &MainWindow::signalNextLetter, this, &MainWindow::slotObjectWord_stopMo);
     disconnect(this, &MainWindow::signalNextLetter, this, &MainWindow::slotObjectWord_stopMoFinish);
     // A stale connection may outlive the word it spelled.
-    if (!spellingWord || !currentWord || spellLength <= 0
-        || spellLength != currentWord->name.size()) {
-        spellingWord = false;
+    if (!presentation.spelling || !currentWord || presentation.spellLength <= 0
+        || presentation.spellLength != currentWord->name.size()) {
+        presentation.spelling = false;
         return;
     }
     const QString& name = currentWord->name;
     const LetterRules rules = letterRules();
     const QString folder = systemMediaPath() + QStringLiteral("cooper/");
-    const int k = spellPos - LetterText::digraphsBefore(name, spellPos, rules);
-    if (spellPos == 0) {
+    const int k = presentation.spellPos - LetterText::digraphsBefore(name, presentation.spellPos, rules);
+    if (presentation.spellPos == 0) {
         hideLetterLabels(false);
-        letterX = kRowX;
+        presentation.letterX = kRowX;
     }
-    const QString image = LetterText::letterImageName(name, spellPos, true, rules);
-    placeLetter(folder, image, letterX, kRowY, k);
-    spellPos = (spellPos + 1) % spellLength;
+    const QString image = LetterText::letterImageName(name, presentation.spellPos, true, rules);
+    placeLetter(folder, image, presentation.letterX, kRowY, k);
+    presentation.spellPos = (presentation.spellPos + 1) % presentation.spellLength;
 
-    if (spellPos != 0) {
+    if (presentation.spellPos != 0) {
         connect(this, &MainWindow::signalNextLetter, this, &MainWindow::slotObjectWord_stopMo,
                 Qt::UniqueConnection);
-    } else if (!waitingForStep || activeActivity == Activity::HandWords) {
+        showPrompt(QStringLiteral("ui/indicacion-espacio.png"));
+    } else if (!presentation.waitingForStep || activeActivity == Activity::HandWords) {
         // One more space ends the word.
         connect(this, &MainWindow::signalNextLetter, this,
                 &MainWindow::slotObjectWord_stopMoFinish, Qt::UniqueConnection);
+        showPrompt(QStringLiteral("ui/indicacion-espacio.png"));
     } else {
         slotObjectWord_stopMoFinish();
     }
@@ -152,7 +154,7 @@ void MainWindow::slotObjectWord_stopMo()
 void MainWindow::slotObjectWord_stopMoFinish()
 {
     disconnect(this, &MainWindow::signalNextLetter, this, &MainWindow::slotObjectWord_stopMoFinish);
-    spellingWord = false;
+    presentation.spelling = false;
     slotShowNextStep(true);
 }
 

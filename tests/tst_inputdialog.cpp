@@ -143,8 +143,14 @@ void TestInputDialog::shouldAddUsers_data()
     QTest::newRow("existing name") << "Luis" << "El usuario Luis ya existe en el sistema." << three;
     QTest::newRow("blanks around a name") << "  Ana " << "El usuario Ana ya existe en el sistema." << three;
     QTest::newRow("only blanks") << "   " << start << three;
-    QTest::newRow("accented name") << "Íñigo" << "El usuario Íñigo ha sido agregado al sistema."
-                                   << QStringList{"Ana", "Luis", "Zoe", "Íñigo"};
+    QTest::newRow("accented name, Spanish order") << "Íñigo" << "El usuario Íñigo ha sido agregado al sistema."
+                                                  << QStringList{"Ana", "Íñigo", "Luis", "Zoe"};
+    QTest::newRow("same name in small letters") << "ana" << "El usuario ana ya existe en el sistema." << three;
+    QTest::newRow("Ñ after N") << "Ñusta" << "El usuario Ñusta ha sido agregado al sistema."
+                               << QStringList{"Ana", "Luis", "Ñusta", "Zoe"};
+    const QString longName = QStringLiteral("María de los Ángeles Fernández Castañeda");
+    QTest::newRow("long name") << longName << "El usuario " + longName + " ha sido agregado al sistema."
+                               << QStringList{"Ana", "Luis", longName, "Zoe"};
 }
 
 void TestInputDialog::shouldAddUsers()
@@ -158,10 +164,22 @@ void TestInputDialog::shouldAddUsers()
     QTest::mouseClick(dialog.addButton, Qt::LeftButton);
     QCOMPARE(dialog.statusBar->currentMessage(), message);
     QCOMPARE(entries(dialog), listed);
-    QVERIFY(dialog.nameField->text().isEmpty());
     QVERIFY(!dialog.addButton->isEnabled());
-    QVERIFY(!dialog.loginButton->isEnabled());
     QCOMPARE(dialog.chosenUser(), nullptr);
+    // The whole status line shows.
+    QTRY_VERIFY(dialog.statusBar->width() > dialog.statusBar->fontMetrics().horizontalAdvance(message));
+    // A new user is the selected one, ready to log in.
+    const bool added = message.contains(QLatin1String("agregado"));
+    QCOMPARE(dialog.loginButton->isEnabled(), added);
+    QCOMPARE(dialog.nameField->text(), added ? typed.trimmed() : QString());
+    if (added) {
+        QCOMPARE(dialog.userBox->currentText(), typed.trimmed());
+        QSignalSpy chosen(&dialog, &InputDialog::chooseUser);
+        QTest::mouseClick(dialog.loginButton, Qt::LeftButton);
+        QVERIFY(!chosen.isEmpty());
+        QCOMPARE(chosen.first().first().value<User*>()->name, typed.trimmed());
+        dialog.show();
+    }
 
     // A second try with the same name never stores it twice.
     typeName(dialog, typed);

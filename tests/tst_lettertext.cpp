@@ -101,7 +101,9 @@ void TestLetterText::shouldNameLetterPictures_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("posAfter");
     QTest::newRow("llama first caps") << "llama" << 0 << true << rules(false, true, true, true)
-                                      << "may/LL" << 1;
+                                      << "tit/ll" << 1;
+    QTest::newRow("llama all capitals") << "llama" << 0 << true << rules(false, true, false, false)
+                                        << "may/LL" << 1;
     QTest::newRow("llama small") << "llama" << 0 << true << rules(false, true, true, false)
                                  << "min/ll" << 1;
     QTest::newRow("llama without ll") << "llama" << 0 << true << rules(false, false, true, false)
@@ -142,7 +144,7 @@ void TestLetterText::shouldWalkWordsIntoLetters_data()
     QTest::addColumn<LetterRules>("rules");
     QTest::addColumn<QStringList>("names");
     QTest::newRow("Chile") << "Chile" << rules(true, true, true, true)
-                           << QStringList{"may/CH", "min/i", "min/l", "min/e"};
+                           << QStringList{"tit/ch", "min/i", "min/l", "min/e"};
     QTest::newRow("año") << "año" << rules(true, true, true, true)
                          << QStringList{"may/A", "min/nt", "min/o"};
     QTest::newRow("noche with ch") << "noche" << rules(true, false)

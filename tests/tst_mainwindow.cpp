@@ -12,6 +12,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include "windowplacement.h"
+
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -41,6 +43,8 @@ private Q_SLOTS:
     void cleanup();
     void shouldPlaceEveryWidget();
     void shouldBeFixedAndCentred();
+    void shouldPlaceWithinReach_data();
+    void shouldPlaceWithinReach();
     void shouldRunAndCloseWithoutDefaultLanguage();
     void shouldShowUserDialogAfterSplash_data();
     void shouldShowUserDialogAfterSplash();
@@ -116,15 +120,30 @@ void TestMainWindow::shouldBeFixedAndCentred()
     QCOMPARE(window.size(), QSize(1024, 600));
     QCOMPARE(window.minimumSize(), QSize(1024, 600));
     QCOMPARE(window.maximumSize(), QSize(1024, 600));
-    const QRect desktop = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(window.pos(), QPoint(desktop.x() + (desktop.width() - 1024) / 2,
-                                  desktop.y() + (desktop.height() - 600) / 2));
+    QCOMPARE(window.pos(), windowPlacement(QGuiApplication::primaryScreen()->availableGeometry(), QSize(1024, 600)));
     QCOMPARE(window.windowTitle(), QStringLiteral("Ondalira"));
     QVERIFY(window.currentLanguage);
     QCOMPARE(window.currentLanguage->id, 1);
     QVERIFY(window.languageUiPath().endsWith(QStringLiteral("/Español/UI/")));
     QVERIFY(window.systemMediaPath().startsWith(home->path()));
     QCOMPARE(window.currentUser, nullptr);
+}
+
+void TestMainWindow::shouldPlaceWithinReach_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("place");
+    QTest::newRow("large screen: centred") << QRect(0, 0, 1280, 800) << QPoint(128, 100);
+    QTest::newRow("beside a panel") << QRect(64, 30, 1216, 770) << QPoint(160, 115);
+    QTest::newRow("small screen: top left") << QRect(0, 0, 800, 480) << QPoint(0, 0);
+    QTest::newRow("narrow but tall") << QRect(0, 24, 1000, 900) << QPoint(0, 174);
+}
+
+void TestMainWindow::shouldPlaceWithinReach()
+{
+    QFETCH(QRect, available);
+    QFETCH(QPoint, place);
+    QCOMPARE(windowPlacement(available, QSize(1024, 600)), place);
 }
 
 void TestMainWindow::shouldRunAndCloseWithoutDefaultLanguage()
@@ -213,6 +232,7 @@ void TestMainWindow::shouldShowCreditsThenClose_data()
     QTest::newRow("Escape") << 1;
     QTest::newRow("credits time ends") << 2;
     QTest::newRow("closing again") << 3;
+    QTest::newRow("Escape after a visit to the stories") << 4;
 }
 
 void TestMainWindow::shouldShowCreditsThenClose()
@@ -227,6 +247,11 @@ void TestMainWindow::shouldShowCreditsThenClose()
         window.creditsTime = 50;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (how == 4) {
+        window.menu(300);
+        window.subMenu(200);
+        window.slotLeer1();
+    }
     // The first close shows the credits instead, on top of everything else.
     if (how == 2)
         window.slotExit();
@@ -245,6 +270,8 @@ void TestMainWindow::shouldShowCreditsThenClose()
         QTest::mouseClick(window.closeCreditsButton, Qt::LeftButton);
     else if (how == 1)
         QVERIFY(pressShellKey(window, Qt::Key_Escape));
+    else if (how == 4)
+        QTest::keyRelease(&window, Qt::Key_Escape);
     else if (how == 2)
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 2000);
     else

@@ -6,6 +6,7 @@
 #include "menuwidget.h"
 #include "windowfixture.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QTest>
 
@@ -50,6 +51,9 @@ class TestMainWindowNavigation : public QObject
 private Q_SLOTS:
     void shouldNavigate_data();
     void shouldNavigate();
+    void shouldGreyAndRefuseDisabledLipReading_data();
+    void shouldGreyAndRefuseDisabledLipReading();
+    void shouldBringUserDialogBackWithoutUser();
 };
 
 void TestMainWindowNavigation::shouldNavigate_data()
@@ -82,15 +86,15 @@ void TestMainWindowNavigation::shouldNavigate_data()
         << QStringList{letters} << false << QList<int>{0, 10, 20}
         << QStringList{"subMenuButton1", "subMenuButton2", "subMenuButton3"}
         << subSubMenus + activityButtons
-        << QStringList{"subMenuButton1=menus/senas.png", "subMenuButton2=menus/labial.png",
-                       "subMenuButton3=menus/dactilologico.png", "lettersButton=menus/letrasroll.png"}
+        << QStringList{"subMenuButton1=menus/senas.png", "subMenuButton3=menus/dactilologico.png",
+                       "lettersButton=menus/letrasroll.png"}
         << QStringList{letters} << QStringList{readWrite};
     QTest::newRow("signs sub-menu")
         << QStringList{letters, "subMenuButton1"} << false << QList<int>{0, 10, 20}
         << subSubMenus << activityButtons
         << QStringList{"subSubMenuButton1=menus/tepresentosenas.png",
                        "subSubMenuButton2=menus/comoempiezasenas.png",
-                       "subMenuButton1=menus/senasroll.png"}
+                       "subMenuButton1=menus/senasroll.png", "lettersButton=menus/letrasroll.png"}
         << QStringList{letters, "subMenuButton1"}
         << QStringList{"subMenuButton2", "subMenuButton3", "subSubMenuButton1"};
     QTest::newRow("signs presentation")
@@ -104,7 +108,7 @@ void TestMainWindowNavigation::shouldNavigate_data()
     QTest::newRow("lip reading switched off")
         << QStringList{letters, "subMenuButton2"} << false << QList<int>{0, 10, 20}
         << QStringList{"subMenuButton2"} << subSubMenus
-        << QStringList{"subMenuButton2=menus/labial.png"} << QStringList{} << QStringList{"subMenuButton2"};
+        << QStringList{} << QStringList{} << QStringList{"subMenuButton2"};
     QTest::newRow("lip reading sub-menu")
         << QStringList{letters, "subMenuButton2"} << true << QList<int>{0, 11, 20}
         << subSubMenus << activityButtons
@@ -161,18 +165,26 @@ void TestMainWindowNavigation::shouldNavigate_data()
         << QStringList{"backgroundLabel=ui/backgroundleer.png", "lettersButton=menus/letras_leer.png",
                        "readWriteButton=menus/leerescribir_leer.png", "storyButton1=menus/leer1.png"}
         << QStringList{"subMenuButton2"} << QStringList{};
-    QTest::newRow("main menu keeps the stories screen")
-        << QStringList{readWrite, "subMenuButton2", letters} << false << QList<int>{0, 14, 20}
-        << QStringList{"leftArrow", "rightArrow"} << subSubMenus
-        << QStringList{"backgroundLabel=ui/backgroundleer.png", "subMenuButton1=menus/senas.png"}
+    QTest::newRow("main menu leaves the stories screen")
+        << QStringList{readWrite, "subMenuButton2", storyList.at(1), letters} << false << QList<int>{0, 14, 20}
+        << QStringList{} << subSubMenus + QStringList{"leftArrow", "rightArrow", "storySequence"}
+        << QStringList{"backgroundLabel=ui/background.png", "subMenuButton1=menus/senas.png"}
         << QStringList{} << QStringList{};
-    // The main entries get their pictures back; the latched one shows its
-    // normal picture until it is clicked again.
+    QTest::newRow("leaving a sub-menu hides its activity buttons and title")
+        << QStringList{letters, "subMenuButton1", "subSubMenuButton1", "subMenuButton3"} << false
+        << QList<int>{0, 12, 20} << subSubMenus << activityButtons + QStringList{"titleLabel"}
+        << QStringList{} << QStringList{} << QStringList{};
+    QTest::newRow("no repeat button over the stories")
+        << QStringList{letters, "subMenuButton1", "subSubMenuButton2", readWrite, "subMenuButton2"} << false
+        << QList<int>{2, 14, 21} << storyList << activityButtons + QStringList{"titleLabel"}
+        << QStringList{} << QStringList{} << QStringList{};
+    // The main entries get their pictures back; the latched one stays
+    // highlighted.
     QTest::newRow("writing after the stories")
         << QStringList{readWrite, "subMenuButton2", "subMenuButton3"} << false << QList<int>{2, 15, 20}
         << subSubMenus << QStringList{"leftArrow", "rightArrow"}
         << QStringList{"backgroundLabel=ui/background.png", "lettersButton=menus/letras.png",
-                       "readWriteButton=menus/leerescribir.png"}
+                       "readWriteButton=menus/leerescribirroll.png"}
         << QStringList{readWrite, "subMenuButton3"} << QStringList{"subMenuButton2"};
     QTest::newRow("file menu opens")
         << QStringList{"fileButton"} << false << QList<int>{0, 10, 20} << fileItems << QStringList{}
@@ -216,8 +228,7 @@ void TestMainWindowNavigation::shouldNavigate()
     f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
     for (const char* picture : kPictures)
         f.picture(f.sysPath() + QLatin1String(picture), 8, 8);
-    if (labial)
-        f.setLanguageSetting(QStringLiteral("use-labial"), 1);
+    f.setLanguageSetting(QStringLiteral("use-labial"), labial ? 1 : 0);
     MainWindow& window = *f.start();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -242,11 +253,51 @@ void TestMainWindowNavigation::shouldNavigate()
     for (const QString& name : unlatched)
         QVERIFY2(!window.findChild<MenuWidget*>(name)->active, qPrintable(name));
     QCOMPARE(window.fileMenuOpen, window.userButton->isVisible());
-    if (window.selectedSubMenu == 14)
+    if (isShown(window, QStringLiteral("storiesHeader")))
         QCOMPARE(window.activeSubMenu, 14);
     window.helpDialog->hide();
     window.userDialog->hide();
     window.adminWindow->hide();
+}
+
+void TestMainWindowNavigation::shouldGreyAndRefuseDisabledLipReading_data()
+{
+    QTest::addColumn<int>("labial");
+    QTest::newRow("switched off") << 0;
+    QTest::newRow("switched on") << 1;
+}
+
+void TestMainWindowNavigation::shouldGreyAndRefuseDisabledLipReading()
+{
+    QFETCH(int, labial);
+    WindowFixture f;
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
+    for (const char* picture : kPictures)
+        f.picture(f.sysPath() + QLatin1String(picture), 8, 8);
+    f.setLanguageSetting(QStringLiteral("use-labial"), labial);
+    MainWindow& window = *f.start();
+    QTest::mouseClick(window.lettersButton, Qt::LeftButton);
+    const QImage entry = window.subMenuButton2->pixmap().toImage();
+    const QRgb pixel = entry.pixel(entry.width() / 2, entry.height() / 2);
+    QCOMPARE(qRed(pixel) == qBlue(pixel), labial == 0);
+    // No way round it either: not by code, not from the stories' last page.
+    window.subMenu(200);
+    QCOMPARE(window.selectedSubMenu == 11, labial != 0);
+    QCOMPARE(window.subSubMenuButton1->isVisible(), labial != 0);
+}
+
+void TestMainWindowNavigation::shouldBringUserDialogBackWithoutUser()
+{
+    WindowFixture f;
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
+    MainWindow& window = *f.startWithoutUser();
+    QVERIFY(!window.userDialog->isVisible());
+    for (const char* name : {"lettersButton", "subMenuButton1", "subSubMenuButton2"})
+        QTest::mouseClick(window.findChild<MenuWidget*>(QLatin1String(name)), Qt::LeftButton);
+    QVERIFY(window.userDialog->isVisible());
+    QCOMPARE(f.rowFiles(), QStringList());
+    QVERIFY(window.handLabel->isHidden());
+    window.userDialog->hide();
 }
 
 QTEST_MAIN(TestMainWindowNavigation)

@@ -20,6 +20,7 @@ private Q_SLOTS:
     void shouldNotFinishMissingOrStoppedClips();
     void shouldReportOnlyTheLastOfReplacedClips();
     void shouldChainClipsFromFinished();
+    void shouldKeepLastFrameAndPlayAgainOnClick();
 
 private:
     QTemporaryDir dir;
@@ -133,6 +134,33 @@ void TestVideoPlayer::shouldChainClipsFromFinished()
     });
     QVERIFY(player.play(clip));
     QTRY_COMPARE_WITH_TIMEOUT(ends, 2, 5000);
+    QVERIFY(!player.isPlaying());
+}
+
+void TestVideoPlayer::shouldKeepLastFrameAndPlayAgainOnClick()
+{
+    VideoPlayer player;
+    player.resize(160, 120);
+    player.setVolume(0);
+    player.show();
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QSignalSpy first(&player, &VideoPlayer::firstFrameShown);
+    QVERIFY(player.play(clip));
+    // Nothing (no black box) until the clip's own first frame.
+    QVERIFY(player.shownFrame().isNull());
+    QTRY_COMPARE_WITH_TIMEOUT(first.count(), 1, 4000);
+    QVERIFY(!player.shownFrame().isNull());
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 4000);
+    // The last frame stays on screen.
+    QVERIFY(!player.shownFrame().isNull());
+    QTest::mouseClick(&player, Qt::LeftButton);
+    QVERIFY(player.isPlaying());
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 4000);
+    QCOMPARE(first.count(), 2);
+    // Stopped, the player shows nothing and a click plays nothing.
+    player.stop();
+    QVERIFY(player.shownFrame().isNull());
+    QTest::mouseClick(&player, Qt::LeftButton);
     QVERIFY(!player.isPlaying());
 }
 

@@ -1,5 +1,7 @@
 #include "inputdialog.h"
 
+#include "spanishorder.h"
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 InputDialog::InputDialog(UserList* userList, QWidget* parent)
     : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint)
@@ -106,8 +109,31 @@ void InputDialog::fillUsers()
         return;
     users->loadAll();
     users->reset();
+    // Spanish order, accents and case ignored: Á beside A, Ñ after N.
+    QList<QPair<QString, int>> entries;
     while (User* user = users->next())
-        userBox->addItem(QIcon(), user->name, user->id);
+        entries.append({user->name, user->id});
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return SpanishOrder::less(a.first, b.first);
+    });
+    for (const auto& entry : std::as_const(entries))
+        userBox->addItem(QIcon(), entry.first, entry.second);
+}
+
+int InputDialog::sameNameId(const QString& name) const
+{
+    for (int i = 0; i < userBox->count(); ++i) {
+        if (SpanishOrder::sameName(userBox->itemText(i), name))
+            return userBox->itemData(i).toInt();
+    }
+    return 0;
+}
+
+void InputDialog::showStatus(const QString& message)
+{
+    // The whole line shows, however long the name in it.
+    statusBar->setMinimumWidth(statusBar->fontMetrics().horizontalAdvance(message) + 24);
+    statusBar->showMessage(message);
 }
 
 void InputDialog::slotDisableAdd() { addButton->setEnabled(false); }
@@ -137,22 +163,33 @@ void InputDialog::slotAdd()
 {
     // Blanks around a name would make two users look alike.
     const QString name = nameField->text().trimmed();
+    int added = 0;
     if (!name.isEmpty()) {
         User user;
-        if (user.loadByName(name)) {
-            statusBar->showMessage(tr("El usuario %1 ya existe en el sistema.").arg(name));
+        if (sameNameId(name) != 0 || user.loadByName(name)) {
+            showStatus(tr("El usuario %1 ya existe en el sistema.").arg(name));
         } else {
             user.name = name;
             if (user.save()) {
-                statusBar->showMessage(tr("El usuario %1 ha sido agregado al sistema.").arg(name));
+                showStatus(tr("El usuario %1 ha sido agregado al sistema.").arg(name));
                 fillUsers();
+                added = user.id;
             } else {
-                statusBar->showMessage(tr("El usuario %1 no pudo ser agregado al sistema.").arg(name));
+                showStatus(tr("El usuario %1 no pudo ser agregado al sistema.").arg(name));
             }
         }
     }
     nameField->clear();
     slotDisableAdd();
+    // The new user is the one selected, ready to log in.
+    const int index = added ? userBox->findData(added) : -1;
+    if (index >= 0) {
+        userBox->setCurrentIndex(index);
+        highlightedId = added;
+        nameField->setText(userBox->itemText(index));
+        slotEnableLogin();
+        slotEnableDelete();
+    }
 }
 
 void InputDialog::slotDelete()
@@ -161,7 +198,7 @@ void InputDialog::slotDelete()
     User user;
     if (highlightedId > 0 && user.loadById(highlightedId) && confirmDelete(user.name)) {
         if (user.remove()) {
-            statusBar->showMessage(tr("El usuario %1 ha sido eliminado del sistema.").arg(user.name));
+            showStatus(tr("El usuario %1 ha sido eliminado del sistema.").arg(user.name));
             // A removed user can no longer be handed to the window.
             if (chosen && chosen->id == user.id)
                 chosen.reset();

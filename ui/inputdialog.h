@@ -59,6 +59,9 @@ protected:
 
 private:
     void buildLayout();
+    // Id of a listed user whose name reads as this one, or 0.
+    int sameNameId(const QString& name) const;
+    void showStatus(const QString& message);
     bool confirmDelete(const QString& name);
 
     std::unique_ptr<User> chosen;

@@ -12,6 +12,7 @@
 #include "menuwidget.h"
 #include "sequencewidget.h"
 #include "videoplayer.h"
+#include "windowplacement.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -56,11 +57,8 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     // A fixed window in the middle of the primary screen. (Asking for the
     // maximized state as well would pin it to the corner on some desktops.)
     setWindowTitle(tr("Ondalira"));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect desktop = screen->geometry();
-        move(desktop.x() + (desktop.width() - kWidth) / 2,
-             desktop.y() + (desktop.height() - kHeight) / 2);
-    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(windowPlacement(screen->availableGeometry(), QSize(kWidth, kHeight)));
     slotShowLogo();
     setFixedSize(kWidth, kHeight);
     describeScreen();
@@ -121,9 +119,12 @@ void MainWindow::buildScreen()
     storySequence = place(new SequenceWidget(this), "storySequence", {150, 170, 705, 350}, false);
     storySequence->frameInterval = 6000;
 
+    typedKeyLabel = place(new QLabel(this), "typedKeyLabel", {940, 366, 60, 80}, false);
+    typedKeyLabel->setAlignment(Qt::AlignCenter);
+    doubleLetterHint = place(new QLabel(this), "doubleLetterHint", {14, 462, 100, 100}, false);
+    promptLabel = place(new QLabel(this), "promptLabel", {362, 250, 300, 200}, false);
+    promptLabel->setAlignment(Qt::AlignCenter);
     letterLabels.clear();
-    errorCount = 0;
-    typingPos = 0;
 
     leftArrow = addMenuButton("leftArrow", QStringLiteral("ui/fizq.png"),
                               QStringLiteral("ui/fizqroll.png"), {26, 384, 28, 38}, MenuWidget::Toggle);

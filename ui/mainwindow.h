@@ -2,6 +2,7 @@
 
 #include "config.h"
 #include "contentlists.h"
+#include "exerciseround.h"
 #include "lettertext.h"
 #include "randomint.h"
 #include "user.h"
@@ -200,6 +201,7 @@ private:
     void showSubMenu();
     void updateBackground(int subMenuCode);
     void enterReadingScreen();
+    void leaveReadingCorner();
     void openStory(int story, int pages);
     Word* activityWord() const; // targetWord in the exercises, else currentWord
 
@@ -210,7 +212,15 @@ private:
     void waitForAnswerEnd();
     void stopAnswerTimer();
     void showFeedback(const QString& kind);
-    void typeLetter();
+    // The one place where an exercise judges a letter key.
+    void answerKey(const QString& key);
+    void typeLetter(const QString& key);
+    void judgeWordSoFar();
+    void showTypedAnswer();
+    void showTypedKey(const QString& key);
+    void hideOrientation();
+    void updateDoubleLetterHint();
+    void showPrompt(const QString& picture);
 
 public:
     // Owned for the window's whole life.
@@ -243,47 +253,19 @@ public:
     bool exiting = false;
     int creditsTime = 20000; // ms the credits stay up on exit
 
-    // Activity engine state.
-    bool acceptInput = true;
+    // Activity engine state the screen does not show by itself.
     bool hasContent = false;
     bool wordHidden = false;
-    bool waitingForStep = false;
-    bool spellingWord = false;
-    int stepIndex = 0;
-    int stepCount = 0;
-    int spellPos = 0;
-    int spellLength = 0;
-    int letterX = 0;
     Letter* currentLetter = nullptr;
-    Letter* targetLetter = nullptr;
-    int targetLetterId = 0;
     Word* currentWord = nullptr;
-    Word* targetWord = nullptr;
-    int targetWordId = 0;
-    QString targetText;
     int highlightPos = 0;
     int highlightShift = 0;
     QString highlightName;
-    QString typedText;
-    int errorCount = 0;
-    int typingPos = 0;
     QVector<QLabel*> letterLabels;
 
-    // Records the engine keeps itself. The lists own what they draw only
-    // until their next draw (or until the administrator reloads them), so a
-    // drawn word is copied at once, together with its letter; currentWord,
-    // targetWord and targetLetter point into these copies.
-    struct WordCopy
-    {
-        WordCopy() = default;
-        WordCopy(const WordCopy&) = delete;
-        WordCopy& operator=(const WordCopy&) = delete;
-        Letter letter;
-        Word word; // its letter is the one above
-    };
+    using WordCopy = ::WordCopy;
     std::unique_ptr<Letter> typedLetterRecord;
     std::unique_ptr<WordCopy> currentWordCopy;
-    std::unique_ptr<WordCopy> targetWordCopy;
     int answerPause = 2000; // ms an answer without its video stays on screen
 
     // Widgets, children of the window.
@@ -301,6 +283,9 @@ public:
     SequenceWidget* handSequence = nullptr;
     QLabel* handLabel = nullptr;
     QLabel* feedbackLabel = nullptr;
+    QLabel* typedKeyLabel = nullptr;    // the key pressed, beside the arrow
+    QLabel* doubleLetterHint = nullptr; // how to type CH / LL
+    QLabel* promptLabel = nullptr;      // a picture prompt of a presentation
     SequenceWidget* flusSequence = nullptr;
     SequenceWidget* storySequence = nullptr;
     MenuWidget* leftArrow = nullptr;
@@ -329,4 +314,9 @@ public:
     MenuWidget* repeatButton = nullptr;
     MenuWidget* hideButton = nullptr;
     MenuWidget* letterByLetterButton = nullptr;
+
+private:
+    // The running exercise round and presentation.
+    ExerciseRound round;
+    Presentation presentation;
 };

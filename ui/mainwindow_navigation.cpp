@@ -1,6 +1,7 @@
 // Menus: the navigation codes and what each click shows.
 #include "mainwindow.h"
 
+#include "activitycodes.h"
 #include "menutree.h"
 #include "menuwidget.h"
 #include "sequencewidget.h"
@@ -153,8 +154,21 @@ void MainWindow::menu(int code)
         selectedMenu = 0;
     else if (code == 300)
         selectedMenu = 2;
-    hideAll({hideButton, repeatButton, letterByLetterButton});
+    // Leaving a sub-menu leaves its activity, title and reading corner too.
+    hideAll({hideButton, repeatButton, letterByLetterButton, titleLabel});
+    activeActivity = 0;
+    leaveReadingCorner();
     updateSubMenus();
+}
+
+void MainWindow::leaveReadingCorner()
+{
+    if (activeSubMenu != Activity::StoriesSubMenu)
+        return;
+    storySequence->slotStop();
+    hideAll({storySequence, leftArrow, rightArrow});
+    updateBackground(0);
+    activeSubMenu = 0;
 }
 
 void MainWindow::updateSubMenus()
@@ -172,24 +186,29 @@ void MainWindow::updateSubMenus()
         set(subMenuButton1, signs, rollover(signs));
         set(subMenuButton2, lips, rollover(lips));
         set(subMenuButton3, spelling, rollover(spelling));
-        subMenuButton1->clickable = true;
-        subMenuButton2->clickable = labial;
-        subMenuButton3->clickable = true;
+        subMenuButton1->setDisabledEntry(false);
+        subMenuButton2->setDisabledEntry(!labial);
+        subMenuButton3->setDisabledEntry(false);
     } else if (selectedMenu == 2) {
         const QString read = QStringLiteral("menus/leer.png");
         const QString write = QStringLiteral("menus/escribir.png");
         set(subMenuButton1, submenu1, submenu1);
         set(subMenuButton2, read, rollover(read));
         set(subMenuButton3, write, rollover(write));
-        subMenuButton1->clickable = false;
-        subMenuButton2->clickable = true;
-        subMenuButton3->clickable = true;
+        subMenuButton1->setDisabledEntry(false);
+        subMenuButton1->clickable = false; // inert, not disabled
+        subMenuButton2->setDisabledEntry(false);
+        subMenuButton3->setDisabledEntry(false);
     }
     hideAll({subSubMenuButton1, subSubMenuButton2});
 }
 
 void MainWindow::subMenu(int code)
 {
+    // No path opens an entry that cannot be clicked (lip reading switched off).
+    const MenuWidget* entry = code == 100 ? subMenuButton1 : code == 200 ? subMenuButton2 : subMenuButton3;
+    if (entry->isDisabledEntry())
+        return;
     if (const int subMenuCode = MenuTree::subMenuCode(selectedMenu, code))
         selectedSubMenu = subMenuCode;
     showSubMenu();
@@ -200,6 +219,9 @@ void MainWindow::showSubMenu()
     clearActivityScreen();
     subSubMenuButton1->slotDeactivate();
     subSubMenuButton2->slotDeactivate();
+    // The activity of the sub-menu left behind goes with its buttons and title.
+    hideAll({hideButton, repeatButton, letterByLetterButton, titleLabel});
+    activeActivity = 0;
     updateBackground(selectedSubMenu);
 
     if (selectedSubMenu == 14) {
@@ -244,6 +266,11 @@ void MainWindow::updateBackground(int subMenuCode)
 
 void MainWindow::subSubMenu(int code)
 {
+    // An activity needs a child: without one, the user dialog comes back.
+    if (!currentUser) {
+        slotUser();
+        return;
+    }
     if (const int activity = MenuTree::activityCode(selectedMenu, selectedSubMenu, code))
         selectedActivity = activity;
     hideAll({hideButton, repeatButton, letterByLetterButton});

@@ -2,6 +2,7 @@
 
 #include "picturenames.h"
 
+#include <QImage>
 #include <QPixmap>
 
 MenuWidget::MenuWidget(const QString& normal, const QString& rollover, QWidget* parent)
@@ -18,8 +19,16 @@ void MenuWidget::setImages(const QString& normal, const QString& rollover)
 {
     normalImage = normal;
     rolloverImage = rollover;
-    showImage(normalImage);
+    // A latched button keeps its highlighted look under its new pictures.
+    showImage(active ? rolloverImage : normalImage);
     describe();
+}
+
+void MenuWidget::setDisabledEntry(bool disabled)
+{
+    disabledEntry = disabled;
+    clickable = !disabled;
+    showImage(active && !disabled ? rolloverImage : normalImage);
 }
 
 void MenuWidget::slotDeactivate()
@@ -48,7 +57,7 @@ void MenuWidget::mouseReleaseEvent(QMouseEvent*)
 
 void MenuWidget::enterEvent(QEnterEvent*)
 {
-    if (!active)
+    if (!active && !disabledEntry)
         showImage(rolloverImage);
 }
 
@@ -60,7 +69,20 @@ void MenuWidget::leaveEvent(QEvent*)
 
 void MenuWidget::showImage(const QString& path)
 {
-    setPixmap(QPixmap(path));
+    if (!disabledEntry) {
+        setPixmap(QPixmap(path));
+        return;
+    }
+    // Grey and pale, keeping the picture's transparency.
+    QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = (qGray(line[x]) + 2 * 200) / 3;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
+        }
+    }
+    setPixmap(QPixmap::fromImage(image));
 }
 
 void MenuWidget::describe()

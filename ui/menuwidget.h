@@ -17,6 +17,9 @@ public:
     MenuWidget(const QString& normalImage, const QString& rolloverImage, QWidget* parent = nullptr);
 
     void setImages(const QString& normalImage, const QString& rolloverImage);
+    // An entry that cannot be used now: not clickable, and drawn greyed.
+    void setDisabledEntry(bool disabled);
+    bool isDisabledEntry() const { return disabledEntry; }
 
     QString normalImage;
     QString rolloverImage;
@@ -37,6 +40,7 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    bool disabledEntry = false;
     // Read from disk at every change: the administrator may replace pictures.
     void showImage(const QString& path);
     // Names the button after its normal picture, for screen readers.

@@ -3,21 +3,21 @@
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFile>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
-#include <QPalette>
+#include <QPainter>
 #include <QUrl>
-#include <QVideoWidget>
+#include <QVideoFrame>
+#include <QVideoSink>
 
 VideoPlayer::VideoPlayer(QWidget* parent)
     : QWidget(parent)
 {
-    // Black until the first clip; the video widget, and with it the whole
-    // multimedia stack, is only loaded when something plays.
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
-    setAutoFillBackground(true);
+    // Nothing is drawn until a clip gives its first frame (no black box),
+    // and its last frame stays when it ends. The multimedia stack is only
+    // loaded when something plays.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
     watchdog.setSingleShot(true);
     connect(&watchdog, &QTimer::timeout, this, [this] { endClip(clipSerial); });
 }
@@ -34,14 +34,17 @@ bool VideoPlayer::play(const QString& path)
         return false;
 
     const int clip = ++clipSerial;
-    if (!video) {
-        video = new QVideoWidget(this);
-        video->setAspectRatioMode(aspectRatioMode);
-        video->setGeometry(rect());
-        video->show();
-    }
+    lastPath = path;
+    frame = QImage();
+    firstFrame = false;
+    update();
+    if (!sink)
+        sink = new QVideoSink(this);
+    disconnect(sink, nullptr, this, nullptr);
+    connect(sink, &QVideoSink::videoFrameChanged, this,
+            [this, clip](const QVideoFrame& videoFrame) { takeFrame(videoFrame, clip); });
     player = new QMediaPlayer(this);
-    player->setVideoOutput(video);
+    player->setVideoSink(sink);
     // An audio output without a sound device crashed the FFmpeg backend.
     if (volumeLevel > 0 && !QMediaDevices::audioOutputs().isEmpty()) {
         auto* audio = new QAudioOutput(player);
@@ -66,21 +69,34 @@ bool VideoPlayer::play(const QString& path)
     }, Qt::QueuedConnection);
     watchdog.start(silenceTimeout);
 
-    // Read through a QFile: the FFmpeg backend of Qt 6.4 cannot open a path
-    // with non-ASCII characters, and word folders are named by their words.
-    auto* file = new QFile(path, player);
-    if (!file->open(QIODevice::ReadOnly)) {
-        QMetaObject::invokeMethod(this, [this, clip] { endClip(clip); }, Qt::QueuedConnection);
-        return true;
-    }
-    player->setSourceDevice(file, QUrl::fromLocalFile(path));
+    player->setSource(QUrl::fromLocalFile(sourcePath(path)));
     player->play();
     return true;
+}
+
+QString VideoPlayer::sourcePath(const QString& path)
+{
+    // The FFmpeg backend of Qt 6.4 cannot open a path with non-ASCII
+    // characters (word folders are named by their words), and reading
+    // through a QIODevice instead loses about 32 KB per clip inside it: an
+    // ASCII-named link to the file serves both.
+    bool ascii = true;
+    for (const QChar c : path)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii || !links.isValid())
+        return path;
+    const QString link = links.filePath(QStringLiteral("clip%1.").arg(clipSerial % 2)
+                                        + QFileInfo(path).suffix());
+    QFile::remove(link);
+    return QFile::link(QFileInfo(path).absoluteFilePath(), link) ? link : path;
 }
 
 void VideoPlayer::stop()
 {
     discardPlayer();
+    frame = QImage();
+    lastPath.clear();
+    update();
 }
 
 void VideoPlayer::setVolume(int volume)
@@ -95,15 +111,40 @@ void VideoPlayer::setVolume(int volume)
 void VideoPlayer::setAspectRatioMode(Qt::AspectRatioMode mode)
 {
     aspectRatioMode = mode;
-    if (video)
-        video->setAspectRatioMode(mode);
+    update();
 }
 
-void VideoPlayer::resizeEvent(QResizeEvent* event)
+void VideoPlayer::takeFrame(const QVideoFrame& videoFrame, int clip)
 {
-    QWidget::resizeEvent(event);
-    if (video)
-        video->setGeometry(rect());
+    if (clip != clipSerial || !videoFrame.isValid())
+        return;
+    const QImage image = videoFrame.toImage();
+    if (image.isNull())
+        return;
+    frame = image;
+    update();
+    if (!firstFrame) {
+        firstFrame = true;
+        Q_EMIT firstFrameShown();
+    }
+}
+
+void VideoPlayer::paintEvent(QPaintEvent*)
+{
+    if (frame.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSize size = frame.size().scaled(this->size(), aspectRatioMode);
+    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    painter.setClipRect(rect());
+    painter.drawImage(target, frame);
+}
+
+void VideoPlayer::mouseReleaseEvent(QMouseEvent*)
+{
+    if (!player && !lastPath.isEmpty())
+        play(lastPath);
 }
 
 void VideoPlayer::endClip(int clip, bool atEnd)
@@ -126,6 +167,6 @@ void VideoPlayer::discardPlayer()
     player = nullptr;
     disconnect(old, nullptr, this, nullptr);
     old->stop();
-    old->setVideoOutput(nullptr);
+    old->setVideoSink(nullptr);
     delete old;
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
 class QMediaPlayer;
-class QVideoWidget;
+class QVideoFrame;
+class QVideoSink;
 
 // Plays one video file at a time, scaled into the widget, muted or with
 // sound. finished() comes exactly once per clip that ends by itself, fails
@@ -34,6 +37,10 @@ public:
 
     void setAspectRatioMode(Qt::AspectRatioMode mode);
 
+    // The picture on show: the clip's latest frame, kept after it ends;
+    // null before its first frame (nothing is drawn then, not black).
+    QImage shownFrame() const { return frame; }
+
     // How long a clip may take to announce its duration, and how long past
     // that duration it may run, before it counts as ended.
     int silenceTimeout = 3000;
@@ -41,15 +48,27 @@ public:
 
 Q_SIGNALS:
     void finished();
+    // The first frame of a clip is on screen.
+    void firstFrameShown();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    // A click on a clip that has ended plays it again.
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void endClip(int clip, bool atEnd = false);
     void discardPlayer();
 
-    QVideoWidget* video = nullptr;
+    void takeFrame(const QVideoFrame& videoFrame, int clip);
+    QString sourcePath(const QString& path);
+
+    QTemporaryDir links; // ASCII names for files the backend cannot open
+
+    QVideoSink* sink = nullptr;
+    QImage frame;
+    QString lastPath;
+    bool firstFrame = false;
     Qt::AspectRatioMode aspectRatioMode = Qt::KeepAspectRatio;
     QMediaPlayer* player = nullptr;
     QTimer watchdog;

@@ -226,6 +226,24 @@ bool drawLetterGlyphs(const QString& systemDir, QString* error)
             }
         }
     }
+    // A word in small letters starts "Ch", "Ll": the capital of a double
+    // letter is its first letter only.
+    for (const Style& style : styles) {
+        if (style.draw == drawBottomLetter)
+            continue;
+        for (const char* pair : {"ch", "ll"}) {
+            const QString name = QString::fromLatin1(pair);
+            const QString letter = name.left(1).toUpper() + name.mid(1);
+            const QString glyphName = QStringLiteral("tit/") + name;
+            const QString path = systemDir + QLatin1String(style.folder) + QLatin1Char('/')
+                + glyphName + QStringLiteral(".png");
+            if (!writer.write(path, keyOf(style.folder, glyphName, letter),
+                              [&] { return style.draw(letter, true); })) {
+                *error = writer.error;
+                return false;
+            }
+        }
+    }
     // With small letters on, the bottom letter is asked for by its bare name.
     for (const QString& name : glyphBaseNames()) {
         const QString letter = glyphLetter(name, false);

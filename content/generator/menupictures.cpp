@@ -9,7 +9,7 @@
 
 namespace {
 // Bump when these drawings change, so every menu picture is redrawn.
-constexpr char kVersion[] = "menupictures-1";
+constexpr char kVersion[] = "menupictures-2";
 
 using Paint::Color::Ink;
 
@@ -228,7 +228,15 @@ QImage activityButton(const QString& caption, uint codePoint, const QColor& colo
     Paint::box(painter, QRectF(3, 2, 64, 64), 18, on ? color : Paint::Color::Paper,
                on ? Paint::tone(color, 0.75) : color, 3, true);
     Paint::emoji(painter, codePoint, QRectF(17, 6, 36, 36));
-    Paint::text(painter, QRectF(5, 43, 60, 20), caption, 13, on ? Paint::Color::Paper : Ink);
+    // Inside the border, measured by the letters' ink: a bold glyph reaches
+    // past its advance.
+    const QRectF captionRect(8, 43, 54, 20);
+    qreal pixels = Paint::fittingSize(caption, captionRect.size(), 13, false);
+    while (pixels > 6
+           && !captionRect.contains(
+               Paint::textPath(captionRect, caption, pixels, Qt::AlignCenter, false).boundingRect()))
+        pixels -= 0.5;
+    Paint::text(painter, captionRect, caption, pixels, on ? Paint::Color::Paper : Ink);
     return image;
 }
 

@@ -338,6 +338,59 @@ struct Job
 };
 } // namespace
 
+// A key cap with its label, pressed (yellow) or not.
+static void keyCap(QPainter& painter, const QRectF& rect, const QString& label, bool pressed)
+{
+    Paint::box(painter, rect, rect.height() / 5, pressed ? Yellow : Paint::Color::Paper,
+               pressed ? Orange : Paint::tone(Ink, 1.6), 3, true);
+    Paint::text(painter, rect.adjusted(4, 3, -4, -4), label, rect.height() * 0.6, Ink);
+}
+
+// The two ways to type a double letter: its own key, or its two letters.
+static QImage doubleLetterKeys(const QString& pair, const QString& key)
+{
+    QImage image = Paint::canvas(100, 100);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    keyCap(painter, QRectF(22, 2, 56, 44), key, false);
+    Paint::text(painter, QRectF(0, 44, 100, 12), pair.toUpper(), 12, Ink);
+    keyCap(painter, QRectF(4, 58, 38, 38), pair.left(1).toUpper(), false);
+    Paint::text(painter, QRectF(42, 62, 16, 30), QStringLiteral("+"), 22, Orange);
+    keyCap(painter, QRectF(58, 58, 38, 38), pair.mid(1).toUpper(), false);
+    return image;
+}
+
+// A picture that needs no reading: a keyboard with one key pressed.
+static QImage pressAKey()
+{
+    QImage image = Paint::canvas(300, 200);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Paint::box(painter, QRectF(6, 70, 288, 124), 18, Paint::tone(Ink, 1.9), Ink, 3, true);
+    const QString rows[] = {QStringLiteral("QWERTYUIOP"), QStringLiteral("ASDFGHJKLÑ"),
+                            QStringLiteral("ZXCVBNM")};
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < rows[r].size(); ++c) {
+            const QRectF key(18 + r * 12 + c * 26.5, 80 + r * 36, 24, 32);
+            keyCap(painter, key, rows[r].mid(c, 1), r == 1 && c == 4);
+        }
+    }
+    // A finger pointing down at the pressed key.
+    Paint::emoji(painter, 0x1F447, QRectF(112, 2, 70, 70));
+    return image;
+}
+
+// The space bar, pressed by a finger: "press space for more".
+static QImage pressSpace()
+{
+    QImage image = Paint::canvas(195, 80);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    keyCap(painter, QRectF(6, 40, 183, 34), QString(), true);
+    Paint::emoji(painter, 0x1F447, QRectF(78, 0, 40, 40));
+    return image;
+}
+
 bool drawScreens(const QString& systemDir, const QString& languageDir, QString* error)
 {
     if (!Paint::fontsAvailable(error))
@@ -368,6 +421,10 @@ bool drawScreens(const QString& systemDir, const QString& languageDir, QString* 
         // A blank between words: shown at 20 × 50, nothing to see.
         {ui + QStringLiteral("space.png"), "space", [] { return Paint::canvas(20, 50); }},
         {languageDir + QStringLiteral("UI/creditos-grande.png"), "credits", credits},
+        {ui + QStringLiteral("tecla-ch.png"), "keys ch", [] { return doubleLetterKeys(QStringLiteral("ch"), QStringLiteral(",")); }},
+        {ui + QStringLiteral("tecla-ll.png"), "keys ll", [] { return doubleLetterKeys(QStringLiteral("ll"), QStringLiteral(".")); }},
+        {ui + QStringLiteral("indicacion-tecla.png"), "press a key", pressAKey},
+        {ui + QStringLiteral("indicacion-espacio.png"), "press space", pressSpace},
     };
     PictureWriter writer(QByteArray(kVersion) + ' ' + Paint::Version);
     for (const Job& job : jobs) {

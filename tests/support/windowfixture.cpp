@@ -37,6 +37,7 @@ WindowFixture::WindowFixture()
         userId = user.id;
     setLanguageSetting(SettingKey::UseCh, 1);
     setLanguageSetting(SettingKey::UseLl, 1);
+    setLanguageSetting(QStringLiteral("use-labial"), 1);
     writeLetterPictures();
     watchMessageBoxes();
 }
@@ -86,6 +87,14 @@ void WindowFixture::writeLetterPictures()
         picture(languagePath() + QStringLiteral("Senas/") + base + QStringLiteral(".png"));
         picture(languagePath() + QStringLiteral("Flus/") + base + QStringLiteral(".png"));
     }
+    // A double letter at the start of a word in small letters: "Ch", "Ll".
+    for (const char* style : {"cooper/", "blank/", "cuadrados/"}) {
+        for (const char* pair : {"ch", "ll"})
+            picture(sys + QLatin1String(style) + QStringLiteral("tit/") + QLatin1String(pair)
+                    + QStringLiteral(".png"));
+    }
+    for (const char* name : {"tecla-ch", "tecla-ll", "indicacion-tecla", "indicacion-espacio"})
+        picture(sys + QStringLiteral("ui/") + QLatin1String(name) + QStringLiteral(".png"));
     picture(sys + QStringLiteral("ui/space.png"), 7, 7);
     for (const char* name : {"derecha", "izquierda", "arriba", "abajo"})
         picture(sys + QStringLiteral("ui/") + QLatin1String(name) + QStringLiteral(".png"));
@@ -171,6 +180,18 @@ MainWindow* WindowFixture::start()
     return w;
 }
 
+MainWindow* WindowFixture::startWithoutUser()
+{
+    mainWindow = std::make_unique<MainWindow>();
+    MainWindow* w = mainWindow.get();
+    w->show();
+    w->slotHideCredits();
+    QTest::keyClick(w->userDialog, Qt::Key_Escape);
+    // The release of that Escape reaches the window.
+    releaseKey(Qt::Key_Escape);
+    return w;
+}
+
 void WindowFixture::startActivity(int activity)
 {
     MainWindow* w = mainWindow.get();
@@ -197,6 +218,8 @@ void WindowFixture::typeLetter(const QString& letter)
         releaseKey(Qt::Key_Period, QStringLiteral("."));
     else if (letter == QStringLiteral("ñ"))
         releaseKey(Qt::Key_Ntilde, letter);
+    else if (letter == QStringLiteral("ç"))
+        releaseKey(Qt::Key_Ccedilla, letter);
     else
         QTest::keyRelease(mainWindow.get(), Qt::Key(Qt::Key_A + (letter.at(0).toLatin1() - 'a')));
 }

@@ -39,6 +39,8 @@ public:
 
     // The window: built on the content as it is when called.
     MainWindow* start();
+    // The same, but the user dialog dismissed with Escape: no user chosen.
+    MainWindow* startWithoutUser();
     MainWindow* window() const { return mainWindow.get(); }
     void startActivity(int activity);
     void releaseKey(int key, const QString& text = QString(),
