@@ -105,6 +105,7 @@ void MainWindow::typeLetter()
     QString first;
     LetterText::splitFirstLetter(expected, first, nullptr, rules);
 
+    recordAnswer(expected, currentLetter->name.toUpper() == expected.toUpper());
     if (currentLetter->name.toUpper() != expected.toUpper()) {
         targetText = expected.toUpper();
         slotOrientation();

@@ -84,7 +84,9 @@ void MainWindow::slotLetter(bool repeat)
     QString expected = activeActivity == Activity::MissingLetter ? targetText : targetLetter->name;
     QString first;
     splitFirstLetter(expected, first, nullptr);
-    if (currentLetter->name.toUpper() == expected.toUpper())
+    const bool right = currentLetter->name.toUpper() == expected.toUpper();
+    recordAnswer(expected, right);
+    if (right)
         slotCorrect();
     else
         slotWrong();
@@ -221,6 +223,7 @@ void MainWindow::slotPresentPickLetter()
     }
     feedbackLabel->hide();
     orientationLabel->hide();
+    questionClock.start();
 }
 
 void MainWindow::slotShowGuessWord()

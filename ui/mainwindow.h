@@ -1,11 +1,13 @@
 #pragma once
 
+#include "answerlog.h"
 #include "config.h"
 #include "contentlists.h"
 #include "lettertext.h"
 #include "randomint.h"
 #include "user.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <QVector>
@@ -40,6 +42,7 @@ class VideoPlayer;
 //   activities/mainwindow_sequences.cpp hand sequences
 //   activities/mainwindow_keyboard.cpp  keys and the typing exercise
 //   activities/mainwindow_stories.cpp   stories and their arrows
+//   ui/mainwindow_adult.cpp           answer record, progress report, adult PIN
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -98,6 +101,11 @@ public:
     // while either shows. True when the key was taken.
     bool handleShellKey(QKeyEvent* event);
 
+    // The adults' entries open only past the PIN, when one is set.
+    bool adultAllowed();
+    // Stores the judged key of an exercise (never disturbing the round).
+    void recordAnswer(const QString& expected, bool right);
+
 Q_SIGNALS:
     void signalNextStep();
     void signalNextLetter();
@@ -110,6 +118,7 @@ public Q_SLOTS:
     void slotConfig();
     void slotRestart();
     void slotAdministrador();
+    void slotProgreso();
     void slotShowHelp();
     void slotExit();
 
@@ -227,6 +236,8 @@ public:
     RandomSeeder randomSeeder;
     AdmWindow* adminWindow = nullptr;
     ConfigWidget* settingsDialog = nullptr;
+    AnswerLog answerLog;
+    QElapsedTimer questionClock; // since the question (or the last right letter)
 
     // Navigation and shell state.
     std::unique_ptr<User> currentUserRecord;
@@ -318,6 +329,7 @@ public:
     MenuWidget* userButton = nullptr;
     MenuWidget* configButton = nullptr;
     MenuWidget* adminButton = nullptr;
+    MenuWidget* progressButton = nullptr;
     MenuWidget* exitButton = nullptr;
     MenuWidget* storiesHeader = nullptr;
     MenuWidget* storyButton1 = nullptr;
