@@ -77,8 +77,15 @@ void ProgressDialog::buildLayout()
     grid->setAccessibleName(tr("Letras por ejercicio"));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    grid->horizontalHeader()->setMinimumSectionSize(28);
     grid->setMinimumHeight(190);
+    // Small enough for "10/10" in a column of each of the 29 letters.
+    QFont cells = grid->font();
+    cells.setPixelSize(10);
+    grid->setFont(cells);
+    grid->setWordWrap(false);
+    grid->setTextElideMode(Qt::ElideNone);
+    grid->horizontalHeader()->setMinimumSectionSize(20);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     chartView = new QChartView(this);
     chartView->setObjectName(QStringLiteral("progressChart"));

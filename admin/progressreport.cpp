@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QGraphicsScene>
 #include <QLineSeries>
-#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -56,7 +55,7 @@ QString ProgressReport::cellText(const ProgressStats::Cell& cell)
     return QStringLiteral("%1/%2").arg(cell.right).arg(cell.answers);
 }
 
-QChart* ProgressReport::makeChart(const QList<ProgressStats::Day>& days)
+QChart* ProgressReport::makeChart(const QList<ProgressStats::Day>& days, bool dayNumbers)
 {
     auto* chart = new QChart;
     chart->setTitle(tr("Respuestas por día y porcentaje de aciertos"));
@@ -71,7 +70,7 @@ QChart* ProgressReport::makeChart(const QList<ProgressStats::Day>& days)
         most = qMax(most, day.answers);
         if (day.answers > 0)
             share->append(i, 100.0 * day.right / day.answers);
-        labels << day.day.toString(QStringLiteral("dd/MM"));
+        labels << day.day.toString(QStringLiteral("d"));
     }
     auto* bars = new QBarSeries;
     bars->append(answers);
@@ -80,10 +79,16 @@ QChart* ProgressReport::makeChart(const QList<ProgressStats::Day>& days)
 
     auto* x = new QBarCategoryAxis;
     x->append(labels);
-    x->setLabelsAngle(-90);
     QFont small = x->labelsFont();
     small.setPointSize(7);
     x->setLabelsFont(small);
+    // The day numbers fit a page, not the dialog: there the title gives the dates.
+    x->setLabelsVisible(dayNumbers);
+    if (!days.isEmpty()) {
+        const QString format = QStringLiteral("dd/MM");
+        x->setTitleText(tr("Días del %1 al %2")
+                            .arg(days.first().day.toString(format), days.last().day.toString(format)));
+    }
     chart->addAxis(x, Qt::AlignBottom);
     auto* count = new QValueAxis;
     count->setRange(0, qMax(10, most));
@@ -110,12 +115,12 @@ constexpr int kMargin = 40;
 void drawGrid(QPainter& p, const ProgressData& data, QRect area)
 {
     const QList<int>& exercises = ProgressStats::exercises();
-    const int labelWidth = 170;
+    const int labelWidth = 160;
     const int columns = qMax(1, int(data.grid.letters.size()));
     const int cellWidth = qMin(40, (area.width() - labelWidth) / columns);
     const int cellHeight = 26;
     QFont font = p.font();
-    font.setPixelSize(11);
+    font.setPixelSize(10);
     p.setFont(font);
     int x = area.left() + labelWidth;
     for (const QString& letter : data.grid.letters) {
@@ -169,7 +174,7 @@ bool ProgressReport::writePdf(const QString& path, const ProgressData& data)
     p.setFont(normal);
     p.drawText(QRect(content.left(), content.top() + 32, content.width(), 20), Qt::AlignLeft,
                tr("Idioma: %1. Informe del %2.")
-                   .arg(data.languageName, QLocale().toString(QDate::currentDate(), QLocale::LongFormat)));
+                   .arg(data.languageName, QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))));
     p.drawText(QRect(content.left(), content.top() + 56, content.width(), 20), Qt::AlignLeft,
                tr("Cada casilla: respuestas acertadas a la primera entre las últimas %1 preguntas de "
                   "esa letra y ese ejercicio.")
@@ -178,7 +183,7 @@ bool ProgressReport::writePdf(const QString& path, const ProgressData& data)
 
     // The chart as vectors, through a scene of its own.
     QGraphicsScene scene;
-    QChart* chart = makeChart(data.days);
+    QChart* chart = makeChart(data.days, true);
     scene.addItem(chart);
     const QRectF chartRect(0, 0, content.width(), content.bottom() - (content.top() + 260));
     chart->setGeometry(chartRect);

@@ -32,7 +32,7 @@ public:
     static QColor cellColour(const ProgressStats::Cell& cell);
     static QString cellText(const ProgressStats::Cell& cell);
     // Answers per day as bars and the share right as a line.
-    static QChart* makeChart(const QList<ProgressStats::Day>& days);
+    static QChart* makeChart(const QList<ProgressStats::Day>& days, bool dayNumbers = false);
     // The grid, the chart and the pairs as a printable A4 PDF.
     static bool writePdf(const QString& path, const ProgressData& data);
 };

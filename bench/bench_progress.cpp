@@ -49,7 +49,7 @@ Figures time(int runs, const std::function<void()>& work)
 
 void print(const QString& what, const Figures& f)
 {
-    out << what.leftJustified(46) << QString::number(f.median, 'f', 3).rightJustified(9)
+    out << what.leftJustified(50) << QString::number(f.median, 'f', 4).rightJustified(10)
         << QString::number(f.max, 'f', 3).rightJustified(10) << '\n';
     out.flush();
 }
@@ -120,7 +120,7 @@ int main(int argc, char** argv)
     QRandomGenerator random(11);
     AnswerLog log;
     out << "database: " << path << "\n\n";
-    out << QStringLiteral("what").leftJustified(46) << "median ms" << "    max ms\n";
+    out << QStringLiteral("what").leftJustified(50) << " median ms" << "    max ms\n";
 
     // One answer as a round records it: queued on the round's thread, then
     // written (own statement and commit) by the writer thread.

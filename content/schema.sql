@@ -81,9 +81,10 @@ CREATE TABLE answer_log (
     elapsed_ms  INTEGER NOT NULL,
     answered_at TEXT NOT NULL
 );
--- The report's answers per day, its letter grid and its confused pairs.
-CREATE INDEX answer_log_by_day ON answer_log (id_user, id_language, answered_at);
-CREATE INDEX answer_log_by_letter ON answer_log (id_user, id_language, attempt, expected, activity, correct);
+-- The report's answers per day, its letter grid (the newest first answers
+-- of a cell, in id order) and its confused pairs.
+CREATE INDEX answer_log_by_day ON answer_log (id_user, id_language, answered_at, correct);
+CREATE INDEX answer_log_by_letter ON answer_log (id_user, id_language, attempt, expected, activity);
 CREATE INDEX answer_log_by_result ON answer_log (id_user, id_language, correct, expected, typed);
 
 -- The adults' PIN, when one is set: a single row holding only a salted

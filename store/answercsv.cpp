@@ -63,7 +63,6 @@ namespace AnswerCsv {
 
 QByteArray write(const QList<Answer>& answers, const QString& userName, const QString& languageName)
 {
-    const QString format = QString::fromLatin1(AnswerLog::kTimeFormat);
     QString text = kHeader.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     for (const Answer& a : answers) {
         const QStringList fields = {quoted(userName),
@@ -77,7 +76,7 @@ QByteArray write(const QList<Answer>& answers, const QString& userName, const QS
                                     a.correct ? QStringLiteral("1") : QStringLiteral("0"),
                                     QString::number(a.attempt),
                                     QString::number(a.elapsedMs),
-                                    a.answeredAt.toString(format)};
+                                    AnswerLog::timeText(a.answeredAt)};
         text += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
     return text.toUtf8();
@@ -89,7 +88,6 @@ bool read(const QByteArray& csv, QList<Answer>& answers)
     const QList<QStringList> rows = parse(QString::fromUtf8(csv));
     if (rows.isEmpty() || rows.first() != kHeader)
         return false;
-    const QString format = QString::fromLatin1(AnswerLog::kTimeFormat);
     QList<Answer> read;
     for (qsizetype r = 1; r < rows.size(); ++r) {
         const QStringList& f = rows.at(r);
@@ -106,7 +104,7 @@ bool read(const QByteArray& csv, QList<Answer>& answers)
         a.correct = f.at(8) == QLatin1String("1");
         a.attempt = f.at(9).toInt(&ok[3]);
         a.elapsedMs = f.at(10).toInt(&ok[4]);
-        a.answeredAt = QDateTime::fromString(f.at(11), format);
+        a.answeredAt = AnswerLog::parseTime(f.at(11));
         ok[5] = a.answeredAt.isValid();
         for (bool fieldOk : ok) {
             if (!fieldOk)

@@ -23,8 +23,8 @@ CREATE TABLE answer_log (
     elapsed_ms  INTEGER NOT NULL,
     answered_at TEXT NOT NULL
 );
-CREATE INDEX answer_log_by_day ON answer_log (id_user, id_language, answered_at);
-CREATE INDEX answer_log_by_letter ON answer_log (id_user, id_language, attempt, expected, activity, correct);
+CREATE INDEX answer_log_by_day ON answer_log (id_user, id_language, answered_at, correct);
+CREATE INDEX answer_log_by_letter ON answer_log (id_user, id_language, attempt, expected, activity);
 CREATE INDEX answer_log_by_result ON answer_log (id_user, id_language, correct, expected, typed);
 )");
 
@@ -79,8 +79,7 @@ void bindAnswer(QSqlQuery& query, const Answer& answer)
     query.bindValue(QStringLiteral(":correct"), answer.correct ? 1 : 0);
     query.bindValue(QStringLiteral(":attempt"), answer.attempt);
     query.bindValue(QStringLiteral(":elapsed_ms"), answer.elapsedMs);
-    query.bindValue(QStringLiteral(":answered_at"),
-                    answer.answeredAt.toString(QString::fromLatin1(AnswerLog::kTimeFormat)));
+    query.bindValue(QStringLiteral(":answered_at"), AnswerLog::timeText(answer.answeredAt));
 }
 
 // Writes the answers in one transaction on `db`; false with the error.
@@ -226,7 +225,6 @@ QList<Answer> AnswerLog::answersOf(int userId, int languageId)
     query.bindValue(QStringLiteral(":id_language"), languageId);
     if (!SqlHelpers::execSelect(query))
         return answers;
-    const QString format = QString::fromLatin1(kTimeFormat);
     while (query.next()) {
         Answer a;
         a.userId = query.value(0).toInt();
@@ -238,7 +236,7 @@ QList<Answer> AnswerLog::answersOf(int userId, int languageId)
         a.correct = query.value(6).toInt() != 0;
         a.attempt = query.value(7).toInt();
         a.elapsedMs = query.value(8).toInt();
-        a.answeredAt = QDateTime::fromString(query.value(9).toString(), format);
+        a.answeredAt = parseTime(query.value(9).toString());
         answers.append(a);
     }
     return answers;
@@ -256,4 +254,23 @@ bool AnswerLog::removeUser(int userId)
     QSqlQuery query = SqlHelpers::prepare(kDeleteOfUser);
     query.bindValue(QStringLiteral(":id_user"), userId);
     return query.exec();
+}
+
+QString AnswerLog::timeText(const QDateTime& time)
+{
+    // By hand: QDateTime::toString with a format costs the CSV of a long record seconds.
+    const QDate d = time.date();
+    const QTime t = time.time();
+    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(), d.day(), t.hour(),
+                             t.minute(), t.second());
+}
+
+QDateTime AnswerLog::parseTime(QStringView text)
+{
+    if (text.size() != 19 || text.at(4) != QLatin1Char('-') || text.at(10) != QLatin1Char(' '))
+        return QDateTime::fromString(text.toString(), QString::fromLatin1(kTimeFormat));
+    const auto number = [&](int from, int length) { return text.mid(from, length).toInt(); };
+    const QDate date(number(0, 4), number(5, 2), number(8, 2));
+    const QTime time(number(11, 2), number(14, 2), number(17, 2));
+    return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
 }

@@ -61,6 +61,8 @@ public:
 
     // Text form of answeredAt in the table and the CSV file.
     static constexpr const char* kTimeFormat = "yyyy-MM-dd hh:mm:ss";
+    static QString timeText(const QDateTime& time);
+    static QDateTime parseTime(QStringView text);
 
 private:
     struct Writer;

@@ -7,13 +7,14 @@
 #include <QVariant>
 
 namespace {
-// The last first answers of each (letter, exercise), newest first by id.
-const QString kGrid = QStringLiteral(
-    "SELECT expected, activity, COUNT(*), SUM(correct) FROM ("
-    " SELECT expected, activity, correct, ROW_NUMBER() OVER ("
-    "  PARTITION BY expected, activity ORDER BY id DESC) AS recent"
-    " FROM answer_log WHERE id_user = :id_user AND id_language = :id_language AND attempt = 1)"
-    " WHERE recent <= :last GROUP BY expected, activity");
+// Letters that the record asks for, and the newest first answers of one cell.
+const QString kAskedLetters = QStringLiteral(
+    "SELECT DISTINCT expected FROM answer_log"
+    " WHERE id_user = :id_user AND id_language = :id_language AND attempt = 1");
+const QString kCell = QStringLiteral(
+    "SELECT COUNT(*), TOTAL(correct) FROM (SELECT correct FROM answer_log"
+    " WHERE id_user = :id_user AND id_language = :id_language AND attempt = 1"
+    " AND expected = :expected AND activity = :activity ORDER BY id DESC LIMIT :last)");
 const QString kLetters = QStringLiteral("SELECT name FROM letter WHERE id_language = :id_language");
 const QString kPerDay = QStringLiteral(
     "SELECT substr(answered_at, 1, 10), COUNT(*), SUM(correct) FROM answer_log"
@@ -49,15 +50,24 @@ Grid letterGrid(int userId, int languageId)
         while (names.next())
             letters.insert(names.value(0).toString().toUpper());
     }
-    QSqlQuery query = SqlHelpers::prepare(kGrid);
-    bindUser(query, userId, languageId);
-    query.bindValue(QStringLiteral(":last"), kLastAnswers);
-    if (SqlHelpers::execSelect(query)) {
-        while (query.next()) {
-            const QString letter = query.value(0).toString();
-            letters.insert(letter);
-            grid.cells.insert({letter, query.value(1).toInt()},
-                              Cell{query.value(2).toInt(), query.value(3).toInt()});
+    QSet<QString> asked;
+    QSqlQuery askedQuery = SqlHelpers::prepare(kAskedLetters);
+    bindUser(askedQuery, userId, languageId);
+    if (SqlHelpers::execSelect(askedQuery)) {
+        while (askedQuery.next())
+            asked.insert(askedQuery.value(0).toString());
+    }
+    letters.unite(asked);
+    // One short look-up per cell: the index holds each cell's answers in order.
+    QSqlQuery cell = SqlHelpers::prepare(kCell);
+    for (const QString& letter : asked) {
+        for (int activity : exercises()) {
+            bindUser(cell, userId, languageId);
+            cell.bindValue(QStringLiteral(":expected"), letter);
+            cell.bindValue(QStringLiteral(":activity"), activity);
+            cell.bindValue(QStringLiteral(":last"), kLastAnswers);
+            if (SqlHelpers::execFirstRow(cell) && cell.value(0).toInt() > 0)
+                grid.cells.insert({letter, activity}, Cell{cell.value(0).toInt(), cell.value(1).toInt()});
         }
     }
     grid.letters = QStringList(letters.cbegin(), letters.cend());
