@@ -86,8 +86,9 @@ QChart* ProgressReport::makeChart(const QList<ProgressStats::Day>& days, bool da
     x->setLabelsVisible(dayNumbers);
     if (!days.isEmpty()) {
         const QString format = QStringLiteral("dd/MM");
-        x->setTitleText(tr("Días del %1 al %2")
-                            .arg(days.first().day.toString(format), days.last().day.toString(format)));
+        chart->setTitle(chart->title() + QStringLiteral(", ")
+                        + tr("días del %1 al %2")
+                              .arg(days.first().day.toString(format), days.last().day.toString(format)));
     }
     chart->addAxis(x, Qt::AlignBottom);
     auto* count = new QValueAxis;

@@ -1171,8 +1171,8 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <translation>%1 → %2: %3</translation>
     </message>
     <message>
-        <source>Días del %1 al %2</source>
-        <translation>Dies del %1 al %2</translation>
+        <source>días del %1 al %2</source>
+        <translation>dies del %1 al %2</translation>
     </message>
 </context>
 </TS>
