@@ -140,7 +140,11 @@ void MainWindow::typeLetter(const QString& key)
     }
     round.expected = asked;
 
-    switch (ExerciseRound::judgeKey(asked, key, round.pending, rules)) {
+    const QString typed = round.pending + key;
+    const ExerciseRound::Verdict verdict = ExerciseRound::judgeKey(asked, key, round.pending, rules);
+    if (verdict != ExerciseRound::Wait)
+        recordAnswer(asked, typed, verdict == ExerciseRound::Right);
+    switch (verdict) {
     case ExerciseRound::Wait:
         return;
     case ExerciseRound::Wrong:

@@ -88,7 +88,12 @@ void MainWindow::answerKey(const QString& key)
     }
     const QString asked =
         activeActivity == Activity::MissingLetter ? round.expected : round.letter()->name;
-    switch (ExerciseRound::judgeKey(asked, key, round.pending, letterRules())) {
+    const QString typed = round.pending + key;
+    const ExerciseRound::Verdict verdict =
+        ExerciseRound::judgeKey(asked, key, round.pending, letterRules());
+    if (verdict != ExerciseRound::Wait)
+        recordAnswer(asked, typed, verdict == ExerciseRound::Right);
+    switch (verdict) {
     case ExerciseRound::Wait: break;
     case ExerciseRound::Right: slotCorrect(); break;
     case ExerciseRound::Wrong: slotWrong(); break;
@@ -227,6 +232,7 @@ void MainWindow::slotPresentPickLetter()
         round.expected = ExerciseRound::letterAt(round.word()->name, pos, nullptr, letterRules());
     }
     updateDoubleLetterHint();
+    questionClock.start();
 }
 
 void MainWindow::slotShowGuessWord()

@@ -3,6 +3,7 @@
 #include "checkablerows.h"
 #include "config.h"
 #include "contentlists.h"
+#include "pindialog.h"
 #include "user.h"
 
 #include <QCheckBox>
@@ -104,6 +105,10 @@ ConfigWidget::ConfigWidget(User* user, Language* language, LetterList* letters,
     listsRow->addLayout(categoriesColumn, 1);
 
     auto* buttonsRow = new QHBoxLayout;
+    // The adults' PIN is set here, behind the PIN itself when there is one.
+    auto* pinButton = makeButton(tr("Clave de adulto…"), "pinButton", wide, this);
+    connect(pinButton, &QPushButton::clicked, this, [this] { PinSettingsDialog(this).exec(); });
+    buttonsRow->addWidget(pinButton);
     buttonsRow->addStretch();
     buttonsRow->addWidget(acceptButton);
     buttonsRow->addWidget(cancelButton);

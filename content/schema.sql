@@ -7,7 +7,7 @@ PRAGMA foreign_keys = OFF;
 -- The schema version; databases made at an earlier one are upgraded in
 -- place at start (store/schemaupgrade.cpp), so this file and the last step
 -- there always agree.
-PRAGMA user_version = 1;
+PRAGMA user_version = 2;
 
 -- AUTOINCREMENT on letters, words, categories and users: a deleted row's id
 -- is never handed to a new row, which settings or links naming the old one
@@ -71,3 +71,37 @@ CREATE TABLE config (
     id_language INTEGER NOT NULL
 );
 CREATE INDEX config_by_user_key ON config (id_user, id_language, key, data);
+
+-- Every judged key of the exercises 21, 23, 25, 30 and 31. The letter and
+-- the word are stored as texts, so deleting a word or a letter leaves the
+-- record readable.
+CREATE TABLE answer_log (
+    id          INTEGER PRIMARY KEY,
+    id_user     INTEGER NOT NULL,
+    id_language INTEGER NOT NULL,
+    activity    INTEGER NOT NULL,
+    expected    TEXT NOT NULL,
+    word        TEXT NOT NULL DEFAULT '',
+    typed       TEXT NOT NULL,
+    correct     INTEGER NOT NULL,
+    attempt     INTEGER NOT NULL,
+    elapsed_ms  INTEGER NOT NULL,
+    answered_at TEXT NOT NULL
+);
+-- The report's answers per day, its letter grid (the newest first answers
+-- of a cell, in id order) and its confused pairs.
+CREATE INDEX answer_log_by_day ON answer_log (id_user, id_language, answered_at, correct);
+CREATE INDEX answer_log_by_letter ON answer_log (id_user, id_language, attempt, expected, activity);
+CREATE INDEX answer_log_by_result ON answer_log (id_user, id_language, correct, expected, typed);
+
+-- The adults' PIN, when one is set: a single row holding only a salted
+-- PBKDF2 hash, and the count of wrong PINs with the end of their lock.
+-- Deleting the row removes the protection.
+CREATE TABLE adult_pin (
+    id           INTEGER PRIMARY KEY,
+    salt         BLOB NOT NULL,
+    hash         BLOB NOT NULL,
+    iterations   INTEGER NOT NULL,
+    failures     INTEGER NOT NULL DEFAULT 0,
+    locked_until TEXT NOT NULL DEFAULT ''
+);

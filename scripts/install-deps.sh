@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
+    qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    libqt6sql6-sqlite libqt6svg6 libqt6charts6 qt6-qpa-plugins qt6-translations-l10n
     fonts-sil-andika fonts-noto-color-emoji fonts-dejavu-core
     wspanish
     libespeak-ng-dev espeak-ng-data

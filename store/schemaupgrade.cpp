@@ -68,6 +68,36 @@ INSERT INTO sqlite_sequence (name, seq) SELECT 'word', MAX(
     IFNULL((SELECT MAX(id_word) FROM word_x_category), 0));
 )");
 
+// The adults' corner: every judged key of the exercises (the letter and the
+// word as texts, so that deleting them leaves the record readable), with
+// the report's indexes, and the adults' PIN as a salted hash.
+const QString kAdultsCorner = QStringLiteral(R"(
+CREATE TABLE answer_log (
+    id          INTEGER PRIMARY KEY,
+    id_user     INTEGER NOT NULL,
+    id_language INTEGER NOT NULL,
+    activity    INTEGER NOT NULL,
+    expected    TEXT NOT NULL,
+    word        TEXT NOT NULL DEFAULT '',
+    typed       TEXT NOT NULL,
+    correct     INTEGER NOT NULL,
+    attempt     INTEGER NOT NULL,
+    elapsed_ms  INTEGER NOT NULL,
+    answered_at TEXT NOT NULL
+);
+CREATE INDEX answer_log_by_day ON answer_log (id_user, id_language, answered_at, correct);
+CREATE INDEX answer_log_by_letter ON answer_log (id_user, id_language, attempt, expected, activity);
+CREATE INDEX answer_log_by_result ON answer_log (id_user, id_language, correct, expected, typed);
+CREATE TABLE adult_pin (
+    id           INTEGER PRIMARY KEY,
+    salt         BLOB NOT NULL,
+    hash         BLOB NOT NULL,
+    iterations   INTEGER NOT NULL,
+    failures     INTEGER NOT NULL DEFAULT 0,
+    locked_until TEXT NOT NULL DEFAULT ''
+);
+)");
+
 bool runScript(QSqlDatabase& db, const QString& script, QString* error)
 {
     QSqlQuery query(db);
@@ -100,6 +130,7 @@ const std::vector<Step>& steps()
 {
     static const std::vector<Step> table = {
         {1, kNeverReuseIds},
+        {2, kAdultsCorner},
     };
     return table;
 }

@@ -243,7 +243,7 @@ void TestContentPack::shouldHaveEverySystemPictureAtItsScreenSize_data()
         {"letradactilologico", "roll", {307, 197}}, {"escribir1", "roll", {307, 87}},
         {"escribir2", "roll", {307, 197}}, {"archivo", "roll", {91, 21}}, {"ayuda", "roll", {60, 21}},
         {"usuario", "_roll", {91, 20}}, {"config", "_roll", {91, 20}}, {"administrador", "_roll", {91, 19}},
-        {"salir", "_roll", {91, 23}}, {"leer1", "roll", {362, 37}}, {"leer2", "roll", {362, 38}},
+        {"progreso", "_roll", {91, 20}}, {"salir", "_roll", {91, 23}}, {"leer1", "roll", {362, 37}}, {"leer2", "roll", {362, 38}},
         {"leer3", "roll", {362, 40}}, {"leer4", "roll", {362, 35}}, {"leer5", "roll", {362, 39}},
         {"repetir", "_roll", {70, 70}}, {"esconder", "_roll", {70, 70}}, {"letrasstopmo", "_roll", {70, 70}},
         // Pictures without rollover.

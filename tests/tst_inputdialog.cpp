@@ -1,3 +1,4 @@
+#include "answerlog.h"
 #include "inputdialog.h"
 #include "messageboxanswerer.h"
 #include "testhome.h"
@@ -230,31 +231,50 @@ void TestInputDialog::shouldRefuseToCloseWithoutUserButDismissWithEscape()
 
 void TestInputDialog::shouldDeleteHighlightedUserAfterConfirmation_data()
 {
-    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("withRecord");
     QTest::addColumn<QStringList>("listed");
-    QTest::newRow("yes") << "&Si" << QStringList{"Ana", "Zoe"};
-    QTest::newRow("no") << "&No" << QStringList{"Ana", "Luis", "Zoe"};
+    QTest::addColumn<int>("recordLeft");
+    QTest::newRow("yes") << QStringList{"&Si"} << false << QStringList{"Ana", "Zoe"} << 0;
+    QTest::newRow("no") << QStringList{"&No"} << false << QStringList{"Ana", "Luis", "Zoe"} << 0;
+    QTest::newRow("yes, keeping the record")
+        << QStringList{"&Si", "&No"} << true << QStringList{"Ana", "Zoe"} << 1;
+    QTest::newRow("yes, with the record")
+        << QStringList{"&Si", "&Si"} << true << QStringList{"Ana", "Zoe"} << 0;
+    QTest::newRow("no, with a record") << QStringList{"&No"} << true << QStringList{"Ana", "Luis", "Zoe"} << 1;
 }
 
 void TestInputDialog::shouldDeleteHighlightedUserAfterConfirmation()
 {
-    QFETCH(QString, answer);
+    QFETCH(QStringList, answers);
+    QFETCH(bool, withRecord);
     QFETCH(QStringList, listed);
+    QFETCH(int, recordLeft);
     const int luis = userId(QStringLiteral("Luis"));
     const int ana = userId(QStringLiteral("Ana"));
     QVERIFY(TestHome::addSetting(QStringLiteral("stop-motion"), 1, luis, 1));
     QVERIFY(TestHome::addSetting(QStringLiteral("stop-motion"), 1, ana, 1));
+    if (withRecord) {
+        Answer answer;
+        answer.userId = luis;
+        answer.languageId = 1;
+        answer.activity = 21;
+        answer.expected = answer.typed = QStringLiteral("A");
+        answer.answeredAt = QDateTime::currentDateTime();
+        QVERIFY(AnswerLog::insert({answer}));
+    }
 
     InputDialog dialog(&users);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     highlight(dialog, QStringLiteral("Luis"));
-    MessageBoxAnswerer answerer({answer});
+    MessageBoxAnswerer answerer(answers);
     QTest::mouseClick(dialog.deleteButton, Qt::LeftButton);
-    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes.size(), answers.size());
     QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("Luis")));
     QCOMPARE(entries(dialog), listed);
-    const bool removed = answer == QStringLiteral("&Si");
+    QCOMPARE(AnswerLog::countOf(luis), recordLeft);
+    const bool removed = answers.first() == QStringLiteral("&Si");
     QCOMPARE(userId(QStringLiteral("Luis")) == 0, removed);
     QCOMPARE(settingsRows(luis), removed ? 0 : 1);
     QCOMPARE(settingsRows(ana), 1);

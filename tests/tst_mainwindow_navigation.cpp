@@ -71,7 +71,7 @@ void TestMainWindowNavigation::shouldNavigate_data()
     const QStringList subSubMenus{"subSubMenuButton1", "subSubMenuButton2"};
     const QStringList storyList{"storiesHeader", "storyButton1", "storyButton2", "storyButton3",
                                 "fablesHeader", "storyButton4", "storyButton5"};
-    const QStringList fileItems{"userButton", "configButton", "adminButton", "exitButton"};
+    const QStringList fileItems{"userButton", "configButton", "adminButton", "progressButton", "exitButton"};
     const QString letters = QStringLiteral("lettersButton");
     const QString readWrite = QStringLiteral("readWriteButton");
 

@@ -47,6 +47,29 @@ QStringList allRows(QSqlDatabase db)
     return rows;
 }
 
+// The tables with their columns, and the indexes: what a program sees.
+QStringList schemaOf(QSqlDatabase db)
+{
+    QStringList schema;
+    QSqlQuery objects(QStringLiteral("SELECT type, name FROM sqlite_master WHERE name NOT LIKE "
+                                     "'sqlite_%' ORDER BY type, name"),
+                      db);
+    while (objects.next()) {
+        const QString type = objects.value(0).toString();
+        const QString name = objects.value(1).toString();
+        QStringList entry{type, name};
+        if (type == QLatin1String("table")) {
+            QSqlQuery columns(QStringLiteral("PRAGMA table_info(%1)").arg(name), db);
+            while (columns.next())
+                entry << columns.value(1).toString() + QLatin1Char(' ') + columns.value(2).toString()
+                        + (columns.value(3).toBool() ? QStringLiteral(" not null") : QString())
+                        + (columns.value(5).toBool() ? QStringLiteral(" key") : QString());
+        }
+        schema << entry.join(QLatin1Char('|'));
+    }
+    return schema;
+}
+
 int newId(QSqlDatabase db, const QString& insert)
 {
     QSqlQuery query(db);
@@ -127,6 +150,12 @@ void TestSchemaUpgrade::shouldUpgradeKeepingEveryRowAndACopy()
     QVERIFY(result.upgraded);
     QCOMPARE(SchemaUpgrade::currentVersion(earlier.db), SchemaUpgrade::latestVersion());
     QCOMPARE(allRows(earlier.db), before);
+    {
+        // The upgraded database has every table and index of a new one.
+        TestHome fresh;
+        QVERIFY(fresh.isValid());
+        QCOMPARE(schemaOf(earlier.db), schemaOf(QSqlDatabase::database()));
+    }
     QCOMPARE(readFile(result.keptCopy), file);
     QCOMPARE(SchemaUpgrade::keptCopies(earlier.path), QStringList{result.keptCopy});
     QVERIFY(result.keptCopy.startsWith(earlier.path + QLatin1Char('.')));

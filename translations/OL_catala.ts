@@ -302,6 +302,10 @@ Cap paraula no fa servir aquesta carpeta; s&apos;eliminaran la carpeta i els fit
         <source>La configuración de %1 no se ha podido guardar en la base de datos; sigue la anterior. Revise que haya espacio en el disco y permiso de escritura, y vuelva a intentarlo.</source>
         <translation>La configuració de %1 no s&apos;ha pogut desar a la base de dades; continua l&apos;anterior. Comproveu que hi hagi espai al disc i permís d&apos;escriptura, i torneu-ho a provar.</translation>
     </message>
+    <message>
+        <source>Clave de adulto…</source>
+        <translation>Clau d&apos;adult…</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseConnection</name>
@@ -452,6 +456,14 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
     <message>
         <source>Debe seleccionar un usuario para poder cerrar esta ventana.</source>
         <translation>Heu de triar un usuari per poder tancar aquesta finestra.</translation>
+    </message>
+    <message>
+        <source>¿Desea eliminar también el registro de respuestas de %1? Si contesta No, el registro se conserva.</source>
+        <translation>Voleu eliminar també el registre de respostes de %1? Si responeu No, el registre es conserva.</translation>
+    </message>
+    <message>
+        <source>El usuario %1 ha sido eliminado del sistema, pero no su registro de respuestas.</source>
+        <translation>L&apos;usuari %1 s&apos;ha eliminat del sistema, però no el seu registre de respostes.</translation>
     </message>
 </context>
 <context>
@@ -895,10 +907,6 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <translation>Fitxer</translation>
     </message>
     <message>
-        <source>Abre o cierra el menú con el usuario, la configuración, el administrador y la salida.</source>
-        <translation>Obre o tanca el menú amb l&apos;usuari, la configuració, l&apos;administrador i la sortida.</translation>
-    </message>
-    <message>
         <source>Ayuda</source>
         <translation>Ajuda</translation>
     </message>
@@ -1021,6 +1029,286 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
     <message>
         <source>Pasa a la página siguiente del cuento.</source>
         <translation>Passa a la pàgina següent del conte.</translation>
+    </message>
+    <message>
+        <source>Abre o cierra el menú con el usuario, la configuración, el administrador, el progreso y la salida.</source>
+        <translation>Obre o tanca el menú amb l&apos;usuari, la configuració, l&apos;administrador, el progrés i la sortida.</translation>
+    </message>
+    <message>
+        <source>Progreso</source>
+        <translation>Progrés</translation>
+    </message>
+    <message>
+        <source>Lo que ha aprendido cada usuario: letras, ejercicios y días, con informe en PDF.</source>
+        <translation>El que ha après cada usuari: lletres, exercicis i dies, amb informe en PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>PinDialog</name>
+    <message>
+        <source>Clave de adulto</source>
+        <translation>Clau d&apos;adult</translation>
+    </message>
+    <message>
+        <source>Esta parte es para los adultos. Escriba la clave de adulto.</source>
+        <translation>Aquesta part és per als adults. Escriviu la clau d&apos;adult.</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>Accepta</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>Se escribió una clave equivocada tres veces. Vuelva a intentarlo dentro de %1 s.</source>
+        <translation>S&apos;ha escrit una clau equivocada tres vegades. Torneu-ho a provar d&apos;aquí a %1 s.</translation>
+    </message>
+    <message>
+        <source>La clave no es correcta.</source>
+        <translation>La clau no és correcta.</translation>
+    </message>
+</context>
+<context>
+    <name>PinSettingsDialog</name>
+    <message>
+        <source>Clave de adulto</source>
+        <translation>Clau d&apos;adult</translation>
+    </message>
+    <message>
+        <source>Nueva clave</source>
+        <translation>Clau nova</translation>
+    </message>
+    <message>
+        <source>Repita la nueva clave</source>
+        <translation>Repetiu la clau nova</translation>
+    </message>
+    <message>
+        <source>Guardar la clave</source>
+        <translation>Desa la clau</translation>
+    </message>
+    <message>
+        <source>Quitar la clave</source>
+        <translation>Treu la clau</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>Nueva clave:</source>
+        <translation>Clau nova:</translation>
+    </message>
+    <message>
+        <source>Repita la nueva clave:</source>
+        <translation>Repetiu la clau nova:</translation>
+    </message>
+    <message>
+        <source>La clave de adulto protege la configuración, el administrador, el progreso y el borrado de usuarios.</source>
+        <translation>La clau d&apos;adult protegeix la configuració, l&apos;administrador, el progrés i l&apos;eliminació d&apos;usuaris.</translation>
+    </message>
+    <message>
+        <source>No hay clave de adulto: cualquiera puede abrir la configuración, el administrador y el progreso.</source>
+        <translation>No hi ha clau d&apos;adult: qualsevol pot obrir la configuració, l&apos;administrador i el progrés.</translation>
+    </message>
+    <message>
+        <source>La clave debe tener al menos %1 cifras.</source>
+        <translation>La clau ha de tenir almenys %1 xifres.</translation>
+    </message>
+    <message>
+        <source>Las dos claves no son iguales.</source>
+        <translation>Les dues claus no són iguals.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la clave.</source>
+        <translation>No s&apos;ha pogut desar la clau.</translation>
+    </message>
+    <message>
+        <source>La clave de adulto se ha guardado.</source>
+        <translation>S&apos;ha desat la clau d&apos;adult.</translation>
+    </message>
+    <message>
+        <source>No se pudo quitar la clave.</source>
+        <translation>No s&apos;ha pogut treure la clau.</translation>
+    </message>
+    <message>
+        <source>Ya no hay clave de adulto.</source>
+        <translation>Ja no hi ha clau d&apos;adult.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Progreso</source>
+        <translation>Progrés</translation>
+    </message>
+    <message>
+        <source>Esta base de datos no tiene la tabla del registro de respuestas: no se guarda ninguna respuesta.</source>
+        <translation>Aquesta base de dades no té la taula del registre de respostes: no es desa cap resposta.</translation>
+    </message>
+    <message>
+        <source>Respuestas de esta sesión que no se pudieron guardar: %1 (%2).</source>
+        <translation>Respostes d&apos;aquesta sessió que no s&apos;han pogut desar: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Usuario</source>
+        <translation>Usuari</translation>
+    </message>
+    <message>
+        <source>&amp;Usuario:</source>
+        <translation>&amp;Usuari:</translation>
+    </message>
+    <message>
+        <source>Letras por ejercicio</source>
+        <translation>Lletres per exercici</translation>
+    </message>
+    <message>
+        <source>Respuestas por día</source>
+        <translation>Respostes per dia</translation>
+    </message>
+    <message>
+        <source>Letras que se confunden</source>
+        <translation>Lletres que es confonen</translation>
+    </message>
+    <message>
+        <source>Letra pedida</source>
+        <translation>Lletra demanada</translation>
+    </message>
+    <message>
+        <source>Tecla escrita</source>
+        <translation>Tecla escrita</translation>
+    </message>
+    <message>
+        <source>Veces</source>
+        <translation>Vegades</translation>
+    </message>
+    <message>
+        <source>Exportar CSV…</source>
+        <translation>Exporta CSV…</translation>
+    </message>
+    <message>
+        <source>Informe PDF…</source>
+        <translation>Informe PDF…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>Aciertos a la primera entre las últimas %1 preguntas</source>
+        <translation>Encerts a la primera entre les últimes %1 preguntes</translation>
+    </message>
+    <message>
+        <source>%1: nunca preguntada</source>
+        <translation>%1: mai preguntada</translation>
+    </message>
+    <message>
+        <source>%1: %2 de %3 bien a la primera</source>
+        <translation>%1: %2 de %3 bé a la primera</translation>
+    </message>
+    <message>
+        <source>progreso-%1</source>
+        <translation>progres-%1</translation>
+    </message>
+    <message>
+        <source>Exportar el registro</source>
+        <translation>Exporta el registre</translation>
+    </message>
+    <message>
+        <source>Archivos CSV (*.csv)</source>
+        <translation>Fitxers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>El registro se guardó en %1.</source>
+        <translation>El registre s&apos;ha desat a %1.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el registro en %1.</source>
+        <translation>No s&apos;ha pogut desar el registre a %1.</translation>
+    </message>
+    <message>
+        <source>Guardar el informe</source>
+        <translation>Desa l&apos;informe</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>El informe se guardó en %1.</source>
+        <translation>L&apos;informe s&apos;ha desat a %1.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el informe en %1.</source>
+        <translation>No s&apos;ha pogut desar l&apos;informe a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReport</name>
+    <message>
+        <source>Seña: primera letra</source>
+        <translation>Signe: primera lletra</translation>
+    </message>
+    <message>
+        <source>Labial: primera letra</source>
+        <translation>Labial: primera lletra</translation>
+    </message>
+    <message>
+        <source>Mano: qué letra es</source>
+        <translation>Mà: quina lletra és</translation>
+    </message>
+    <message>
+        <source>Letra que falta</source>
+        <translation>Lletra que falta</translation>
+    </message>
+    <message>
+        <source>Palabra entera</source>
+        <translation>Paraula sencera</translation>
+    </message>
+    <message>
+        <source>Respuestas por día y porcentaje de aciertos</source>
+        <translation>Respostes per dia i percentatge d&apos;encerts</translation>
+    </message>
+    <message>
+        <source>Respuestas</source>
+        <translation>Respostes</translation>
+    </message>
+    <message>
+        <source>Aciertos (%)</source>
+        <translation>Encerts (%)</translation>
+    </message>
+    <message>
+        <source>días del %1 al %2</source>
+        <translation>dies del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Progreso de %1</source>
+        <translation>Progrés de %1</translation>
+    </message>
+    <message>
+        <source>Idioma: %1. Informe del %2.</source>
+        <translation>Idioma: %1. Informe del %2.</translation>
+    </message>
+    <message>
+        <source>Cada casilla: respuestas acertadas a la primera entre las últimas %1 preguntas de esa letra y ese ejercicio.</source>
+        <translation>Cada casella: respostes encertades a la primera entre les últimes %1 preguntes d&apos;aquella lletra i aquell exercici.</translation>
+    </message>
+    <message>
+        <source>Letras que se confunden</source>
+        <translation>Lletres que es confonen</translation>
+    </message>
+    <message>
+        <source>No hay respuestas equivocadas.</source>
+        <translation>No hi ha respostes equivocades.</translation>
+    </message>
+    <message>
+        <source>Letra pedida → tecla escrita: veces</source>
+        <translation>Lletra demanada → tecla escrita: vegades</translation>
+    </message>
+    <message>
+        <source>%1 → %2: %3</source>
+        <translation>%1 → %2: %3</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "inputdialog.h"
 
+#include "answerlog.h"
+#include "pindialog.h"
 #include "spanishorder.h"
 
 #include <QCloseEvent>
@@ -192,13 +194,38 @@ void InputDialog::slotAdd()
     }
 }
 
+namespace {
+// The record of answers stays unless the adult asks for it to go.
+bool confirmDeleteRecord(QWidget* parent, const QString& name)
+{
+    QMessageBox box(QMessageBox::Question, InputDialog::tr("Eliminar usuario"),
+                    InputDialog::tr("¿Desea eliminar también el registro de respuestas de %1? "
+                                    "Si contesta No, el registro se conserva.")
+                        .arg(name),
+                    QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("confirmDeleteRecordBox"));
+    QPushButton* yes = box.addButton(InputDialog::tr("&Si"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(InputDialog::tr("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+} // namespace
+
 void InputDialog::slotDelete()
 {
     // The user whose entry was highlighted, and only after the adult agreed.
     User user;
-    if (highlightedId > 0 && user.loadById(highlightedId) && confirmDelete(user.name)) {
+    if (highlightedId > 0 && user.loadById(highlightedId) && PinDialog::allow(this)
+        && confirmDelete(user.name)) {
+        const bool dropRecord = AnswerLog::countOf(user.id) > 0 && confirmDeleteRecord(this, user.name);
         if (user.remove()) {
             showStatus(tr("El usuario %1 ha sido eliminado del sistema.").arg(user.name));
+            if (dropRecord && !AnswerLog::removeUser(user.id))
+                showStatus(tr("El usuario %1 ha sido eliminado del sistema, pero no su "
+                              "registro de respuestas.")
+                               .arg(user.name));
             // A removed user can no longer be handed to the window.
             if (chosen && chosen->id == user.id)
                 chosen.reset();

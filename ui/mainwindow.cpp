@@ -208,7 +208,7 @@ void MainWindow::slotUser()
 
 void MainWindow::slotConfig()
 {
-    if (!currentLanguage || !currentUser)
+    if (!currentLanguage || !currentUser || !adultAllowed())
         return;
     auto* dialog = new ConfigWidget(currentUser, currentLanguage, &letterList, &categoryList,
                                     &settings, nullptr);
@@ -232,7 +232,7 @@ void MainWindow::slotRestart()
 
 void MainWindow::slotAdministrador()
 {
-    if (!currentLanguage || !currentUser)
+    if (!currentLanguage || !currentUser || !adultAllowed())
         return;
     adminWindow->setLanguage(currentLanguage);
     adminWindow->setVisible(true);

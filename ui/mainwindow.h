@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answerlog.h"
 #include "config.h"
 #include "contentlists.h"
 #include "exerciseround.h"
@@ -7,6 +8,7 @@
 #include "randomint.h"
 #include "user.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <QVector>
@@ -41,6 +43,7 @@ class VideoPlayer;
 //   activities/mainwindow_sequences.cpp hand sequences
 //   activities/mainwindow_keyboard.cpp  keys and the typing exercise
 //   activities/mainwindow_stories.cpp   stories and their arrows
+//   ui/mainwindow_adult.cpp           answer record, progress report, adult PIN
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -99,6 +102,11 @@ public:
     // while either shows. True when the key was taken.
     bool handleShellKey(QKeyEvent* event);
 
+    // The adults' entries open only past the PIN, when one is set.
+    bool adultAllowed();
+    // Stores the judged key of an exercise (never disturbing the round).
+    void recordAnswer(const QString& expected, const QString& typed, bool right);
+
 Q_SIGNALS:
     void signalNextStep();
     void signalNextLetter();
@@ -111,6 +119,7 @@ public Q_SLOTS:
     void slotConfig();
     void slotRestart();
     void slotAdministrador();
+    void slotProgreso();
     void slotShowHelp();
     void slotExit();
 
@@ -237,6 +246,8 @@ public:
     RandomSeeder randomSeeder;
     AdmWindow* adminWindow = nullptr;
     ConfigWidget* settingsDialog = nullptr;
+    AnswerLog answerLog;
+    QElapsedTimer questionClock; // since the question (or the last right letter)
 
     // Navigation and shell state.
     std::unique_ptr<User> currentUserRecord;
@@ -303,6 +314,7 @@ public:
     MenuWidget* userButton = nullptr;
     MenuWidget* configButton = nullptr;
     MenuWidget* adminButton = nullptr;
+    MenuWidget* progressButton = nullptr;
     MenuWidget* exitButton = nullptr;
     MenuWidget* storiesHeader = nullptr;
     MenuWidget* storyButton1 = nullptr;

@@ -70,8 +70,10 @@ const MenuButtonEntry kButtons[] = {
      {12, 43, 91, 20}, MenuWidget::Push, true, false},
     {&MainWindow::adminButton, "adminButton", "administrador.png", "administrador_roll.png",
      {12, 63, 91, 19}, MenuWidget::Push, true, false},
+    {&MainWindow::progressButton, "progressButton", "progreso.png", "progreso_roll.png",
+     {12, 82, 91, 20}, MenuWidget::Push, true, false},
     {&MainWindow::exitButton, "exitButton", "salir.png", "salir_roll.png",
-     {12, 82, 91, 23}, MenuWidget::Push, true, false},
+     {12, 102, 91, 23}, MenuWidget::Push, true, false},
     {&MainWindow::storiesHeader, "storiesHeader", "cuentos.png", "cuentos.png",
      {542, 176, 362, 116}, MenuWidget::Push, false, false},
     {&MainWindow::storyButton1, "storyButton1", "leer1.png", "leer1roll.png",
@@ -131,7 +133,8 @@ void MainWindow::buildMenus()
     connect(userButton, &MenuWidget::menuClicked, this, &MainWindow::slotUser);
     connect(configButton, &MenuWidget::menuClicked, this, &MainWindow::slotConfig);
     connect(adminButton, &MenuWidget::menuClicked, this, &MainWindow::slotAdministrador);
-    for (MenuWidget* item : {userButton, configButton, adminButton})
+    connect(progressButton, &MenuWidget::menuClicked, this, &MainWindow::slotProgreso);
+    for (MenuWidget* item : {userButton, configButton, adminButton, progressButton})
         connect(item, &MenuWidget::menuClicked, this, &MainWindow::slotHideMenuArchivo);
     // The exit item stays open under the credits.
     connect(exitButton, &MenuWidget::menuClicked, this, &MainWindow::slotExit);
@@ -303,13 +306,13 @@ void MainWindow::slotMenuArchivo()
         slotHideMenuArchivo();
         return;
     }
-    showRaised({adminButton, exitButton, userButton, configButton});
+    showRaised({adminButton, exitButton, userButton, configButton, progressButton});
     fileMenuOpen = true;
 }
 
 void MainWindow::slotHideMenuArchivo()
 {
     fileButton->slotDeactivate();
-    hideAll({adminButton, exitButton, userButton, configButton});
+    hideAll({adminButton, exitButton, userButton, configButton, progressButton});
     fileMenuOpen = false;
 }

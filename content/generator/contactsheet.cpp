@@ -93,7 +93,8 @@ QList<QImage> mockups(const QString& home, const ContentSource& source)
     menu.put(QStringLiteral("menus/usuario.png"), 12, 23);
     menu.put(QStringLiteral("menus/config_roll.png"), 12, 43);
     menu.put(QStringLiteral("menus/administrador.png"), 12, 63);
-    menu.put(QStringLiteral("menus/salir.png"), 12, 82);
+    menu.put(QStringLiteral("menus/progreso.png"), 12, 82);
+    menu.put(QStringLiteral("menus/salir.png"), 12, 102);
     screens << menu.image;
 
     // A word presented in capitals, with its bottom letter.

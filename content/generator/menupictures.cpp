@@ -417,6 +417,7 @@ QList<Job> menuJobs()
         {"usuario", "_roll", {91, 20}, QStringLiteral("Usuario")},
         {"config", "_roll", {91, 20}, QStringLiteral("Configuración")},
         {"administrador", "_roll", {91, 19}, QStringLiteral("Administrador")},
+        {"progreso", "_roll", {91, 20}, QStringLiteral("Progreso")},
         {"salir", "_roll", {91, 23}, QStringLiteral("Salir")},
     };
     for (const Line& line : lines) {

@@ -1,0 +1,241 @@
+#include "progressdialog.h"
+
+#include "answercsv.h"
+#include "answerlog.h"
+#include "language.h"
+#include "user.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+ProgressDialog::ProgressDialog(int language, int userId, const AnswerLog* log, QWidget* parent)
+    : QDialog(parent)
+    , languageId(language)
+{
+    setObjectName(QStringLiteral("progressDialog"));
+    setWindowTitle(tr("Progreso"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    Language record;
+    if (record.loadById(languageId))
+        languageName = record.name;
+
+    buildLayout();
+
+    // What the writer still holds belongs in the report.
+    if (log)
+        log->flush();
+    QStringList problems;
+    if (!AnswerLog::tableExists())
+        problems << tr("Esta base de datos no tiene la tabla del registro de respuestas: no se "
+                       "guarda ninguna respuesta.");
+    if (log && log->failedWrites() > 0)
+        problems << tr("Respuestas de esta sesión que no se pudieron guardar: %1 (%2).")
+                        .arg(log->failedWrites())
+                        .arg(log->lastError());
+    failureLabel->setText(problems.join(QLatin1Char('\n')));
+    failureLabel->setVisible(!problems.isEmpty());
+
+    UserList users;
+    users.loadAll();
+    users.reset();
+    while (User* user = users.next())
+        userBox->addItem(user->name, user->id);
+    const int index = userBox->findData(userId);
+    userBox->setCurrentIndex(index >= 0 ? index : 0);
+    showUser(currentUserId());
+    connect(userBox, &QComboBox::currentIndexChanged, this, [this] { showUser(currentUserId()); });
+}
+
+void ProgressDialog::buildLayout()
+{
+    userBox = new QComboBox(this);
+    userBox->setObjectName(QStringLiteral("progressUserBox"));
+    userBox->setAccessibleName(tr("Usuario"));
+    userBox->setMinimumContentsLength(16);
+    auto* userLabel = new QLabel(tr("&Usuario:"), this);
+    userLabel->setBuddy(userBox);
+
+    failureLabel = new QLabel(this);
+    failureLabel->setObjectName(QStringLiteral("recordFailureLabel"));
+    failureLabel->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
+    failureLabel->setWordWrap(true);
+
+    grid = new QTableWidget(this);
+    grid->setObjectName(QStringLiteral("letterGrid"));
+    grid->setAccessibleName(tr("Letras por ejercicio"));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->setMinimumHeight(190);
+    // Small enough for "10/10" in a column of each of the 29 letters.
+    QFont cells = grid->font();
+    cells.setPixelSize(10);
+    grid->setFont(cells);
+    grid->setWordWrap(false);
+    grid->setTextElideMode(Qt::ElideNone);
+    grid->horizontalHeader()->setMinimumSectionSize(20);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    chartView = new QChartView(this);
+    chartView->setObjectName(QStringLiteral("progressChart"));
+    chartView->setAccessibleName(tr("Respuestas por día"));
+    chartView->setRenderHint(QPainter::Antialiasing);
+    chartView->setMinimumSize(560, 300);
+
+    pairs = new QTableWidget(0, 3, this);
+    pairs->setObjectName(QStringLiteral("confusedPairs"));
+    pairs->setAccessibleName(tr("Letras que se confunden"));
+    pairs->setHorizontalHeaderLabels({tr("Letra pedida"), tr("Tecla escrita"), tr("Veces")});
+    pairs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    pairs->verticalHeader()->hide();
+    pairs->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    auto* csv = new QPushButton(tr("Exportar CSV…"), this);
+    csv->setObjectName(QStringLiteral("csvButton"));
+    auto* pdf = new QPushButton(tr("Informe PDF…"), this);
+    pdf->setObjectName(QStringLiteral("pdfButton"));
+    auto* close = new QPushButton(tr("Cerrar"), this);
+    close->setObjectName(QStringLiteral("closeProgressButton"));
+    connect(csv, &QPushButton::clicked, this, &ProgressDialog::slotExportCsv);
+    connect(pdf, &QPushButton::clicked, this, &ProgressDialog::slotExportPdf);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(userLabel);
+    top->addWidget(userBox);
+    top->addStretch();
+    auto* gridGroup = new QGroupBox(
+        tr("Aciertos a la primera entre las últimas %1 preguntas").arg(ProgressStats::kLastAnswers), this);
+    (new QVBoxLayout(gridGroup))->addWidget(grid);
+    auto* pairsGroup = new QGroupBox(tr("Letras que se confunden"), this);
+    (new QVBoxLayout(pairsGroup))->addWidget(pairs);
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(chartView, 2);
+    lower->addWidget(pairsGroup, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(csv);
+    buttons->addWidget(pdf);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(top);
+    column->addWidget(failureLabel);
+    column->addWidget(gridGroup);
+    column->addLayout(lower, 1);
+    column->addLayout(buttons);
+    resize(1000, 640);
+}
+
+int ProgressDialog::currentUserId() const
+{
+    return userBox->currentData().toInt();
+}
+
+void ProgressDialog::showUser(int userId)
+{
+    data = ProgressData::load(userId, userBox->currentText(), languageId, languageName,
+                              QDate::currentDate());
+    fillGrid();
+    fillPairs();
+    QChart* old = chartView->chart();
+    chartView->setChart(ProgressReport::makeChart(data.days));
+    delete old;
+}
+
+void ProgressDialog::fillGrid()
+{
+    const QList<int>& exercises = ProgressStats::exercises();
+    grid->clear();
+    grid->setRowCount(int(exercises.size()));
+    grid->setColumnCount(int(data.grid.letters.size()));
+    grid->setHorizontalHeaderLabels(data.grid.letters);
+    QStringList rowNames;
+    for (int row = 0; row < exercises.size(); ++row) {
+        rowNames << ProgressReport::exerciseName(exercises.at(row));
+        for (int column = 0; column < data.grid.letters.size(); ++column) {
+            const QString& letter = data.grid.letters.at(column);
+            const ProgressStats::Cell cell = data.grid.cell(letter, exercises.at(row));
+            auto* item = new QTableWidgetItem(ProgressReport::cellText(cell));
+            item->setTextAlignment(Qt::AlignCenter);
+            item->setBackground(ProgressReport::cellColour(cell));
+            item->setForeground(QColor(Qt::black));
+            item->setToolTip(cell.isEmpty()
+                                 ? tr("%1: nunca preguntada").arg(letter)
+                                 : tr("%1: %2 de %3 bien a la primera")
+                                       .arg(letter).arg(cell.right).arg(cell.answers));
+            grid->setItem(row, column, item);
+        }
+    }
+    grid->setVerticalHeaderLabels(rowNames);
+}
+
+void ProgressDialog::fillPairs()
+{
+    pairs->setRowCount(int(data.pairs.size()));
+    for (int row = 0; row < data.pairs.size(); ++row) {
+        const ProgressStats::Pair& pair = data.pairs.at(row);
+        const QStringList texts = {pair.expected, pair.typed, QString::number(pair.count)};
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(texts.at(column));
+            item->setTextAlignment(Qt::AlignCenter);
+            pairs->setItem(row, column, item);
+        }
+    }
+}
+
+bool ProgressDialog::exportCsv(const QString& path) const
+{
+    const int userId = currentUserId();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(AnswerCsv::write(AnswerLog::answersOf(userId, languageId), data.userName, languageName));
+    return file.commit();
+}
+
+bool ProgressDialog::exportPdf(const QString& path) const
+{
+    return ProgressReport::writePdf(path, data);
+}
+
+QString ProgressDialog::defaultFileName(const QString& suffix) const
+{
+    return QDir::home().filePath(tr("progreso-%1").arg(data.userName) + suffix);
+}
+
+void ProgressDialog::slotExportCsv()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Exportar el registro"),
+                                                      defaultFileName(QStringLiteral(".csv")),
+                                                      tr("Archivos CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (exportCsv(path))
+        QMessageBox::information(this, windowTitle(), tr("El registro se guardó en %1.").arg(path));
+    else
+        QMessageBox::critical(this, windowTitle(), tr("No se pudo guardar el registro en %1.").arg(path));
+}
+
+void ProgressDialog::slotExportPdf()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Guardar el informe"),
+                                                      defaultFileName(QStringLiteral(".pdf")),
+                                                      tr("Documentos PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (exportPdf(path))
+        QMessageBox::information(this, windowTitle(), tr("El informe se guardó en %1.").arg(path));
+    else
+        QMessageBox::critical(this, windowTitle(), tr("No se pudo guardar el informe en %1.").arg(path));
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "progressreport.h"
+
+#include <QDialog>
+
+class AnswerLog;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+// "Progreso": what one child has learned, letter by letter and exercise by
+// exercise, with answers per day, confused letters, and CSV and PDF exports.
+class ProgressDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `log` (may be null) tells of answers this session could not store.
+    ProgressDialog(int languageId, int userId, const AnswerLog* log, QWidget* parent = nullptr);
+
+    void showUser(int userId);
+    const ProgressData& shown() const { return data; }
+    bool exportCsv(const QString& path) const;
+    bool exportPdf(const QString& path) const;
+
+private Q_SLOTS:
+    void slotExportCsv();
+    void slotExportPdf();
+
+private:
+    void buildLayout();
+    void fillGrid();
+    void fillPairs();
+    int currentUserId() const;
+    QString defaultFileName(const QString& suffix) const;
+
+    int languageId = 0;
+    QString languageName;
+    ProgressData data;
+    QComboBox* userBox = nullptr;
+    QLabel* failureLabel = nullptr;
+    QTableWidget* grid = nullptr;
+    QChartView* chartView = nullptr;
+    QTableWidget* pairs = nullptr;
+};

@@ -1,0 +1,252 @@
+#include "answerlog.h"
+
+#include "database.h"
+#include "sqlhelpers.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSqlError>
+#include <QThread>
+#include <QVariant>
+
+namespace {
+const QString kInsert = QStringLiteral(
+    "INSERT INTO answer_log (id_user, id_language, activity, expected, word, typed, correct, "
+    "attempt, elapsed_ms, answered_at) VALUES (:id_user, :id_language, :activity, :expected, "
+    ":word, :typed, :correct, :attempt, :elapsed_ms, :answered_at)");
+const QString kSelectOfUser = QStringLiteral(
+    "SELECT id_user, id_language, activity, expected, word, typed, correct, attempt, elapsed_ms, "
+    "answered_at FROM answer_log WHERE id_user = :id_user AND id_language = :id_language "
+    "ORDER BY id");
+const QString kCountOfUser = QStringLiteral("SELECT COUNT(*) FROM answer_log WHERE id_user = :id_user");
+const QString kDeleteOfUser = QStringLiteral("DELETE FROM answer_log WHERE id_user = :id_user");
+const QString kTableExists = QStringLiteral(
+    "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'answer_log'");
+} // namespace
+
+bool Answer::operator==(const Answer& o) const
+{
+    return userId == o.userId && languageId == o.languageId && activity == o.activity
+        && expected == o.expected && word == o.word && typed == o.typed && correct == o.correct
+        && attempt == o.attempt && elapsedMs == o.elapsedMs && answeredAt == o.answeredAt;
+}
+
+bool AnswerLog::tableExists()
+{
+    QSqlQuery query = SqlHelpers::prepare(kTableExists);
+    return SqlHelpers::execFirstRow(query);
+}
+
+namespace {
+// An empty text, never NULL: the text columns are NOT NULL.
+QString text(const QString& value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
+void bindAnswer(QSqlQuery& query, const Answer& answer)
+{
+    query.bindValue(QStringLiteral(":id_user"), answer.userId);
+    query.bindValue(QStringLiteral(":id_language"), answer.languageId);
+    query.bindValue(QStringLiteral(":activity"), answer.activity);
+    query.bindValue(QStringLiteral(":expected"), text(answer.expected));
+    query.bindValue(QStringLiteral(":word"), text(answer.word));
+    query.bindValue(QStringLiteral(":typed"), text(answer.typed));
+    query.bindValue(QStringLiteral(":correct"), answer.correct ? 1 : 0);
+    query.bindValue(QStringLiteral(":attempt"), answer.attempt);
+    query.bindValue(QStringLiteral(":elapsed_ms"), answer.elapsedMs);
+    query.bindValue(QStringLiteral(":answered_at"), AnswerLog::timeText(answer.answeredAt));
+}
+
+// Writes the answers in one transaction on `db`; false with the error.
+bool insertAll(QSqlDatabase db, const QList<Answer>& answers, QString* error)
+{
+    const bool transaction = db.transaction();
+    QSqlQuery query(db);
+    bool ok = query.prepare(kInsert);
+    for (qsizetype i = 0; ok && i < answers.size(); ++i) {
+        bindAnswer(query, answers.at(i));
+        ok = query.exec();
+    }
+    if (ok && (!transaction || db.commit()))
+        return true;
+    if (error)
+        *error = query.lastError().isValid() ? query.lastError().text() : db.lastError().text();
+    if (transaction)
+        db.rollback();
+    return false;
+}
+} // namespace
+
+struct AnswerLog::Writer
+{
+    QThread thread;
+    QObject* context = nullptr; // lives in the thread; runs the writes
+    QString connection;
+    QString databaseName;
+    QString options;
+
+    mutable QMutex mutex;
+    QList<Answer> pending;
+    int failures = 0;
+    QString error;
+
+    // In the writer thread.
+    void drain()
+    {
+        QList<Answer> batch;
+        {
+            QMutexLocker lock(&mutex);
+            batch.swap(pending);
+        }
+        if (batch.isEmpty())
+            return;
+        QSqlDatabase db = QSqlDatabase::database(connection, false);
+        if (!db.isValid()) {
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            db.setConnectOptions(options);
+            db.setDatabaseName(databaseName);
+        }
+        QString message;
+        if (!db.isOpen() && !db.open())
+            message = db.lastError().text();
+        else if (insertAll(db, batch, &message))
+            return;
+        QMutexLocker lock(&mutex);
+        failures += int(batch.size());
+        error = message;
+    }
+
+    void close()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(connection, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(connection);
+    }
+};
+
+AnswerLog::AnswerLog()
+    : writer(std::make_unique<Writer>())
+{
+    writer->connection = QStringLiteral("answer-log-%1").arg(quintptr(this));
+}
+
+AnswerLog::~AnswerLog()
+{
+    if (!writer->thread.isRunning())
+        return;
+    Writer* w = writer.get();
+    QMetaObject::invokeMethod(
+        w->context, [w] { w->drain(); w->close(); }, Qt::BlockingQueuedConnection);
+    w->thread.quit();
+    w->thread.wait();
+    delete w->context;
+}
+
+void AnswerLog::record(const Answer& answer)
+{
+    Writer* w = writer.get();
+    if (!w->thread.isRunning()) {
+        // The same database as the default connection, opened the same way.
+        const QSqlDatabase main = QSqlDatabase::database();
+        w->databaseName = main.databaseName();
+        w->options = main.connectOptions();
+        w->context = new QObject;
+        w->context->moveToThread(&w->thread);
+        w->thread.setObjectName(QStringLiteral("answer log"));
+        w->thread.start(QThread::LowPriority);
+    }
+    bool first = false;
+    {
+        QMutexLocker lock(&w->mutex);
+        first = w->pending.isEmpty();
+        w->pending.append(answer);
+    }
+    if (first)
+        QMetaObject::invokeMethod(w->context, [w] { w->drain(); }, Qt::QueuedConnection);
+}
+
+void AnswerLog::flush() const
+{
+    Writer* w = writer.get();
+    if (w->thread.isRunning())
+        QMetaObject::invokeMethod(w->context, [w] { w->drain(); }, Qt::BlockingQueuedConnection);
+}
+
+int AnswerLog::failedWrites() const
+{
+    QMutexLocker lock(&writer->mutex);
+    return writer->failures;
+}
+
+QString AnswerLog::lastError() const
+{
+    QMutexLocker lock(&writer->mutex);
+    return writer->error;
+}
+
+bool AnswerLog::insert(const QList<Answer>& answers, QString* error)
+{
+    return insertAll(QSqlDatabase::database(), answers, error);
+}
+
+QList<Answer> AnswerLog::answersOf(int userId, int languageId)
+{
+    QList<Answer> answers;
+    QSqlQuery query = SqlHelpers::prepare(kSelectOfUser);
+    query.setForwardOnly(true);
+    query.bindValue(QStringLiteral(":id_user"), userId);
+    query.bindValue(QStringLiteral(":id_language"), languageId);
+    if (!SqlHelpers::execSelect(query))
+        return answers;
+    while (query.next()) {
+        Answer a;
+        a.userId = query.value(0).toInt();
+        a.languageId = query.value(1).toInt();
+        a.activity = query.value(2).toInt();
+        a.expected = query.value(3).toString();
+        a.word = query.value(4).toString();
+        a.typed = query.value(5).toString();
+        a.correct = query.value(6).toInt() != 0;
+        a.attempt = query.value(7).toInt();
+        a.elapsedMs = query.value(8).toInt();
+        a.answeredAt = parseTime(query.value(9).toString());
+        answers.append(a);
+    }
+    return answers;
+}
+
+int AnswerLog::countOf(int userId)
+{
+    QSqlQuery query = SqlHelpers::prepare(kCountOfUser);
+    query.bindValue(QStringLiteral(":id_user"), userId);
+    return SqlHelpers::execFirstRow(query) ? query.value(0).toInt() : 0;
+}
+
+bool AnswerLog::removeUser(int userId)
+{
+    QSqlQuery query = SqlHelpers::prepare(kDeleteOfUser);
+    query.bindValue(QStringLiteral(":id_user"), userId);
+    return query.exec();
+}
+
+QString AnswerLog::timeText(const QDateTime& time)
+{
+    // By hand: QDateTime::toString with a format costs the CSV of a long record seconds.
+    const QDate d = time.date();
+    const QTime t = time.time();
+    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", d.year(), d.month(), d.day(), t.hour(),
+                             t.minute(), t.second());
+}
+
+QDateTime AnswerLog::parseTime(QStringView text)
+{
+    if (text.size() != 19 || text.at(4) != QLatin1Char('-') || text.at(10) != QLatin1Char(' '))
+        return QDateTime::fromString(text.toString(), QString::fromLatin1(kTimeFormat));
+    const auto number = [&](int from, int length) { return text.mid(from, length).toInt(); };
+    const QDate date(number(0, 4), number(5, 2), number(8, 2));
+    const QTime time(number(11, 2), number(14, 2), number(17, 2));
+    return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
+}

@@ -1,0 +1,209 @@
+// The record of answers: what a played round stores, a failing write, the
+// report's numbers for a known record, and the CSV file.
+#include "answercsv.h"
+#include "answerlog.h"
+#include "schemaupgrade.h"
+#include "mainwindow.h"
+#include "progressdialog.h"
+#include "progressstats.h"
+#include "windowfixture.h"
+
+#include <QLabel>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+Answer answer(int user, int activity, const QString& expected, const QString& typed, int attempt,
+              const QDateTime& at, const QString& word = QStringLiteral("palabra"))
+{
+    Answer a;
+    a.userId = user;
+    a.languageId = 1;
+    a.activity = activity;
+    a.expected = expected;
+    a.word = word;
+    a.typed = typed;
+    a.correct = expected == typed;
+    a.attempt = attempt;
+    a.elapsedMs = 1500;
+    a.answeredAt = at;
+    return a;
+}
+
+QString describe(const Answer& a)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5 %6")
+        .arg(a.activity)
+        .arg(a.expected, a.word, a.typed, a.correct ? QStringLiteral("bien") : QStringLiteral("mal"))
+        .arg(a.attempt);
+}
+} // namespace
+
+class TestAnswerLog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shouldRecordEveryKeyOfPlayedRound_data();
+    void shouldRecordEveryKeyOfPlayedRound();
+    void shouldGoOnWithRoundWhenRecordFails();
+    void shouldCountLastFirstAnswersPerLetterAndExercise();
+    void shouldReadBackWrittenCsv();
+};
+
+void TestAnswerLog::shouldRecordEveryKeyOfPlayedRound_data()
+{
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("rows");
+    const QStringList wrongThenRight = {"x", "y"};
+    for (int activity : {21, 23, 25, 30, 31}) {
+        const QString code = QString::number(activity);
+        QTest::addRow("exercise %d, wrong then right", activity)
+            << activity << wrongThenRight
+            << QStringList{code + " Y y X mal 1", code + " Y y Y bien 2"};
+    }
+    // After the third wrong key the answer shows and further keys are not answers.
+    QTest::newRow("three wrong keys")
+        << 21 << QStringList{"x", "w", "v", "y"}
+        << QStringList{"21 Y y X mal 1", "21 Y y W mal 2", "21 Y y V mal 3"};
+}
+
+void TestAnswerLog::shouldRecordEveryKeyOfPlayedRound()
+{
+    QFETCH(int, activity);
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, rows);
+    WindowFixture f;
+    QVERIFY(f.isValid());
+    for (const char* letter : {"V", "W", "X"})
+        f.addLetter(QString::fromLatin1(letter));
+    f.setLanguageSetting(QStringLiteral("use-labial"), 1);
+    f.addWord(QStringLiteral("Y"), QStringLiteral("y"));
+    f.start();
+    f.startActivity(activity);
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    for (const QString& key : keys)
+        f.typeLetter(key);
+
+    // The record is written beside the round, by a thread of its own.
+    QTRY_COMPARE(AnswerLog::answersOf(f.userId, f.languageId).size(), rows.size());
+    const QList<Answer> stored = AnswerLog::answersOf(f.userId, f.languageId);
+    QStringList seen;
+    for (const Answer& a : stored) {
+        seen << describe(a);
+        QVERIFY(a.elapsedMs >= 0 && a.elapsedMs < 60000);
+        QVERIFY(a.answeredAt >= before && a.answeredAt <= QDateTime::currentDateTime());
+    }
+    QCOMPARE(seen, rows);
+}
+
+void TestAnswerLog::shouldGoOnWithRoundWhenRecordFails()
+{
+    WindowFixture f;
+    QVERIFY(f.isValid());
+    f.addLetter(QStringLiteral("X"));
+    f.addWord(QStringLiteral("Y"), QStringLiteral("y"));
+    f.picture(f.sysPath() + QStringLiteral("feedback/wrong1.png"));
+    f.picture(f.sysPath() + QStringLiteral("feedback/wrong2.png"));
+    f.picture(f.sysPath() + QStringLiteral("feedback/wrong3.png"));
+    MainWindow* w = f.start();
+    f.startActivity(21);
+    QVERIFY(TestHome::exec(QStringLiteral("DROP TABLE answer_log")));
+
+    f.typeLetter(QStringLiteral("x"));
+    // The child sees the usual answer to a wrong key, and no message.
+    QVERIFY(w->feedbackLabel->isVisible());
+    QVERIFY(f.shownFile(w->feedbackLabel).contains(QStringLiteral("wrong")));
+    QCOMPARE(f.warningsAnswered(), 0);
+
+    // The adult sees it in the report.
+    w->slotProgreso();
+    auto* report = w->findChild<ProgressDialog*>();
+    QVERIFY(report);
+    auto* failure = report->findChild<QLabel*>(QStringLiteral("recordFailureLabel"));
+    QVERIFY(failure->isVisible());
+    QVERIFY(failure->text().contains(QStringLiteral(": 1 (")));
+    report->close();
+
+    // Upgraded as a database of the version before the record, it records again.
+    QVERIFY(TestHome::exec(QStringLiteral("DROP TABLE adult_pin")));
+    QVERIFY(TestHome::exec(QStringLiteral("PRAGMA user_version = 1")));
+    QVERIFY(SchemaUpgrade::upgrade(QSqlDatabase::database(), f.home.databasePath()).ok);
+    f.typeLetter(QStringLiteral("y"));
+    QTRY_COMPARE(AnswerLog::answersOf(f.userId, f.languageId).size(), 1);
+    const QList<Answer> stored = AnswerLog::answersOf(f.userId, f.languageId);
+    QCOMPARE(describe(stored.first()), QStringLiteral("21 Y y Y bien 2"));
+}
+
+void TestAnswerLog::shouldCountLastFirstAnswersPerLetterAndExercise()
+{
+    TestHome home;
+    QVERIFY(home.isValid());
+    const int language = TestHome::addLanguage(QStringLiteral("Español"));
+    QCOMPARE(language, 1);
+    for (const char* letter : {"O", "N", "LL", "L", "CH", "C", "A", "Ñ"})
+        TestHome::addLetter(QString::fromUtf8(letter), language);
+
+    const QDateTime day1(QDate(2026, 3, 2), QTime(10, 0));
+    const QDateTime day2(QDate(2026, 3, 3), QTime(9, 30));
+    // Letter A, exercise 21: two old right answers, then ten with seven right.
+    QList<Answer> answers = {answer(1, 21, "A", "A", 1, day1), answer(1, 21, "A", "A", 1, day1)};
+    for (const char* typed : {"A", "A", "E", "A", "A", "E", "A", "E", "A", "A"})
+        answers << answer(1, 21, "A", QString::fromLatin1(typed), 1, day1);
+    // Second attempts are not first answers.
+    for (int i = 0; i < 3; ++i)
+        answers << answer(1, 21, "A", "A", 2, day1);
+    answers << answer(1, 25, "CH", "C", 1, day2);
+    // A letter deleted since stays in the grid.
+    answers << answer(1, 30, "W", "W", 1, day1);
+    // Another child's answers count for that child only.
+    for (int i = 0; i < 5; ++i)
+        answers << answer(2, 21, "A", "O", 1, day1);
+    QVERIFY(AnswerLog::insert(answers));
+
+    const ProgressStats::Grid grid = ProgressStats::letterGrid(1, language);
+    QCOMPARE(grid.letters, (QStringList{"A", "C", "CH", "L", "LL", "N", "Ñ", "O", "W"}));
+    QCOMPARE(grid.cell("A", 21).answers, 10);
+    QCOMPARE(grid.cell("A", 21).right, 7);
+    QCOMPARE(grid.cell("CH", 25).answers, 1);
+    QCOMPARE(grid.cell("CH", 25).right, 0);
+    QCOMPARE(grid.cell("W", 30).right, 1);
+    QVERIFY(grid.cell("A", 23).isEmpty());
+    QCOMPARE(ProgressStats::letterGrid(2, language).cell("A", 21).right, 0);
+
+    const QList<ProgressStats::Pair> pairs = ProgressStats::confusedPairs(1, language);
+    QCOMPARE(pairs.size(), 2);
+    QCOMPARE(pairs[0].expected + pairs[0].typed + QString::number(pairs[0].count), QStringLiteral("AE3"));
+    QCOMPARE(pairs[1].expected + pairs[1].typed + QString::number(pairs[1].count), QStringLiteral("CHC1"));
+
+    const QList<ProgressStats::Day> days
+        = ProgressStats::perDay(1, language, day1.date().addDays(-1), day2.date().addDays(1));
+    QStringList perDay;
+    for (const ProgressStats::Day& d : days)
+        perDay << QStringLiteral("%1 %2/%3").arg(d.day.toString(Qt::ISODate)).arg(d.right).arg(d.answers);
+    QCOMPARE(perDay, (QStringList{"2026-03-01 0/0", "2026-03-02 13/16", "2026-03-03 0/1",
+                                  "2026-03-04 0/0"}));
+}
+
+void TestAnswerLog::shouldReadBackWrittenCsv()
+{
+    const QDateTime at(QDate(2026, 5, 1), QTime(17, 45, 3));
+    const QList<Answer> answers = {answer(3, 31, "Ñ", "N", 1, at, QStringLiteral("ñandú")),
+                                   answer(3, 30, "CH", "CH", 2, at, QStringLiteral("sí, \"no\"")),
+                                   answer(3, 21, "A", "A", 1, at.addDays(1), QStringLiteral("dos\nlíneas"))};
+    const QByteArray csv = AnswerCsv::write(answers, QStringLiteral("Pérez, Ana"), QStringLiteral("Español"));
+    QVERIFY(csv.startsWith("usuario,id_usuario,idioma,"));
+    QVERIFY(csv.contains("\"Pérez, Ana\""));
+
+    QList<Answer> read;
+    QVERIFY(AnswerCsv::read(csv, read));
+    QCOMPARE(read.size(), answers.size());
+    for (qsizetype i = 0; i < answers.size(); ++i)
+        QVERIFY2(read[i] == answers[i], qPrintable(describe(read[i])));
+    QVERIFY(!AnswerCsv::read("name,letter\r\nAna,A\r\n", read));
+    QVERIFY(read.isEmpty());
+}
+
+QTEST_MAIN(TestAnswerLog)
+#include "tst_answerlog.moc"
