@@ -40,3 +40,16 @@ private:
     QTemporaryDir dir;
     bool valid = false;
 };
+
+// The process's resident memory in kB, as the kernel reports it.
+inline qint64 residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}

@@ -25,18 +25,6 @@ namespace {
 constexpr qint64 kMaxGrowthKb = 30 * 1024;
 constexpr qint64 kMaxAnswerMs = 500;
 
-qint64 residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
-}
-
 // How long a queued call waits for the event loop.
 qint64 answerTime()
 {
