@@ -92,7 +92,8 @@ QChart* ProgressReport::makeChart(const QList<ProgressStats::Day>& days, bool da
     }
     chart->addAxis(x, Qt::AlignBottom);
     auto* count = new QValueAxis;
-    count->setRange(0, qMax(10, most));
+    // Five ticks on whole numbers: the top is a multiple of four.
+    count->setRange(0, (qMax(8, most) + 3) / 4 * 4);
     count->setLabelFormat(QStringLiteral("%d"));
     count->setTitleText(tr("Respuestas"));
     chart->addAxis(count, Qt::AlignLeft);
