@@ -5,6 +5,7 @@
 #include "handlikeness.h"
 #include "handshapes.h"
 #include "signpictures.h"
+#include "stories.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -469,7 +470,12 @@ void TestContentPack::shouldGiveEveryWordItsOwnPicture()
 void TestContentPack::shouldShipEveryStoryPageVideoAndDocument()
 {
     const int pages[] = {8, 8, 8, 9, 10};
+    QString error;
+    const QList<Story> stories = readStories(kSources + QStringLiteral("/stories.txt"), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(stories.size(), 5);
     for (int story = 1; story <= 5; ++story) {
+        QCOMPARE(stories.at(story - 1).pages.size(), pages[story - 1]);
         const QString page = kLanguage + QStringLiteral("Cuentos/leer%1_%2.png").arg(story);
         for (int i = 1; i <= pages[story - 1]; ++i)
             QVERIFY2(pictureSize(page.arg(i)) == QSize(705, 350), qPrintable(page.arg(i)));

@@ -17,18 +17,6 @@
 #include <QTimer>
 
 namespace {
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
 // A usable database file with one language, as the program installs it.
 QByteArray goodDatabase()
 {
@@ -169,7 +157,7 @@ void TestDatabaseConnection::shouldReportUnusableFileAndOfferKeptCopy()
     MessageBoxAnswerer answerer({QStringLiteral("Restaurar copia")});
     DatabaseConnection connection(path);
     QVERIFY(!answerer.boxes.isEmpty());
-    QCOMPARE(answerer.boxes.first().title, QStringLiteral("La base de datos está dañada"));
+    QVERIFY(answerer.boxes.first().title.contains(QStringLiteral("dañada")));
     QVERIFY(answerer.boxes.first().text.contains(QDir::toNativeSeparators(path)));
     QCOMPARE(answerer.boxes.first().buttons.contains(QStringLiteral("Restaurar copia")), withCopy);
     QCOMPARE(connection.isOpen(), withCopy);

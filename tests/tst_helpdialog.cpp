@@ -64,7 +64,7 @@ void TestHelpDialog::cleanup()
 void TestHelpDialog::shouldOfferManualAndClose()
 {
     HelpDialog dialog;
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Ayuda de Ondalira"));
+    QVERIFY(dialog.windowTitle().contains(QStringLiteral("Ondalira")));
     QVERIFY(dialog.isModal());
     QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("openButton")));
     auto* close = dialog.findChild<QPushButton*>(QStringLiteral("closeButton"));

@@ -48,8 +48,6 @@ private Q_SLOTS:
     void shouldNameLetterPictures();
     void shouldWalkWordsIntoLetters_data();
     void shouldWalkWordsIntoLetters();
-    void shouldNameSpecialLetters_data();
-    void shouldNameSpecialLetters();
     void shouldPickOnlyLettersOfWord_data();
     void shouldPickOnlyLettersOfWord();
     void shouldNeverPickBlanks();
@@ -163,26 +161,6 @@ void TestLetterText::shouldWalkWordsIntoLetters()
     QFETCH(QStringList, names);
     QCOMPARE(rowNames(word, rules), names);
     QCOMPARE(LetterText::letterCount(word, rules), names.size());
-}
-
-void TestLetterText::shouldNameSpecialLetters_data()
-{
-    QTest::addColumn<QString>("character");
-    QTest::addColumn<QString>("base");
-    const QStringList characters = {"ñ", "Ñ", "ç", "á", "é", "í", "ó", "ú", "à", "è", "ì",
-                                    "ò", "ù", "ï", "ü", "b", "?", " "};
-    const QStringList bases = {"nt", "nt", "ct", "at", "et", "it", "ot", "ut", "aa", "ea",
-                               "ia", "oa", "ua", "id", "ud", "b", "?", " "};
-    for (int i = 0; i < characters.size(); ++i)
-        QTest::newRow(qPrintable(QStringLiteral("'%1'").arg(characters.at(i))))
-            << characters.at(i) << bases.at(i);
-}
-
-void TestLetterText::shouldNameSpecialLetters()
-{
-    QFETCH(QString, character);
-    QFETCH(QString, base);
-    QCOMPARE(LetterText::baseName(character.at(0)), base);
 }
 
 void TestLetterText::shouldPickOnlyLettersOfWord_data()

@@ -31,8 +31,6 @@ private Q_SLOTS:
     void shouldCancelPendingFrameWhenRestarted();
     void shouldStopWithoutFinishingAndFinishShortWordsAtOnce();
     void shouldKeepPictureOfMissingFrame();
-    void shouldTurnStoryPagesWithinBounds();
-    void shouldRestartOnClick();
 };
 
 void TestSequenceWidget::shouldLoadWordFramesWithDigraphs()
@@ -142,46 +140,6 @@ void TestSequenceWidget::shouldKeepPictureOfMissingFrame()
     QVERIFY(sequence.slotFwd());
     QCOMPARE(shownWidth(sequence), 11);
     QCOMPARE(sequence.frameIndex, 1);
-}
-
-void TestSequenceWidget::shouldTurnStoryPagesWithinBounds()
-{
-    QTemporaryDir dir;
-    for (int page = 1; page <= 3; ++page)
-        writeFrame(dir.filePath(QStringLiteral("leer2_%1.png").arg(page)), 20 + page);
-    SequenceWidget sequence;
-    sequence.baseFolder = dir.path() + QLatin1Char('/');
-    sequence.frameIndex = 5;
-    sequence.loadStoryFrames(2, 3);
-    QCOMPARE(sequence.frameIndex, 0);
-    QCOMPARE(sequence.frameCount, 3);
-    QCOMPARE(sequence.frames.last(), dir.path() + QStringLiteral("/leer2_3.png"));
-
-    sequence.slotInit();
-    QCOMPARE(shownWidth(sequence), 21);
-    QVERIFY(!sequence.slotBack());
-    QVERIFY(sequence.slotFwd());
-    QVERIFY(sequence.slotFwd());
-    QCOMPARE(shownWidth(sequence), 23);
-    QVERIFY(!sequence.slotFwd());
-    QCOMPARE(sequence.frameIndex, 2);
-    QCOMPARE(shownWidth(sequence), 23);
-    QVERIFY(sequence.slotBack());
-    QCOMPARE(shownWidth(sequence), 22);
-}
-
-void TestSequenceWidget::shouldRestartOnClick()
-{
-    SequenceWidget sequence;
-    sequence.frameInterval = 5;
-    sequence.loadStoryFrames(1, 3);
-    sequence.slotFwd();
-    QSignalSpy clock(&sequence, &SequenceWidget::signalClock);
-    QSignalSpy finished(&sequence, &SequenceWidget::signalFinished);
-    QTest::mouseClick(&sequence, Qt::LeftButton);
-    QCOMPARE(clock.count(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 1000);
-    QCOMPARE(clock.count(), 3);
 }
 
 QTEST_MAIN(TestSequenceWidget)

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -236,10 +237,16 @@ QString WindowFixture::shownFile(const QLabel* label) const
     return filesByColour.value(colour, QStringLiteral("?"));
 }
 
+QList<QLabel*> WindowFixture::rowLabels(const QWidget* window)
+{
+    static const QRegularExpression name(QStringLiteral("^letterLabel\\d+$"));
+    return window->findChildren<QLabel*>(name);
+}
+
 QStringList WindowFixture::rowFiles() const
 {
     QStringList files;
-    QList<QLabel*> labels(mainWindow->letterLabels.begin(), mainWindow->letterLabels.end());
+    QList<QLabel*> labels = rowLabels(mainWindow.get());
     std::sort(labels.begin(), labels.end(),
               [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
     for (QLabel* label : labels) {
@@ -252,7 +259,7 @@ QStringList WindowFixture::rowFiles() const
 QList<int> WindowFixture::rowPositions() const
 {
     QList<int> positions;
-    for (QLabel* label : mainWindow->letterLabels) {
+    for (QLabel* label : rowLabels(mainWindow.get())) {
         if (!label->isHidden())
             positions << label->x();
     }
