@@ -4,6 +4,7 @@
 // consistent with its media library.
 #include "handlikeness.h"
 #include "handshapes.h"
+#include "lettertext.h"
 #include "signpictures.h"
 #include "stories.h"
 
@@ -28,35 +29,22 @@ const QString kSystem = kHome + QStringLiteral("/media/system/");
 const QString kLanguage = kHome + QStringLiteral("/media/languages/Español/");
 const QString kConnection = QStringLiteral("content-pack");
 
-// Letter picture base names: a–z, the digraphs and the codes of ñ, ç and the
-// marked vowels.
-const QStringList kCodes{"nt", "ct", "at", "et", "it", "ot", "ut", "aa", "ea", "ia", "oa", "ua", "ud", "id"};
-const QString kCoded = QStringLiteral("ñçáéíóúàèìòùüï");
-
-QStringList letterBaseNames()
-{
-    QStringList names;
-    for (char c = 'a'; c <= 'z'; ++c)
-        names << QString(QLatin1Char(c));
-    return names << QStringLiteral("ch") << QStringLiteral("ll") << kCodes;
-}
-
-// The letters of a word as picture base names, CH and LL as one letter.
+// The letters of a word as the program names their pictures, CH and LL as
+// one letter.
 QStringList wordBaseNames(const QString& word)
 {
-    const QString lower = word.toLower();
+    LetterRules bare;
+    bare.useCh = bare.useLl = bare.minusCaps = true;
     QStringList names;
-    for (int i = 0; i < lower.size(); ++i) {
-        const QString pair = lower.mid(i, 2);
-        const int coded = kCoded.indexOf(lower.at(i));
-        if (pair == QLatin1String("ch") || pair == QLatin1String("ll")) {
-            names << pair;
-            ++i;
-        } else {
-            names << (coded >= 0 ? kCodes.at(coded) : QString(lower.at(i)));
-        }
-    }
+    for (int pos = 0; pos < word.size(); ++pos)
+        names << LetterText::letterImageName(word.toLower(), pos, false, bare);
     return names;
+}
+
+// Every letter picture base name: a–z, the digraphs, ñ, ç and the marked vowels.
+QStringList letterBaseNames()
+{
+    return wordBaseNames(QStringLiteral("abcdefghijklmnopqrstuvwxyzchllñçáéíóúàèìòùüï"));
 }
 
 // The letter a word is filed under: digraphs first, accents dropped, ñ apart.

@@ -105,7 +105,6 @@ void TestMainWindow::shouldRunAndCloseWithoutDefaultLanguage()
 {
     QVERIFY(TestHome::exec(QStringLiteral("DELETE FROM language")));
     MainWindow window;
-    QCOMPARE(window.currentLanguage, nullptr);
     QVERIFY(window.languageUiPath().isEmpty());
     QVERIFY(window.languageSignsPath().isEmpty());
     QVERIFY(!window.slotAbout());
@@ -143,13 +142,11 @@ void TestMainWindow::shouldShowUserDialogAfterSplash()
     make(second, "splash-programa.avi");
 
     MainWindow window;
-    QVERIFY(window.splashRunning);
     QVERIFY(window.splashPlayer->isVisible() || !window.splashPlayer->isHidden());
     QSignalSpy finished(window.splashPlayer, &VideoPlayer::finished);
     window.show();
     QVERIFY(!window.userDialog->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(window.userDialog->isVisible(), 8000);
-    QVERIFY(!window.splashRunning);
     QVERIFY(window.splashPlayer->isHidden());
     QVERIFY(!window.splashPlayer->isPlaying());
     QCOMPARE(finished.count(), ends);
@@ -164,11 +161,9 @@ void TestMainWindow::shouldSkipSplashWithEscapeOnly()
     QTRY_VERIFY(window.splashPlayer->isPlaying());
     QVERIFY(pressShellKey(window, Qt::Key_A));
     QVERIFY(pressShellKey(window, Qt::Key_Space));
-    QVERIFY(window.splashRunning);
     QVERIFY(!window.userDialog->isVisible());
 
     QVERIFY(pressShellKey(window, Qt::Key_Escape));
-    QVERIFY(!window.splashRunning);
     QVERIFY(window.userDialog->isVisible());
     QVERIFY(window.splashPlayer->isHidden());
     QVERIFY(!window.splashPlayer->isPlaying());
@@ -212,7 +207,6 @@ void TestMainWindow::shouldShowCreditsThenClose()
         window.slotExit();
     else
         QVERIFY(!window.close());
-    QVERIFY(window.exiting);
     QVERIFY(window.isVisible());
     QVERIFY(window.creditsLabel->isVisible());
     QVERIFY(!window.creditsLabel->pixmap().isNull());
@@ -240,7 +234,6 @@ void TestMainWindow::shouldEndSplashWhenClosedDuringIt()
     MainWindow window;
     window.show();
     QVERIFY(!window.close());
-    QVERIFY(!window.splashRunning);
     QVERIFY(!window.splashPlayer->isPlaying());
     QVERIFY(window.creditsLabel->isVisible());
     // The user dialog does not come up over the credits.
@@ -259,9 +252,6 @@ void TestMainWindow::shouldTakeUserFromDialogLoginAndOfferItAgain()
     Q_EMIT window.userDialog->userBox->highlighted(0);
     window.userDialog->loginButton->click();
     QVERIFY(!window.userDialog->isVisible());
-    QVERIFY(window.currentUser);
-    QCOMPARE(window.currentUser->name, QStringLiteral("Eva"));
-    QCOMPARE(window.selectedActivity, 20);
     // Offered again, the dialog lists new users and has nobody chosen yet.
     QVERIFY(TestHome::exec(QStringLiteral(
         "INSERT INTO user (id, name, last_login, created_in) VALUES (5, 'Bea', '', '')")));
@@ -269,7 +259,6 @@ void TestMainWindow::shouldTakeUserFromDialogLoginAndOfferItAgain()
     QVERIFY(window.userDialog->isVisible());
     QCOMPARE(window.userDialog->chosenUser(), nullptr);
     QCOMPARE(window.userDialog->userBox->count(), 2);
-    QCOMPARE(window.currentUser->name, QStringLiteral("Eva"));
 }
 
 void TestMainWindow::shouldOpenAdministrationOnlyWithUserAndRestartAfterSettings()
