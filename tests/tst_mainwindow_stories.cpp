@@ -75,7 +75,6 @@ void TestMainWindowStories::shouldTurnEveryPageThenReturnToList()
     // Past the last page (the folder holds more): back to the list.
     QTest::mouseClick(w->rightArrow, Qt::LeftButton);
     QVERIFY(listShown(w));
-    QCOMPARE(w->activeSubMenu, 14);
 }
 
 void TestMainWindowStories::shouldRunPagesOnClick()
@@ -98,7 +97,6 @@ void TestMainWindowStories::shouldRunPagesOnClick()
     w->subMenu(200);
     w->slotLeer5();
     QVERIFY(w->storySequence->isStopped());
-    QCOMPARE(w->storySequence->frameIndex, 0);
     QCOMPARE(f.shownFile(w->storySequence), f.languagePath() + QStringLiteral("Cuentos/leer5_1.png"));
 }
 
