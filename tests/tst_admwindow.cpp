@@ -8,6 +8,7 @@
 #include "videoprobe.h"
 #include "messageboxanswerer.h"
 #include "testhome.h"
+#include "widgets.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,22 +25,6 @@
 #include <QTreeView>
 
 namespace {
-template <typename T>
-T* child(QWidget* window, const char* name)
-{
-    return window->findChild<T*>(QLatin1String(name));
-}
-
-template <typename T>
-T* topLevel()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* found = qobject_cast<T*>(widget); found && found->isVisible())
-            return found;
-    }
-    return nullptr;
-}
-
 // Letters A and B of "Español" with their folders: A holds the words "ajo"
 // (with a hidden file and a sub-folder) and "árbol", plus a folder "suelto"
 // that no record names; B holds "bota". Every word is an animal.

@@ -3,6 +3,7 @@
 #include "contentlists.h"
 #include "messageboxanswerer.h"
 #include "testhome.h"
+#include "widgets.h"
 #include "user.h"
 
 #include <QCheckBox>
@@ -69,11 +70,6 @@ struct Fixture
     }
 };
 
-template <typename T>
-T* child(QWidget* dialog, const char* name)
-{
-    return dialog->findChild<T*>(QLatin1String(name));
-}
 } // namespace
 
 class TestConfigWidget : public QObject

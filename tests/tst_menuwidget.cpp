@@ -46,7 +46,6 @@ class TestMenuWidget : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void shouldStartNormalInertAndLatching();
     void shouldFollowPointerAndClicks_data();
     void shouldFollowPointerAndClicks();
     void shouldShowNewStateBeforeSignal();
@@ -65,16 +64,6 @@ void TestMenuWidget::initTestCase()
     normal = picture(dir, "normal.png", kNormal);
     rollover = picture(dir, "rollover.png", kRollover);
     other = picture(dir, "other.png", kOther);
-}
-
-void TestMenuWidget::shouldStartNormalInertAndLatching()
-{
-    MenuWidget button(normal, rollover);
-    QCOMPARE(shown(button), kNormal);
-    QVERIFY(!button.clickable);
-    QVERIFY(!button.active);
-    QCOMPARE(button.clickMode, int(MenuWidget::Latch));
-    QVERIFY(button.hasMouseTracking());
 }
 
 void TestMenuWidget::shouldFollowPointerAndClicks_data()
