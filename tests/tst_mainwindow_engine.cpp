@@ -1,6 +1,7 @@
 // The activity engine on the presentations 20, 22 and 24: steps, show
 // orders, stop-motion, letter by letter, repeat, hide and the hand sequence.
 #include "config.h"
+#include "configwidget.h"
 #include "imagewidget.h"
 #include "mainwindow.h"
 #include "menuwidget.h"
@@ -8,8 +9,10 @@
 #include "videoplayer.h"
 #include "windowfixture.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -64,6 +67,7 @@ private Q_SLOTS:
     void shouldNeverHighlightLettersNotDrawn();
     void shouldWarnForLetterWithoutWords();
     void shouldPresentBlankNameWithoutSpelling();
+    void shouldReturnToFirstActivityOnRestart_data();
     void shouldReturnToFirstActivityOnRestart();
 };
 
@@ -432,18 +436,43 @@ void TestMainWindowEngine::shouldPresentBlankNameWithoutSpelling()
     QCOMPARE(shownMedia(*w), QStringLiteral("bwiv"));
 }
 
+void TestMainWindowEngine::shouldReturnToFirstActivityOnRestart_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("restart") << "restart";
+    QTest::newRow("the settings dialog accepted") << "settings";
+    QTest::newRow("an older settings dialog accepted") << "older";
+}
+
 void TestMainWindowEngine::shouldReturnToFirstActivityOnRestart()
 {
+    QFETCH(QString, how);
     WindowFixture f;
     f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
     MainWindow* w = f.start();
-    f.startActivity(31);
-    QVERIFY(!f.rowFiles().isEmpty()); // a word to type
-    w->slotRestart();
+    QList<QPointer<ConfigWidget>> dialogs;
+    for (int open = how == QLatin1String("older") ? 2 : how == QLatin1String("settings") ? 1 : 0; open > 0; --open) {
+        w->slotConfig();
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<ConfigWidget*>(widget); dialog && !dialogs.contains(dialog))
+                dialogs << dialog;
+        }
+    }
+    f.startActivity(24);
+    f.typeLetter(QStringLiteral("m"));
+    QVERIFY(shownMedia(*w).contains(QLatin1Char('h')));
+    if (dialogs.isEmpty())
+        w->slotRestart();
+    else
+        dialogs.first()->slotCloseIt();
     QCOMPARE(shownMedia(*w), QString());
     // Back in the first presentation: a letter key presents its word.
     f.typeLetter(QStringLiteral("m"));
     QCOMPARE(shownMedia(*w), QStringLiteral("bwiv"));
+    for (const QPointer<ConfigWidget>& dialog : dialogs) {
+        if (dialog)
+            dialog->close();
+    }
 }
 
 QTEST_MAIN(TestMainWindowEngine)
