@@ -113,7 +113,7 @@ void TestMainWindow::shouldRunAndCloseWithoutDefaultLanguage()
     window.show();
     QVERIFY(window.close());
     QVERIFY(!window.isVisible());
-    QVERIFY(window.creditsLabel->isHidden());
+    QVERIFY(child<QLabel>(&window, "creditsLabel")->isHidden());
 }
 
 void TestMainWindow::shouldShowUserDialogAfterSplash_data()
@@ -143,13 +143,13 @@ void TestMainWindow::shouldShowUserDialogAfterSplash()
     make(second, "splash-programa.avi");
 
     MainWindow window;
-    QVERIFY(window.splashPlayer->isVisible() || !window.splashPlayer->isHidden());
-    QSignalSpy finished(window.splashPlayer, &VideoPlayer::finished);
+    QVERIFY(child<VideoPlayer>(&window, "splashPlayer")->isVisible() || !child<VideoPlayer>(&window, "splashPlayer")->isHidden());
+    QSignalSpy finished(child<VideoPlayer>(&window, "splashPlayer"), &VideoPlayer::finished);
     window.show();
-    QVERIFY(!window.userDialog->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(window.userDialog->isVisible(), 8000);
-    QVERIFY(window.splashPlayer->isHidden());
-    QVERIFY(!window.splashPlayer->isPlaying());
+    QVERIFY(!topLevel<InputDialog>());
+    QTRY_VERIFY_WITH_TIMEOUT(topLevel<InputDialog>(), 8000);
+    QVERIFY(child<VideoPlayer>(&window, "splashPlayer")->isHidden());
+    QVERIFY(!child<VideoPlayer>(&window, "splashPlayer")->isPlaying());
     QCOMPARE(finished.count(), ends);
 }
 
@@ -159,19 +159,19 @@ void TestMainWindow::shouldSkipSplashWithEscapeOnly()
     QVERIFY(writeTinyVideo(splashPath(*home, "splash-programa.avi"), 60, 10));
     MainWindow window;
     window.show();
-    QTRY_VERIFY(window.splashPlayer->isPlaying());
+    QTRY_VERIFY(child<VideoPlayer>(&window, "splashPlayer")->isPlaying());
     QVERIFY(pressShellKey(window, Qt::Key_A));
     QVERIFY(pressShellKey(window, Qt::Key_Space));
-    QVERIFY(!window.userDialog->isVisible());
+    QVERIFY(!topLevel<InputDialog>());
 
     QVERIFY(pressShellKey(window, Qt::Key_Escape));
-    QVERIFY(window.userDialog->isVisible());
-    QVERIFY(window.splashPlayer->isHidden());
-    QVERIFY(!window.splashPlayer->isPlaying());
+    QVERIFY(topLevel<InputDialog>());
+    QVERIFY(child<VideoPlayer>(&window, "splashPlayer")->isHidden());
+    QVERIFY(!child<VideoPlayer>(&window, "splashPlayer")->isPlaying());
     // The second video never starts, and keys now belong to the activities.
-    QSignalSpy finished(window.splashPlayer, &VideoPlayer::finished);
+    QSignalSpy finished(child<VideoPlayer>(&window, "splashPlayer"), &VideoPlayer::finished);
     QVERIFY(!finished.wait(300));
-    QVERIFY(!window.splashPlayer->isPlaying());
+    QVERIFY(!child<VideoPlayer>(&window, "splashPlayer")->isPlaying());
     QVERIFY(!pressShellKey(window, Qt::Key_A));
     QVERIFY(!pressShellKey(window, Qt::Key_Escape));
 }
@@ -209,15 +209,15 @@ void TestMainWindow::shouldShowCreditsThenClose()
     else
         QVERIFY(!window.close());
     QVERIFY(window.isVisible());
-    QVERIFY(window.creditsLabel->isVisible());
-    QVERIFY(!window.creditsLabel->pixmap().isNull());
-    QVERIFY(window.closeCreditsButton->text().contains(QStringLiteral("créditos")));
-    QCOMPARE(window.childAt(QPoint(5, 5)), window.creditsLabel);
-    QCOMPARE(window.childAt(QPoint(512, 495)), window.closeCreditsButton);
+    QVERIFY(child<QLabel>(&window, "creditsLabel")->isVisible());
+    QVERIFY(!child<QLabel>(&window, "creditsLabel")->pixmap().isNull());
+    QVERIFY(child<QPushButton>(&window, "closeCreditsButton")->text().contains(QStringLiteral("créditos")));
+    QCOMPARE(window.childAt(QPoint(5, 5)), child<QLabel>(&window, "creditsLabel"));
+    QCOMPARE(window.childAt(child<QPushButton>(&window, "closeCreditsButton")->geometry().center()), child<QPushButton>(&window, "closeCreditsButton"));
     QVERIFY(pressShellKey(window, Qt::Key_A));
     QVERIFY(window.isVisible());
     if (how == 0)
-        QTest::mouseClick(window.closeCreditsButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&window, "closeCreditsButton"), Qt::LeftButton);
     else if (how == 1)
         QVERIFY(pressShellKey(window, Qt::Key_Escape));
     else if (how == 4)
@@ -235,12 +235,12 @@ void TestMainWindow::shouldEndSplashWhenClosedDuringIt()
     MainWindow window;
     window.show();
     QVERIFY(!window.close());
-    QVERIFY(!window.splashPlayer->isPlaying());
-    QVERIFY(window.creditsLabel->isVisible());
+    QVERIFY(!child<VideoPlayer>(&window, "splashPlayer")->isPlaying());
+    QVERIFY(child<QLabel>(&window, "creditsLabel")->isVisible());
     // The user dialog does not come up over the credits.
-    QSignalSpy finished(window.splashPlayer, &VideoPlayer::finished);
+    QSignalSpy finished(child<VideoPlayer>(&window, "splashPlayer"), &VideoPlayer::finished);
     QVERIFY(!finished.wait(600));
-    QVERIFY(!window.userDialog->isVisible());
+    QVERIFY(!topLevel<InputDialog>());
 }
 
 void TestMainWindow::shouldTakeUserFromDialogLoginAndOfferItAgain()
@@ -249,17 +249,17 @@ void TestMainWindow::shouldTakeUserFromDialogLoginAndOfferItAgain()
         "INSERT INTO user (id, name, last_login, created_in) VALUES (4, 'Eva', '', '')")));
     MainWindow window;
     window.show();
-    QTRY_VERIFY(window.userDialog->isVisible());
-    Q_EMIT window.userDialog->userBox->highlighted(0);
-    window.userDialog->loginButton->click();
-    QVERIFY(!window.userDialog->isVisible());
+    QTRY_VERIFY(topLevel<InputDialog>());
+    Q_EMIT topLevel<InputDialog>()->userBox->highlighted(0);
+    topLevel<InputDialog>()->loginButton->click();
+    QVERIFY(!topLevel<InputDialog>());
     // Offered again, the dialog lists new users and has nobody chosen yet.
     QVERIFY(TestHome::exec(QStringLiteral(
         "INSERT INTO user (id, name, last_login, created_in) VALUES (5, 'Bea', '', '')")));
     window.slotUser();
-    QVERIFY(window.userDialog->isVisible());
-    QCOMPARE(window.userDialog->chosenUser(), nullptr);
-    QCOMPARE(window.userDialog->userBox->count(), 2);
+    QVERIFY(topLevel<InputDialog>());
+    QCOMPARE(topLevel<InputDialog>()->chosenUser(), nullptr);
+    QCOMPARE(topLevel<InputDialog>()->userBox->count(), 2);
 }
 
 void TestMainWindow::shouldOpenAdministrationOnlyWithUser()

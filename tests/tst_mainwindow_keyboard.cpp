@@ -6,6 +6,7 @@
 #include "menuwidget.h"
 #include "sequencewidget.h"
 #include "videoplayer.h"
+#include "widgets.h"
 #include "windowfixture.h"
 
 #include <QFile>
@@ -30,17 +31,17 @@ void addAlphabet(WindowFixture& f)
 // The feedback picture's kind: "good", "wrong" or "" when none shows.
 QString feedback(const WindowFixture& f)
 {
-    if (f.window()->feedbackLabel->isHidden())
+    if (child<QLabel>(f.window(), "feedbackLabel")->isHidden())
         return QString();
-    const QString file = f.shownFile(f.window()->feedbackLabel);
+    const QString file = f.shownFile(child<QLabel>(f.window(), "feedbackLabel"));
     return file.section(QLatin1Char('/'), -1).remove(QRegularExpression(QStringLiteral("\\d\\.png$")));
 }
 
 QString arrow(const WindowFixture& f)
 {
-    if (f.window()->orientationLabel->isHidden())
+    if (child<QLabel>(f.window(), "orientationLabel")->isHidden())
         return QStringLiteral("hidden");
-    return f.shownFile(f.window()->orientationLabel).section(QLatin1Char('/'), -1);
+    return f.shownFile(child<QLabel>(f.window(), "orientationLabel")).section(QLatin1Char('/'), -1);
 }
 
 // A window on one word (and every plain letter), in the given activity.
@@ -74,7 +75,7 @@ QString asked(const WindowFixture& f)
 // A question waits for its answer: blanks on the row, no feedback yet.
 bool questionShown(const WindowFixture& f)
 {
-    return blanks(f) > 0 && f.window()->feedbackLabel->isHidden();
+    return blanks(f) > 0 && child<QLabel>(f.window(), "feedbackLabel")->isHidden();
 }
 } // namespace
 
@@ -127,7 +128,7 @@ void TestMainWindowKeyboard::shouldPraiseRightAnswerThenStartNextRound()
     w->answerPause = 30;
     QCOMPARE(f.rowFiles().size(), 4);
     QCOMPARE(blanks(f), 1);
-    QVERIFY(!w->pictureHolder->isHidden());
+    QVERIFY(!child<ImageWidget>(w, "pictureHolder")->isHidden());
     QVERIFY(questionShown(f));
 
     const QString answer = asked(f).toLower();
@@ -136,7 +137,7 @@ void TestMainWindowKeyboard::shouldPraiseRightAnswerThenStartNextRound()
     QCOMPARE(arrow(f), QStringLiteral("hidden"));
     QCOMPARE(blanks(f), 0);
     QCOMPARE(f.rowFiles().size(), 4);
-    QCOMPARE(w->videoPlayer->isPlaying(), videos);
+    QCOMPARE(child<VideoPlayer>(w, "videoPlayer")->isPlaying(), videos);
     // A key while the answer plays is not judged.
     f.typeLetter(QStringLiteral("x"));
     QCOMPARE(feedback(f), QStringLiteral("good"));
@@ -183,7 +184,7 @@ void TestMainWindowKeyboard::shouldPointAtRightKeyAfterWrongAnswer()
     f.typeLetter(typed);
     QCOMPARE(feedback(f), QStringLiteral("wrong"));
     QCOMPARE(::arrow(f), arrow);
-    QCOMPARE(f.shownFile(w->typedKeyLabel), f.sysPath() + "cooper/may/" + typed.toUpper() + ".png");
+    QCOMPARE(f.shownFile(child<QLabel>(w, "typedKeyLabel")), f.sysPath() + "cooper/may/" + typed.toUpper() + ".png");
     QCOMPARE(blanks(f), 1);
     // The same key again keeps the round and the arrow.
     f.typeLetter(typed);
@@ -224,7 +225,7 @@ void TestMainWindowKeyboard::shouldShowAnswerAfterThirdWrongAnswer()
     f.typeLetter(keys.last());
     // The answer: the whole word and its sign video.
     QCOMPARE(blanks(f), 0);
-    QVERIFY(w->videoPlayer->isPlaying());
+    QVERIFY(child<VideoPlayer>(w, "videoPlayer")->isPlaying());
     QCOMPARE(::arrow(f), arrow);
     // A key is ignored while the answer plays.
     const QString shown = feedback(f);
@@ -265,14 +266,14 @@ void TestMainWindowKeyboard::shouldAnswerDoubleLetterWithEitherKeys()
     MainWindow* w = startOn(f, activity, letter, word);
     QCOMPARE(f.rowFiles().first(), QStringLiteral("blank/may/%1.png").arg(letter));
     // Both ways of typing it are shown beside the row.
-    QVERIFY(!w->doubleLetterHint->isHidden());
-    QCOMPARE(f.shownFile(w->doubleLetterHint), f.sysPath() + "ui/tecla-" + letter.toLower() + ".png");
+    QVERIFY(!child<QLabel>(w, "doubleLetterHint")->isHidden());
+    QCOMPARE(f.shownFile(child<QLabel>(w, "doubleLetterHint")), f.sysPath() + "ui/tecla-" + letter.toLower() + ".png");
     for (const QString& key : keys)
         f.typeLetter(key);
     QCOMPARE(feedback(f), verdict);
     if (verdict == QLatin1String("good")) {
         QCOMPARE(f.rowFiles().first(), QStringLiteral("cooper/may/%1.png").arg(letter));
-        QVERIFY(w->doubleLetterHint->isHidden());
+        QVERIFY(child<QLabel>(w, "doubleLetterHint")->isHidden());
     } else if (verdict == QLatin1String("wrong")) {
         QCOMPARE(arrow(f), QStringLiteral("derecha.png")); // the comma lies right of X
     }
@@ -300,32 +301,32 @@ void TestMainWindowKeyboard::shouldFingerspellAnswerThenStartNextRound()
     f.addWord(QStringLiteral("L"), QStringLiteral("luna"));
     addAlphabet(f);
     MainWindow* w = f.start();
-    w->handSequence->frameInterval = 5;
+    child<SequenceWidget>(w, "handSequence")->frameInterval = 5;
     f.startActivity(25);
     for (int question = 0; question < 3; ++question) {
         // The hand of this question's letter, whatever the last one was.
         const QString letter = asked(f);
-        QCOMPARE(f.shownFile(w->handLabel), f.languagePath() + "Senas/may/" + letter + ".png");
-        QVERIFY(w->pictureHolder->isHidden());
-        QSignalSpy finished(w->handSequence, &SequenceWidget::signalFinished);
+        QCOMPARE(f.shownFile(child<QLabel>(w, "handLabel")), f.languagePath() + "Senas/may/" + letter + ".png");
+        QVERIFY(child<ImageWidget>(w, "pictureHolder")->isHidden());
+        QSignalSpy finished(child<SequenceWidget>(w, "handSequence"), &SequenceWidget::signalFinished);
         // A wrong key leaves the question's hand in place.
         f.typeLetter(QStringLiteral("x"));
         QCOMPARE(feedback(f), QStringLiteral("wrong"));
-        QCOMPARE(f.shownFile(w->handLabel), f.languagePath() + "Senas/may/" + letter + ".png");
-        QVERIFY(!w->handLabel->isHidden());
+        QCOMPARE(f.shownFile(child<QLabel>(w, "handLabel")), f.languagePath() + "Senas/may/" + letter + ".png");
+        QVERIFY(!child<QLabel>(w, "handLabel")->isHidden());
         f.typeLetter(letter.toLower());
         QCOMPARE(feedback(f), QStringLiteral("good"));
-        QVERIFY(w->handLabel->isHidden());
-        QVERIFY(!w->handSequence->isHidden());
-        QVERIFY(!w->pictureHolder->isHidden());
+        QVERIFY(child<QLabel>(w, "handLabel")->isHidden());
+        QVERIFY(!child<SequenceWidget>(w, "handSequence")->isHidden());
+        QVERIFY(!child<ImageWidget>(w, "pictureHolder")->isHidden());
         // Whatever arrives during the answer, the next question comes.
         if (key != 0)
             f.releaseKey(key, text);
-        QVERIFY(!w->handSequence->isHidden());
+        QVERIFY(!child<SequenceWidget>(w, "handSequence")->isHidden());
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
         // Half a second after the hands, the next question: not seconds.
         QTRY_VERIFY_WITH_TIMEOUT(questionShown(f), 1500);
-        QVERIFY(!w->handLabel->isHidden());
+        QVERIFY(!child<QLabel>(w, "handLabel")->isHidden());
         QCOMPARE(blanks(f), 1);
     }
 }
@@ -338,12 +339,12 @@ void TestMainWindowKeyboard::shouldRepeatSameRoundAfterAnswer()
     addAlphabet(f);
     MainWindow* w = f.start();
     f.startActivity(21);
-    const QString picture = f.shownFile(w->pictureHolder->label);
+    const QString picture = f.shownFile(child<ImageWidget>(w, "pictureHolder")->label);
     const QString first = asked(f).toLower();
     f.typeLetter(first);
     QCOMPARE(feedback(f), QStringLiteral("good"));
-    QTest::mouseClick(w->repeatButton, Qt::LeftButton);
-    QCOMPARE(f.shownFile(w->pictureHolder->label), picture);
+    QTest::mouseClick(child<MenuWidget>(w, "repeatButton"), Qt::LeftButton);
+    QCOMPARE(f.shownFile(child<ImageWidget>(w, "pictureHolder")->label), picture);
     QVERIFY(questionShown(f));
     QCOMPARE(asked(f).toLower(), first);
     f.typeLetter(first);
@@ -366,7 +367,7 @@ void TestMainWindowKeyboard::shouldJudgeEveryLetterKey()
     MainWindow* w = startOn(f, 21, QStringLiteral("A"), QStringLiteral("ave"));
     f.releaseKey(key == QStringLiteral("ç") ? Qt::Key_Ccedilla : Qt::Key_Aacute, key);
     QCOMPARE(feedback(f), verdict);
-    QVERIFY(w->noWordsWarning->isHidden());
+    QVERIFY(child<QLabel>(w, "noWordsWarning")->isHidden());
 }
 
 void TestMainWindowKeyboard::shouldTypeWordWithSpaces_data()
@@ -400,9 +401,9 @@ void TestMainWindowKeyboard::shouldTypeWordWithSpaces()
     }
     // The last letter completes the word: the answer plays, and Return
     // while it plays changes nothing.
-    QVERIFY(w->videoPlayer->isPlaying());
+    QVERIFY(child<VideoPlayer>(w, "videoPlayer")->isPlaying());
     f.releaseKey(Qt::Key_Return, QStringLiteral("\r"));
-    QVERIFY(w->videoPlayer->isPlaying());
+    QVERIFY(child<VideoPlayer>(w, "videoPlayer")->isPlaying());
     QCOMPARE(feedback(f), QStringLiteral("good"));
     QTRY_VERIFY_WITH_TIMEOUT(questionShown(f), 5000);
     QCOMPARE(blanks(f), letters);
@@ -419,21 +420,21 @@ void TestMainWindowKeyboard::shouldJudgePartWordOnReturn()
     QCOMPARE(feedback(f), QStringLiteral("wrong"));
     // From the O just typed down to the L expected now.
     QCOMPARE(arrow(f), QStringLiteral("abajo.png"));
-    QCOMPARE(f.shownFile(w->typedKeyLabel), f.sysPath() + "cooper/may/O.png");
+    QCOMPARE(f.shownFile(child<QLabel>(w, "typedKeyLabel")), f.sysPath() + "cooper/may/O.png");
     // What is typed stays typed: the rest completes the word.
     QCOMPARE(blanks(f), 2);
     f.typeLetter(QStringLiteral("l"));
     f.typeLetter(QStringLiteral("a"));
     QCOMPARE(feedback(f), QStringLiteral("good"));
     QCOMPARE(f.rowFiles(), QStringList({"cooper/may/O.png", "cooper/may/L.png", "cooper/may/A.png"}));
-    QVERIFY(w->videoPlayer->isPlaying());
+    QVERIFY(child<VideoPlayer>(w, "videoPlayer")->isPlaying());
 
     // Three Returns in a row show the answer; the next question comes.
     QTRY_VERIFY_WITH_TIMEOUT(questionShown(f), 5000);
     for (int i = 0; i < 3; ++i)
         f.releaseKey(Qt::Key_Return, QStringLiteral("\r"));
     QCOMPARE(blanks(f), 0);
-    QVERIFY(w->videoPlayer->isPlaying());
+    QVERIFY(child<VideoPlayer>(w, "videoPlayer")->isPlaying());
     QTRY_VERIFY_WITH_TIMEOUT(questionShown(f), 5000);
 }
 
@@ -461,10 +462,10 @@ void TestMainWindowKeyboard::shouldStartEachQuestionClean()
     for (int question = 0; question < 8; ++question) {
         const QString word = asked(f) == QLatin1String("S") ? "sol" : "luna";
         if (word == QLatin1String("sol")) {
-            QVERIFY(!w->pictureHolder->isHidden());
-            QCOMPARE(f.shownFile(w->pictureHolder->label), f.languagePath() + "Letras/S/sol/imagen.png");
+            QVERIFY(!child<ImageWidget>(w, "pictureHolder")->isHidden());
+            QCOMPARE(f.shownFile(child<ImageWidget>(w, "pictureHolder")->label), f.languagePath() + "Letras/S/sol/imagen.png");
         } else {
-            QVERIFY(w->pictureHolder->isHidden());
+            QVERIFY(child<ImageWidget>(w, "pictureHolder")->isHidden());
         }
         // Each question is typed from its first letter.
         QCOMPARE(blanks(f), word.size());
@@ -476,7 +477,7 @@ void TestMainWindowKeyboard::shouldStartEachQuestionClean()
                 f.releaseKey(Qt::Key_Return, QStringLiteral("\r"));
             QTRY_VERIFY_WITH_TIMEOUT(questionShown(f), 5000);
         } else if (how == QLatin1String("repeat")) {
-            QTest::mouseClick(w->repeatButton, Qt::LeftButton);
+            QTest::mouseClick(child<MenuWidget>(w, "repeatButton"), Qt::LeftButton);
             QCOMPARE(asked(f).toLower(), word.left(1));
             w->slotPickLetter(); // then another question
         } else if (how == QLatin1String("restart")) {
@@ -487,7 +488,7 @@ void TestMainWindowKeyboard::shouldStartEachQuestionClean()
             QTRY_VERIFY_WITH_TIMEOUT(questionShown(f), 5000);
         }
         QVERIFY(questionShown(f));
-        QVERIFY(w->orientationLabel->isHidden());
+        QVERIFY(child<QLabel>(w, "orientationLabel")->isHidden());
     }
 }
 
@@ -518,8 +519,8 @@ void TestMainWindowKeyboard::shouldWarnOnceWhenPoolIsEmpty()
     // Keys have nothing to answer; the repeat button has nothing to repeat.
     f.typeLetter(QStringLiteral("m"));
     QCOMPARE(feedback(f), QString());
-    QTest::mouseClick(w->repeatButton, Qt::LeftButton);
-    QVERIFY(!w->noRepetitionWarning->isHidden());
+    QTest::mouseClick(child<MenuWidget>(w, "repeatButton"), Qt::LeftButton);
+    QVERIFY(!child<QLabel>(w, "noRepetitionWarning")->isHidden());
     QCOMPARE(f.warningsAnswered(), 1);
     f.startActivity(30);
     QCOMPARE(f.warningsAnswered(), 2);
@@ -539,7 +540,7 @@ void TestMainWindowKeyboard::shouldDrawAllowedLetterThatHasWords()
     for (int round = 0; round < 10; ++round) {
         f.startActivity(23);
         QCOMPARE(f.warningsAnswered(), 0);
-        QCOMPARE(f.shownFile(w->pictureHolder->label), f.languagePath() + "Letras/M/mano/imagen.png");
+        QCOMPARE(f.shownFile(child<ImageWidget>(w, "pictureHolder")->label), f.languagePath() + "Letras/M/mano/imagen.png");
     }
 }
 
@@ -553,16 +554,16 @@ void TestMainWindowKeyboard::shouldApplyStrictLetterFilter()
     MainWindow* w = f.start();
     f.startActivity(20);
     f.typeLetter(QStringLiteral("n"));
-    QVERIFY(!w->noWordsWarning->isHidden());
+    QVERIFY(!child<QLabel>(w, "noWordsWarning")->isHidden());
     QCOMPARE(f.rowFiles(), QStringList());
     f.typeLetter(QStringLiteral("m"));
-    QVERIFY(w->noWordsWarning->isHidden());
+    QVERIFY(child<QLabel>(w, "noWordsWarning")->isHidden());
     QCOMPARE(f.rowFiles().size(), 4);
 
     f.setLanguageSetting(SettingKey::StrictFilterShow, 0);
     f.typeLetter(QStringLiteral("n"));
-    QVERIFY(w->noWordsWarning->isHidden());
-    QCOMPARE(f.shownFile(w->pictureHolder->label), f.languagePath() + "Letras/N/nube/imagen.png");
+    QVERIFY(child<QLabel>(w, "noWordsWarning")->isHidden());
+    QCOMPARE(f.shownFile(child<ImageWidget>(w, "pictureHolder")->label), f.languagePath() + "Letras/N/nube/imagen.png");
 }
 
 void TestMainWindowKeyboard::shouldStopOnNonLetterKeysOnlyOutsideStories()
@@ -576,19 +577,19 @@ void TestMainWindowKeyboard::shouldStopOnNonLetterKeysOnlyOutsideStories()
     QCOMPARE(f.rowFiles().size(), 4);
     // A letter with a modifier is no letter choice: the word stays.
     f.releaseKey(Qt::Key_N, QStringLiteral("N"), Qt::ShiftModifier);
-    QCOMPARE(f.shownFile(w->pictureHolder->label), f.languagePath() + "Letras/M/mano/imagen.png");
+    QCOMPARE(f.shownFile(child<ImageWidget>(w, "pictureHolder")->label), f.languagePath() + "Letras/M/mano/imagen.png");
     // A modifier alone, or Escape (also the one that closes the user
     // dialog), is no key of the presentation: the word stays.
     for (int key : {int(Qt::Key_Shift), int(Qt::Key_Control), int(Qt::Key_AltGr), int(Qt::Key_Escape)}) {
         f.releaseKey(key, QString(), Qt::NoModifier);
         QCOMPARE(f.rowFiles().size(), 4);
-        QVERIFY(!w->pictureHolder->isHidden());
+        QVERIFY(!child<ImageWidget>(w, "pictureHolder")->isHidden());
     }
     // Any other key that is no letter clears the screen.
     f.releaseKey(Qt::Key_Tab, QStringLiteral("\t"));
     QCOMPARE(f.rowFiles(), QStringList());
-    QVERIFY(w->pictureHolder->isHidden());
-    QVERIFY(w->videoPlayer->isHidden());
+    QVERIFY(child<ImageWidget>(w, "pictureHolder")->isHidden());
+    QVERIFY(child<VideoPlayer>(w, "videoPlayer")->isHidden());
 
     f.typeLetter(QStringLiteral("n"));
     QCOMPARE(f.rowFiles().size(), 4);
@@ -609,9 +610,9 @@ void TestMainWindowKeyboard::shouldStopOnNonLetterKeysOnlyOutsideStories()
     f.typeLetter(QStringLiteral("m"));
     f.releaseKey(Qt::Key_Space, QStringLiteral(" "));
     f.releaseKey(Qt::Key_Escape);
-    QVERIFY(!w->storySequence->isHidden());
-    QCOMPARE(f.shownFile(w->storySequence), f.languagePath() + "Cuentos/leer1_1.png");
-    QVERIFY(w->noWordsWarning->isHidden());
+    QVERIFY(!child<SequenceWidget>(w, "storySequence")->isHidden());
+    QCOMPARE(f.shownFile(child<SequenceWidget>(w, "storySequence")), f.languagePath() + "Cuentos/leer1_1.png");
+    QVERIFY(child<QLabel>(w, "noWordsWarning")->isHidden());
     QCOMPARE(f.rowFiles(), QStringList());
 }
 

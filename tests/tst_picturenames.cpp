@@ -3,6 +3,7 @@
 #include "menutree.h"
 #include "menuwidget.h"
 #include "picturenames.h"
+#include "widgets.h"
 #include "windowfixture.h"
 
 #include <QFileInfo>

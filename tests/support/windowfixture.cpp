@@ -1,4 +1,5 @@
 #include "windowfixture.h"
+#include "widgets.h"
 
 #include "config.h"
 #include "inputdialog.h"
@@ -176,7 +177,8 @@ MainWindow* WindowFixture::start()
     w->show();
     TestHome::exec(QStringLiteral("PRAGMA synchronous = OFF")); // the window's own connection
     w->slotHideCredits();
-    w->userDialog->hide();
+    if (auto* dialog = topLevel<InputDialog>())
+        dialog->hide();
     w->slotChooseUser(&user);
     return w;
 }
@@ -187,7 +189,7 @@ MainWindow* WindowFixture::startWithoutUser()
     MainWindow* w = mainWindow.get();
     w->show();
     w->slotHideCredits();
-    QTest::keyClick(w->userDialog, Qt::Key_Escape);
+    QTest::keyClick(topLevel<InputDialog>(), Qt::Key_Escape);
     // The release of that Escape reaches the window.
     releaseKey(Qt::Key_Escape);
     return w;
