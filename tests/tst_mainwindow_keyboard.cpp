@@ -284,10 +284,7 @@ void TestMainWindowKeyboard::shouldFingerspellAnswerThenStartNextRound_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("text");
     QTest::newRow("no key during the answer") << 0 << "";
-    QTest::newRow("a digit") << int(Qt::Key_1) << "1";
-    QTest::newRow("Shift") << int(Qt::Key_Shift) << "";
-    QTest::newRow("Tab") << int(Qt::Key_Tab) << "\t";
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << "\b";
+    QTest::newRow("Tab, a key that clears a presentation") << int(Qt::Key_Tab) << "\t";
     QTest::newRow("Escape") << int(Qt::Key_Escape) << "";
     QTest::newRow("a letter") << int(Qt::Key_M) << "m";
 }
@@ -303,7 +300,7 @@ void TestMainWindowKeyboard::shouldFingerspellAnswerThenStartNextRound()
     MainWindow* w = f.start();
     child<SequenceWidget>(w, "handSequence")->frameInterval = 5;
     f.startActivity(25);
-    for (int question = 0; question < 3; ++question) {
+    for (int question = 0; question < 2; ++question) {
         // The hand of this question's letter, whatever the last one was.
         const QString letter = asked(f);
         QCOMPARE(f.shownFile(child<QLabel>(w, "handLabel")), f.languagePath() + "Senas/may/" + letter + ".png");
