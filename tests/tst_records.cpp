@@ -2,7 +2,6 @@
 #include "config.h"
 #include "contentlists.h"
 #include "letter.h"
-#include "mediapaths.h"
 #include "testhome.h"
 #include "word.h"
 
@@ -69,11 +68,9 @@ private Q_SLOTS:
     void shouldKeepDeletedParentNull();
     void shouldAddCategoryLinkOnce();
     void shouldSaveWordsWithUniqueDescriptionsAndKeepTheirLetter();
-    void shouldWalkListOnceAfterReset();
     void shouldListWordsOfCategoryInNameOrder();
     void shouldListInSpanishAlphabeticalOrder_data();
     void shouldListInSpanishAlphabeticalOrder();
-    void shouldComposeMediaPaths();
     void shouldDeleteWithCascadeOrLeaveEverything_data();
     void shouldDeleteWithCascadeOrLeaveEverything();
     void shouldNeverReuseIdsNorLetStaleFiltersEmptyTheActivities();
@@ -245,27 +242,6 @@ void TestRecords::shouldSaveWordsWithUniqueDescriptionsAndKeepTheirLetter()
     QCOMPARE(reloaded.letter->id, letter.id);
 }
 
-void TestRecords::shouldWalkListOnceAfterReset()
-{
-    TestHome home;
-    const int lang = TestHome::addLanguage(QStringLiteral("L"));
-    for (const char* name : {"C", "A", "B"})
-        TestHome::addLetter(QString::fromLatin1(name), lang);
-    Language language;
-    QVERIFY(language.loadById(lang));
-    LetterList letters;
-    letters.loadOfLanguage(&language);
-    letters.reset();
-    QStringList seen;
-    while (Letter* letter = letters.next())
-        seen << letter->name;
-    QCOMPARE(seen, QStringList({"A", "B", "C"}));
-    QCOMPARE(letters.next(), nullptr);
-    QCOMPARE(letters.next(), nullptr);
-    letters.reset();
-    QCOMPARE(letters.next()->name, QStringLiteral("A"));
-}
-
 void TestRecords::shouldListWordsOfCategoryInNameOrder()
 {
     TestHome home;
@@ -353,22 +329,6 @@ void TestRecords::shouldListInSpanishAlphabeticalOrder()
         names.removeOne(QStringLiteral("TODO"));
     }
     QCOMPARE(names, listed);
-}
-
-void TestRecords::shouldComposeMediaPaths()
-{
-    TestHome home;
-    const int lang = TestHome::addLanguage(QStringLiteral("Español"));
-    const int letterId = TestHome::addLetter(QStringLiteral("Ñ"), lang);
-    Word word;
-    QVERIFY(word.loadById(TestHome::addWord(QStringLiteral("ñu"), letterId, QStringLiteral("ñu grande"))));
-    const QString letterFolder = home.path() + QStringLiteral("/media/languages/Español/Letras/Ñ/");
-    QCOMPARE(MediaPaths::systemMediaPath(), home.path() + QStringLiteral("/media/system/"));
-    QCOMPARE(word.letter->folderPath(), letterFolder);
-    QCOMPARE(word.folderPath(), letterFolder + QStringLiteral("ñu grande/"));
-    QCOMPARE(word.imagePath(), letterFolder + QStringLiteral("ñu grande/imagen.png"));
-    QCOMPARE(word.signPath(), letterFolder + QStringLiteral("ñu grande/sena.avi"));
-    QCOMPARE(word.lipsPath(), letterFolder + QStringLiteral("ñu grande/modulacion.avi"));
 }
 
 void TestRecords::shouldDeleteWithCascadeOrLeaveEverything_data()

@@ -26,31 +26,11 @@ class TestSequenceWidget : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void shouldLoadWordFramesWithDigraphs();
     void shouldPlayEveryFrameThenFinish();
     void shouldCancelPendingFrameWhenRestarted();
     void shouldStopWithoutFinishingAndFinishShortWordsAtOnce();
     void shouldKeepPictureOfMissingFrame();
 };
-
-void TestSequenceWidget::shouldLoadWordFramesWithDigraphs()
-{
-    SequenceWidget sequence;
-    sequence.baseFolder = QStringLiteral("/signs/");
-    sequence.setDigraphs(true, true);
-    sequence.frameIndex = 2;
-    sequence.loadWordFrames(QStringLiteral("coche"));
-    QCOMPARE(sequence.frames,
-             QStringList({"/signs/c.png", "/signs/o.png", "/signs/ch.png", "/signs/e.png"}));
-    QCOMPARE(sequence.frameCount, 5);
-    QCOMPARE(sequence.skippedFrames, 1);
-    QCOMPARE(sequence.frameIndex, 2); // loading a word does not rewind
-
-    sequence.setDigraphs(false, false);
-    sequence.loadWordFrames(QStringLiteral("año"));
-    QCOMPARE(sequence.frames, QStringList({"/signs/a.png", "/signs/nt.png", "/signs/o.png"}));
-    QCOMPARE(sequence.skippedFrames, 0);
-}
 
 void TestSequenceWidget::shouldPlayEveryFrameThenFinish()
 {
