@@ -1,4 +1,5 @@
 #include "admwindow.h"
+#include "category.h"
 #include "categorywidget.h"
 #include "categorywordwidget.h"
 #include "config.h"
@@ -25,6 +26,26 @@
 #include <QTreeView>
 
 namespace {
+QStringList categoryNames(int languageId)
+{
+    QStringList names;
+    QSqlQuery query(
+        QStringLiteral("SELECT name FROM category WHERE id_language = %1 ORDER BY id").arg(languageId));
+    while (query.next())
+        names << query.value(0).toString();
+    return names;
+}
+
+// Types a name into the category editor and presses its one button,
+// answering the message box that follows.
+MessageBoxAnswerer::Box accept(CategoryWidget* editor, const QString& name)
+{
+    MessageBoxAnswerer answerer;
+    editor->findChild<QLineEdit*>(QStringLiteral("nameField"))->setText(name);
+    editor->findChild<QPushButton*>(QStringLiteral("acceptButton"))->click();
+    return answerer.boxes.value(0);
+}
+
 // Letters A and B of "Español" with their folders: A holds the words "ajo"
 // (with a hidden file and a sub-folder) and "árbol", plus a folder "suelto"
 // that no record names; B holds "bota". Every word is an animal.
@@ -162,6 +183,11 @@ private Q_SLOTS:
     void shouldListSelectAndDeleteCategories();
     void shouldCreateCategoryThroughTheEditor();
     void shouldOpenWordsOfCategory();
+    void shouldSaveCategoryNameInUpperCase_data();
+    void shouldSaveCategoryNameInUpperCase();
+    void shouldRefuseEmptyOrTakenCategoryName_data();
+    void shouldRefuseEmptyOrTakenCategoryName();
+    void shouldWriteNoCategoryWhenEditorClosedThroughTitleBar();
 };
 
 void TestAdmWindow::shouldShowLettersFolderAndEnableButtonsByEntry()
@@ -503,6 +529,91 @@ void TestAdmWindow::shouldOpenWordsOfCategory()
     list->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     QCOMPARE(done.count(), 1);
     QTRY_VERIFY(list.isNull());
+}
+
+void TestAdmWindow::shouldSaveCategoryNameInUpperCase_data()
+{
+    QTest::addColumn<bool>("editing");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("reported"); // a word of the message's title
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("new") << false << "frutas ñ" << "creada" << QStringList{"ANIMALES", "COLORES", "FRUTAS Ñ"};
+    QTest::newRow("renamed") << true << "Mascotas" << "editada" << QStringList{"MASCOTAS", "COLORES"};
+    QTest::newRow("its own name again") << true << "ANIMALES" << "editada" << QStringList{"ANIMALES", "COLORES"};
+}
+
+void TestAdmWindow::shouldSaveCategoryNameInUpperCase()
+{
+    QFETCH(bool, editing);
+    QFETCH(QString, typed);
+    QFETCH(QString, reported);
+    QFETCH(QStringList, names);
+    Fixture f;
+    Category category;
+    QVERIFY(category.loadById(f.animals));
+    QPointer<CategoryWidget> editor = new CategoryWidget(0, &f.language, editing ? &category : nullptr);
+    editor->show();
+    QCOMPARE(editor->findChild<QLineEdit*>(QStringLiteral("nameField"))->text(),
+             editing ? QStringLiteral("ANIMALES") : QString());
+    QSignalSpy done(editor.data(), &CategoryWidget::done);
+    const auto box = accept(editor, typed);
+    QVERIFY2(box.title.contains(reported), qPrintable(box.title));
+    QVERIFY(box.text.contains(typed));
+    QCOMPARE(done.count(), 1);
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(categoryNames(f.language.id), names);
+    if (editing)
+        QCOMPARE(category.name, names.first());
+}
+
+void TestAdmWindow::shouldRefuseEmptyOrTakenCategoryName_data()
+{
+    QTest::addColumn<bool>("editing");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("empty name") << false << "";
+    QTest::newRow("new, same case") << false << "ANIMALES";
+    QTest::newRow("new, lower case") << false << "animales";
+    QTest::newRow("renaming onto another") << true << "Animales";
+}
+
+void TestAdmWindow::shouldRefuseEmptyOrTakenCategoryName()
+{
+    QFETCH(bool, editing);
+    QFETCH(QString, typed);
+    Fixture f;
+    const int other = TestHome::addLanguage(QStringLiteral("Català"));
+    TestHome::addCategory(QStringLiteral("ANIMALES"), other); // no clash: another language
+    TestHome::addCategory(QStringLiteral("TONOS"), other);
+    Category fruit;
+    QVERIFY(fruit.loadById(TestHome::addCategory(QStringLiteral("FRUTAS"), f.language.id)));
+
+    QPointer<CategoryWidget> editor = new CategoryWidget(0, &f.language, editing ? &fruit : nullptr);
+    editor->show();
+    QSignalSpy done(editor.data(), &CategoryWidget::done);
+    auto box = accept(editor, typed);
+    QVERIFY2(box.title.contains(typed.isEmpty() ? QStringLiteral("vacíos") : QStringLiteral("repetida")),
+             qPrintable(box.title));
+    QVERIFY(editor->isVisible());
+    QCOMPARE(done.count(), 0);
+    QCOMPARE(categoryNames(f.language.id),
+             (QStringList{QStringLiteral("ANIMALES"), QStringLiteral("COLORES"), QStringLiteral("FRUTAS")}));
+    // A name used only in another language is free.
+    box = accept(editor, QStringLiteral("tonos"));
+    QCOMPARE(done.count(), 1);
+    QVERIFY(categoryNames(f.language.id).contains(QStringLiteral("TONOS")));
+}
+
+void TestAdmWindow::shouldWriteNoCategoryWhenEditorClosedThroughTitleBar()
+{
+    Fixture f;
+    QPointer<CategoryWidget> editor = new CategoryWidget(0, &f.language);
+    editor->show();
+    QSignalSpy done(editor.data(), &CategoryWidget::done);
+    editor->findChild<QLineEdit*>(QStringLiteral("nameField"))->setText(QStringLiteral("colores"));
+    editor->close();
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(done.count(), 0);
+    QCOMPARE(categoryNames(f.language.id).size(), 2);
 }
 
 QTEST_MAIN(TestAdmWindow)
