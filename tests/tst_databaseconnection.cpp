@@ -72,25 +72,11 @@ class TestDatabaseConnection : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void shouldOpenExistingDatabase();
     void shouldUpgradeAnEarlierDatabaseAtStart();
     void shouldReportMissingFileWithoutCreatingIt();
     void shouldReportUnusableFileAndOfferKeptCopy_data();
     void shouldReportUnusableFileAndOfferKeptCopy();
 };
-
-void TestDatabaseConnection::shouldOpenExistingDatabase()
-{
-    TestHome home;
-    const QString path = home.databasePath();
-    Database::closeDefault();
-    MessageBoxAnswerer answerer;
-    DatabaseConnection connection(path);
-    QVERIFY(connection.isOpen());
-    QVERIFY(answerer.boxes.isEmpty());
-    QVERIFY(TestHome::addLanguage(QStringLiteral("Español")) > 0);
-    QVERIFY(SchemaUpgrade::keptCopies(path).isEmpty());
-}
 
 void TestDatabaseConnection::shouldUpgradeAnEarlierDatabaseAtStart()
 {

@@ -50,7 +50,6 @@ private Q_SLOTS:
     void shouldWalkWordsIntoLetters();
     void shouldPickOnlyLettersOfWord_data();
     void shouldPickOnlyLettersOfWord();
-    void shouldNeverPickBlanks();
     void shouldSplitFirstLetter_data();
     void shouldSplitFirstLetter();
     void shouldBuildFrameNames_data();
@@ -204,21 +203,6 @@ void TestLetterText::shouldPickOnlyLettersOfWord()
     QCOMPARE(LetterText::pickLetterOfWord(word, picked, rules, scripted(draws)), pos);
     QCOMPARE(picked, text);
     QCOMPARE(LetterText::hasLetters(word), pos >= 0);
-}
-
-void TestLetterText::shouldNeverPickBlanks()
-{
-    QString text;
-    int seen = 0;
-    for (int i = 0; i < 300; ++i) {
-        const int pos = LetterText::pickLetterOfWord(QStringLiteral(" a b "), text,
-                                                     rules(true, true), [](int lo, int hi) {
-                                                         return lo + std::rand() % (hi - lo + 1);
-                                                     });
-        QVERIFY2(pos == 1 || pos == 3, qPrintable(QString::number(pos)));
-        seen |= 1 << pos;
-    }
-    QCOMPARE(seen, (1 << 1) | (1 << 3));
 }
 
 void TestLetterText::shouldSplitFirstLetter_data()
