@@ -110,13 +110,6 @@ bool isRealPicture(const QImage& image)
     return mean > 60 && squares / count - mean * mean > 100;
 }
 
-// Close to the colour of the letters (the program's ink).
-bool isInk(QRgb pixel)
-{
-    return qAlpha(pixel) > 128 && qAbs(qRed(pixel) - 0x24) < 40 && qAbs(qGreen(pixel) - 0x3b) < 40
-        && qAbs(qBlue(pixel) - 0x6b) < 40;
-}
-
 // Words of the Spanish word list of Debian's wspanish package.
 QSet<QString> spanishDictionary()
 {
@@ -166,8 +159,6 @@ private Q_SLOTS:
     void shouldHaveEverySystemPictureAtItsScreenSize_data();
     void shouldHaveEverySystemPictureAtItsScreenSize();
     void shouldHaveEveryLetterPictureOnOneHeight();
-    void shouldKeepCaptionInsideActivityButton_data();
-    void shouldKeepCaptionInsideActivityButton();
     void shouldFitEveryWordInTheLetterRow();
     void shouldNameFramesLikeTheSequencePlayer();
     void shouldShipEveryHandPicture();
@@ -224,11 +215,6 @@ void TestContentPack::shouldHaveEverySystemPictureAtItsScreenSize_data()
     for (const char* arrow : {"arriba", "abajo", "izquierda", "derecha"})
         add(QStringLiteral("ui/%1.png").arg(QLatin1String(arrow)), {93, 64});
     add(QStringLiteral("ui/space.png"), {}); // scaled to 20 × 50 whatever its size
-    // The guides: how to type CH and LL, which key comes next.
-    for (const char* name : {"tecla-ch", "tecla-ll"})
-        add(QStringLiteral("ui/%1.png").arg(QLatin1String(name)), {100, 100});
-    add(QStringLiteral("ui/indicacion-tecla.png"), {300, 200});
-    add(QStringLiteral("ui/indicacion-espacio.png"), {195, 80});
 
     // Menu buttons: normal and rollover at the button's size.
     const struct
@@ -303,37 +289,8 @@ void TestContentPack::shouldHaveEveryLetterPictureOnOneHeight()
             QVERIFY2(bottom.isValid() && bottom.width() <= 144 && bottom.height() <= 110, qPrintable(name));
         }
     }
-    // "Ch" and "Ll" opening a word in small letters stand on the same line.
-    for (const char* style : {"cooper/", "blank/", "cuadrados/"}) {
-        for (const char* pair : {"ch", "ll"})
-            QCOMPARE(pictureSize(kSystem + QLatin1String(style) + QStringLiteral("tit/") + QLatin1String(pair) + QStringLiteral(".png")).height(), height);
-    }
     // Shown at half size from y 470, the row stays inside the window.
     QVERIFY(470 + height / 2 <= 600);
-}
-
-void TestContentPack::shouldKeepCaptionInsideActivityButton_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("repetir") << "menus/repetir.png";
-    QTest::newRow("esconder") << "menus/esconder.png";
-    QTest::newRow("letra a letra") << "menus/letrasstopmo.png";
-}
-
-void TestContentPack::shouldKeepCaptionInsideActivityButton()
-{
-    QFETCH(QString, name);
-    const QImage image(kSystem + name);
-    // The caption's ink: some of it, and none on or beyond the border ring.
-    int inside = 0, outside = 0;
-    for (int y = 40; y < 66; ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (isInk(image.pixel(x, y)))
-                (x >= 7 && x <= 62 ? inside : outside) += 1;
-        }
-    }
-    QVERIFY(inside > 20);
-    QCOMPARE(outside, 0);
 }
 
 void TestContentPack::shouldFitEveryWordInTheLetterRow()

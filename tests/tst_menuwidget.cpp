@@ -50,7 +50,6 @@ private Q_SLOTS:
     void shouldFollowPointerAndClicks();
     void shouldShowNewStateBeforeSignal();
     void shouldKeepActiveStateWhenImagesChange();
-    void shouldReactWithoutPictures();
 
 private:
     QTemporaryDir dir;
@@ -158,18 +157,6 @@ void TestMenuWidget::shouldKeepActiveStateWhenImagesChange()
     QCOMPARE(shown(button), kOther);
     pointerEnters(button);
     QCOMPARE(shown(button), kRollover);
-}
-
-void TestMenuWidget::shouldReactWithoutPictures()
-{
-    MenuWidget button(dir.filePath(QStringLiteral("missing.png")), QString());
-    button.clickable = true;
-    QSignalSpy clicked(&button, &MenuWidget::menuClicked);
-    pointerEnters(button);
-    QTest::mouseClick(&button, Qt::LeftButton);
-    QCOMPARE(shown(button), QRgb(0));
-    QCOMPARE(clicked.count(), 1);
-    QVERIFY(button.active);
 }
 
 QTEST_MAIN(TestMenuWidget)

@@ -26,32 +26,10 @@ class TestSequenceWidget : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void shouldPlayEveryFrameThenFinish();
     void shouldCancelPendingFrameWhenRestarted();
     void shouldStopWithoutFinishingAndFinishShortWordsAtOnce();
     void shouldKeepPictureOfMissingFrame();
 };
-
-void TestSequenceWidget::shouldPlayEveryFrameThenFinish()
-{
-    SequenceWidget sequence;
-    sequence.frameInterval = 20;
-    sequence.setDigraphs(true, false);
-    sequence.loadWordFrames(QStringLiteral("coche"));
-    QSignalSpy clock(&sequence, &SequenceWidget::signalClock);
-    QSignalSpy finished(&sequence, &SequenceWidget::signalFinished);
-
-    QElapsedTimer elapsed;
-    elapsed.start();
-    sequence.slotPlay();
-    QCOMPARE(clock.count(), 1); // the first frame shows at once
-    QVERIFY(!sequence.isStopped());
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
-    QCOMPARE(clock.count(), 4);
-    QVERIFY(elapsed.elapsed() >= 3 * 20);
-    QVERIFY(sequence.isStopped());
-    QCOMPARE(sequence.frameIndex, 0);
-}
 
 void TestSequenceWidget::shouldCancelPendingFrameWhenRestarted()
 {

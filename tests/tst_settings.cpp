@@ -9,8 +9,7 @@
 namespace {
 int rowCount(const QString& where)
 {
-    QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM config WHERE ") + where);
-    return query.next() ? query.value(0).toInt() : -1;
+    return count(QStringLiteral("SELECT COUNT(*) FROM config WHERE ") + where);
 }
 } // namespace
 
