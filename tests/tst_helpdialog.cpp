@@ -30,7 +30,6 @@ class TestHelpDialog : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void shouldOfferManualAndClose();
     void shouldFindManual_data();
     void shouldFindManual();
     void shouldOpenManualOrSayItIsMissing_data();
@@ -59,19 +58,6 @@ void TestHelpDialog::cleanup()
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QDir::setCurrent(previousDir);
     delete home;
-}
-
-void TestHelpDialog::shouldOfferManualAndClose()
-{
-    HelpDialog dialog;
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Ayuda de Ondalira"));
-    QVERIFY(dialog.isModal());
-    QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("openButton")));
-    auto* close = dialog.findChild<QPushButton*>(QStringLiteral("closeButton"));
-    QVERIFY(close);
-    dialog.show();
-    close->click();
-    QVERIFY(!dialog.isVisible());
 }
 
 void TestHelpDialog::shouldFindManual_data()

@@ -9,39 +9,12 @@ class TestKeyboardManager : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void shouldLocateKeys_data();
-    void shouldLocateKeys();
     void shouldRelateExpectedToTypedLetter_data();
     void shouldRelateExpectedToTypedLetter();
     void shouldRecogniseLetterTexts_data();
     void shouldRecogniseLetterTexts();
     void shouldKeepRandomIntWithinBounds();
 };
-
-void TestKeyboardManager::shouldLocateKeys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << 1 << 0;
-    QTest::newRow("Q") << int(Qt::Key_Q) << 3 << 1;
-    QTest::newRow("Ñ") << int(Qt::Key_Ntilde) << 4 << 10;
-    QTest::newRow("comma") << int(Qt::Key_Comma) << 5 << 8;
-    QTest::newRow("second Shift counts as the first") << int(Qt::Key_Shift) << 5 << 0;
-    QTest::newRow("space") << int(Qt::Key_Space) << 6 << 3;
-    QTest::newRow("cedilla is in no row") << int(Qt::Key_cedilla) << 0 << 0;
-}
-
-void TestKeyboardManager::shouldLocateKeys()
-{
-    QFETCH(int, key);
-    QFETCH(int, row);
-    QFETCH(int, column);
-    KeyboardManager keyboard;
-    const KeyboardManager::Position position = keyboard.keyPosition(key);
-    QCOMPARE(position.row, row);
-    QCOMPARE(position.column, column);
-}
 
 void TestKeyboardManager::shouldRelateExpectedToTypedLetter_data()
 {

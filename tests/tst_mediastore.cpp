@@ -1,4 +1,5 @@
 #include "mediastore.h"
+#include "testhome.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,19 +9,6 @@
 using namespace MediaStore;
 
 namespace {
-bool writeFile(const QString& path, const QByteArray& content = "x")
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A media library with a language's "Letras" folder and, beside it, a
 // folder that nothing may ever delete.
 struct Library

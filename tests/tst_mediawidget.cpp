@@ -2,6 +2,7 @@
 #include "mediawidget.h"
 #include "messageboxanswerer.h"
 #include "testhome.h"
+#include "widgets.h"
 #include "tinyvideo.h"
 
 #include <QDir>
@@ -20,29 +21,6 @@
 #include <QTest>
 
 namespace {
-bool writeFile(const QString& path, const QByteArray& content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-int count(const QString& sql)
-{
-    QSqlQuery query(sql);
-    return query.next() ? query.value(0).toInt() : -1;
-}
-
-QLineEdit* field(QWidget* editor, const char* name)
-{
-    return editor->findChild<QLineEdit*>(QLatin1String(name));
-}
-
-QPushButton* button(QWidget* editor, const char* name)
-{
-    return editor->findChild<QPushButton*>(QLatin1String(name));
-}
-
 // The letter C with its media folder, two categories, files to choose and
 // an installed word "cama" filed under the default pack's file names.
 struct Fixture
@@ -75,11 +53,11 @@ struct Fixture
 
     void fillNewWord(QWidget* editor, const QString& fullName)
     {
-        field(editor, "nameField")->setText(QStringLiteral("casa"));
-        field(editor, "fullNameField")->setText(fullName);
-        field(editor, "imageField")->setText(sources + QStringLiteral("casa.png"));
-        field(editor, "signField")->setText(sources + QStringLiteral("casa.avi"));
-        field(editor, "lipsField")->setText(sources + QStringLiteral("casa-labios.avi"));
+        child<QLineEdit>(editor, "nameField")->setText(QStringLiteral("casa"));
+        child<QLineEdit>(editor, "fullNameField")->setText(fullName);
+        child<QLineEdit>(editor, "imageField")->setText(sources + QStringLiteral("casa.png"));
+        child<QLineEdit>(editor, "signField")->setText(sources + QStringLiteral("casa.avi"));
+        child<QLineEdit>(editor, "lipsField")->setText(sources + QStringLiteral("casa-labios.avi"));
     }
 };
 } // namespace
@@ -104,8 +82,8 @@ void TestMediaWidget::shouldCreateWordWithMediaAndCategories()
     Fixture f;
     QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories);
     editor->show();
-    QCOMPARE(editor->windowTitle(), QStringLiteral("Palabra nueva"));
-    QVERIFY(field(editor, "imageField")->text().isEmpty());
+    QVERIFY(editor->windowTitle().contains(QStringLiteral("nueva")));
+    QVERIFY(child<QLineEdit>(editor, "imageField")->text().isEmpty());
     const QList<QLabel*> labels = editor->findChildren<QLabel*>();
     QVERIFY(std::any_of(labels.begin(), labels.end(),
                         [](QLabel* l) { return l->text() == QStringLiteral("Letra : C"); }));
@@ -117,10 +95,9 @@ void TestMediaWidget::shouldCreateWordWithMediaAndCategories()
     categories->item(0)->setCheckState(Qt::Checked);
     QSignalSpy done(editor.data(), &MediaWidget::done);
     MessageBoxAnswerer answerer;
-    button(editor, "acceptButton")->click();
+    child<QPushButton>(editor, "acceptButton")->click();
     QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Palabra creada.")});
-    QCOMPARE(answerer.boxes[0].text,
-             QStringLiteral("La palabra casa grande ha sido creada exitósamente."));
+    QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("exitósamente")));
     QCOMPARE(done.count(), 1);
     QTRY_VERIFY(editor.isNull());
 
@@ -144,22 +121,21 @@ void TestMediaWidget::shouldShowAndEditExistingWord()
     QVERIFY(word.loadById(f.cama));
     QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories, &word);
     editor->show();
-    QCOMPARE(editor->windowTitle(), QStringLiteral("Editar palabra"));
-    QCOMPARE(field(editor, "fullNameField")->text(), QStringLiteral("cama"));
-    QCOMPARE(field(editor, "signField")->text(), f.letter.folderPath() + QStringLiteral("cama/sena.avi"));
+    QVERIFY(editor->windowTitle().contains(QStringLiteral("Editar")));
+    QCOMPARE(child<QLineEdit>(editor, "fullNameField")->text(), QStringLiteral("cama"));
+    QCOMPARE(child<QLineEdit>(editor, "signField")->text(), f.letter.folderPath() + QStringLiteral("cama/sena.avi"));
     auto* categories = editor->findChild<QListWidget*>(QStringLiteral("categoriesList"));
     QCOMPARE(categories->item(0)->checkState(), Qt::Unchecked); // COSAS
     QCOMPARE(categories->item(1)->checkState(), Qt::Checked);   // MUEBLES
 
-    field(editor, "fullNameField")->setText(QStringLiteral("cama doble"));
-    field(editor, "imageField")->setText(f.sources + QStringLiteral("casa.png"));
+    child<QLineEdit>(editor, "fullNameField")->setText(QStringLiteral("cama doble"));
+    child<QLineEdit>(editor, "imageField")->setText(f.sources + QStringLiteral("casa.png"));
     categories->item(0)->setCheckState(Qt::Checked);
     categories->item(1)->setCheckState(Qt::Unchecked);
     MessageBoxAnswerer answerer;
-    button(editor, "acceptButton")->click();
+    child<QPushButton>(editor, "acceptButton")->click();
     QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Palabra editada.")});
-    QCOMPARE(answerer.boxes[0].text,
-             QStringLiteral("La palabra cama doble ha sido editada exitósamente."));
+    QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("exitósamente")));
     QTRY_VERIFY(editor.isNull());
 
     Word stored;
@@ -181,24 +157,14 @@ void TestMediaWidget::shouldRefuseAndStayOpen_data()
 {
     QTest::addColumn<QString>("fullName");
     QTest::addColumn<QString>("lips");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title"); // a word of the title
+    QTest::addColumn<QString>("text");  // and of the message
     const QString lips = QStringLiteral("casa-labios.avi");
-    QTest::newRow("empty field")
-        << "casa" << "" << "Campos vacíos en formulario."
-        << "Por favor complete todos los ítemes del formulario.";
-    QTest::newRow("climbing description")
-        << "../../casa" << lips << "Descripción no válida."
-        << "La descripción \"../../casa\" no puede ser el nombre de la carpeta de la palabra: no "
-           "puede estar vacía, contener \"/\" ni \"\\\", ser \".\" ni \"..\", ni empezar o "
-           "terminar con un espacio o un punto.";
-    QTest::newRow("blank description")
-        << " " << lips << "Descripción no válida." << QString();
-    QTest::newRow("description of another word")
-        << "cama" << lips << "Palabra repetida."
-        << "Ya existe una palabra con la descripción cama en la letra C.";
-    QTest::newRow("missing file")
-        << "casa" << "no-existe.avi" << "Error" << QString();
+    QTest::newRow("empty field") << "casa" << "" << "vacíos" << "complete";
+    QTest::newRow("climbing description") << "../../casa" << lips << "Descripción" << "\"../../casa\"";
+    QTest::newRow("blank description") << " " << lips << "Descripción" << "carpeta";
+    QTest::newRow("description of another word") << "cama" << lips << "repetida" << "cama";
+    QTest::newRow("missing file") << "casa" << "no-existe.avi" << "Error" << "";
 }
 
 void TestMediaWidget::shouldRefuseAndStayOpen()
@@ -211,19 +177,19 @@ void TestMediaWidget::shouldRefuseAndStayOpen()
     QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories);
     editor->show();
     f.fillNewWord(editor, fullName);
-    field(editor, "lipsField")->setText(lips.isEmpty() ? QString() : f.sources + lips);
+    child<QLineEdit>(editor, "lipsField")->setText(lips.isEmpty() ? QString() : f.sources + lips);
     QSignalSpy done(editor.data(), &MediaWidget::done);
     MessageBoxAnswerer answerer;
-    button(editor, "acceptButton")->click();
-    QCOMPARE(answerer.titles(), QStringList{title});
-    if (!text.isEmpty())
-        QCOMPARE(answerer.boxes[0].text, text);
+    child<QPushButton>(editor, "acceptButton")->click();
+    QCOMPARE(answerer.boxes.size(), 1);
+    QVERIFY2(answerer.boxes[0].title.contains(title), qPrintable(answerer.boxes[0].title));
+    QVERIFY2(answerer.boxes[0].text.contains(text), qPrintable(answerer.boxes[0].text));
     QVERIFY(editor->isVisible());
     QCOMPARE(done.count(), 0);
     QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word")), 1);
     QCOMPARE(QDir(f.letter.folderPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("cama")});
-    QCOMPARE(field(editor, "fullNameField")->text(), fullName); // the form keeps its contents
+    QCOMPARE(child<QLineEdit>(editor, "fullNameField")->text(), fullName); // the form keeps its contents
     delete editor;
 }
 
@@ -237,9 +203,9 @@ void TestMediaWidget::shouldReportFailedRecordAndClose()
     f.fillNewWord(editor, QStringLiteral("casa"));
     QSignalSpy done(editor.data(), &MediaWidget::done);
     MessageBoxAnswerer answerer;
-    button(editor, "acceptButton")->click();
+    child<QPushButton>(editor, "acceptButton")->click();
     QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Error")});
-    QCOMPARE(answerer.boxes[0].text, QStringLiteral("Se presentó un error con la palabra casa."));
+    QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("presentó")));
     QCOMPARE(done.count(), 1);
     QTRY_VERIFY(editor.isNull());
     QVERIFY(!QFileInfo::exists(f.letter.folderPath() + QStringLiteral("casa")));
@@ -252,9 +218,9 @@ void TestMediaWidget::shouldCancelWithoutWriting()
     QVERIFY(word.loadById(f.cama));
     QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories, &word);
     editor->show();
-    field(editor, "fullNameField")->setText(QStringLiteral("otra"));
+    child<QLineEdit>(editor, "fullNameField")->setText(QStringLiteral("otra"));
     QSignalSpy done(editor.data(), &MediaWidget::done);
-    button(editor, "cancelButton")->click();
+    child<QPushButton>(editor, "cancelButton")->click();
     QCOMPARE(done.count(), 1);
     QTRY_VERIFY(editor.isNull());
     Word stored;
@@ -298,20 +264,20 @@ void TestMediaWidget::shouldOpenChooserInPicturesOrVideosThenTheLastFolder()
         });
     };
     answer(photo);
-    button(editor, "browseImage")->click();
+    child<QPushButton>(editor, "browseImage")->click();
     QCOMPARE(openedIn, QDir(pictures).absolutePath());
-    QCOMPARE(field(editor, "imageField")->text(), photo);
+    QCOMPARE(child<QLineEdit>(editor, "imageField")->text(), photo);
     for (const char* suffix : {"*.png", "*.jpg", "*.jpeg", "*.JPG"})
         QVERIFY2(filters.join(QLatin1Char(' ')).contains(QLatin1String(suffix)), suffix);
 
     answer(QString());
-    button(editor, "browseSign")->click();
+    child<QPushButton>(editor, "browseSign")->click();
     QCOMPARE(openedIn, QDir(videos).absolutePath());
     for (const char* suffix : {"*.avi", "*.mpg", "*.mov", "*.mp4", "*.m4v", "*.webm", "*.mkv"})
         QVERIFY2(filters.join(QLatin1Char(' ')).contains(QLatin1String(suffix)), suffix);
 
     answer(QString());
-    button(editor, "browseImage")->click();
+    child<QPushButton>(editor, "browseImage")->click();
     QCOMPARE(openedIn, QFileInfo(photo).absolutePath());
     delete editor;
     qputenv("HOME", previousHome);
@@ -325,9 +291,9 @@ void TestMediaWidget::shouldRefuseAVideoThatCannotPlayHere()
     QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories);
     editor->show();
     f.fillNewWord(editor, QStringLiteral("casa"));
-    field(editor, "lipsField")->setText(f.sources + QStringLiteral("telefono.mp4"));
+    child<QLineEdit>(editor, "lipsField")->setText(f.sources + QStringLiteral("telefono.mp4"));
     MessageBoxAnswerer answerer;
-    button(editor, "acceptButton")->click();
+    child<QPushButton>(editor, "acceptButton")->click();
     QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Video no válido")});
     QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("telefono.mp4")));
     QVERIFY(editor->isVisible());

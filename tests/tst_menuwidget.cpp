@@ -46,12 +46,10 @@ class TestMenuWidget : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void shouldStartNormalInertAndLatching();
     void shouldFollowPointerAndClicks_data();
     void shouldFollowPointerAndClicks();
     void shouldShowNewStateBeforeSignal();
     void shouldKeepActiveStateWhenImagesChange();
-    void shouldReactWithoutPictures();
 
 private:
     QTemporaryDir dir;
@@ -65,16 +63,6 @@ void TestMenuWidget::initTestCase()
     normal = picture(dir, "normal.png", kNormal);
     rollover = picture(dir, "rollover.png", kRollover);
     other = picture(dir, "other.png", kOther);
-}
-
-void TestMenuWidget::shouldStartNormalInertAndLatching()
-{
-    MenuWidget button(normal, rollover);
-    QCOMPARE(shown(button), kNormal);
-    QVERIFY(!button.clickable);
-    QVERIFY(!button.active);
-    QCOMPARE(button.clickMode, int(MenuWidget::Latch));
-    QVERIFY(button.hasMouseTracking());
 }
 
 void TestMenuWidget::shouldFollowPointerAndClicks_data()
@@ -169,18 +157,6 @@ void TestMenuWidget::shouldKeepActiveStateWhenImagesChange()
     QCOMPARE(shown(button), kOther);
     pointerEnters(button);
     QCOMPARE(shown(button), kRollover);
-}
-
-void TestMenuWidget::shouldReactWithoutPictures()
-{
-    MenuWidget button(dir.filePath(QStringLiteral("missing.png")), QString());
-    button.clickable = true;
-    QSignalSpy clicked(&button, &MenuWidget::menuClicked);
-    pointerEnters(button);
-    QTest::mouseClick(&button, Qt::LeftButton);
-    QCOMPARE(shown(button), QRgb(0));
-    QCOMPARE(clicked.count(), 1);
-    QVERIFY(button.active);
 }
 
 QTEST_MAIN(TestMenuWidget)

@@ -14,12 +14,6 @@ const QString kConnection = QStringLiteral("upgrade");
 const QStringList kTables{"language", "letter", "category", "word",
                           "word_x_category", "user", "config"};
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool run(QSqlDatabase db, const QString& script)
 {
     QSqlQuery query(db);

@@ -26,54 +26,10 @@ class TestSequenceWidget : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void shouldLoadWordFramesWithDigraphs();
-    void shouldPlayEveryFrameThenFinish();
     void shouldCancelPendingFrameWhenRestarted();
     void shouldStopWithoutFinishingAndFinishShortWordsAtOnce();
     void shouldKeepPictureOfMissingFrame();
-    void shouldTurnStoryPagesWithinBounds();
-    void shouldRestartOnClick();
 };
-
-void TestSequenceWidget::shouldLoadWordFramesWithDigraphs()
-{
-    SequenceWidget sequence;
-    sequence.baseFolder = QStringLiteral("/signs/");
-    sequence.setDigraphs(true, true);
-    sequence.frameIndex = 2;
-    sequence.loadWordFrames(QStringLiteral("coche"));
-    QCOMPARE(sequence.frames,
-             QStringList({"/signs/c.png", "/signs/o.png", "/signs/ch.png", "/signs/e.png"}));
-    QCOMPARE(sequence.frameCount, 5);
-    QCOMPARE(sequence.skippedFrames, 1);
-    QCOMPARE(sequence.frameIndex, 2); // loading a word does not rewind
-
-    sequence.setDigraphs(false, false);
-    sequence.loadWordFrames(QStringLiteral("año"));
-    QCOMPARE(sequence.frames, QStringList({"/signs/a.png", "/signs/nt.png", "/signs/o.png"}));
-    QCOMPARE(sequence.skippedFrames, 0);
-}
-
-void TestSequenceWidget::shouldPlayEveryFrameThenFinish()
-{
-    SequenceWidget sequence;
-    sequence.frameInterval = 20;
-    sequence.setDigraphs(true, false);
-    sequence.loadWordFrames(QStringLiteral("coche"));
-    QSignalSpy clock(&sequence, &SequenceWidget::signalClock);
-    QSignalSpy finished(&sequence, &SequenceWidget::signalFinished);
-
-    QElapsedTimer elapsed;
-    elapsed.start();
-    sequence.slotPlay();
-    QCOMPARE(clock.count(), 1); // the first frame shows at once
-    QVERIFY(!sequence.isStopped());
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
-    QCOMPARE(clock.count(), 4);
-    QVERIFY(elapsed.elapsed() >= 3 * 20);
-    QVERIFY(sequence.isStopped());
-    QCOMPARE(sequence.frameIndex, 0);
-}
 
 void TestSequenceWidget::shouldCancelPendingFrameWhenRestarted()
 {
@@ -142,46 +98,6 @@ void TestSequenceWidget::shouldKeepPictureOfMissingFrame()
     QVERIFY(sequence.slotFwd());
     QCOMPARE(shownWidth(sequence), 11);
     QCOMPARE(sequence.frameIndex, 1);
-}
-
-void TestSequenceWidget::shouldTurnStoryPagesWithinBounds()
-{
-    QTemporaryDir dir;
-    for (int page = 1; page <= 3; ++page)
-        writeFrame(dir.filePath(QStringLiteral("leer2_%1.png").arg(page)), 20 + page);
-    SequenceWidget sequence;
-    sequence.baseFolder = dir.path() + QLatin1Char('/');
-    sequence.frameIndex = 5;
-    sequence.loadStoryFrames(2, 3);
-    QCOMPARE(sequence.frameIndex, 0);
-    QCOMPARE(sequence.frameCount, 3);
-    QCOMPARE(sequence.frames.last(), dir.path() + QStringLiteral("/leer2_3.png"));
-
-    sequence.slotInit();
-    QCOMPARE(shownWidth(sequence), 21);
-    QVERIFY(!sequence.slotBack());
-    QVERIFY(sequence.slotFwd());
-    QVERIFY(sequence.slotFwd());
-    QCOMPARE(shownWidth(sequence), 23);
-    QVERIFY(!sequence.slotFwd());
-    QCOMPARE(sequence.frameIndex, 2);
-    QCOMPARE(shownWidth(sequence), 23);
-    QVERIFY(sequence.slotBack());
-    QCOMPARE(shownWidth(sequence), 22);
-}
-
-void TestSequenceWidget::shouldRestartOnClick()
-{
-    SequenceWidget sequence;
-    sequence.frameInterval = 5;
-    sequence.loadStoryFrames(1, 3);
-    sequence.slotFwd();
-    QSignalSpy clock(&sequence, &SequenceWidget::signalClock);
-    QSignalSpy finished(&sequence, &SequenceWidget::signalFinished);
-    QTest::mouseClick(&sequence, Qt::LeftButton);
-    QCOMPARE(clock.count(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 1000);
-    QCOMPARE(clock.count(), 3);
 }
 
 QTEST_MAIN(TestSequenceWidget)

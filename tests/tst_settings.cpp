@@ -9,8 +9,7 @@
 namespace {
 int rowCount(const QString& where)
 {
-    QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM config WHERE ") + where);
-    return query.next() ? query.value(0).toInt() : -1;
+    return count(QStringLiteral("SELECT COUNT(*) FROM config WHERE ") + where);
 }
 } // namespace
 
@@ -20,8 +19,6 @@ class TestSettings : public QObject
 
 private Q_SLOTS:
     void shouldReadZeroAndDefaultsWithoutRows();
-    void shouldMapShowOrder_data();
-    void shouldMapShowOrder();
     void shouldJoinFilterIdsInRowOrder();
     void shouldResetOnlyPerUserKeysOfThatUserAndLanguage();
     void shouldStampNewUserWithEqualTimes();
@@ -47,34 +44,6 @@ void TestSettings::shouldReadZeroAndDefaultsWithoutRows()
     QCOMPARE(settings.get(SettingKey::UseCh, 0), 0);
     TestHome::addSetting(QStringLiteral("use-ch"), 1, 0, language.id);
     QCOMPARE(settings.get(SettingKey::UseCh, 0), 1);
-}
-
-void TestSettings::shouldMapShowOrder_data()
-{
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<QString>("order");
-    QTest::newRow("0") << 0 << "wiv";
-    QTest::newRow("1") << 1 << "wvi";
-    QTest::newRow("2") << 2 << "iwv";
-    QTest::newRow("3") << 3 << "ivw";
-    QTest::newRow("4") << 4 << "vwi";
-    QTest::newRow("5") << 5 << "viw";
-    QTest::newRow("9") << 9 << "viw";
-    QTest::newRow("-1") << -1 << "viw";
-}
-
-void TestSettings::shouldMapShowOrder()
-{
-    QFETCH(int, stored);
-    QFETCH(QString, order);
-    TestHome home;
-    Language language;
-    QVERIFY(language.loadById(TestHome::addLanguage(QStringLiteral("L"))));
-    Config settings;
-    settings.language = &language;
-    settings.set(SettingKey::ShowOrder, stored, 4);
-    QCOMPARE(settings.get(SettingKey::ShowOrder, 4), stored);
-    QCOMPARE(settings.showOrder(4), order);
 }
 
 void TestSettings::shouldJoinFilterIdsInRowOrder()

@@ -20,30 +20,10 @@ class TestStories : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void shouldReadTheShippedStories();
     void shouldPutEachDialogueTurnOnItsOwnLine();
     void shouldRejectAMalformedPage();
     void shouldDrawAPageOfTheReaderSize();
 };
-
-void TestStories::shouldReadTheShippedStories()
-{
-    QString error;
-    const QList<Story> stories = readStories(QStringLiteral(OL_CONTENT_DIR "/stories.txt"), &error);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    QCOMPARE(stories.size(), 5);
-    const int pages[] = {8, 8, 8, 9, 10};
-    for (int s = 0; s < 5; ++s) {
-        QCOMPARE(stories.at(s).number, s + 1);
-        QCOMPARE(stories.at(s).pages.size(), pages[s]);
-        for (const StoryPage& page : stories.at(s).pages) {
-            QVERIFY(!page.text.isEmpty());
-            QVERIFY(!page.characters.isEmpty());
-        }
-    }
-    QCOMPARE(stories.at(0).title, QStringLiteral("Caperucita Roja"));
-    QCOMPARE(stories.at(4).title, QStringLiteral("La cigarra y la hormiga"));
-}
 
 void TestStories::shouldPutEachDialogueTurnOnItsOwnLine()
 {

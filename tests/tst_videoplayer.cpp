@@ -19,7 +19,6 @@ private Q_SLOTS:
     void shouldFinishOnceForBrokenFiles();
     void shouldNotFinishMissingOrStoppedClips();
     void shouldReportOnlyTheLastOfReplacedClips();
-    void shouldChainClipsFromFinished();
     void shouldKeepLastFrameAndPlayAgainOnClick();
 
 private:
@@ -120,21 +119,6 @@ void TestVideoPlayer::shouldReportOnlyTheLastOfReplacedClips()
     QVERIFY(player.play(clip));
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 4000);
     QVERIFY(!finished.wait(300));
-}
-
-void TestVideoPlayer::shouldChainClipsFromFinished()
-{
-    // The start-up sequence starts its second video from the first one's end.
-    VideoPlayer player;
-    player.setVolume(0);
-    int ends = 0;
-    connect(&player, &VideoPlayer::finished, &player, [&] {
-        if (++ends == 1)
-            QVERIFY(player.play(clip));
-    });
-    QVERIFY(player.play(clip));
-    QTRY_COMPARE_WITH_TIMEOUT(ends, 2, 5000);
-    QVERIFY(!player.isPlaying());
 }
 
 void TestVideoPlayer::shouldKeepLastFrameAndPlayAgainOnClick()

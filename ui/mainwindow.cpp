@@ -14,6 +14,7 @@
 #include "videoplayer.h"
 #include "windowplacement.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -271,8 +272,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
     userDialog->hide();
     helpDialog->hide();
     adminWindow->hide();
-    if (settingsDialog)
-        settingsDialog->close();
+    // Every settings dialog, also an older one still open beside a newer.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<ConfigWidget*>(widget))
+            dialog->close();
+    }
     QMainWindow::closeEvent(event);
 }
 

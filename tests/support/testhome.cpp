@@ -118,3 +118,22 @@ bool TestHome::touch(const QString& relativePath) const
     QFile file(full);
     return file.open(QIODevice::WriteOnly);
 }
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int count(const QString& sql)
+{
+    QSqlQuery query(sql);
+    return query.next() ? query.value(0).toInt() : -1;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -36,3 +37,10 @@ private:
     QByteArray previousHome;
     bool valid = false;
 };
+
+// Writes a file (and its folders); false when it cannot.
+bool writeFile(const QString& path, const QByteArray& content = "x");
+// A file's bytes, empty when it cannot be read.
+QByteArray readFile(const QString& path);
+// The first column of the first row of a query on the test database, -1 without a row.
+int count(const QString& sql);

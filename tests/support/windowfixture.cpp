@@ -1,4 +1,5 @@
 #include "windowfixture.h"
+#include "widgets.h"
 
 #include "config.h"
 #include "inputdialog.h"
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -175,7 +177,8 @@ MainWindow* WindowFixture::start()
     w->show();
     TestHome::exec(QStringLiteral("PRAGMA synchronous = OFF")); // the window's own connection
     w->slotHideCredits();
-    w->userDialog->hide();
+    if (auto* dialog = topLevel<InputDialog>())
+        dialog->hide();
     w->slotChooseUser(&user);
     return w;
 }
@@ -186,7 +189,7 @@ MainWindow* WindowFixture::startWithoutUser()
     MainWindow* w = mainWindow.get();
     w->show();
     w->slotHideCredits();
-    QTest::keyClick(w->userDialog, Qt::Key_Escape);
+    QTest::keyClick(topLevel<InputDialog>(), Qt::Key_Escape);
     // The release of that Escape reaches the window.
     releaseKey(Qt::Key_Escape);
     return w;
@@ -236,10 +239,16 @@ QString WindowFixture::shownFile(const QLabel* label) const
     return filesByColour.value(colour, QStringLiteral("?"));
 }
 
+QList<QLabel*> WindowFixture::rowLabels(const QWidget* window)
+{
+    static const QRegularExpression name(QStringLiteral("^letterLabel\\d+$"));
+    return window->findChildren<QLabel*>(name);
+}
+
 QStringList WindowFixture::rowFiles() const
 {
     QStringList files;
-    QList<QLabel*> labels(mainWindow->letterLabels.begin(), mainWindow->letterLabels.end());
+    QList<QLabel*> labels = rowLabels(mainWindow.get());
     std::sort(labels.begin(), labels.end(),
               [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
     for (QLabel* label : labels) {
@@ -252,7 +261,7 @@ QStringList WindowFixture::rowFiles() const
 QList<int> WindowFixture::rowPositions() const
 {
     QList<int> positions;
-    for (QLabel* label : mainWindow->letterLabels) {
+    for (QLabel* label : rowLabels(mainWindow.get())) {
         if (!label->isHidden())
             positions << label->x();
     }

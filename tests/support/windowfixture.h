@@ -51,6 +51,7 @@ public:
     QString shownFile(const QLabel* label) const;
     QStringList rowFiles() const;     // visible letter labels, left to right
     QList<int> rowPositions() const;  // their x
+    static QList<QLabel*> rowLabels(const QWidget* window); // the letter row's labels
     QString sysPath() const;          // media/system/
     QString languagePath() const;     // media/languages/Español/
 
