@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "pindialog.h"
 #include "progressdialog.h"
+#include "widgets.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -130,10 +131,10 @@ void TestAdultPin::shouldAskPinBeforeAdultEntries()
     bool opened = false;
     if (entry == QLatin1String("settings")) {
         w->slotConfig();
-        opened = w->settingsDialog && w->settingsDialog->isVisible();
+        opened = topLevel<ConfigWidget>() != nullptr;
     } else if (entry == QLatin1String("administrator")) {
         w->slotAdministrador();
-        opened = w->adminWindow->isVisible();
+        opened = topLevel<AdmWindow>() != nullptr;
     } else {
         w->slotProgreso();
         opened = w->findChild<ProgressDialog*>() != nullptr;
@@ -142,7 +143,7 @@ void TestAdultPin::shouldAskPinBeforeAdultEntries()
     QCOMPARE(answerer.questions, stored.isEmpty() ? 0 : 1);
     QCOMPARE(f.warningsAnswered(), opens ? 0 : 1);
     if (!opens)
-        QCOMPARE(f.lastWarningTitle(), QStringLiteral("Clave de adulto"));
+        QVERIFY(f.lastWarningTitle().contains(QStringLiteral("Clave")));
 }
 
 QTEST_MAIN(TestAdultPin)
