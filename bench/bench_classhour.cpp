@@ -18,9 +18,7 @@
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "qt.multimedia.*=false");
+    useBenchEnvironment();
     QApplication app(argc, argv);
     const int total = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 900;
     const QString pack = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(OL_PACK_HOME);
@@ -32,10 +30,7 @@ int main(int argc, char** argv)
     }
 
     MainWindow window;
-    window.show();
-    window.slotHideCredits();
-    window.userDialog->hide();
-    window.slotChooseUser(&home.user);
+    home.signIn(window);
     window.goToFirstActivity();
 
     bool frameShown = false;

@@ -33,9 +33,7 @@ Figures figuresOf(QList<double> ms)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "qt.multimedia.*=false");
+    useBenchEnvironment();
     QApplication app(argc, argv);
     const QString pack = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(OL_PACK_HOME);
     ProgramHome home(pack);
@@ -46,10 +44,7 @@ int main(int argc, char** argv)
     }
 
     MainWindow window;
-    window.show();
-    window.slotHideCredits();
-    window.userDialog->hide();
-    window.slotChooseUser(&home.user);
+    home.signIn(window);
     window.menu(100);
     window.subMenu(100);
     window.subSubMenu(100);

@@ -6,11 +6,24 @@
 
 #include "config.h"
 #include "database.h"
+#include "inputdialog.h"
+#include "mainwindow.h"
 #include "user.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+// Before the application object: offscreen unless a display is asked for,
+// quiet media logging, and the media backend the program itself picks.
+inline void useBenchEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    qputenv("QT_LOGGING_RULES", "qt.multimedia.*=false");
+}
 
 class ProgramHome
 {
@@ -33,6 +46,16 @@ public:
     }
 
     bool isValid() const { return valid; }
+
+    // Shows the window past its credits and user dialog, signed in as the
+    // benchmark's user.
+    void signIn(MainWindow& window)
+    {
+        window.show();
+        window.slotHideCredits();
+        window.userDialog->hide();
+        window.slotChooseUser(&user);
+    }
 
     User user;
 

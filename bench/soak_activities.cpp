@@ -54,9 +54,7 @@ void click(QWidget* target)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "qt.multimedia.*=false");
+    useBenchEnvironment();
     QApplication app(argc, argv);
     const int steps = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 20000;
     const quint32 seed = argc > 2 ? QString::fromLocal8Bit(argv[2]).toUInt() : 7;
@@ -77,10 +75,7 @@ int main(int argc, char** argv)
     boxes.start(20);
 
     MainWindow window;
-    window.show();
-    window.slotHideCredits();
-    window.userDialog->hide();
-    window.slotChooseUser(&home.user);
+    home.signIn(window);
     // Quick clocks, so that rounds and sequences turn over during the run.
     window.handSequence->frameInterval = 15;
     window.flusSequence->frameInterval = 15;
