@@ -12,7 +12,8 @@ KeyboardManager::KeyboardManager(QObject* parent)
         {Qt::Key_Tab, Qt::Key_Q, Qt::Key_W, Qt::Key_E, Qt::Key_R, Qt::Key_T, Qt::Key_Y, Qt::Key_U,
          Qt::Key_I, Qt::Key_O, Qt::Key_P},
         {Qt::Key_CapsLock, Qt::Key_A, Qt::Key_S, Qt::Key_D, Qt::Key_F, Qt::Key_G, Qt::Key_H,
-         Qt::Key_J, Qt::Key_K, Qt::Key_L, Qt::Key_Ntilde, Qt::Key_Return},
+         Qt::Key_J, Qt::Key_K, Qt::Key_L, Qt::Key_Ntilde, Qt::Key_Dead_Acute, Qt::Key_Ccedilla,
+         Qt::Key_Return},
         {Qt::Key_Shift, Qt::Key_Z, Qt::Key_X, Qt::Key_C, Qt::Key_V, Qt::Key_B, Qt::Key_N,
          Qt::Key_M, Qt::Key_Comma, Qt::Key_Period, Qt::Key_Shift},
         {Qt::Key_Control, Qt::Key_Meta, Qt::Key_Alt, Qt::Key_Space, Qt::Key_Alt, Qt::Key_Control},
@@ -33,7 +34,7 @@ int KeyboardManager::keyRelation(int keyA, int keyB) const
 {
     const Position a = keyPosition(keyA);
     const Position b = keyPosition(keyB);
-    if (b.row == 0)
+    if (a.row == 0 || b.row == 0)
         return NoPosition;
     if (a.row == b.row) {
         if (b.column < a.column)
@@ -60,8 +61,8 @@ int KeyboardManager::letterToKey(const QString& letter)
         return c.unicode();
     if (c == QChar(0x00D1)) // Ñ
         return Qt::Key_Ntilde;
-    if (c == QChar(0x00C7) || c == QChar(0x00E7)) // Ç, ç: a key in no row
-        return Qt::Key_cedilla;
+    if (c == QChar(0x00C7) || c == QChar(0x00E7)) // Ç, right of the accent key
+        return Qt::Key_Ccedilla;
     return 0;
 }
 

@@ -94,8 +94,10 @@ QString letterImageName(const QString& word, int& pos, bool withCase, const Lett
         if (!rules.minusCaps)
             return caseFolded(base, true);
         // In small letters a word starts "Ch", "Ll": the capital of a double
-        // letter is its first letter only ("tit/" pictures).
-        if (p == 0 && rules.firstCaps && base.size() == 2)
+        // letter is its first letter only ("tit/" pictures). Ñ and the marked
+        // vowels have two-character names too, but one capital of their own.
+        const bool doubleLetter = base == QLatin1String("ch") || base == QLatin1String("ll");
+        if (p == 0 && rules.firstCaps && doubleLetter)
             return QStringLiteral("tit/") + base;
         return caseFolded(base, p == 0 && rules.firstCaps);
     }

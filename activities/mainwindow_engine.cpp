@@ -48,11 +48,15 @@ void MainWindow::startActivity()
 
 void MainWindow::showPrompt(const QString& picture)
 {
-    // Where the prompt does not cover what the presentation shows: the
-    // key prompt on the empty screen, the space bar beside the title.
+    // Where the prompt covers nothing the presentation shows: the key prompt
+    // on the empty screen, the space bar at the start of the letter row, clear
+    // of the logo, the title, the picture and the video.
     const bool space = picture.contains(QLatin1String("espacio"));
-    promptLabel->setGeometry(space ? QRect(170, 28, 195, 80) : QRect(362, 250, 300, 200));
-    promptLabel->setPixmap(QPixmap(systemMediaPath() + picture));
+    promptLabel->setGeometry(space ? QRect(4, 404, 112, 56) : QRect(362, 250, 300, 200));
+    const QPixmap pixmap(systemMediaPath() + picture);
+    promptLabel->setPixmap(space ? pixmap.scaled(promptLabel->size(), Qt::KeepAspectRatio,
+                                                 Qt::SmoothTransformation)
+                                 : pixmap);
     promptLabel->show();
     promptLabel->raise();
 }
@@ -111,6 +115,28 @@ void MainWindow::stopActivity()
         hideLetterLabels(true);
         break;
     }
+}
+
+void MainWindow::clearForAnswer()
+{
+    // The lip-reading question keeps its face on screen while a key is judged.
+    if (activeActivity == Activity::LipFirstLetter && round.accepting) {
+        resetActivityButtons();
+        noWordsWarning->hide();
+        noRepetitionWarning->hide();
+        handLabel->hide();
+        feedbackLabel->hide();
+        return;
+    }
+    stopActivity();
+}
+
+void MainWindow::playQuestionVideo()
+{
+    // The question of the lip-reading exercise is the word said: its lips.
+    const Word* word = round.word();
+    if (word && word->letter && word->letter->language)
+        playVideo(word->lipsPath());
 }
 
 void MainWindow::clearActivityScreen()

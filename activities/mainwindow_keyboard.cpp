@@ -34,8 +34,17 @@ bool isModifierKey(int key)
 }
 } // namespace
 
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    keyRepeats.pressed(event->key(), event->timestamp(), event->isAutoRepeat());
+    QMainWindow::keyPressEvent(event);
+}
+
 void MainWindow::keyReleaseEvent(QKeyEvent* event)
 {
+    // A held key is one key: its auto-repeat never answers or presents again.
+    if (!keyRepeats.released(event->key(), event->timestamp(), event->isAutoRepeat()))
+        return;
     // Escape, and every key while the start-up videos or the credits show
     // (also after a visit to the stories).
     if (handleShellKey(event))
@@ -46,7 +55,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
     const int key = event->key();
     // Escape has nothing to end here (it may come from closing the user
     // dialog), and a modifier or a dead key alone is half a key.
-    if (key == Qt::Key_Escape || isModifierKey(key) || event->isAutoRepeat())
+    if (key == Qt::Key_Escape || isModifierKey(key))
         return;
 
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -88,7 +97,10 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
         letter = QStringLiteral("ch");
     else if (useLl && letter == QLatin1String("."))
         letter = QStringLiteral("ll");
-    if (event->modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier) || !round.accepting)
+    // Shift types a capital, AltGr a letter of its own: both are letters.
+    const Qt::KeyboardModifiers letterModifiers =
+        Qt::ShiftModifier | Qt::KeypadModifier | Qt::GroupSwitchModifier;
+    if (event->modifiers() & ~letterModifiers || !round.accepting)
         return;
     if (exercise) {
         // A letter the language has no words for is still an answer.
@@ -97,7 +109,7 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
             typedLetterRecord->name = letter.toUpper();
             currentLetter = typedLetterRecord.get();
         }
-        stopActivity();
+        clearForAnswer();
         slotLetter(false);
         return;
     }

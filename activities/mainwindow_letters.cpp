@@ -219,6 +219,12 @@ void MainWindow::slotPresentPickLetter()
         slotObjectWord(round.word());
         slotHideLetter(round.word(), 0);
         break;
+    case Activity::LipFirstLetter:
+        slotImage();
+        slotObjectWord(round.word());
+        slotHideLetter(round.word(), 0);
+        playQuestionVideo();
+        break;
     default:
         slotImage();
         slotObjectWord(round.word());
@@ -279,13 +285,17 @@ void MainWindow::slotCorrect()
 void MainWindow::slotWrong()
 {
     round.errors += 1;
-    slotNegativeFeedback();
     if (round.errors > 2) {
+        // The answer shows alone: no arrow, typed key or "¡Casi!" beside it.
         round.errors = 0;
+        feedbackLabel->hide();
         hideOrientation();
         slotShowGuessWord();
         waitForAnswerEnd();
+        updateDoubleLetterHint();
+        return;
     }
+    slotNegativeFeedback();
     slotOrientation();
 }
 
@@ -339,7 +349,8 @@ void MainWindow::slotOrientation()
                                     : QPixmap(systemMediaPath() + QStringLiteral("ui/") + arrow));
     orientationLabel->show();
     orientationLabel->raise();
-    showTypedKey(arrow.isEmpty() ? QString() : typed);
+    // The key pressed shows also where no arrow fits (the same key).
+    showTypedKey(typed);
 }
 
 void MainWindow::showTypedKey(const QString& key)

@@ -64,4 +64,8 @@ void MainWindow::openStory(int story, int pages)
     storySequence->show();
     storySequence->raise();
     storySequence->slotInit();
+    for (MenuWidget* arrow : {leftArrow, rightArrow}) {
+        arrow->show();
+        arrow->raise();
+    }
 }

@@ -159,7 +159,8 @@ private Q_SLOTS:
     void shouldHaveEverySystemPictureAtItsScreenSize_data();
     void shouldHaveEverySystemPictureAtItsScreenSize();
     void shouldHaveEveryLetterPictureOnOneHeight();
-    void shouldFitEveryWordInTheLetterRow();
+    void shouldDrawEveryWordWholeInTheLetterRow_data();
+    void shouldDrawEveryWordWholeInTheLetterRow();
     void shouldNameFramesLikeTheSequencePlayer();
     void shouldShipEveryHandPicture();
     void shouldDrawEverySingleHandUnlikeEveryOther();
@@ -293,19 +294,52 @@ void TestContentPack::shouldHaveEveryLetterPictureOnOneHeight()
     QVERIFY(470 + height / 2 <= 600);
 }
 
-void TestContentPack::shouldFitEveryWordInTheLetterRow()
+void TestContentPack::shouldDrawEveryWordWholeInTheLetterRow_data()
 {
-    // Letters are shown at half their width from x 120; the activity
-    // buttons and the bottom letter start at x 880.
+    QTest::addColumn<bool>("minusCaps");
+    QTest::addColumn<bool>("firstCaps");
+    QTest::addColumn<bool>("digraphs");
+    for (bool digraphs : {true, false}) {
+        const char* letters = digraphs ? "CH/LL letters" : "CH/LL two letters";
+        QTest::addRow("capitals, %s", letters) << false << false << digraphs;
+        QTest::addRow("capitals with first-caps, %s", letters) << false << true << digraphs;
+        QTest::addRow("small letters, %s", letters) << true << false << digraphs;
+        QTest::addRow("small letters with first-caps, %s", letters) << true << true << digraphs;
+    }
+}
+
+void TestContentPack::shouldDrawEveryWordWholeInTheLetterRow()
+{
+    QFETCH(bool, minusCaps);
+    QFETCH(bool, firstCaps);
+    QFETCH(bool, digraphs);
+    LetterRules rules;
+    rules.minusCaps = minusCaps;
+    rules.firstCaps = firstCaps;
+    rules.useCh = rules.useLl = digraphs;
+    // Every letter of every word has its picture in each folder the row
+    // draws from (written, highlighted, blank), and letters are shown at half
+    // their width from x 120; the activity buttons and the bottom letter start
+    // at x 880.
     for (const WordRow& word : std::as_const(words)) {
-        for (bool capitals : {true, false}) {
-            int x = 120;
-            for (const QString& base : wordBaseNames(word.name)) {
-                const QString name = capitals ? QStringLiteral("may/") + base.toUpper() : QStringLiteral("min/") + base;
-                x += pictureSize(kSystem + QStringLiteral("cooper/") + name + QStringLiteral(".png")).width() / 2;
+        int x = 120;
+        int pictures = 0;
+        for (int pos = 0; pos < word.name.size(); ++pos) {
+            const QString name = LetterText::letterImageName(word.name, pos, true, rules);
+            if (name == QLatin1String(" ")) {
+                x += 20;
+                continue;
             }
-            QVERIFY2(x <= 875, qPrintable(QStringLiteral("%1 ends at x %2").arg(word.name).arg(x)));
+            for (const char* folder : {"cooper/", "cuadrados/", "blank/"}) {
+                const QString path = kSystem + QLatin1String(folder) + name + QStringLiteral(".png");
+                QVERIFY2(pictureSize(path).isValid(),
+                         qPrintable(QStringLiteral("%1: no %2").arg(word.name, path)));
+            }
+            x += pictureSize(kSystem + QStringLiteral("cooper/") + name + QStringLiteral(".png")).width() / 2;
+            ++pictures;
         }
+        QCOMPARE(pictures, LetterText::letterCount(QString(word.name).remove(QLatin1Char(' ')), rules));
+        QVERIFY2(x <= 875, qPrintable(QStringLiteral("%1 ends at x %2").arg(word.name).arg(x)));
     }
 }
 

@@ -68,6 +68,8 @@ private Q_SLOTS:
     void shouldEnableButtonsByHighlightAndTyping();
     void shouldAddUsers_data();
     void shouldAddUsers();
+    void shouldLogInTheUserTheDialogShows_data();
+    void shouldLogInTheUserTheDialogShows();
     void shouldLogInWithTwoEmissionsOfOneUser();
     void shouldRefuseToCloseWithoutUserButDismissWithEscape();
     void shouldDeleteHighlightedUserAfterConfirmation_data();
@@ -186,6 +188,44 @@ void TestInputDialog::shouldAddUsers()
     typeName(dialog, typed);
     QTest::mouseClick(dialog.addButton, Qt::LeftButton);
     QCOMPARE(entries(dialog), listed);
+}
+
+void TestInputDialog::shouldLogInTheUserTheDialogShows_data()
+{
+    QTest::addColumn<QStringList>("steps"); // "highlight NAME", "login", "show", "list"
+    QTest::addColumn<QString>("loggedIn");
+    QTest::newRow("list closed on a highlighted entry") << QStringList{"highlight Zoe", "login"} << "Zoe";
+    QTest::newRow("highlighted back and forth")
+        << QStringList{"highlight Zoe", "highlight Luis", "login"} << "Luis";
+    QTest::newRow("shown again, another child highlighted")
+        << QStringList{"highlight Ana", "login", "show", "highlight Zoe", "login"} << "Zoe";
+    QTest::newRow("shown again with a fresh list")
+        << QStringList{"highlight Zoe", "login", "list", "show", "highlight Luis", "login"} << "Luis";
+}
+
+void TestInputDialog::shouldLogInTheUserTheDialogShows()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, loggedIn);
+    InputDialog dialog(&users);
+    QSignalSpy chosen(&dialog, &InputDialog::chooseUser);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    for (const QString& step : std::as_const(steps)) {
+        if (step.startsWith(QLatin1String("highlight ")))
+            highlight(dialog, step.section(QLatin1Char(' '), 1));
+        else if (step == QLatin1String("login"))
+            dialog.loginButton->click();
+        else if (step == QLatin1String("show"))
+            dialog.show();
+        else if (step == QLatin1String("list"))
+            dialog.setUsers(&users);
+        // Whenever "Ingresar" can be clicked, the field and the list agree.
+        if (dialog.loginButton->isEnabled())
+            QCOMPARE(dialog.nameField->text(), dialog.userBox->currentText());
+    }
+    QVERIFY(!chosen.isEmpty());
+    QCOMPARE(chosen.last().at(0).value<User*>()->name, loggedIn);
 }
 
 void TestInputDialog::shouldLogInWithTwoEmissionsOfOneUser()

@@ -29,7 +29,10 @@ void TestKeyboardManager::shouldRelateExpectedToTypedLetter_data()
     QTest::newRow("same key") << "M" << "M" << 1;
     QTest::newRow("CH is the comma key") << "CH" << "M" << 3;
     QTest::newRow("LL is the period key") << "LL" << "CH" << 3;
-    QTest::newRow("Ç has no place: always up") << "Ç" << "A" << 4;
+    QTest::newRow("Ç expected, A typed: move right") << "Ç" << "A" << 3;
+    QTest::newRow("L expected, Ç typed: move left") << "L" << "Ç" << 2;
+    QTest::newRow("Ç expected, P typed: move down") << "Ç" << "P" << 5;
+    QTest::newRow("expected letter without place") << "Ü" << "A" << 0;
     QTest::newRow("typed key without place") << "A" << "?" << 0;
 }
 

@@ -153,8 +153,17 @@ void TestMainWindowEngine::shouldShowOneStepPerSpaceWithStopMotion()
     for (int i = 1; i < steps.size(); ++i) {
         const bool more = steps.at(i) != steps.at(i - 1);
         QCOMPARE(!child<QLabel>(w, "promptLabel")->isHidden(), more);
-        if (more)
+        if (more) {
             QCOMPARE(f.shownFile(child<QLabel>(w, "promptLabel")), f.sysPath() + "ui/indicacion-espacio.png");
+            // It hides nothing on show, nor the logo the background has at the top left.
+            const QRect prompt = child<QLabel>(w, "promptLabel")->geometry();
+            QVERIFY(!prompt.intersects(QRect(125, 20, 220, 65)));
+            for (QWidget* shown : w->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                const QString name = shown->objectName();
+                if (shown->isVisible() && name != QLatin1String("promptLabel") && name != QLatin1String("backgroundLabel"))
+                    QVERIFY2(!prompt.intersects(shown->geometry()), qPrintable(name));
+            }
+        }
         QTRY_VERIFY(child<SequenceWidget>(w, "handSequence")->isStopped()); // keys wait for the hands anyway
         f.releaseKey(Qt::Key_Space, QStringLiteral(" "));
         QCOMPARE(shownMedia(*w), steps.at(i));
@@ -222,6 +231,14 @@ void TestMainWindowEngine::shouldDrawWordsUnderCaseAndDigraphRules_data()
     QTest::newRow("llama, first capital: Ll")
         << "LL" << "llama" << 1 << 1 << 1
         << QStringList{"cooper/tit/ll.png", "cooper/min/a.png", "cooper/min/m.png", "cooper/min/a.png"};
+    QTest::newRow("ñandú, first capital: Ñ whole")
+        << "Ñ" << "ñandú" << 1 << 1 << 1
+        << QStringList{"cooper/may/NT.png", "cooper/min/a.png", "cooper/min/n.png", "cooper/min/d.png",
+                       "cooper/min/ut.png"};
+    QTest::newRow("árbol, first capital: Á whole")
+        << "A" << "árbol" << 1 << 1 << 1
+        << QStringList{"cooper/may/AT.png", "cooper/min/r.png", "cooper/min/b.png", "cooper/min/o.png",
+                       "cooper/min/l.png"};
     QTest::newRow("noche without ch")
         << "N" << "noche" << 0 << 0 << 0
         << QStringList{"cooper/may/N.png", "cooper/may/O.png", "cooper/may/C.png", "cooper/may/H.png",
@@ -250,9 +267,10 @@ void TestMainWindowEngine::shouldDrawWordsUnderCaseAndDigraphRules()
     f.typeLetter(letter.toLower());
     QCOMPARE(f.rowFiles(), row);
     // The bottom letter has no case folder with small letters.
+    const QString base = letter.size() == 1 ? LetterText::baseName(letter.at(0)) : letter.toLower();
     QCOMPARE(f.shownFile(child<ImageWidget>(w, "bottomLetterHolder")->label),
              f.sysPath() + QStringLiteral("inferior/")
-                 + (minus ? letter.toLower() : QStringLiteral("may/") + letter)
+                 + (minus ? base : QStringLiteral("may/") + base.toUpper())
                  + QStringLiteral(".png"));
 }
 

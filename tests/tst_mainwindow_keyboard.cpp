@@ -2,6 +2,7 @@
 // presentations, and the keys that must do nothing.
 #include "config.h"
 #include "imagewidget.h"
+#include "lettertext.h"
 #include "mainwindow.h"
 #include "menuwidget.h"
 #include "sequencewidget.h"
@@ -9,7 +10,10 @@
 #include "widgets.h"
 #include "windowfixture.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -72,6 +76,25 @@ QString asked(const WindowFixture& f)
     return QString();
 }
 
+// A key held down, as an X server repeats it: a press, then a release and a
+// press with one time stamp every 40 ms, then the real release. Qt flags the
+// repeats only when it sees the press queued behind the release.
+void holdKey(QWidget* window, const QString& letter, bool flagged)
+{
+    const int key = Qt::Key_A + (letter.at(0).toLatin1() - 'a');
+    const auto send = [&](QEvent::Type type, ulong time, bool repeat) {
+        QKeyEvent event(type, key, Qt::NoModifier, letter, repeat);
+        event.setTimestamp(time);
+        QApplication::sendEvent(window, &event);
+    };
+    send(QEvent::KeyPress, 1000, false);
+    for (ulong time : {1660, 1700, 1740}) {
+        send(QEvent::KeyRelease, time, flagged);
+        send(QEvent::KeyPress, time, flagged);
+    }
+    send(QEvent::KeyRelease, 1780, false);
+}
+
 // A question waits for its answer: blanks on the row, no feedback yet.
 bool questionShown(const WindowFixture& f)
 {
@@ -94,6 +117,12 @@ private Q_SLOTS:
     void shouldAnswerDoubleLetterWithEitherKeys();
     void shouldFingerspellAnswerThenStartNextRound_data();
     void shouldFingerspellAnswerThenStartNextRound();
+    void shouldCountAHeldKeyOnce_data();
+    void shouldCountAHeldKeyOnce();
+    void shouldShowTheFaceInTheLipReadingQuestion_data();
+    void shouldShowTheFaceInTheLipReadingQuestion();
+    void shouldFollowEachDoubleLetterSwitch_data();
+    void shouldFollowEachDoubleLetterSwitch();
     void shouldRepeatSameRoundAfterAnswer();
     void shouldJudgeEveryLetterKey_data();
     void shouldJudgeEveryLetterKey();
@@ -162,6 +191,8 @@ void TestMainWindowKeyboard::shouldPointAtRightKeyAfterWrongAnswer_data()
     QTest::newRow("Z asked, A typed: down") << 25 << "Z" << "zorro" << "a" << "abajo.png" << "z";
     QTest::newRow("b of árbol, V typed: right") << 30 << "A" << "árbol" << "v" << "derecha.png" << "b";
     QTest::newRow("Á asked, S typed: left to A") << 21 << "Á" << "árbol" << "s" << "izquierda.png" << "a";
+    QTest::newRow("L asked, Ç typed: left") << 21 << "L" << "luna" << "ç" << "izquierda.png" << "l";
+    QTest::newRow("P asked, capital Q typed with Shift") << 21 << "P" << "pato" << "Q" << "derecha.png" << "P";
 }
 
 void TestMainWindowKeyboard::shouldPointAtRightKeyAfterWrongAnswer()
@@ -184,7 +215,8 @@ void TestMainWindowKeyboard::shouldPointAtRightKeyAfterWrongAnswer()
     f.typeLetter(typed);
     QCOMPARE(feedback(f), QStringLiteral("wrong"));
     QCOMPARE(::arrow(f), arrow);
-    QCOMPARE(f.shownFile(child<QLabel>(w, "typedKeyLabel")), f.sysPath() + "cooper/may/" + typed.toUpper() + ".png");
+    QCOMPARE(f.shownFile(child<QLabel>(w, "typedKeyLabel")),
+             f.sysPath() + "cooper/may/" + LetterText::baseName(typed.at(0)).toUpper() + ".png");
     QCOMPARE(blanks(f), 1);
     // The same key again keeps the round and the arrow.
     f.typeLetter(typed);
@@ -203,10 +235,10 @@ void TestMainWindowKeyboard::shouldShowAnswerAfterThirdWrongAnswer_data()
     QTest::addColumn<int>("activity");
     QTest::addColumn<QString>("word");
     QTest::addColumn<QStringList>("keys"); // the last one is the third wrong key
-    QTest::addColumn<QString>("arrow");    // still shown with the answer
-    QTest::newRow("21 first letter") << 21 << "mano" << QStringList{"n", "b", "v"} << "derecha.png";
-    QTest::newRow("31 whole word, after a right letter") << 31 << "sol" << QStringList{"s", "p", "p", "p"}
-                                                         << "hidden";
+    QTest::newRow("21 first letter") << 21 << "mano" << QStringList{"n", "b", "v"};
+    QTest::newRow("23 first letter, lips") << 23 << "mano" << QStringList{"n", "b", "ç"};
+    QTest::newRow("30 missing letter") << 30 << "mmmm" << QStringList{"n", "b", "v"};
+    QTest::newRow("31 whole word, after a right letter") << 31 << "sol" << QStringList{"s", "p", "p", "p"};
 }
 
 void TestMainWindowKeyboard::shouldShowAnswerAfterThirdWrongAnswer()
@@ -214,7 +246,6 @@ void TestMainWindowKeyboard::shouldShowAnswerAfterThirdWrongAnswer()
     QFETCH(int, activity);
     QFETCH(QString, word);
     QFETCH(QStringList, keys);
-    QFETCH(QString, arrow);
     WindowFixture f;
     MainWindow* w = startOn(f, activity, word.left(1).toUpper(), word);
     const int letters = blanks(f);
@@ -223,10 +254,13 @@ void TestMainWindowKeyboard::shouldShowAnswerAfterThirdWrongAnswer()
     QCOMPARE(feedback(f), QStringLiteral("wrong"));
     QVERIFY(blanks(f) > 0);
     f.typeLetter(keys.last());
-    // The answer: the whole word and its sign video.
+    // The answer alone: the whole word and its video, no arrow, no key
+    // pressed, no "almost" beside it.
     QCOMPARE(blanks(f), 0);
     QVERIFY(child<VideoPlayer>(w, "videoPlayer")->isPlaying());
-    QCOMPARE(::arrow(f), arrow);
+    QCOMPARE(::arrow(f), QStringLiteral("hidden"));
+    QVERIFY(child<QLabel>(w, "typedKeyLabel")->isHidden());
+    QCOMPARE(feedback(f), QString());
     // A key is ignored while the answer plays.
     const QString shown = feedback(f);
     f.typeLetter(word.left(1));
@@ -325,6 +359,134 @@ void TestMainWindowKeyboard::shouldFingerspellAnswerThenStartNextRound()
     }
 }
 
+void TestMainWindowKeyboard::shouldCountAHeldKeyOnce_data()
+{
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<bool>("flagged");
+    QTest::addColumn<QString>("verdict");
+    for (bool flagged : {false, true}) {
+        const char* how = flagged ? "repeats flagged" : "repeats told by their time";
+        QTest::addRow("21 wrong letter held, %s", how) << 21 << "mano" << "b" << flagged << "wrong";
+        QTest::addRow("23 wrong letter held, %s", how) << 23 << "mano" << "b" << flagged << "wrong";
+        QTest::addRow("25 wrong letter held, %s", how) << 25 << "mano" << "b" << flagged << "wrong";
+        QTest::addRow("30 wrong letter held, %s", how) << 30 << "mmmm" << "b" << flagged << "wrong";
+        QTest::addRow("31 right letter held, %s", how) << 31 << "sol" << "s" << flagged << "good";
+    }
+}
+
+void TestMainWindowKeyboard::shouldCountAHeldKeyOnce()
+{
+    QFETCH(int, activity);
+    QFETCH(QString, word);
+    QFETCH(QString, held);
+    QFETCH(bool, flagged);
+    QFETCH(QString, verdict);
+    WindowFixture f;
+    MainWindow* w = startOn(f, activity, word.left(1).toUpper(), word);
+    const int letters = blanks(f);
+    holdKey(w, held, flagged);
+    QCOMPARE(feedback(f), verdict);
+    QCOMPARE(blanks(f), verdict == QLatin1String("good") ? letters - 1 : letters);
+    // One more wrong key leaves the question open: the held key spent one
+    // try at most.
+    f.typeLetter(QStringLiteral("x"));
+    QCOMPARE(feedback(f), QStringLiteral("wrong"));
+    QCOMPARE(blanks(f), verdict == QLatin1String("good") ? letters - 1 : letters);
+    QVERIFY(!child<QLabel>(w, "orientationLabel")->isHidden());
+}
+
+void TestMainWindowKeyboard::shouldShowTheFaceInTheLipReadingQuestion_data()
+{
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<QString>("questionVideo"); // the file, or "" for none
+    QTest::newRow("23 lip reading: the word said") << 23 << "modulacion.avi";
+    QTest::newRow("21 signs: the picture alone") << 21 << "";
+}
+
+void TestMainWindowKeyboard::shouldShowTheFaceInTheLipReadingQuestion()
+{
+    QFETCH(int, activity);
+    QFETCH(QString, questionVideo);
+    WindowFixture f;
+    MainWindow* w = startOn(f, activity, QStringLiteral("M"), QStringLiteral("mano"));
+    auto* video = child<VideoPlayer>(w, "videoPlayer");
+    const QString lips = f.home.path() + "/" + f.languagePath() + "Letras/M/mano/" + questionVideo;
+    QVERIFY(questionShown(f));
+    QVERIFY(!child<ImageWidget>(w, "pictureHolder")->isHidden());
+    QCOMPARE(video->isHidden(), questionVideo.isEmpty());
+    if (!questionVideo.isEmpty())
+        QCOMPARE(QFileInfo(video->source()).canonicalFilePath(), QFileInfo(lips).canonicalFilePath());
+    // A wrong key keeps the question whole, the face with it.
+    f.typeLetter(QStringLiteral("b"));
+    QCOMPARE(feedback(f), QStringLiteral("wrong"));
+    QCOMPARE(video->isHidden(), questionVideo.isEmpty());
+    QVERIFY(!child<ImageWidget>(w, "pictureHolder")->isHidden());
+    f.typeLetter(QStringLiteral("m"));
+    QCOMPARE(feedback(f), QStringLiteral("good"));
+    QVERIFY(video->isPlaying());
+}
+
+void TestMainWindowKeyboard::shouldFollowEachDoubleLetterSwitch_data()
+{
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<int>("useCh");
+    QTest::addColumn<int>("useLl");
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("asked"); // for 30: ask again until this letter is missing
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<bool>("hint");
+    QTest::addColumn<QString>("verdict");
+    QTest::newRow("LL on, CH off: C of chocolate alone")
+        << 21 << 0 << 1 << "C" << "chocolate" << "" << QStringList{"c"} << false << "good";
+    QTest::newRow("LL on, CH off: LL by L and L")
+        << 21 << 0 << 1 << "LL" << "lluvia" << "" << QStringList{"l", "l"} << true << "good";
+    QTest::newRow("CH on, LL off: L of lluvia alone")
+        << 21 << 1 << 0 << "L" << "lluvia" << "" << QStringList{"l"} << false << "good";
+    QTest::newRow("CH on, LL off: CH by the comma")
+        << 23 << 1 << 0 << "CH" << "chocolate" << "" << QStringList{"ch"} << true << "good";
+    QTest::newRow("CH on, LL off: the period is no letter")
+        << 21 << 1 << 0 << "L" << "lluvia" << "" << QStringList{"ll", "l"} << false << "good";
+    QTest::newRow("31 Return after half of CH, then C and H")
+        << 31 << 1 << 1 << "CH" << "chile" << "" << QStringList{"c", "return", "c", "h"} << true << "good";
+    QTest::newRow("30 hint for a missing CH inside the word")
+        << 30 << 1 << 1 << "O" << "ocho" << "CH" << QStringList{"ch"} << true << "good";
+    QTest::newRow("30 no hint for a missing O of a word starting with CH")
+        << 30 << 1 << 1 << "CH" << "choza" << "O" << QStringList{"o"} << false << "good";
+}
+
+void TestMainWindowKeyboard::shouldFollowEachDoubleLetterSwitch()
+{
+    QFETCH(int, activity);
+    QFETCH(int, useCh);
+    QFETCH(int, useLl);
+    QFETCH(QString, letter);
+    QFETCH(QString, word);
+    QFETCH(QString, asked);
+    QFETCH(QStringList, keys);
+    QFETCH(bool, hint);
+    QFETCH(QString, verdict);
+    WindowFixture f;
+    f.setLanguageSetting(SettingKey::UseCh, useCh);
+    f.setLanguageSetting(SettingKey::UseLl, useLl);
+    MainWindow* w = startOn(f, activity, letter, word);
+    if (!asked.isEmpty()) {
+        for (int i = 0; i < 500 && ::asked(f) != asked; ++i)
+            w->slotPickLetter();
+        QCOMPARE(::asked(f), asked);
+    }
+    QCOMPARE(!child<QLabel>(w, "doubleLetterHint")->isHidden(), hint);
+    for (const QString& key : keys) {
+        if (key == QLatin1String("return"))
+            f.releaseKey(Qt::Key_Return, QStringLiteral("\r"));
+        else
+            f.typeLetter(key);
+    }
+    QCOMPARE(feedback(f), verdict);
+}
+
 void TestMainWindowKeyboard::shouldRepeatSameRoundAfterAnswer()
 {
     WindowFixture f;
@@ -351,6 +513,7 @@ void TestMainWindowKeyboard::shouldJudgeEveryLetterKey_data()
     QTest::addColumn<QString>("verdict");
     QTest::newRow("ç, a letter without words") << "ç" << "wrong";
     QTest::newRow("á from the dead key answers A") << "á" << "good";
+    QTest::newRow("a capital A typed with Shift") << "A" << "good";
 }
 
 void TestMainWindowKeyboard::shouldJudgeEveryLetterKey()
@@ -359,7 +522,8 @@ void TestMainWindowKeyboard::shouldJudgeEveryLetterKey()
     QFETCH(QString, verdict);
     WindowFixture f;
     MainWindow* w = startOn(f, 21, QStringLiteral("A"), QStringLiteral("ave"));
-    f.releaseKey(key == QStringLiteral("ç") ? Qt::Key_Ccedilla : Qt::Key_Aacute, key);
+    const int code = key == QStringLiteral("ç") ? Qt::Key_Ccedilla : key == QStringLiteral("á") ? Qt::Key_Aacute : Qt::Key_A;
+    f.releaseKey(code, key, key.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
     QCOMPARE(feedback(f), verdict);
     QVERIFY(child<QLabel>(w, "noWordsWarning")->isHidden());
 }
@@ -569,9 +733,13 @@ void TestMainWindowKeyboard::shouldStopOnNonLetterKeysOnlyOutsideStories()
     f.startActivity(20);
     f.typeLetter(QStringLiteral("m"));
     QCOMPARE(f.rowFiles().size(), 4);
-    // A letter with a modifier is no letter choice: the word stays.
-    f.releaseKey(Qt::Key_N, QStringLiteral("N"), Qt::ShiftModifier);
+    // A letter with Ctrl is no letter choice: the word stays.
+    f.releaseKey(Qt::Key_N, QStringLiteral("n"), Qt::ControlModifier);
     QCOMPARE(f.shownFile(child<ImageWidget>(w, "pictureHolder")->label), f.languagePath() + "Letras/M/mano/imagen.png");
+    // A capital typed with Shift is that letter.
+    f.releaseKey(Qt::Key_N, QStringLiteral("N"), Qt::ShiftModifier);
+    QCOMPARE(f.shownFile(child<ImageWidget>(w, "pictureHolder")->label), f.languagePath() + "Letras/N/nube/imagen.png");
+    f.typeLetter(QStringLiteral("m"));
     // A modifier alone, or Escape (also the one that closes the user
     // dialog), is no key of the presentation: the word stays.
     for (int key : {int(Qt::Key_Shift), int(Qt::Key_Control), int(Qt::Key_AltGr), int(Qt::Key_Escape)}) {

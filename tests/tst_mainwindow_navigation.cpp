@@ -78,13 +78,14 @@ void TestMainWindowNavigation::shouldNavigate_data()
     const QString letters = QStringLiteral("lettersButton");
     const QString readWrite = QStringLiteral("readWriteButton");
 
+    // The entries that lead to the first activity look chosen.
     QTest::newRow("first activity after choosing a user")
         << QStringList{} << false
         << activityButtons + QStringList{letters, readWrite, "subMenuButton1", "fileButton", "helpButton"}
         << subSubMenus + fileItems + QStringList{"leftArrow", "storiesHeader"}
-        << QStringList{"subMenuButton1=menus/senas.png", "backgroundLabel=ui/background.png",
-                       "lettersButton=menus/letras.png"}
-        << QStringList{} << QStringList{letters, "subMenuButton1"};
+        << QStringList{"subMenuButton1=menus/senasroll.png", "backgroundLabel=ui/background.png",
+                       "lettersButton=menus/letrasroll.png", "titleLabel=titulos/te presento palabras.png"}
+        << QStringList{letters, "subMenuButton1", "subSubMenuButton1"} << QStringList{readWrite};
     QTest::newRow("letters menu")
         << QStringList{letters} << false
         << QStringList{"subMenuButton1", "subMenuButton2", "subMenuButton3"}
@@ -138,17 +139,19 @@ void TestMainWindowNavigation::shouldNavigate_data()
         << QStringList{letters, "subMenuButton3", "subSubMenuButton2"} << false
         << QStringList{"repeatButton"} << QStringList{"letterByLetterButton"} << QStringList{"titleLabel=titulos/que letra es.png"}
         << QStringList{} << QStringList{};
+    // Two entries: nothing stands in the first place that a child could
+    // click in vain.
     QTest::newRow("reading and writing menu")
         << QStringList{readWrite} << false
-        << QStringList{"subMenuButton1", "subMenuButton2", "subMenuButton3"}
-        << subSubMenus + activityButtons
-        << QStringList{"subMenuButton1=menus/submenu1.png", "subMenuButton2=menus/leer.png",
+        << QStringList{"subMenuButton2", "subMenuButton3"}
+        << subSubMenus + activityButtons + QStringList{"subMenuButton1"}
+        << QStringList{"subMenuButton2=menus/leer.png",
                        "subMenuButton3=menus/escribir.png", "readWriteButton=menus/leerescribirroll.png"}
         << QStringList{readWrite} << QStringList{letters};
-    QTest::newRow("inert first entry")
-        << QStringList{readWrite, "subMenuButton1"} << false
-        << QStringList{} << subSubMenus << QStringList{"subMenuButton1=menus/submenu1.png"}
-        << QStringList{} << QStringList{"subMenuButton1"};
+    QTest::newRow("letters after reading and writing")
+        << QStringList{readWrite, letters} << false
+        << QStringList{"subMenuButton1", "subMenuButton2", "subMenuButton3"} << subSubMenus
+        << QStringList{"subMenuButton1=menus/senas.png"} << QStringList{letters} << QStringList{readWrite};
     QTest::newRow("writing sub-menu")
         << QStringList{readWrite, "subMenuButton3"} << false
         << subSubMenus << QStringList{}
@@ -161,13 +164,18 @@ void TestMainWindowNavigation::shouldNavigate_data()
     QTest::newRow("writing the whole word")
         << QStringList{readWrite, "subMenuButton3", "subSubMenuButton2"} << false
         << QStringList{"repeatButton"} << subSubMenus << QStringList{"titleLabel=titulos/escribir2.png"} << QStringList{} << QStringList{};
+    // The page arrows come with a story, not with the list.
     QTest::newRow("stories list")
         << QStringList{readWrite, "subMenuButton2"} << false
-        << storyList + QStringList{"leftArrow", "rightArrow"}
-        << subSubMenus + QStringList{"titleLabel", "storySequence"}
+        << storyList
+        << subSubMenus + QStringList{"titleLabel", "storySequence", "leftArrow", "rightArrow"}
         << QStringList{"backgroundLabel=ui/backgroundleer.png", "lettersButton=menus/letras_leer.png",
                        "readWriteButton=menus/leerescribir_leer.png", "storyButton1=menus/leer1.png"}
         << QStringList{"subMenuButton2"} << QStringList{};
+    QTest::newRow("a story opens with its arrows")
+        << QStringList{readWrite, "subMenuButton2", storyList.at(1)} << false
+        << QStringList{"storySequence", "leftArrow", "rightArrow"} << storyList
+        << QStringList{} << QStringList{} << QStringList{};
     QTest::newRow("main menu leaves the stories screen")
         << QStringList{readWrite, "subMenuButton2", storyList.at(1), letters} << false
         << QStringList{} << subSubMenus + QStringList{"leftArrow", "rightArrow", "storySequence"}

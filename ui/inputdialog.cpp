@@ -45,13 +45,11 @@ InputDialog::InputDialog(UserList* userList, QWidget* parent)
 
     buildLayout();
 
-    connect(userBox, &QComboBox::textHighlighted, nameField, &QLineEdit::setText);
-    connect(userBox, &QComboBox::highlighted, this, [this](int index) {
-        highlightedId = userBox->itemData(index).toInt();
-    });
-    connect(userBox, &QComboBox::highlighted, this, &InputDialog::slotEnableLogin);
-    connect(userBox, &QComboBox::highlighted, this, &InputDialog::slotEnableDelete);
-    connect(userBox, &QComboBox::highlighted, this, &InputDialog::slotDisableAdd);
+    // The list, the name field and "Ingresar" always name the same user: an
+    // entry highlighted in the open list becomes the list's current one too,
+    // so closing the list without a click leaves no other user behind.
+    connect(userBox, &QComboBox::highlighted, this, &InputDialog::selectEntry);
+    connect(userBox, &QComboBox::activated, this, &InputDialog::selectEntry);
     connect(nameField, &QLineEdit::textEdited, this, &InputDialog::slotEnableAdd);
     connect(nameField, &QLineEdit::textEdited, this, &InputDialog::slotDisableLogin);
     connect(nameField, &QLineEdit::textEdited, this, &InputDialog::slotDisableDelete);
@@ -107,6 +105,10 @@ void InputDialog::fillUsers()
 {
     userBox->clear();
     highlightedId = 0;
+    // Nobody is selected until an entry is: no name left from before.
+    nameField->clear();
+    slotDisableLogin();
+    slotDisableDelete();
     if (!users)
         return;
     users->loadAll();
@@ -138,6 +140,19 @@ void InputDialog::showStatus(const QString& message)
     statusBar->showMessage(message);
 }
 
+void InputDialog::selectEntry(int index)
+{
+    if (index < 0 || index >= userBox->count())
+        return;
+    if (userBox->currentIndex() != index)
+        userBox->setCurrentIndex(index);
+    highlightedId = userBox->itemData(index).toInt();
+    nameField->setText(userBox->itemText(index));
+    slotEnableLogin();
+    slotEnableDelete();
+    slotDisableAdd();
+}
+
 void InputDialog::slotDisableAdd() { addButton->setEnabled(false); }
 void InputDialog::slotEnableAdd() { addButton->setEnabled(true); }
 void InputDialog::slotDisableDelete() { deleteButton->setEnabled(false); }
@@ -147,10 +162,10 @@ void InputDialog::slotEnableLogin() { loginButton->setEnabled(true); }
 
 void InputDialog::slotLogin()
 {
-    const int index = userBox->currentIndex();
-    if (index >= 0) {
+    // The user the name field and the list show.
+    if (highlightedId > 0) {
         chosen = std::make_unique<User>();
-        if (!chosen->loadById(userBox->itemData(index).toInt())) {
+        if (!chosen->loadById(highlightedId)) {
             chosen.reset();
             return;
         }
@@ -184,14 +199,8 @@ void InputDialog::slotAdd()
     nameField->clear();
     slotDisableAdd();
     // The new user is the one selected, ready to log in.
-    const int index = added ? userBox->findData(added) : -1;
-    if (index >= 0) {
-        userBox->setCurrentIndex(index);
-        highlightedId = added;
-        nameField->setText(userBox->itemText(index));
-        slotEnableLogin();
-        slotEnableDelete();
-    }
+    if (added)
+        selectEntry(userBox->findData(added));
 }
 
 namespace {

@@ -62,6 +62,8 @@ private:
     // Id of a listed user whose name reads as this one, or 0.
     int sameNameId(const QString& name) const;
     void showStatus(const QString& message);
+    // Makes the entry the one both the list and the name field show.
+    void selectEntry(int index);
     bool confirmDelete(const QString& name);
 
     std::unique_ptr<User> chosen;

@@ -4,6 +4,7 @@
 #include "config.h"
 #include "contentlists.h"
 #include "exerciseround.h"
+#include "keyrepeatfilter.h"
 #include "lettertext.h"
 #include "randomint.h"
 #include "user.h"
@@ -193,6 +194,7 @@ public Q_SLOTS:
     void slotFlechaDer();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -230,6 +232,8 @@ private:
     void hideOrientation();
     void updateDoubleLetterHint();
     void showPrompt(const QString& picture);
+    void clearForAnswer();
+    void playQuestionVideo();
 
 public:
     // Owned for the window's whole life.
@@ -331,4 +335,5 @@ private:
     // The running exercise round and presentation.
     ExerciseRound round;
     Presentation presentation;
+    KeyRepeatFilter keyRepeats;
 };

@@ -157,8 +157,11 @@ void MainWindow::menu(int code)
         selectedMenu = 0;
     else if (code == 300)
         selectedMenu = 2;
-    // Leaving a sub-menu leaves its activity, title and reading corner too.
+    // Leaving a sub-menu leaves its activity, title and reading corner too,
+    // and no entry of the sub-menus stays chosen.
     hideAll({hideButton, repeatButton, letterByLetterButton, titleLabel});
+    for (MenuWidget* entry : {subMenuButton1, subMenuButton2, subMenuButton3})
+        entry->slotDeactivate();
     activeActivity = 0;
     leaveReadingCorner();
     updateSubMenus();
@@ -192,6 +195,7 @@ void MainWindow::updateSubMenus()
         subMenuButton1->setDisabledEntry(false);
         subMenuButton2->setDisabledEntry(!labial);
         subMenuButton3->setDisabledEntry(false);
+        subMenuButton1->show();
     } else if (selectedMenu == 2) {
         const QString read = QStringLiteral("menus/leer.png");
         const QString write = QStringLiteral("menus/escribir.png");
@@ -199,9 +203,11 @@ void MainWindow::updateSubMenus()
         set(subMenuButton2, read, rollover(read));
         set(subMenuButton3, write, rollover(write));
         subMenuButton1->setDisabledEntry(false);
-        subMenuButton1->clickable = false; // inert, not disabled
         subMenuButton2->setDisabledEntry(false);
         subMenuButton3->setDisabledEntry(false);
+        // Reading and writing has two entries: the first place holds nothing
+        // a child could click.
+        subMenuButton1->hide();
     }
     hideAll({subSubMenuButton1, subSubMenuButton2});
 }
@@ -229,8 +235,9 @@ void MainWindow::showSubMenu()
 
     if (selectedSubMenu == 14) {
         activeSubMenu = 14;
-        hideAll({storySequence, subSubMenuButton1, subSubMenuButton2, titleLabel});
-        showRaised({leftArrow, rightArrow});
+        // The page arrows come with a story: on the list they would turn nothing.
+        hideAll({storySequence, subSubMenuButton1, subSubMenuButton2, titleLabel, leftArrow,
+                 rightArrow});
         showRaised({storiesHeader, storyButton1, storyButton2, storyButton3, fablesHeader, storyButton4,
                     storyButton5});
         return;
@@ -287,8 +294,16 @@ void MainWindow::subSubMenu(int code)
 
 void MainWindow::goToFirstActivity()
 {
+    // The entries that lead to the first activity look chosen, as after clicks.
+    readWriteButton->slotDeactivate();
+    lettersButton->slotActivate();
     menu(100);
+    subMenuButton2->slotDeactivate();
+    subMenuButton3->slotDeactivate();
+    subMenuButton1->slotActivate();
     subMenu(100);
+    subSubMenuButton2->slotDeactivate();
+    subSubMenuButton1->slotActivate();
     subSubMenu(100);
 }
 

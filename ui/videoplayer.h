@@ -27,6 +27,8 @@ public:
     bool play(const QString& path);
     void stop();
     bool isPlaying() const { return player != nullptr; }
+    // The file of the clip on show (or last shown).
+    QString source() const { return lastPath; }
     // Whether the last clip played to its end, rather than failing or
     // being ended by the watchdog.
     bool reachedEnd() const { return lastReachedEnd; }

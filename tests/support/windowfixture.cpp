@@ -223,6 +223,8 @@ void WindowFixture::typeLetter(const QString& letter)
         releaseKey(Qt::Key_Ntilde, letter);
     else if (letter == QStringLiteral("ç"))
         releaseKey(Qt::Key_Ccedilla, letter);
+    else if (letter.at(0).isUpper()) // a capital, with Shift
+        releaseKey(Qt::Key_A + (letter.at(0).toLatin1() - 'A'), letter, Qt::ShiftModifier);
     else
         QTest::keyRelease(mainWindow.get(), Qt::Key(Qt::Key_A + (letter.at(0).toLatin1() - 'a')));
 }
