@@ -10,6 +10,16 @@ QString folded(const QString& text, const LetterRules& rules)
 }
 } // namespace
 
+std::unique_ptr<WordCopy> WordCopy::of(const Word& word, const Letter* letter)
+{
+    auto copy = std::make_unique<WordCopy>();
+    if (letter)
+        copy->letter = *letter;
+    copy->word = word;
+    copy->word.setLetter(letter ? &copy->letter : nullptr);
+    return copy;
+}
+
 ExerciseRound::Verdict ExerciseRound::judgeKey(const QString& expected, const QString& key,
                                                QString& pending, const LetterRules& rules)
 {

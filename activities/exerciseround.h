@@ -16,6 +16,9 @@ struct WordCopy
     WordCopy& operator=(const WordCopy&) = delete;
     Letter letter;
     Word word; // its letter is the one above
+
+    // A copy of a drawn word with its letter (none when letter is null).
+    static std::unique_ptr<WordCopy> of(const Word& word, const Letter* letter);
 };
 
 // The state of one exercise round (the question, what the child typed so
@@ -81,9 +84,6 @@ private:
 // for the space key, and the letter-by-letter showing of the word.
 struct Presentation
 {
-    // The step after step in a presentation of count steps; 0 when done.
-    static int nextStep(int step, int count) { return count > 0 ? (step + 1) % count : 0; }
-
     int step = 0;
     int stepCount = 0;
     bool waitingForStep = false;
@@ -91,12 +91,4 @@ struct Presentation
     int spellPos = 0;
     int spellLength = 0;
     int letterX = 0;
-
-    void reset()
-    {
-        step = 0;
-        spellPos = 0;
-        waitingForStep = false;
-        spelling = false;
-    }
 };

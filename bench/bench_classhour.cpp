@@ -34,7 +34,7 @@ int main(int argc, char** argv)
     window.goToFirstActivity();
 
     bool frameShown = false;
-    QObject::connect(window.videoPlayer, &VideoPlayer::firstFrameShown, [&frameShown] { frameShown = true; });
+    QObject::connect(window.findChild<VideoPlayer*>(QStringLiteral("videoPlayer")), &VideoPlayer::firstFrameShown, [&frameShown] { frameShown = true; });
     const QList<QPair<int, QString>> keys = {
         {Qt::Key_A, "a"}, {Qt::Key_B, "b"}, {Qt::Key_C, "c"}, {Qt::Key_D, "d"}, {Qt::Key_E, "e"},
         {Qt::Key_M, "m"}, {Qt::Key_P, "p"}, {Qt::Key_S, "s"}, {Qt::Key_L, "l"}, {Qt::Key_T, "t"}};
@@ -49,7 +49,7 @@ int main(int argc, char** argv)
         QApplication::sendEvent(&window, &event);
         QElapsedTimer timer;
         timer.start();
-        while (window.videoPlayer->isPlaying() && !frameShown && timer.elapsed() < 3000)
+        while (window.findChild<VideoPlayer*>(QStringLiteral("videoPlayer"))->isPlaying() && !frameShown && timer.elapsed() < 3000)
             QApplication::processEvents(QEventLoop::AllEvents, 5);
         videos += frameShown ? 1 : 0;
         QApplication::processEvents();

@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     QList<double> firstFrame;
     int videos = 0;
     bool frameShown = false;
-    QObject::connect(window.videoPlayer, &VideoPlayer::firstFrameShown, [&frameShown] { frameShown = true; });
+    QObject::connect(window.findChild<VideoPlayer*>(QStringLiteral("videoPlayer")), &VideoPlayer::firstFrameShown, [&frameShown] { frameShown = true; });
     for (int run = 0; run < kRuns; ++run) {
         const auto& key = keys.at(run % keys.size());
         QKeyEvent event(QEvent::KeyRelease, key.first, Qt::NoModifier, key.second);
@@ -69,7 +69,7 @@ int main(int argc, char** argv)
         handler << timer.nsecsElapsed() / 1e6;
         QApplication::processEvents();
         painted << timer.nsecsElapsed() / 1e6;
-        const bool video = window.videoPlayer->isVisible() && window.videoPlayer->isPlaying();
+        const bool video = window.findChild<VideoPlayer*>(QStringLiteral("videoPlayer"))->isVisible() && window.findChild<VideoPlayer*>(QStringLiteral("videoPlayer"))->isPlaying();
         videos += video ? 1 : 0;
         // The sign video's first frame, painted.
         while (video && !frameShown && timer.elapsed() < 3000)

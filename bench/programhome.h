@@ -10,6 +10,7 @@
 #include "mainwindow.h"
 #include "user.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -53,7 +54,10 @@ public:
     {
         window.show();
         window.slotHideCredits();
-        window.userDialog->hide();
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<InputDialog*>(widget))
+                widget->hide();
+        }
         window.slotChooseUser(&user);
     }
 

@@ -5,6 +5,7 @@
 //
 //   build/bench/soak_activities [steps] [seed] [program home]
 #include "inputdialog.h"
+#include "abstractactivity.h"
 #include "mainwindow.h"
 #include "menuwidget.h"
 #include "programhome.h"
@@ -22,6 +23,13 @@
 #include <QTimer>
 
 namespace {
+// The code of the activity on screen, 0 on the menus.
+int activityOn(const MainWindow& window)
+{
+    const auto* activity = window.findChild<AbstractActivity*>();
+    return activity ? activity->code() : 0;
+}
+
 constexpr qint64 kMaxGrowthKb = 30 * 1024;
 constexpr qint64 kMaxAnswerMs = 500;
 
@@ -77,14 +85,14 @@ int main(int argc, char** argv)
     MainWindow window;
     home.signIn(window);
     // Quick clocks, so that rounds and sequences turn over during the run.
-    window.handSequence->frameInterval = 15;
-    window.flusSequence->frameInterval = 15;
-    window.storySequence->frameInterval = 40;
-    window.answerPause = 40;
+    window.findChild<SequenceWidget*>(QStringLiteral("handSequence"))->frameInterval = 15;
+    window.findChild<SequenceWidget*>(QStringLiteral("flusSequence"))->frameInterval = 15;
+    window.findChild<SequenceWidget*>(QStringLiteral("storySequence"))->frameInterval = 40;
+    window.setAnswerPause(40);
 
     // Entries that open dialogs or end the program stay out of the run.
-    const QList<MenuWidget*> excluded = {window.userButton, window.configButton, window.adminButton,
-                                         window.exitButton, window.helpButton, window.fileButton};
+    const QList<MenuWidget*> excluded = {window.findChild<MenuWidget*>(QStringLiteral("userButton")), window.findChild<MenuWidget*>(QStringLiteral("configButton")), window.findChild<MenuWidget*>(QStringLiteral("adminButton")),
+                                         window.findChild<MenuWidget*>(QStringLiteral("exitButton")), window.findChild<MenuWidget*>(QStringLiteral("helpButton")), window.findChild<MenuWidget*>(QStringLiteral("fileButton"))};
     QList<MenuWidget*> buttons;
     for (MenuWidget* button : window.findChildren<MenuWidget*>()) {
         if (!excluded.contains(button))
@@ -115,9 +123,9 @@ int main(int argc, char** argv)
             if (button->isVisible())
                 click(button);
         } else if (roll < 98) {
-            click(window.handSequence);
+            click(window.findChild<SequenceWidget*>(QStringLiteral("handSequence")));
         } else {
-            click(window.storySequence);
+            click(window.findChild<SequenceWidget*>(QStringLiteral("storySequence")));
         }
         QApplication::processEvents(QEventLoop::AllEvents, 2);
 
@@ -131,7 +139,7 @@ int main(int argc, char** argv)
                 highKb = qMax(highKb, kb);
             }
             out << "step " << step << ": rss " << kb / 1024 << " MB, activity "
-                << window.activeActivity << ", " << clock.elapsed() / 1000 << " s\n";
+                << activityOn(window) << ", " << clock.elapsed() / 1000 << " s\n";
             out.flush();
         }
     }

@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "progressdialog.h"
 #include "progressstats.h"
+#include "widgets.h"
 #include "windowfixture.h"
 
 #include <QLabel>
@@ -113,8 +114,8 @@ void TestAnswerLog::shouldGoOnWithRoundWhenRecordFails()
 
     f.typeLetter(QStringLiteral("x"));
     // The child sees the usual answer to a wrong key, and no message.
-    QVERIFY(w->feedbackLabel->isVisible());
-    QVERIFY(f.shownFile(w->feedbackLabel).contains(QStringLiteral("wrong")));
+    QVERIFY(child<QLabel>(w, "feedbackLabel")->isVisible());
+    QVERIFY(f.shownFile(child<QLabel>(w, "feedbackLabel")).contains(QStringLiteral("wrong")));
     QCOMPARE(f.warningsAnswered(), 0);
 
     // The adult sees it in the report.

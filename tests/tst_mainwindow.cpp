@@ -195,7 +195,7 @@ void TestMainWindow::shouldShowCreditsThenClose()
     QVERIFY(credits.save(home->path() + QStringLiteral("/media/languages/Español/UI/creditos-grande.png")));
     MainWindow window;
     if (how == 2)
-        window.creditsTime = 50;
+        window.setCreditsTime(50);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     if (how == 4) {

@@ -1,6 +1,7 @@
 // Whole exercise rounds driven from the keyboard, the letter keys of the
 // presentations, and the keys that must do nothing.
 #include "config.h"
+#include "exerciseactivity.h"
 #include "imagewidget.h"
 #include "lettertext.h"
 #include "mainwindow.h"
@@ -74,6 +75,12 @@ QString asked(const WindowFixture& f)
             return file.section(QLatin1Char('/'), -1).remove(QStringLiteral(".png")).toUpper();
     }
     return QString();
+}
+
+// A new round of the exercise on screen.
+void askAgain(MainWindow* w)
+{
+    w->findChild<ExerciseActivity*>()->slotPickLetter();
 }
 
 // A key held down, as an X server repeats it: a press, then a release and a
@@ -154,7 +161,7 @@ void TestMainWindowKeyboard::shouldPraiseRightAnswerThenStartNextRound()
     QFETCH(bool, videos);
     WindowFixture f;
     MainWindow* w = startOn(f, activity, QStringLiteral("P"), QStringLiteral("pato"), videos);
-    w->answerPause = 30;
+    w->setAnswerPause(30);
     QCOMPARE(f.rowFiles().size(), 4);
     QCOMPARE(blanks(f), 1);
     QVERIFY(!child<ImageWidget>(w, "pictureHolder")->isHidden());
@@ -208,7 +215,7 @@ void TestMainWindowKeyboard::shouldPointAtRightKeyAfterWrongAnswer()
     if (activity == 30) {
         // Ask again until the hidden letter is the b.
         for (int i = 0; i < 500 && asked(f) != QLatin1String("B"); ++i)
-            w->slotPickLetter();
+            askAgain(w);
         QCOMPARE(asked(f), QStringLiteral("B"));
         QCOMPARE(f.rowFiles().at(2), QStringLiteral("blank/may/B.png"));
     }
@@ -474,7 +481,7 @@ void TestMainWindowKeyboard::shouldFollowEachDoubleLetterSwitch()
     MainWindow* w = startOn(f, activity, letter, word);
     if (!asked.isEmpty()) {
         for (int i = 0; i < 500 && ::asked(f) != asked; ++i)
-            w->slotPickLetter();
+            askAgain(w);
         QCOMPARE(::asked(f), asked);
     }
     QCOMPARE(!child<QLabel>(w, "doubleLetterHint")->isHidden(), hint);
@@ -615,7 +622,7 @@ void TestMainWindowKeyboard::shouldStartEachQuestionClean()
     // One word has no picture: the other's must not stay in its place.
     QVERIFY(QFile::remove(f.home.path() + "/" + f.languagePath() + "Letras/L/luna/imagen.png"));
     MainWindow* w = f.start();
-    w->answerPause = 10;
+    w->setAnswerPause(10);
     f.startActivity(31);
     for (int question = 0; question < 8; ++question) {
         const QString word = asked(f) == QLatin1String("S") ? "sol" : "luna";
@@ -637,7 +644,7 @@ void TestMainWindowKeyboard::shouldStartEachQuestionClean()
         } else if (how == QLatin1String("repeat")) {
             QTest::mouseClick(child<MenuWidget>(w, "repeatButton"), Qt::LeftButton);
             QCOMPARE(asked(f).toLower(), word.left(1));
-            w->slotPickLetter(); // then another question
+            askAgain(w); // then another question
         } else if (how == QLatin1String("restart")) {
             f.startActivity(31);
         } else {

@@ -1,6 +1,7 @@
 // The window itself: construction, the shell's slots and the way it closes.
 #include "mainwindow.h"
 
+#include "abstractactivity.h"
 #include "admwindow.h"
 #include "configwidget.h"
 #include "databaseconnection.h"
@@ -10,7 +11,11 @@
 #include "keyboardmanager.h"
 #include "mediapaths.h"
 #include "menuwidget.h"
+#include "pindialog.h"
+#include "progressdialog.h"
+#include "readingcorner.h"
 #include "sequencewidget.h"
+#include "stage.h"
 #include "videoplayer.h"
 #include "windowplacement.h"
 
@@ -42,8 +47,6 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
 {
     database = new DatabaseConnection(MediaPaths::databasePath());
     keyboard = new KeyboardManager(this);
-    activityTimer = new QTimer(this);
-    activityTimer->setObjectName(QStringLiteral("activityTimer"));
     openDefaultLanguage();
 
     userDialog = new InputDialog(&userList, nullptr);
@@ -54,6 +57,7 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     buildBackground();
     buildMenus();
     buildScreen();
+    buildStage();
 
     // A fixed window in the middle of the primary screen. (Asking for the
     // maximized state as well would pin it to the corner on some desktops.)
@@ -67,6 +71,10 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
 
 MainWindow::~MainWindow()
 {
+    // No activity outlives the screen it draws on.
+    if (activity)
+        activity->retire();
+    activity.reset();
     // The dialogs have no parent; they end with the window.
     delete settingsDialog;
     delete adminWindow;
@@ -110,8 +118,6 @@ void MainWindow::buildScreen()
 
     handSequence = place(new SequenceWidget(this), "handSequence", {560, 180, 282, 297}, false);
     handSequence->frameInterval = 800;
-    connect(handSequence, &SequenceWidget::signalClock, this, &MainWindow::slotNextHighlight);
-    connect(handSequence, &SequenceWidget::signalFinished, this, &MainWindow::slotFinished);
     handLabel = place(new QLabel(this), "handLabel", {560, 180, 282, 297}, false);
     feedbackLabel = place(new QLabel(this), "feedbackLabel", {880, 450, 100, 140}, false);
     // Empty until an activity gives it frames, so it may stay visible.
@@ -125,7 +131,6 @@ void MainWindow::buildScreen()
     doubleLetterHint = place(new QLabel(this), "doubleLetterHint", {14, 462, 100, 100}, false);
     promptLabel = place(new QLabel(this), "promptLabel", {362, 250, 300, 200}, false);
     promptLabel->setAlignment(Qt::AlignCenter);
-    letterLabels.clear();
 
     leftArrow = addMenuButton("leftArrow", QStringLiteral("ui/fizq.png"),
                               QStringLiteral("ui/fizqroll.png"), {26, 384, 28, 38}, MenuWidget::Toggle);
@@ -135,6 +140,38 @@ void MainWindow::buildScreen()
                                QStringLiteral("ui/fderroll.png"), {964, 384, 28, 38}, MenuWidget::Toggle);
     rightArrow->hide();
     connect(rightArrow, &MenuWidget::menuClicked, this, &MainWindow::slotFlechaDer);
+}
+
+void MainWindow::buildStage()
+{
+    Stage::Pieces pieces;
+    pieces.window = this;
+    pieces.picture = pictureHolder;
+    pieces.bottomLetter = bottomLetterHolder;
+    pieces.video = videoPlayer;
+    pieces.hands = handSequence;
+    pieces.hand = handLabel;
+    pieces.flus = flusSequence;
+    pieces.feedback = feedbackLabel;
+    pieces.orientation = orientationLabel;
+    pieces.typedKey = typedKeyLabel;
+    pieces.doubleLetterHint = doubleLetterHint;
+    pieces.prompt = promptLabel;
+    pieces.noWords = noWordsWarning;
+    pieces.noRepetition = noRepetitionWarning;
+    pieces.repeatButton = repeatButton;
+    pieces.hideButton = hideButton;
+    pieces.letterByLetterButton = letterByLetterButton;
+    stage = std::make_unique<Stage>(pieces);
+    readingCorner = std::make_unique<ReadingCorner>(storySequence, leftArrow, rightArrow);
+
+    lesson.settings = &settings;
+    lesson.letters = &letterList;
+    lesson.words = &wordList;
+    lesson.keyboard = keyboard;
+    lesson.answerLog = &answerLog;
+    lesson.language = currentLanguage.get();
+    readSettings();
 }
 
 MenuWidget* MainWindow::addMenuButton(const char* name, const QString& normal, const QString& rollover,
@@ -174,8 +211,22 @@ QString MainWindow::languageStoriesPath() const
 
 void MainWindow::openDefaultLanguage()
 {
-    currentLanguageRecord = std::make_unique<Language>();
-    currentLanguage = currentLanguageRecord->loadById(1) ? currentLanguageRecord.get() : nullptr;
+    currentLanguage = std::make_unique<Language>();
+    if (!currentLanguage->loadById(1))
+        currentLanguage.reset();
+    lesson.language = currentLanguage.get();
+}
+
+void MainWindow::readSettings()
+{
+    lesson.values = LessonSettings::read(settings, currentLanguage.get(), currentUser.get());
+    handSequence->setDigraphs(lesson.values.useCh, lesson.values.useLl);
+    flusSequence->setDigraphs(lesson.values.useCh, lesson.values.useLl);
+}
+
+void MainWindow::setAnswerPause(int ms)
+{
+    lesson.answerPause = ms;
 }
 
 void MainWindow::slotChooseUser(User* user)
@@ -183,17 +234,13 @@ void MainWindow::slotChooseUser(User* user)
     if (!user)
         return;
     // The dialog keeps its own record (and emits it twice on a login): keep a copy.
-    currentUserRecord = std::make_unique<User>(*user);
-    currentUser = currentUserRecord.get();
+    currentUser = std::make_unique<User>(*user);
+    lesson.user = currentUser.get();
 
-    settings.language = currentLanguage;
+    settings.language = currentLanguage.get();
     settings.loadFilters(currentUser->id);
-
-    const bool useCh = settings.get(SettingKey::UseCh, 0) != 0;
-    const bool useLl = settings.get(SettingKey::UseLl, 0) != 0;
-    handSequence->setDigraphs(useCh, useLl);
+    readSettings();
     handSequence->baseFolder = languageSignsPath();
-    flusSequence->setDigraphs(useCh, useLl);
     flusSequence->baseFolder = languageFlusPath();
     storySequence->baseFolder = languageStoriesPath();
 
@@ -211,8 +258,8 @@ void MainWindow::slotConfig()
 {
     if (!currentLanguage || !currentUser || !adultAllowed())
         return;
-    auto* dialog = new ConfigWidget(currentUser, currentLanguage, &letterList, &categoryList,
-                                    &settings, nullptr);
+    auto* dialog = new ConfigWidget(currentUser.get(), currentLanguage.get(), &letterList,
+                                    &categoryList, &settings, nullptr);
     settingsDialog = dialog;
     // The dialog deletes itself when closed.
     connect(dialog, &QObject::destroyed, this, [this, dialog] {
@@ -228,6 +275,7 @@ void MainWindow::slotRestart()
     // Whichever settings dialog finished, even an older one still open.
     if (auto* dialog = qobject_cast<ConfigWidget*>(sender()))
         disconnect(dialog, &ConfigWidget::done, this, &MainWindow::slotRestart);
+    readSettings();
     goToFirstActivity();
 }
 
@@ -235,8 +283,23 @@ void MainWindow::slotAdministrador()
 {
     if (!currentLanguage || !currentUser || !adultAllowed())
         return;
-    adminWindow->setLanguage(currentLanguage);
+    adminWindow->setLanguage(currentLanguage.get());
     adminWindow->setVisible(true);
+}
+
+bool MainWindow::adultAllowed()
+{
+    return PinDialog::allow(this);
+}
+
+void MainWindow::slotProgreso()
+{
+    if (!currentLanguage || !adultAllowed())
+        return;
+    auto* dialog = new ProgressDialog(currentLanguage->id, currentUser ? currentUser->id : 0,
+                                      &answerLog, this);
+    dialog->setWindowFlag(Qt::Window);
+    dialog->show();
 }
 
 bool MainWindow::beginExit()

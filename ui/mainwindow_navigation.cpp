@@ -1,8 +1,12 @@
 // Menus: the navigation codes and what each click shows.
 #include "mainwindow.h"
 
+#include "abstractactivity.h"
 #include "activitycodes.h"
+#include "activityregistry.h"
 #include "menutree.h"
+#include "readingcorner.h"
+#include "stage.h"
 #include "menuwidget.h"
 #include "sequencewidget.h"
 #include "videoplayer.h"
@@ -44,61 +48,62 @@ struct MenuButtonEntry
     bool shown;
 };
 
-// Every menu button, in the order they are stacked.
-const MenuButtonEntry kButtons[] = {
-    {&MainWindow::lettersButton, "lettersButton", "letras.png", "letrasroll.png",
-     {370, 1, 131, 116}, MenuWidget::Latch, true, true},
-    {&MainWindow::readWriteButton, "readWriteButton", "leerescribir.png", "leerescribirroll.png",
-     {639, 1, 277, 116}, MenuWidget::Latch, true, true},
-    {&MainWindow::subMenuButton1, "subMenuButton1", "submenu1.png", "submenu1.png",
-     {442, 116, 122, 60}, MenuWidget::Latch, true, true},
-    {&MainWindow::subMenuButton2, "subMenuButton2", "submenu2.png", "submenu2.png",
-     {564, 116, 153, 60}, MenuWidget::Latch, true, true},
-    {&MainWindow::subMenuButton3, "subMenuButton3", "submenu3.png", "submenu3.png",
-     {717, 116, 150, 60}, MenuWidget::Latch, true, true},
-    {&MainWindow::subSubMenuButton1, "subSubMenuButton1", "subsubmenu1.png", "subsubmenu1.png",
-     {542, 176, 307, 87}, MenuWidget::Latch, true, true},
-    {&MainWindow::subSubMenuButton2, "subSubMenuButton2", "subsubmenu2.png", "subsubmenu2.png",
-     {542, 253, 307, 197}, MenuWidget::Latch, true, true},
-    {&MainWindow::fileButton, "fileButton", "archivo.png", "archivoroll.png",
-     {10, 2, 91, 21}, MenuWidget::Toggle, true, true},
-    {&MainWindow::helpButton, "helpButton", "ayuda.png", "ayudaroll.png",
-     {101, 2, 60, 21}, MenuWidget::Push, true, true},
-    {&MainWindow::userButton, "userButton", "usuario.png", "usuario_roll.png",
-     {12, 23, 91, 20}, MenuWidget::Push, true, false},
-    {&MainWindow::configButton, "configButton", "config.png", "config_roll.png",
-     {12, 43, 91, 20}, MenuWidget::Push, true, false},
-    {&MainWindow::adminButton, "adminButton", "administrador.png", "administrador_roll.png",
-     {12, 63, 91, 19}, MenuWidget::Push, true, false},
-    {&MainWindow::progressButton, "progressButton", "progreso.png", "progreso_roll.png",
-     {12, 82, 91, 20}, MenuWidget::Push, true, false},
-    {&MainWindow::exitButton, "exitButton", "salir.png", "salir_roll.png",
-     {12, 102, 91, 23}, MenuWidget::Push, true, false},
-    {&MainWindow::storiesHeader, "storiesHeader", "cuentos.png", "cuentos.png",
-     {542, 176, 362, 116}, MenuWidget::Push, false, false},
-    {&MainWindow::storyButton1, "storyButton1", "leer1.png", "leer1roll.png",
-     {542, 292, 362, 37}, MenuWidget::Push, true, false},
-    {&MainWindow::storyButton2, "storyButton2", "leer2.png", "leer2roll.png",
-     {542, 329, 362, 38}, MenuWidget::Push, true, false},
-    {&MainWindow::storyButton3, "storyButton3", "leer3.png", "leer3roll.png",
-     {542, 367, 362, 40}, MenuWidget::Push, true, false},
-    {&MainWindow::fablesHeader, "fablesHeader", "fabulas.png", "fabulas.png",
-     {542, 407, 362, 60}, MenuWidget::Push, false, false},
-    {&MainWindow::storyButton4, "storyButton4", "leer4.png", "leer4roll.png",
-     {542, 467, 362, 35}, MenuWidget::Push, true, false},
-    {&MainWindow::storyButton5, "storyButton5", "leer5.png", "leer5roll.png",
-     {542, 502, 362, 39}, MenuWidget::Push, true, false},
-    {&MainWindow::repeatButton, "repeatButton", "repetir.png", "repetir_roll.png",
-     {935, 200, 70, 70}, MenuWidget::Push, true, false},
-    {&MainWindow::hideButton, "hideButton", "esconder.png", "esconder_roll.png",
-     {935, 280, 70, 70}, MenuWidget::Toggle, true, false},
-    {&MainWindow::letterByLetterButton, "letterByLetterButton", "letrasstopmo.png",
-     "letrasstopmo_roll.png", {935, 360, 70, 70}, MenuWidget::Toggle, true, false},
-};
 } // namespace
 
 void MainWindow::buildMenus()
 {
+    // Every menu button, in the order they are stacked.
+    static const MenuButtonEntry kButtons[] = {
+        {&MainWindow::lettersButton, "lettersButton", "letras.png", "letrasroll.png",
+         {370, 1, 131, 116}, MenuWidget::Latch, true, true},
+        {&MainWindow::readWriteButton, "readWriteButton", "leerescribir.png", "leerescribirroll.png",
+         {639, 1, 277, 116}, MenuWidget::Latch, true, true},
+        {&MainWindow::subMenuButton1, "subMenuButton1", "submenu1.png", "submenu1.png",
+         {442, 116, 122, 60}, MenuWidget::Latch, true, true},
+        {&MainWindow::subMenuButton2, "subMenuButton2", "submenu2.png", "submenu2.png",
+         {564, 116, 153, 60}, MenuWidget::Latch, true, true},
+        {&MainWindow::subMenuButton3, "subMenuButton3", "submenu3.png", "submenu3.png",
+         {717, 116, 150, 60}, MenuWidget::Latch, true, true},
+        {&MainWindow::subSubMenuButton1, "subSubMenuButton1", "subsubmenu1.png", "subsubmenu1.png",
+         {542, 176, 307, 87}, MenuWidget::Latch, true, true},
+        {&MainWindow::subSubMenuButton2, "subSubMenuButton2", "subsubmenu2.png", "subsubmenu2.png",
+         {542, 253, 307, 197}, MenuWidget::Latch, true, true},
+        {&MainWindow::fileButton, "fileButton", "archivo.png", "archivoroll.png",
+         {10, 2, 91, 21}, MenuWidget::Toggle, true, true},
+        {&MainWindow::helpButton, "helpButton", "ayuda.png", "ayudaroll.png",
+         {101, 2, 60, 21}, MenuWidget::Push, true, true},
+        {&MainWindow::userButton, "userButton", "usuario.png", "usuario_roll.png",
+         {12, 23, 91, 20}, MenuWidget::Push, true, false},
+        {&MainWindow::configButton, "configButton", "config.png", "config_roll.png",
+         {12, 43, 91, 20}, MenuWidget::Push, true, false},
+        {&MainWindow::adminButton, "adminButton", "administrador.png", "administrador_roll.png",
+         {12, 63, 91, 19}, MenuWidget::Push, true, false},
+        {&MainWindow::progressButton, "progressButton", "progreso.png", "progreso_roll.png",
+         {12, 82, 91, 20}, MenuWidget::Push, true, false},
+        {&MainWindow::exitButton, "exitButton", "salir.png", "salir_roll.png",
+         {12, 102, 91, 23}, MenuWidget::Push, true, false},
+        {&MainWindow::storiesHeader, "storiesHeader", "cuentos.png", "cuentos.png",
+         {542, 176, 362, 116}, MenuWidget::Push, false, false},
+        {&MainWindow::storyButton1, "storyButton1", "leer1.png", "leer1roll.png",
+         {542, 292, 362, 37}, MenuWidget::Push, true, false},
+        {&MainWindow::storyButton2, "storyButton2", "leer2.png", "leer2roll.png",
+         {542, 329, 362, 38}, MenuWidget::Push, true, false},
+        {&MainWindow::storyButton3, "storyButton3", "leer3.png", "leer3roll.png",
+         {542, 367, 362, 40}, MenuWidget::Push, true, false},
+        {&MainWindow::fablesHeader, "fablesHeader", "fabulas.png", "fabulas.png",
+         {542, 407, 362, 60}, MenuWidget::Push, false, false},
+        {&MainWindow::storyButton4, "storyButton4", "leer4.png", "leer4roll.png",
+         {542, 467, 362, 35}, MenuWidget::Push, true, false},
+        {&MainWindow::storyButton5, "storyButton5", "leer5.png", "leer5roll.png",
+         {542, 502, 362, 39}, MenuWidget::Push, true, false},
+        {&MainWindow::repeatButton, "repeatButton", "repetir.png", "repetir_roll.png",
+         {935, 200, 70, 70}, MenuWidget::Push, true, false},
+        {&MainWindow::hideButton, "hideButton", "esconder.png", "esconder_roll.png",
+         {935, 280, 70, 70}, MenuWidget::Toggle, true, false},
+        {&MainWindow::letterByLetterButton, "letterByLetterButton", "letrasstopmo.png",
+         "letrasstopmo_roll.png", {935, 360, 70, 70}, MenuWidget::Toggle, true, false},
+    };
+
     const QString menus = QStringLiteral("menus/");
     for (const MenuButtonEntry& entry : kButtons) {
         MenuWidget* button = addMenuButton(entry.name, menus + QLatin1String(entry.normal),
@@ -152,7 +157,7 @@ void MainWindow::buildMenus()
 
 void MainWindow::menu(int code)
 {
-    clearActivityScreen();
+    stopActivity();
     if (code == 100)
         selectedMenu = 0;
     else if (code == 300)
@@ -162,19 +167,16 @@ void MainWindow::menu(int code)
     hideAll({hideButton, repeatButton, letterByLetterButton, titleLabel});
     for (MenuWidget* entry : {subMenuButton1, subMenuButton2, subMenuButton3})
         entry->slotDeactivate();
-    activeActivity = 0;
     leaveReadingCorner();
     updateSubMenus();
 }
 
 void MainWindow::leaveReadingCorner()
 {
-    if (activeSubMenu != Activity::StoriesSubMenu)
+    if (!readingCorner->isOpen())
         return;
-    storySequence->slotStop();
-    hideAll({storySequence, leftArrow, rightArrow});
+    readingCorner->close();
     updateBackground(0);
-    activeSubMenu = 0;
 }
 
 void MainWindow::updateSubMenus()
@@ -185,7 +187,7 @@ void MainWindow::updateSubMenus()
     };
     const QString submenu1 = QStringLiteral("menus/submenu1.png");
     if (selectedMenu == 0) {
-        const bool labial = settings.get(SettingKey::UseLabial, 0) != 0;
+        const bool labial = lesson.values.useLabial;
         const QString signs = QStringLiteral("menus/senas.png");
         const QString lips = QStringLiteral("menus/labial.png");
         const QString spelling = QStringLiteral("menus/dactilologico.png");
@@ -225,24 +227,22 @@ void MainWindow::subMenu(int code)
 
 void MainWindow::showSubMenu()
 {
-    clearActivityScreen();
+    stopActivity();
     subSubMenuButton1->slotDeactivate();
     subSubMenuButton2->slotDeactivate();
     // The activity of the sub-menu left behind goes with its buttons and title.
     hideAll({hideButton, repeatButton, letterByLetterButton, titleLabel});
-    activeActivity = 0;
     updateBackground(selectedSubMenu);
 
-    if (selectedSubMenu == 14) {
-        activeSubMenu = 14;
-        // The page arrows come with a story: on the list they would turn nothing.
-        hideAll({storySequence, subSubMenuButton1, subSubMenuButton2, titleLabel, leftArrow,
-                 rightArrow});
+    if (selectedSubMenu == Activity::StoriesSubMenu) {
+        // The story list; a story's page arrows come with the story.
+        readingCorner->enter();
+        hideAll({subSubMenuButton1, subSubMenuButton2, titleLabel});
         showRaised({storiesHeader, storyButton1, storyButton2, storyButton3, fablesHeader, storyButton4,
                     storyButton5});
         return;
     }
-    hideAll({storySequence, leftArrow, rightArrow});
+    leaveReadingCorner();
     const QString system = systemMediaPath();
     int entry = 1;
     for (MenuWidget* button : {subSubMenuButton1, subSubMenuButton2}) {
@@ -251,16 +251,13 @@ void MainWindow::showSubMenu()
             button->setImages(system + picture, system + rollover(picture));
         button->clickable = true;
     }
-    videoPlayer->hide();
-    handSequence->slotStop();
-    hideAll({handSequence, handLabel});
     showRaised({subSubMenuButton1, subSubMenuButton2});
 }
 
 void MainWindow::updateBackground(int subMenuCode)
 {
     const QString system = systemMediaPath();
-    if (subMenuCode == 14) {
+    if (subMenuCode == Activity::StoriesSubMenu) {
         backgroundLabel->setPixmap(QPixmap(system + QStringLiteral("ui/backgroundleer.png")));
         const QString letters = system + QStringLiteral("menus/letras_leer.png");
         const QString readWrite = system + QStringLiteral("menus/leerescribir_leer.png");
@@ -281,15 +278,95 @@ void MainWindow::subSubMenu(int code)
         slotUser();
         return;
     }
-    if (const int activity = MenuTree::activityCode(selectedMenu, selectedSubMenu, code))
-        selectedActivity = activity;
+    if (const int activityCode = MenuTree::activityCode(selectedMenu, selectedSubMenu, code))
+        selectedActivity = activityCode;
     hideAll({hideButton, repeatButton, letterByLetterButton});
-    if (MenuTree::isPresentation(selectedActivity))
-        showRaised({repeatButton, hideButton, letterByLetterButton});
-    else if (selectedActivity != 0)
+    if (const ActivityEntry* entry = ActivityRegistry::find(selectedActivity)) {
         showRaised({repeatButton});
-    hideAll({storySequence, subSubMenuButton1, subSubMenuButton2});
+        if (entry->wordButtons)
+            showRaised({hideButton, letterByLetterButton});
+    }
+    hideAll({subSubMenuButton1, subSubMenuButton2});
     startActivity();
+}
+
+void MainWindow::startActivity()
+{
+    stopActivity();
+    // The settings dialog or the administrator may have changed what applies.
+    readSettings();
+    showActivityTitle();
+    const ActivityEntry* entry = ActivityRegistry::find(selectedActivity);
+    if (!entry)
+        return;
+    activity = entry->create(entry->code, *stage, lesson);
+    // A child of the window, where tools and tests find the activity on screen.
+    activity->setParent(this);
+    activity->setObjectName(QStringLiteral("activity%1").arg(entry->code));
+    activity->start();
+}
+
+void MainWindow::stopActivity()
+{
+    // The activity goes with everything it had running and showing; nothing
+    // of it (a clip's end, a timer) can reach it afterwards.
+    if (activity) {
+        activity->retire();
+        activity.reset();
+    }
+    stage->clear();
+    hideAll({subSubMenuButton1, subSubMenuButton2, storiesHeader, storyButton1, storyButton2,
+             storyButton3, fablesHeader, storyButton4, storyButton5});
+}
+
+void MainWindow::showActivityTitle()
+{
+    const ActivityEntry* entry = ActivityRegistry::find(selectedActivity);
+    titleLabel->setPixmap(entry ? QPixmap(systemMediaPath() + QStringLiteral("titulos/")
+                                          + QLatin1String(entry->title))
+                                : QPixmap());
+    titleLabel->show();
+    titleLabel->raise();
+}
+
+void MainWindow::slotRepeatWord()
+{
+    if (activity)
+        activity->repeatRequested();
+    else
+        stage->warnNothingToRepeat();
+}
+
+void MainWindow::slotToggleWord()
+{
+    if (activity)
+        activity->toggleWord(hideButton->active);
+}
+
+void MainWindow::openStory(int story)
+{
+    for (MenuWidget* entry : {storiesHeader, storyButton1, storyButton2, storyButton3,
+                              fablesHeader, storyButton4, storyButton5})
+        entry->hide();
+    readingCorner->open(story);
+}
+
+void MainWindow::slotLeer1() { openStory(1); }
+void MainWindow::slotLeer2() { openStory(2); }
+void MainWindow::slotLeer3() { openStory(3); }
+void MainWindow::slotLeer4() { openStory(4); }
+void MainWindow::slotLeer5() { openStory(5); }
+
+void MainWindow::slotFlechaIzq()
+{
+    if (!readingCorner->pageBack())
+        subMenu(200);
+}
+
+void MainWindow::slotFlechaDer()
+{
+    if (!readingCorner->pageForward())
+        subMenu(200);
 }
 
 void MainWindow::goToFirstActivity()

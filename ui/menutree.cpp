@@ -1,5 +1,7 @@
 #include "menutree.h"
 
+#include "activityregistry.h"
+
 namespace MenuTree {
 
 int subMenuCode(int selectedMenu, int code)
@@ -36,22 +38,13 @@ int activityCode(int selectedMenu, int selectedSubMenu, int code)
     return 0;
 }
 
-bool isPresentation(int activity)
-{
-    return activity == 20 || activity == 22 || activity == 24;
-}
-
 QString subSubMenuPicture(int selectedSubMenu, int entry)
 {
-    const char* name = nullptr;
-    switch (selectedSubMenu) {
-    case 10: name = entry == 1 ? "tepresentosenas" : "comoempiezasenas"; break;
-    case 11: name = entry == 1 ? "digoletraslabial" : "comoempiezalabial"; break;
-    case 12: name = entry == 1 ? "presentodactilologico" : "letradactilologico"; break;
-    case 15: name = entry == 1 ? "escribir1" : "escribir2"; break;
-    default: return QString();
-    }
-    return QStringLiteral("menus/") + QLatin1String(name) + QStringLiteral(".png");
+    // The letters' sub-menus are 10 to 12; reading and writing's are 14 and 15.
+    const int selectedMenu = selectedSubMenu < 14 ? 0 : 2;
+    const ActivityEntry* activity =
+        ActivityRegistry::find(activityCode(selectedMenu, selectedSubMenu, entry * 100));
+    return activity ? QStringLiteral("menus/") + QLatin1String(activity->menuPicture) : QString();
 }
 
 QString rollover(const QString& picture, bool underscore)

@@ -13,9 +13,6 @@ int subMenuCode(int selectedMenu, int code);
 // Activity started by sub-sub-menu entry 100 or 200; 0 when none.
 int activityCode(int selectedMenu, int selectedSubMenu, int code);
 
-// Presentations (20, 22, 24) also show the hide and letter-by-letter buttons.
-bool isPresentation(int activity);
-
 // Picture of sub-sub-menu entry 1 or 2 of a sub-menu, relative to the
 // system media folder ("menus/…png"); empty for a sub-menu without entries.
 QString subSubMenuPicture(int selectedSubMenu, int entry);

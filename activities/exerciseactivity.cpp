@@ -1,0 +1,518 @@
+#include "exerciseactivity.h"
+
+#include "activitycodes.h"
+#include "answerlog.h"
+#include "config.h"
+#include "contentlists.h"
+#include "keyboardmanager.h"
+#include "lessoncontext.h"
+#include "randomint.h"
+#include "sequencewidget.h"
+#include "stage.h"
+#include "user.h"
+#include "videoplayer.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QMessageBox>
+
+namespace {
+// Random letter draws before every allowed letter is looked at in turn.
+constexpr int kRandomLetterDraws = 16;
+// Word draws per letter in that last look (a letter may hold blank names).
+constexpr int kWordDrawsPerLetter = 3;
+// How long the fingerspelled answer stays before the next round.
+constexpr int kAfterHandsMs = 500;
+
+bool inLetterFilter(const QString& filter, int letterId)
+{
+    return filter.isEmpty() || filter.split(QLatin1Char(',')).contains(QString::number(letterId));
+}
+
+bool hasMediaFolder(const Word* word)
+{
+    return word && word->letter && word->letter->language;
+}
+} // namespace
+
+ExerciseActivity::ExerciseActivity(int code, Stage& stage, LessonContext& context)
+    : AbstractActivity(code, stage, context)
+{
+    nextRound.setSingleShot(true);
+    connect(&nextRound, &QTimer::timeout, this, qOverload<>(&ExerciseActivity::slotPickLetter));
+}
+
+void ExerciseActivity::start()
+{
+    slotPickLetter(false);
+}
+
+void ExerciseActivity::stop()
+{
+    // A pending next round belongs to the round being stopped.
+    disconnect(stage.video(), &VideoPlayer::finished, this, nullptr);
+    nextRound.stop();
+    round.accepting = true;
+    stage.resetButtons();
+    stage.hideWarnings();
+    stage.hidePrompt();
+    stage.hideBottomLetter();
+    stage.stopMedia();
+}
+
+bool ExerciseActivity::isLetterKey(const QString& text) const
+{
+    // Any letter the keyboard types is an answer, whether or not the
+    // language has words for it.
+    return ExerciseRound::isAnswerKey(text, context.values.useCh, context.values.useLl);
+}
+
+void ExerciseActivity::letterKey(const QString& letter)
+{
+    stage.resetButtons();
+    stage.hideWarnings();
+    clearBeforeJudging();
+    answerKey(letter);
+}
+
+void ExerciseActivity::repeat()
+{
+    round.errors = 0;
+    if (round.wordId != 0)
+        slotPickLetter(true);
+}
+
+void ExerciseActivity::answerKey(const QString& key)
+{
+    // Between rounds (an empty pool, an answer on show) nothing is answered.
+    if (!round.accepting || !round.letter() || !round.word())
+        return;
+    round.lastKey = key;
+    const QString asked = askedLetter();
+    const QString typed = round.pending + key;
+    const ExerciseRound::Verdict verdict =
+        ExerciseRound::judgeKey(asked, key, round.pending, context.letterRules());
+    switch (verdict) {
+    case ExerciseRound::Wait: break;
+    case ExerciseRound::Right:
+        judged(asked, typed, true);
+        slotCorrect();
+        break;
+    case ExerciseRound::Wrong:
+        judged(asked, typed, false);
+        slotWrong();
+        break;
+    }
+}
+
+void ExerciseActivity::judged(const QString& asked, const QString& typed, bool right)
+{
+    if (!context.user || !context.language || !context.answerLog)
+        return;
+    Answer answer;
+    answer.userId = context.user->id;
+    answer.languageId = context.language->id;
+    answer.activity = code();
+    answer.expected = asked.toUpper();
+    answer.word = round.word() ? round.word()->name : QString();
+    answer.typed = typed.toUpper();
+    answer.correct = right;
+    answer.attempt = round.errors + 1;
+    answer.elapsedMs = questionClock.isValid() ? int(questionClock.elapsed()) : 0;
+    answer.answeredAt = QDateTime::currentDateTime();
+    // A failed write is counted for the report; the round goes on.
+    context.answerLog->record(answer);
+}
+
+bool ExerciseActivity::keepWordOf(const Letter& letter)
+{
+    Letter drawnLetter = letter;
+    context.words->selectRandom(*context.settings, &drawnLetter);
+    context.words->reset();
+    const Word* word = context.words->next();
+    // A word without letters cannot be asked for.
+    if (!word || !LetterText::hasLetters(word->name))
+        return false;
+    round.setTarget(WordCopy::of(*word, &drawnLetter));
+    return true;
+}
+
+bool ExerciseActivity::drawTarget()
+{
+    for (int attempt = 0; attempt < kRandomLetterDraws; ++attempt) {
+        context.letters->selectRandom(*context.settings, context.language);
+        context.letters->reset();
+        if (const Letter* drawn = context.letters->next()) {
+            if (keepWordOf(*drawn))
+                return true;
+        }
+    }
+    // With only a letter filter the allowed letters may have no word at all:
+    // look at each of them once, in random order, before giving up.
+    context.letters->loadOfLanguage(context.language);
+    context.letters->reset();
+    QList<Letter> candidates;
+    while (const Letter* letter = context.letters->next()) {
+        if (inLetterFilter(context.settings->letterFilter, letter->id))
+            candidates << *letter;
+    }
+    while (!candidates.isEmpty()) {
+        const Letter letter = candidates.takeAt(randomInt(0, int(candidates.size()) - 1));
+        for (int draw = 0; draw < kWordDrawsPerLetter; ++draw) {
+            if (keepWordOf(letter))
+                return true;
+        }
+    }
+    return false;
+}
+
+void ExerciseActivity::loadTarget(int wordId, int letterId)
+{
+    auto copy = std::make_unique<WordCopy>();
+    const bool letterLoaded = copy->letter.loadById(letterId);
+    copy->word.setLetter(letterLoaded ? &copy->letter : nullptr);
+    const bool wordLoaded = copy->word.loadById(wordId);
+    round.setTarget(std::move(copy), wordLoaded, letterLoaded);
+}
+
+void ExerciseActivity::slotPickLetter(bool repeat)
+{
+    stage.hideLetters(true);
+    disconnect(stage.video(), &VideoPlayer::finished, this, nullptr);
+    nextRound.stop();
+    round.accepting = true;
+
+    if (!repeat && round.word() && round.letter()) {
+        round.wordId = round.word()->id;
+        round.letterId = round.letter()->id;
+    }
+    if (!context.language)
+        return;
+
+    bool drawn = context.letters->hasAvailable(*context.settings, context.language);
+    if (drawn) {
+        if (repeat) {
+            loadTarget(round.wordId, round.letterId);
+        } else {
+            drawn = drawTarget();
+            if (drawn) {
+                round.wordId = round.word()->id;
+                round.letterId = round.letter()->id;
+            } else {
+                round.clearTarget();
+            }
+        }
+    }
+    if (!drawn) {
+        QMessageBox::warning(stage.window(), tr("No hay palabras disponibles"),
+                             tr("La configuración actual de letras y categorías hace que la lista "
+                                "de palabras disponibles esté vacía. Por favor revise su "
+                                "selección."),
+                             QMessageBox::Ok);
+        return;
+    }
+    if (!round.word() || !round.letter() || !LetterText::hasLetters(round.word()->name))
+        return;
+
+    hasContent = true;
+    stop();
+    stage.hideLetters(true);
+    // Nothing of the last question stays: its picture, hand, typed key.
+    round.startQuestion();
+    stage.hidePicture();
+    stage.hideHand();
+    poseQuestion();
+    stage.hideFeedback();
+    stage.hideOrientation();
+    updateDoubleLetterHint();
+    questionClock.start();
+}
+
+void ExerciseActivity::showAnswer()
+{
+    if (!round.word())
+        return;
+    stage.showPicture(round.word());
+    stage.drawWord(round.word()->name, context.letterRules(), QStringLiteral("cooper/"));
+    playAnswer();
+}
+
+QString ExerciseActivity::answerVideo() const
+{
+    const Word* word = round.word();
+    return hasMediaFolder(word) ? word->signPath() : QString();
+}
+
+void ExerciseActivity::slotCorrect()
+{
+    round.errors = 0;
+    // No key is judged while the answer shows; the fingerspelled answer ends
+    // the round itself (a one-letter answer finishes inside showAnswer).
+    round.accepting = false;
+    updateDoubleLetterHint();
+    showAnswer();
+    stage.showFeedback(QStringLiteral("good"));
+    stage.hideOrientation();
+    if (answerEndsWithVideo())
+        waitForAnswerEnd();
+}
+
+void ExerciseActivity::slotWrong()
+{
+    round.errors += 1;
+    if (round.errors > 2) {
+        // The answer shows alone: no arrow, typed key or "¡Casi!" beside it.
+        round.errors = 0;
+        stage.hideFeedback();
+        stage.hideOrientation();
+        showAnswer();
+        waitForAnswerEnd();
+        updateDoubleLetterHint();
+        return;
+    }
+    stage.showFeedback(QStringLiteral("wrong"));
+    showOrientation();
+}
+
+void ExerciseActivity::slotFinished()
+{
+    nextRound.stop();
+    round.accepting = false;
+    nextRound.start(kAfterHandsMs);
+}
+
+void ExerciseActivity::showOrientation()
+{
+    // From the key just typed in this question; none yet, no arrow.
+    const QString expected = round.letter() ? askedLetter() : QString();
+    stage.showOrientation(expected, round.lastKey, *context.keyboard, context.letterRules());
+}
+
+void ExerciseActivity::updateDoubleLetterHint()
+{
+    const QString asked = round.accepting && round.letter() ? askedLetter() : QString();
+    stage.showDoubleLetterHint(asked, context.letterRules());
+}
+
+void ExerciseActivity::waitForAnswerEnd()
+{
+    connect(stage.video(), &VideoPlayer::finished, this, qOverload<>(&ExerciseActivity::slotPickLetter),
+            Qt::UniqueConnection);
+    round.accepting = false;
+    if (!answerEndsWithVideo())
+        return;
+    // Without its video the answer would never end: leave it a short pause.
+    const QString video = answerVideo();
+    if (video.isEmpty() || !QFile::exists(video))
+        nextRound.start(context.answerPause);
+}
+
+LetterExercise::LetterExercise(int code, Media media, Stage& stage, LessonContext& context)
+    : ExerciseActivity(code, stage, context)
+    , media(media)
+{
+}
+
+void LetterExercise::start()
+{
+    if (media == Hands)
+        connect(stage.hands(), &SequenceWidget::signalFinished, this, &ExerciseActivity::slotFinished);
+    ExerciseActivity::start();
+}
+
+QString LetterExercise::askedLetter() const
+{
+    return round.letter() ? round.letter()->name : QString();
+}
+
+void LetterExercise::poseQuestion()
+{
+    const LetterRules rules = context.letterRules();
+    if (media == Hands)
+        stage.showHand(context.signsPath(), round.letter()->name, rules);
+    else
+        stage.showPicture(round.word());
+    stage.drawWord(round.word()->name, rules, QStringLiteral("cooper/"));
+    stage.blankLetterOf(round.word()->name, 0, rules);
+    // Lip reading asks with the face saying the word.
+    if (media == Lips)
+        stage.playVideo(answerVideo());
+}
+
+void LetterExercise::clearBeforeJudging()
+{
+    // The question stays while a key is judged (the face keeps playing).
+    stage.hideFeedback();
+}
+
+QString LetterExercise::answerVideo() const
+{
+    const Word* word = round.word();
+    if (media == Lips && hasMediaFolder(word))
+        return word->lipsPath();
+    return ExerciseActivity::answerVideo();
+}
+
+void LetterExercise::showAnswer()
+{
+    if (media == Hands)
+        stage.hideHand();
+    ExerciseActivity::showAnswer();
+}
+
+void LetterExercise::playAnswer()
+{
+    if (media == Hands)
+        stage.playHands(round.word()->name, context.letterRules());
+    else
+        stage.playVideo(answerVideo());
+}
+
+WritingExercise::WritingExercise(int code, bool wholeWord, Stage& stage, LessonContext& context)
+    : ExerciseActivity(code, stage, context)
+    , wholeWord(wholeWord)
+{
+}
+
+void WritingExercise::poseQuestion()
+{
+    const LetterRules rules = context.letterRules();
+    const QString& name = round.word()->name;
+    if (wholeWord) {
+        stage.drawWord(name, rules, QStringLiteral("blank/"));
+        int pos = 0;
+        round.expected = ExerciseRound::letterAt(name, pos, nullptr, rules);
+    } else {
+        stage.drawWord(name, rules, QStringLiteral("cooper/"));
+        const int pos = LetterText::pickLetterOfWord(name, round.expected, rules, randomInt);
+        stage.blankLetterOf(name, pos, rules);
+    }
+    stage.showPicture(round.word());
+}
+
+void WritingExercise::playAnswer()
+{
+    stage.playVideo(answerVideo());
+}
+
+void WritingExercise::answerKey(const QString& key)
+{
+    if (!wholeWord) {
+        ExerciseActivity::answerKey(key);
+        return;
+    }
+    if (!round.accepting || !round.letter() || !round.word())
+        return;
+    round.lastKey = key;
+    typeLetter(key);
+}
+
+void WritingExercise::returnKey()
+{
+    if (wholeWord)
+        judgeWordSoFar();
+}
+
+void WritingExercise::typeLetter(const QString& key)
+{
+    const QString& name = round.word()->name;
+    const LetterRules rules = context.letterRules();
+    QString written;
+    int pos = round.cursor;
+    const QString asked = ExerciseRound::letterAt(name, pos, &written, rules);
+    // Blanks are not typed: they join the typed text by themselves.
+    round.typed += name.mid(round.cursor, pos - round.cursor);
+    round.cursor = pos;
+    if (asked.isEmpty()) {
+        checkTypedWord();
+        return;
+    }
+    round.expected = asked;
+
+    const QString typed = round.pending + key;
+    const ExerciseRound::Verdict verdict = ExerciseRound::judgeKey(asked, key, round.pending, rules);
+    switch (verdict) {
+    case ExerciseRound::Wait:
+        return;
+    case ExerciseRound::Wrong:
+        judged(asked, typed, false);
+        showOrientation();
+        round.errors += 1;
+        stage.showFeedback(QStringLiteral("wrong"));
+        break;
+    case ExerciseRound::Right: {
+        judged(asked, typed, true);
+        // Each letter of the word is a question of its own.
+        questionClock.start();
+        const int k = round.cursor - LetterText::digraphsBefore(name, round.cursor, rules);
+        round.typed += written;
+        round.errors = 0;
+        int imagePos = round.cursor;
+        stage.replaceLetter(k, QStringLiteral("cooper/"),
+                            LetterText::letterImageName(name, imagePos, true, rules));
+        round.cursor = ExerciseRound::advance(name, round.cursor, rules);
+        stage.hideOrientation();
+        stage.showFeedback(QStringLiteral("good"));
+        if (ExerciseRound::isComplete(name, round.cursor)) {
+            round.typed += name.mid(round.cursor);
+            round.cursor = int(name.size());
+            checkTypedWord();
+            return;
+        }
+        int next = round.cursor;
+        round.expected = ExerciseRound::letterAt(name, next, nullptr, rules);
+        updateDoubleLetterHint();
+        break;
+    }
+    }
+
+    if (round.errors > 2)
+        showTypedAnswer();
+}
+
+void WritingExercise::showTypedAnswer()
+{
+    round.errors = 0;
+    round.cursor = 0;
+    round.accepting = false;
+    updateDoubleLetterHint();
+    stage.hideLetters(true);
+    stage.drawWord(round.word()->name, context.letterRules(), QStringLiteral("cooper/"));
+    stage.hideOrientation();
+    stage.hideFeedback();
+    round.typed.clear();
+    playAnswer();
+    waitForAnswerEnd();
+}
+
+void WritingExercise::judgeWordSoFar()
+{
+    // Return judges the word typed so far; what is typed stays typed.
+    if (!round.accepting || !round.word())
+        return;
+    const QString& name = round.word()->name;
+    if (ExerciseRound::isComplete(name, round.cursor))
+        return;
+    round.pending.clear();
+    int pos = round.cursor;
+    round.expected = ExerciseRound::letterAt(name, pos, nullptr, context.letterRules());
+    round.errors += 1;
+    stage.showFeedback(QStringLiteral("wrong"));
+    showOrientation();
+    if (round.errors > 2)
+        showTypedAnswer();
+}
+
+void WritingExercise::checkTypedWord()
+{
+    if (!round.word())
+        return;
+    if (round.typed.toUpper() == round.word()->name.toUpper()) {
+        round.errors = 0;
+        round.cursor = 0;
+        slotCorrect();
+    } else {
+        slotWrong();
+    }
+    round.typed.clear();
+}
