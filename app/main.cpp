@@ -32,7 +32,7 @@ int main(int argc, char** argv)
 
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Ondalira"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setApplicationVersion(QStringLiteral(OL_VERSION));
     // Ties the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ondalira.Ondalira"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.ondalira.Ondalira")));

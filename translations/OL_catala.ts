@@ -363,6 +363,17 @@ El programa no el modificarà ni l&apos;esborrarà.</translation>
     </message>
 </context>
 <context>
+    <name>ExerciseActivity</name>
+    <message>
+        <source>No hay palabras disponibles</source>
+        <translation>No hi ha paraules disponibles</translation>
+    </message>
+    <message>
+        <source>La configuración actual de letras y categorías hace que la lista de palabras disponibles esté vacía. Por favor revise su selección.</source>
+        <translation>Amb la configuració actual de lletres i categories, la llista de paraules disponibles és buida. Reviseu la selecció.</translation>
+    </message>
+</context>
+<context>
     <name>HelpDialog</name>
     <message>
         <source>Ayuda de Ondalira</source>
@@ -579,14 +590,6 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
     <message>
         <source>Las personas que han hecho Ondalira.</source>
         <translation>Les persones que han fet Ondalira.</translation>
-    </message>
-    <message>
-        <source>No hay palabras disponibles</source>
-        <translation>No hi ha paraules disponibles</translation>
-    </message>
-    <message>
-        <source>La configuración actual de letras y categorías hace que la lista de palabras disponibles esté vacía. Por favor revise su selección.</source>
-        <translation>Amb la configuració actual de lletres i categories, la llista de paraules disponibles és buida. Reviseu la selecció.</translation>
     </message>
 </context>
 <context>
