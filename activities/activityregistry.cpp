@@ -1,8 +1,9 @@
 #include "activityregistry.h"
 
 #include "activitycodes.h"
-#include "exerciseactivity.h"
+#include "letterexercise.h"
 #include "presentationactivity.h"
+#include "writingexercise.h"
 
 namespace {
 template <PresentationActivity::Media media>

@@ -49,6 +49,8 @@ protected:
     virtual QString answerVideo() const;
     virtual bool answerEndsWithVideo() const { return true; }
 
+    // Media paths need the word's letter and the letter's language.
+    static bool hasMediaFolder(const Word* word);
     void judged(const QString& asked, const QString& typed, bool right);
     void showOrientation();
     void updateDoubleLetterHint();
@@ -63,55 +65,4 @@ private:
     void loadTarget(int wordId, int letterId);
 
     QTimer nextRound;
-};
-
-// The letter exercises: which letter begins this word, seen as a picture
-// with its sign video as the answer, as a picture with the face saying it,
-// or which letter this hand shows, answered by fingerspelling the word.
-class LetterExercise : public ExerciseActivity
-{
-    Q_OBJECT
-
-public:
-    enum Media { Signs, Lips, Hands };
-
-    LetterExercise(int code, Media media, Stage& stage, LessonContext& context);
-    void start() override;
-
-protected:
-    void poseQuestion() override;
-    void showAnswer() override;
-    void playAnswer() override;
-    QString askedLetter() const override;
-    void clearBeforeJudging() override;
-    QString answerVideo() const override;
-    bool answerEndsWithVideo() const override { return media != Hands; }
-
-private:
-    const Media media;
-};
-
-// The writing exercises: the missing letter of a word, or the whole word
-// typed letter by letter (Return judges what is typed so far).
-class WritingExercise : public ExerciseActivity
-{
-    Q_OBJECT
-
-public:
-    WritingExercise(int code, bool wholeWord, Stage& stage, LessonContext& context);
-    void returnKey() override;
-
-protected:
-    void poseQuestion() override;
-    void playAnswer() override;
-    QString askedLetter() const override { return round.expected; }
-    void answerKey(const QString& key) override;
-
-private:
-    void typeLetter(const QString& key);
-    void judgeWordSoFar();
-    void showTypedAnswer();
-    void checkTypedWord();
-
-    const bool wholeWord;
 };
