@@ -10,6 +10,7 @@ packages=(
     fonts-sil-andika fonts-noto-color-emoji fonts-dejavu-core
     wspanish
     libespeak-ng-dev espeak-ng-data
+    libavutil-dev
     gstreamer1.0-plugins-good gstreamer1.0-libav
     xvfb xauth x11-utils
     desktop-file-utils appstream

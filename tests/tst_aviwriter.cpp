@@ -4,11 +4,15 @@
 #include <QMediaPlayer>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <QtEndian>
+
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 QImage testFrame(int i, const QSize& size)
@@ -49,6 +53,40 @@ QList<Frame> indexedFrames(const QByteArray& file)
     }
     return frames;
 }
+// What the process writes to its standard error while this lives: FFmpeg
+// prints its decoders' complaints there itself.
+class StderrCapture
+{
+public:
+    StderrCapture()
+    {
+        if (!file.open())
+            return;
+        std::fflush(stderr);
+        saved = ::dup(STDERR_FILENO);
+        ::dup2(file.handle(), STDERR_FILENO);
+    }
+    ~StderrCapture() { release(); }
+    QByteArray text()
+    {
+        release();
+        file.seek(0);
+        return file.readAll();
+    }
+
+private:
+    void release()
+    {
+        if (saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(saved, STDERR_FILENO);
+        ::close(saved);
+        saved = -1;
+    }
+    QTemporaryFile file;
+    int saved = -1;
+};
 } // namespace
 
 class TestAviWriter : public QObject
@@ -59,6 +97,8 @@ private Q_SLOTS:
     void shouldIndexEveryFrameAtItsChunk();
     void shouldStoreHeldFramesOnce();
     void shouldPlayToEndWithoutAudio();
+    void shouldPlayWithoutDecoderComplaints_data();
+    void shouldPlayWithoutDecoderComplaints();
 };
 
 void TestAviWriter::shouldIndexEveryFrameAtItsChunk()
@@ -134,6 +174,48 @@ void TestAviWriter::shouldPlayToEndWithoutAudio()
     QVERIFY(framesSeen >= 5);
     QCOMPARE(frameSize, QSize(160, 120));
     QVERIFY(qAbs(player.duration() - 1000) <= 100);
+}
+
+void TestAviWriter::shouldPlayWithoutDecoderComplaints_data()
+{
+    QTest::addColumn<QImage>("picture");
+    QTest::addColumn<bool>("cutShort");
+    QImage plain(160, 120, QImage::Format_RGB32);
+    plain.fill(Qt::white);
+    // A plain picture's coded data holds no 0xFF byte at all.
+    QTest::newRow("plain picture") << plain << false;
+    QTest::newRow("busy picture") << testFrame(3, QSize(160, 120)) << false;
+    // Frames without their end marker, so the check is seen to catch one.
+    QTest::newRow("frames cut short") << testFrame(3, QSize(160, 120)) << true;
+}
+
+void TestAviWriter::shouldPlayWithoutDecoderComplaints()
+{
+    QFETCH(QImage, picture);
+    QFETCH(bool, cutShort);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("clip.avi"));
+    AviWriter writer(QSize(160, 120), 10);
+    writer.addFrame(picture, 3);
+    QByteArray bytes = writer.toByteArray();
+    if (cutShort)
+        bytes.replace("\xFF\xD9", 2, "\xFF\xFF", 2);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+
+    StderrCapture capture;
+    {
+        QMediaPlayer player;
+        QVideoSink sink;
+        player.setVideoSink(&sink);
+        player.setSource(QUrl::fromLocalFile(path));
+        player.play();
+        QTRY_COMPARE_WITH_TIMEOUT(player.mediaStatus(), QMediaPlayer::EndOfMedia, 4000);
+    }
+    const QByteArray printed = capture.text();
+    QVERIFY2(printed.contains("EOI missing") == cutShort, printed.constData());
 }
 
 QTEST_MAIN(TestAviWriter)

@@ -71,6 +71,14 @@ QByteArray AviWriter::encodeJpeg(const QImage& image, int quality)
     painter.drawImage(0, 0, image);
     painter.end();
     writer.write(flat);
+    // FFmpeg 5.1 first opens a stream by parsing its first frame without
+    // decoding the picture. When the picture's coded data holds no stuffed
+    // 0xFF byte, as a plain picture's does not, that parse ends on the second
+    // byte of the end marker, misses the marker and prints "EOI missing".
+    // JPEG allows 0xFF fill bytes before any marker; with two of them the
+    // parse ends on a fill byte and finds the marker. Other decoders skip them.
+    if (bytes.endsWith("\xFF\xD9"))
+        bytes.insert(bytes.size() - 2, "\xFF\xFF", 2);
     return bytes;
 }
 

@@ -8,7 +8,7 @@
 class QImage;
 
 // Bump when the files written change, so stamped videos are written again.
-constexpr int kAviWriterVersion = 2;
+constexpr int kAviWriterVersion = 3;
 
 // Writes a silent Motion-JPEG .avi: one video stream of JPEG key frames,
 // with the legacy idx1 index that every player understands. A frame held for
