@@ -39,13 +39,18 @@ ExerciseActivity::ExerciseActivity(int code, Stage& stage, LessonContext& contex
 
 void ExerciseActivity::start()
 {
+    // The end of the answer's video starts the next round (a question's own
+    // video, as in lip reading, ends while keys are still taken).
+    connect(stage.video(), &VideoPlayer::finished, this, [this] {
+        if (!round.accepting)
+            slotPickLetter(false);
+    });
     slotPickLetter(false);
 }
 
 void ExerciseActivity::stop()
 {
     // A pending next round belongs to the round being stopped.
-    disconnect(stage.video(), &VideoPlayer::finished, this, nullptr);
     nextRound.stop();
     round.accepting = true;
     stage.resetButtons();
@@ -173,7 +178,6 @@ void ExerciseActivity::loadTarget(int wordId, int letterId)
 void ExerciseActivity::slotPickLetter(bool repeat)
 {
     stage.hideLetters(true);
-    disconnect(stage.video(), &VideoPlayer::finished, this, nullptr);
     nextRound.stop();
     round.accepting = true;
 
@@ -296,8 +300,6 @@ void ExerciseActivity::updateDoubleLetterHint()
 
 void ExerciseActivity::waitForAnswerEnd()
 {
-    connect(stage.video(), &VideoPlayer::finished, this, qOverload<>(&ExerciseActivity::slotPickLetter),
-            Qt::UniqueConnection);
     round.accepting = false;
     if (!answerEndsWithVideo())
         return;

@@ -17,6 +17,18 @@ PresentationActivity::PresentationActivity(int code, Media media, Stage& stage, 
     : AbstractActivity(code, stage, context)
     , media(media)
 {
+    // The space key moves on: to the next step, or to the next letter of a
+    // word shown letter by letter (signalNextLetter).
+    connect(this, &PresentationActivity::signalNextStep, this,
+            qOverload<>(&PresentationActivity::slotShowNextStep));
+    connect(this, &PresentationActivity::signalNextLetter, this, [this] {
+        if (!presentation.spelling)
+            return;
+        if (presentation.lastLetterShown)
+            slotObjectWord_stopMoFinish();
+        else
+            slotObjectWord_stopMo();
+    });
 }
 
 void PresentationActivity::start()
@@ -28,7 +40,6 @@ void PresentationActivity::stop()
 {
     presentation = Presentation();
     wordHidden = false;
-    disconnect(this, &PresentationActivity::signalNextLetter, this, nullptr);
     stage.resetButtons();
     stage.hideWarnings();
     stage.hidePrompt();
@@ -125,8 +136,6 @@ void PresentationActivity::slotLetter(bool repeat)
 
 void PresentationActivity::slotShowNextStep(bool jump)
 {
-    disconnect(this, &PresentationActivity::signalNextStep, this,
-               qOverload<>(&PresentationActivity::slotShowNextStep));
     stage.hidePrompt();
 
     if (media == Hands) {
@@ -156,8 +165,6 @@ void PresentationActivity::slotShowNextStep(bool jump)
     }
     if (presentation.spelling)
         return;
-    connect(this, &PresentationActivity::signalNextStep, this,
-            qOverload<>(&PresentationActivity::slotShowNextStep), Qt::UniqueConnection);
     if (!context.values.stopMotion) {
         presentation.waitingForStep = false;
         Q_EMIT signalNextStep();
@@ -219,8 +226,7 @@ void PresentationActivity::showWord()
 
 void PresentationActivity::slotObjectWord_stopMo()
 {
-    disconnect(this, &PresentationActivity::signalNextLetter, this, nullptr);
-    // A stale connection may outlive the word it spelled.
+    // Nothing to spell once the word is gone.
     if (!presentation.spelling || !shown || presentation.spellLength <= 0
         || presentation.spellLength != shown->word.name.size()) {
         presentation.spelling = false;
@@ -237,14 +243,9 @@ void PresentationActivity::slotObjectWord_stopMo()
     stage.placeLetter(QStringLiteral("cooper/"), image, presentation.letterX, k);
     presentation.spellPos = (presentation.spellPos + 1) % presentation.spellLength;
 
-    if (presentation.spellPos != 0) {
-        connect(this, &PresentationActivity::signalNextLetter, this,
-                &PresentationActivity::slotObjectWord_stopMo, Qt::UniqueConnection);
-        stage.showPrompt(kSpacePrompt);
-    } else if (!presentation.waitingForStep || media == Hands) {
-        // One more space ends the word.
-        connect(this, &PresentationActivity::signalNextLetter, this,
-                &PresentationActivity::slotObjectWord_stopMoFinish, Qt::UniqueConnection);
+    presentation.lastLetterShown = presentation.spellPos == 0;
+    if (!presentation.lastLetterShown || !presentation.waitingForStep || media == Hands) {
+        // One more space: the next letter, or after the last one the end of the word.
         stage.showPrompt(kSpacePrompt);
     } else {
         slotObjectWord_stopMoFinish();
@@ -253,8 +254,7 @@ void PresentationActivity::slotObjectWord_stopMo()
 
 void PresentationActivity::slotObjectWord_stopMoFinish()
 {
-    disconnect(this, &PresentationActivity::signalNextLetter, this,
-               &PresentationActivity::slotObjectWord_stopMoFinish);
     presentation.spelling = false;
+    presentation.lastLetterShown = false;
     slotShowNextStep(true);
 }

@@ -88,6 +88,7 @@ struct Presentation
     int stepCount = 0;
     bool waitingForStep = false;
     bool spelling = false;
+    bool lastLetterShown = false; // the next space ends the spelled word
     int spellPos = 0;
     int spellLength = 0;
     int letterX = 0;
