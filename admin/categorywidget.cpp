@@ -1,6 +1,7 @@
 #include "categorywidget.h"
 
 #include "category.h"
+#include "spanishorder.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -57,8 +58,9 @@ void CategoryWidget::buildForm(bool isNew)
 
 void CategoryWidget::slotDoIt()
 {
-    const QString typed = nameField->text();
-    if (typed.isEmpty()) {
+    // Blanks and invisible characters would make a row that looks empty.
+    const QString typed = SpanishOrder::cleanName(nameField->text());
+    if (!SpanishOrder::hasVisibleCharacter(typed)) {
         QMessageBox::information(this, tr("Campos vacíos en formulario."),
                                  tr("Por favor complete todos los ítemes del formulario."),
                                  QMessageBox::Ok);
@@ -71,9 +73,13 @@ void CategoryWidget::slotDoIt()
     candidate.id = category->id;
     candidate.name = typed.toUpper();
     candidate.setLanguage(language);
-    if (candidate.isNameTaken()) {
+    QString existing;
+    if (candidate.isNameTaken(&existing)) {
         QMessageBox::information(this, tr("Categoría repetida."),
-                                 tr("Ya existe la categoría %1 en este idioma.").arg(typed),
+                                 tr("Ya existe la categoría %1 en este idioma. Los nombres que "
+                                    "solo se distinguen por mayúsculas o acentos cuentan como "
+                                    "el mismo.")
+                                     .arg(existing),
                                  QMessageBox::Ok);
         return;
     }

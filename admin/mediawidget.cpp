@@ -217,6 +217,11 @@ WordForm MediaWidget::formFields() const
     form.image = imageField->text();
     form.sign = signField->text();
     form.lips = lipsField->text();
+    for (int row = 0; row < categoriesList->count(); ++row) {
+        const QListWidgetItem* item = categoriesList->item(row);
+        form.categories.append({item->data(Qt::UserRole).toInt(),
+                                item->checkState() == Qt::Checked});
+    }
     return form;
 }
 
@@ -265,15 +270,11 @@ void MediaWidget::slotDoIt()
                                 "inicie.")
                                  .arg(form.fullName),
                              QMessageBox::Ok);
-        saveCategoryLinks();
         Q_EMIT done();
         close();
         return;
     case WordSaver::Outcome::RecordFailed:
-        QMessageBox::information(this, tr("Error"),
-                                 tr("Se presentó un error con la palabra %1.")
-                                     .arg(form.fullName),
-                                 QMessageBox::Ok);
+        reportRecordFailure(result, form.fullName);
         Q_EMIT done();
         close();
         return;
@@ -282,13 +283,7 @@ void MediaWidget::slotDoIt()
         return;
     }
 
-    if (!saveCategoryLinks()) {
-        QMessageBox::warning(this, tr("Error"),
-                             tr("La palabra %1 se guardó, pero sus categorías no pudieron "
-                                "guardarse.")
-                                 .arg(form.fullName),
-                             QMessageBox::Ok);
-    } else if (mode == 0) {
+    if (mode == 0) {
         QMessageBox::information(
             this, tr("Palabra creada."),
             tr("La palabra %1 ha sido creada exitósamente.").arg(form.fullName), QMessageBox::Ok);
@@ -320,10 +315,12 @@ void MediaWidget::reportRefusal(const WordSaver::Result& result)
         break;
     case Outcome::NameTooLong:
         title = tr("Descripción demasiado larga.");
+        // Letters with accents take more room than others: the count is
+        // of the characters of this very text.
         text = tr("La descripción es demasiado larga para ser el nombre de la carpeta de la "
-                  "palabra: tiene %1 bytes y el máximo es %2. Por favor acórtela.")
-                   .arg(formFields().fullName.toUtf8().size())
-                   .arg(WordSaver::kMaxNameBytes);
+                  "palabra. Por favor acórtela: quite al menos %1 de sus %2 caracteres.")
+                   .arg(WordSaver::charactersOverLimit(result.detail))
+                   .arg(result.detail.toUcs4().size());
         break;
     case Outcome::DiskFull:
         title = tr("Disco lleno");
@@ -345,7 +342,9 @@ void MediaWidget::reportRefusal(const WordSaver::Result& result)
         break;
     case Outcome::DuplicateName:
         title = tr("Palabra repetida.");
-        text = tr("Ya existe una palabra con la descripción %1 en la letra %2.")
+        text = tr("Ya existe una palabra con la descripción \"%1\" en la letra %2. Las "
+                  "descripciones que solo se distinguen por mayúsculas o acentos cuentan como "
+                  "la misma.")
                    .arg(result.detail, letterName);
         break;
     case Outcome::FolderOutside:
@@ -354,7 +353,9 @@ void MediaWidget::reportRefusal(const WordSaver::Result& result)
                    .arg(result.detail, letterName);
         break;
     case Outcome::FolderExists:
-        text = tr("Ya existe una carpeta %1 en la letra %2.").arg(result.detail, letterName);
+        text = tr("Ya existe una carpeta \"%1\" en la letra %2. Los nombres que solo se "
+                  "distinguen por mayúsculas o acentos cuentan como el mismo.")
+                   .arg(result.detail, letterName);
         break;
     case Outcome::FolderFailed:
         text = tr("La carpeta de la palabra %1 no ha podido crearse o renombrarse.")
@@ -369,19 +370,35 @@ void MediaWidget::reportRefusal(const WordSaver::Result& result)
     QMessageBox::information(this, title, text, QMessageBox::Ok);
 }
 
-bool MediaWidget::saveCategoryLinks()
+void MediaWidget::reportRecordFailure(const WordSaver::Result& result, const QString& fullName)
 {
-    Category category;
-    bool saved = true;
-    for (int row = 0; row < categoriesList->count(); ++row) {
-        const QListWidgetItem* item = categoriesList->item(row);
-        if (!category.loadById(item->data(Qt::UserRole).toInt()))
-            continue;
-        saved = (item->checkState() == Qt::Checked ? word->addCategory(category)
-                                                   : word->removeCategory(category))
-            && saved;
+    using Problem = Database::WriteProblem;
+    QString why;
+    switch (result.problem) {
+    case Problem::ReadOnly:
+        why = tr("El programa no tiene permiso para escribir en la base de datos (el archivo o "
+                 "su carpeta son de solo lectura). Pida a quien administra el equipo que le dé "
+                 "permiso de escritura.");
+        break;
+    case Problem::DiskFull:
+        why = tr("El disco donde está la base de datos está lleno. Libere espacio y vuelva a "
+                 "intentarlo.");
+        break;
+    case Problem::Busy:
+        why = tr("Otro programa está usando la base de datos. Ciérrelo y vuelva a intentarlo.");
+        break;
+    case Problem::Damaged:
+        why = tr("La base de datos está dañada.");
+        break;
+    default:
+        why = tr("La base de datos rechazó el cambio.");
+        break;
     }
-    return saved;
+    QMessageBox::warning(this, tr("No se pudo guardar"),
+                         tr("La palabra %1 no se ha guardado: la base de datos no pudo "
+                            "escribirse. %2 No se ha cambiado ningún archivo.")
+                             .arg(fullName, why),
+                         QMessageBox::Ok);
 }
 
 void MediaWidget::slotCloseIt()

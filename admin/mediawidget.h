@@ -44,12 +44,12 @@ public Q_SLOTS:
 private:
     void buildForm(bool isNew);
     void loadCategoryList();
-    bool saveCategoryLinks();
     void browse(QLineEdit* field, const QString& filter, bool forVideo);
     bool checkVideos(const WordForm& form);
     WordForm formFields() const;
     WordSaver::Result fileWord(const WordForm& form);
     void reportRefusal(const WordSaver::Result& result);
+    void reportRecordFailure(const WordSaver::Result& result, const QString& fullName);
 
     int mode;
     Language* language;

@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -41,9 +42,10 @@ ProgressDialog::ProgressDialog(int language, int userId, const AnswerLog* log, Q
         problems << tr("Esta base de datos no tiene la tabla del registro de respuestas: no se "
                        "guarda ninguna respuesta.");
     if (log && log->failedWrites() > 0)
-        problems << tr("Respuestas de esta sesión que no se pudieron guardar: %1 (%2).")
-                        .arg(log->failedWrites())
-                        .arg(log->lastError());
+        problems << tr("Respuestas de esta sesión que no se pudieron guardar: %1.")
+                        .arg(log->failedWrites());
+    if (log && log->failedWrites() > 0)
+        qWarning("Answer record: %s", qPrintable(log->lastError()));
     failureLabel->setText(problems.join(QLatin1Char('\n')));
     failureLabel->setVisible(!problems.isEmpty());
 
@@ -77,7 +79,7 @@ void ProgressDialog::buildLayout()
     grid->setAccessibleName(tr("Letras por ejercicio"));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    grid->setMinimumHeight(190);
+    grid->setMinimumHeight(120);
     // Small enough for "10/10" in a column of each of the 29 letters.
     QFont cells = grid->font();
     cells.setPixelSize(10);
@@ -91,7 +93,7 @@ void ProgressDialog::buildLayout()
     chartView->setObjectName(QStringLiteral("progressChart"));
     chartView->setAccessibleName(tr("Respuestas por día"));
     chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setMinimumSize(560, 300);
+    chartView->setMinimumSize(440, 180);
 
     pairs = new QTableWidget(0, 3, this);
     pairs->setObjectName(QStringLiteral("confusedPairs"));
@@ -134,7 +136,11 @@ void ProgressDialog::buildLayout()
     column->addWidget(gridGroup);
     column->addLayout(lower, 1);
     column->addLayout(buttons);
-    resize(1000, 640);
+    // Within a netbook's 1024 x 600 screen, title bar and panel included.
+    QSize size(1000, 540);
+    if (const QScreen* shownOn = screen())
+        size = size.boundedTo(shownOn->availableGeometry().size() - QSize(8, 48));
+    resize(size);
 }
 
 int ProgressDialog::currentUserId() const

@@ -2,6 +2,7 @@
 
 #include "lettertext.h"
 #include "mediastore.h"
+#include "spanishorder.h"
 #include "sqlhelpers.h"
 #include "word.h"
 
@@ -12,9 +13,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QSaveFile>
+#include <QSqlDatabase>
 #include <QStorageInfo>
 #include <QVariant>
+#include <memory>
 
 using namespace MediaStore;
 
@@ -33,6 +37,15 @@ constexpr int kMediaCount = 3;
 
 const QString kStagingPrefix = QStringLiteral(".guardando-");
 const QString kJournalSuffix = QStringLiteral(".diario");
+const QString kLockSuffix = QStringLiteral(".bloqueo");
+
+// ".guardando-N" of every entry a save leaves: the staging folder, the
+// journal, the journal's unfinished rewrites, the lock.
+QString saveStem(const QString& entryName)
+{
+    const qsizetype dot = entryName.indexOf(QLatin1Char('.'), 1);
+    return dot < 0 ? entryName : entryName.left(dot);
+}
 
 WordSaver::CrashPoint& crashHook()
 {
@@ -54,10 +67,12 @@ struct Plan
     WordForm record;      // the record after the save, with bare file names
     QStringList moves;    // files of the staging folder that go into the word folder
     QStringList obsolete; // files of the word folder that the record no longer names
+    QList<CategoryChoice> categories; // links written with the record
     bool unchanged = false; // the record reads the same before and after
     bool committed = false; // the record has been written
 
     QString journalPath() const { return letterFolder + staging + kJournalSuffix; }
+    QString lockPath() const { return letterFolder + staging + kLockSuffix; }
     QString stagingPath() const { return letterFolder + staging; }
     QString targetPath() const { return letterFolder + record.fullName; }
 };
@@ -75,6 +90,14 @@ QStringList toList(const QJsonValue& value)
     return list;
 }
 
+QJsonArray categoriesToArray(const QList<CategoryChoice>& choices)
+{
+    QJsonArray array;
+    for (const CategoryChoice& choice : choices)
+        array.append(QJsonObject{{"id", choice.id}, {"linked", choice.linked}});
+    return array;
+}
+
 bool writeJournal(const Plan& plan)
 {
     const QJsonObject record{{"name", plan.record.name},   {"fullName", plan.record.fullName},
@@ -83,7 +106,8 @@ bool writeJournal(const Plan& plan)
     const QJsonObject journal{{"wordId", plan.wordId},         {"letterId", plan.letterId},
                               {"baseFolder", plan.baseFolder}, {"record", record},
                               {"moves", toArray(plan.moves)},  {"obsolete", toArray(plan.obsolete)},
-                              {"unchanged", plan.unchanged},   {"committed", plan.committed}};
+                              {"unchanged", plan.unchanged},   {"committed", plan.committed},
+                              {"categories", categoriesToArray(plan.categories)}};
     if (isRefused(plan.journalPath()))
         return false;
     QSaveFile file(plan.journalPath());
@@ -110,6 +134,11 @@ bool readJournal(const QString& path, Plan* plan)
     plan->obsolete = toList(journal.value(QLatin1String("obsolete")));
     plan->unchanged = journal.value(QLatin1String("unchanged")).toBool();
     plan->committed = journal.value(QLatin1String("committed")).toBool();
+    for (const QJsonValue& value : journal.value(QLatin1String("categories")).toArray()) {
+        const QJsonObject choice = value.toObject();
+        plan->categories.append({choice.value(QLatin1String("id")).toInt(),
+                                 choice.value(QLatin1String("linked")).toBool()});
+    }
     const QString name = fileNameOf(path);
     plan->staging = name.left(name.size() - kJournalSuffix.size());
     // Names from the file must stay plain names inside the letter folder.
@@ -131,6 +160,18 @@ bool isPlainFileName(const QString& name)
         && fileNameOf(name) == name;
 }
 
+// Whether the word's links are the chosen ones (a category deleted since
+// does not count).
+bool linksMatch(Word& word, const QList<CategoryChoice>& choices)
+{
+    for (const CategoryChoice& choice : choices) {
+        Category category;
+        if (category.loadById(choice.id) && word.hasCategory(category) != choice.linked)
+            return false;
+    }
+    return true;
+}
+
 // Whether the record in the database is the one the save was writing.
 bool recordMatches(const Plan& plan)
 {
@@ -142,9 +183,11 @@ bool recordMatches(const Plan& plan)
     else
         found = letter.loadById(plan.letterId)
             && word.loadByFullName(plan.record.fullName, &letter);
-    return found && word.name == plan.record.name && word.fullName == plan.record.fullName
-        && word.image == plan.record.image && word.sign == plan.record.sign
-        && word.lips == plan.record.lips;
+    if (!found || word.name != plan.record.name || word.fullName != plan.record.fullName
+        || word.image != plan.record.image || word.sign != plan.record.sign
+        || word.lips != plan.record.lips)
+        return false;
+    return linksMatch(word, plan.categories);
 }
 
 // Whether the save got past its point of no return. A record that reads the
@@ -164,6 +207,31 @@ bool pastRecord(const Plan& plan)
             return false;
     }
     return true;
+}
+
+// The record with its category links, all or nothing.
+bool writeRecord(Word& word, bool isNew, const QList<CategoryChoice>& categories, QSqlError* error)
+{
+    QSqlDatabase db = QSqlDatabase::database();
+    if (!db.transaction()) {
+        *error = db.lastError();
+        return false;
+    }
+    bool written = isNew ? word.save() : word.update();
+    for (const CategoryChoice& choice : categories) {
+        Category category;
+        if (!written || !category.loadById(choice.id))
+            continue; // deleted since the editor opened
+        written = choice.linked ? word.addCategory(category) : word.removeCategory(category);
+    }
+    if (!written)
+        *error = word.lastError();
+    else if (!db.commit())
+        *error = db.lastError();
+    else
+        return true;
+    db.rollback();
+    return false;
 }
 
 enum class Step { Done, Failed, Crashed };
@@ -227,29 +295,47 @@ void undo(const Plan& plan)
         QFile::remove(plan.journalPath());
 }
 
-void reconcileLetterFolder(const QString& letterFolder, const QString& root)
+void reconcileSave(const QString& letterFolder, const QString& stem, const QString& root)
 {
-    const QDir dir(letterFolder);
-    const QStringList journals = dir.entryList({kStagingPrefix + QStringLiteral("*") + kJournalSuffix},
-                                               QDir::Files | QDir::Hidden);
-    for (const QString& name : journals) {
+    // A held lock is a save that another running program is still doing
+    // (QLockFile takes over the lock of a program that died).
+    QLockFile lock(letterFolder + stem + kLockSuffix);
+    if (isRefused(letterFolder + stem + kLockSuffix) || !lock.tryLock(0))
+        return;
+    const QString journal = letterFolder + stem + kJournalSuffix;
+    if (QFileInfo::exists(journal)) {
         Plan plan;
         plan.letterFolder = letterFolder;
         plan.root = root;
-        if (!readJournal(letterFolder + name, &plan))
-            continue; // not ours to judge: left as it is
+        if (!readJournal(journal, &plan))
+            return; // not ours to judge: left as it is
         if (pastRecord(plan))
             finish(plan, [](const QString&) { return false; });
         else
             undo(plan);
+    } else if (isOccupied(letterFolder + stem)) {
+        // A staging folder whose journal is gone holds nothing the record names.
+        removeDirectory(letterFolder + stem, root);
     }
-    // A staging folder whose journal is gone holds nothing the record names.
-    const QStringList stagings = dir.entryList({kStagingPrefix + QStringLiteral("*")},
-                                               QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QString& name : stagings) {
-        if (!QFileInfo::exists(letterFolder + name + kJournalSuffix))
-            removeDirectory(letterFolder + name, root);
+    // Rewrites of the journal that a crash cut short.
+    for (const QString& name : QDir(letterFolder).entryList(
+             {stem + kJournalSuffix + QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!isRefused(letterFolder + name))
+            QFile::remove(letterFolder + name);
     }
+}
+
+void reconcileLetterFolder(const QString& letterFolder, const QString& root)
+{
+    QStringList stems;
+    for (const QString& name : QDir(letterFolder).entryList(
+             {kStagingPrefix + QStringLiteral("*")},
+             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (!stems.contains(saveStem(name)))
+            stems << saveStem(name);
+    }
+    for (const QString& stem : stems)
+        reconcileSave(letterFolder, stem, root);
 }
 
 int languageId(const QString& name)
@@ -321,6 +407,22 @@ QString WordSaver::unshowableCharacters(const QString& name)
     return unshowable;
 }
 
+int WordSaver::charactersOverLimit(const QString& fullName)
+{
+    QList<uint> characters = fullName.toUcs4();
+    int over = 0;
+    while (!characters.isEmpty()
+           && QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()),
+                                characters.size())
+                      .toUtf8()
+                      .size()
+               > kMaxNameBytes) {
+        characters.removeLast();
+        ++over;
+    }
+    return over;
+}
+
 void WordSaver::setCrashPoint(const CrashPoint& crashPoint)
 {
     crashHook() = crashPoint;
@@ -378,7 +480,7 @@ WordForm WordSaver::formFromFolder(const QString& folder)
     return form;
 }
 
-WordSaver::Result WordSaver::save(Word& word, const WordForm& form, const WordForm& shown,
+WordSaver::Result WordSaver::save(Word& word, const WordForm& typed, const WordForm& shown,
                                   const Progress& progress)
 {
     const auto fail = [](Outcome outcome, const QString& detail = QString()) {
@@ -387,6 +489,13 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& form, const WordFo
         result.detail = detail;
         return result;
     };
+    // Blanks and invisible characters at the ends are nobody's intent.
+    WordForm form = typed;
+    form.name = SpanishOrder::cleanName(typed.name);
+    form.fullName = SpanishOrder::cleanName(typed.fullName);
+    if (!SpanishOrder::hasVisibleCharacter(form.name)
+        || !SpanishOrder::hasVisibleCharacter(form.fullName))
+        return fail(Outcome::EmptyField);
     const Crash crash = [](const QString& step) { return crashHook() && crashHook()(step); };
 
     for (const QString* field : {&form.name, &form.fullName, &form.image, &form.sign, &form.lips}) {
@@ -406,8 +515,9 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& form, const WordFo
     probe.id = word.id;
     probe.fullName = form.fullName;
     probe.setLetter(word.letter);
-    if (probe.isFullNameTaken())
-        return fail(Outcome::DuplicateName, form.fullName);
+    QString existing;
+    if (probe.isFullNameTaken(&existing))
+        return fail(Outcome::DuplicateName, existing);
 
     const bool isNew = word.id == 0;
     Plan plan;
@@ -423,6 +533,13 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& form, const WordFo
         return fail(Outcome::FolderOutside, form.fullName);
     if (renaming && isOccupied(target))
         return fail(Outcome::FolderExists, form.fullName);
+    // A folder whose name differs only in case or accents: a shared folder
+    // that ignores case could not hold both.
+    for (const QString& entry : QDir(plan.letterFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        if (entry != form.fullName && (isNew || entry != word.fullName)
+            && SpanishOrder::sameName(entry, form.fullName))
+            return fail(Outcome::FolderExists, entry);
+    }
     // A new word may take over a folder that no record names (made of it in
     // the administrator); an edited word builds on its own folder.
     if (isNew ? isOccupied(target) : isOccupied(oldFolder))
@@ -486,15 +603,42 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& form, const WordFo
         if (reserved.contains(name))
             plan.obsolete.removeAll(name);
     }
+    plan.categories = form.categories;
     plan.unchanged = !isNew && plan.record.name == word.name
         && plan.record.fullName == word.fullName && plan.record.image == word.image
-        && plan.record.sign == word.sign && plan.record.lips == word.lips;
+        && plan.record.sign == word.sign && plan.record.lips == word.lips
+        && linksMatch(word, plan.categories);
     const QStorageInfo disk(plan.letterFolder);
-    if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < total)
-        return fail(Outcome::DiskFull, copies.isEmpty() ? QString() : copies.last().source);
+    if (disk.isValid() && disk.bytesAvailable() >= 0 && disk.bytesAvailable() < total) {
+        // The file that takes the room is the one to name.
+        QString largest;
+        qint64 largestSize = -1;
+        for (const Copy& copy : copies) {
+            if (QFileInfo(copy.source).size() > largestSize) {
+                largestSize = QFileInfo(copy.source).size();
+                largest = copy.source;
+            }
+        }
+        return fail(Outcome::DiskFull, largest);
+    }
 
-    plan.staging = fileNameOf(freeName(plan.letterFolder,
-                                       kStagingPrefix + QString::number(QDateTime::currentMSecsSinceEpoch())));
+    // The lock lives as long as this save; another program's start-up
+    // recovery leaves the save alone while it is held.
+    std::unique_ptr<QLockFile> lock;
+    const QString stamp = kStagingPrefix + QString::number(QDateTime::currentMSecsSinceEpoch());
+    for (int attempt = 1; !lock; ++attempt) {
+        plan.staging = attempt == 1 ? stamp : stamp + QLatin1Char('-') + QString::number(attempt);
+        if (isOccupied(plan.stagingPath()) || isOccupied(plan.journalPath()))
+            continue;
+        if (isRefused(plan.lockPath()) || attempt > 100)
+            return fail(Outcome::FolderFailed, form.fullName);
+        lock = std::make_unique<QLockFile>(plan.lockPath());
+        if (!lock->tryLock(0)) {
+            if (lock->error() != QLockFile::LockFailedError)
+                return fail(Outcome::FolderFailed, form.fullName);
+            lock.reset();
+        }
+    }
     if (!writeJournal(plan))
         return fail(Outcome::FolderFailed, form.fullName);
     if (crash(QStringLiteral("journal")))
@@ -531,11 +675,15 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& form, const WordFo
     word.fullName = plan.record.fullName;
     for (int i = 0; i < kMediaCount; ++i)
         word.*kMediaFields[i].record = plan.record.*kMediaFields[i].form;
-    const bool written = isNew ? word.save() : word.update();
-    if (!written) {
+    QSqlError error;
+    if (!writeRecord(word, isNew, form.categories, &error)) {
         word = before;
         undo(plan);
-        return fail(Outcome::RecordFailed, form.fullName);
+        Result result = fail(Outcome::RecordFailed, form.fullName);
+        result.problem = Database::writeProblemOf(error);
+        if (result.problem == Database::WriteProblem::None)
+            result.problem = Database::WriteProblem::Other;
+        return result;
     }
     if (crash(QStringLiteral("record")))
         return fail(Outcome::Interrupted);

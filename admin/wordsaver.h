@@ -1,10 +1,20 @@
 #pragma once
 
+#include "database.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
 class Word;
+
+// A category of the editor's list and whether the word is to belong to it.
+struct CategoryChoice
+{
+    int id = 0;
+    bool linked = false;
+};
 
 // The word editor's five fields. For the media fields: a file path.
 struct WordForm
@@ -14,6 +24,9 @@ struct WordForm
     QString image;
     QString sign;
     QString lips;
+    // Links written in the same transaction as the record; categories not
+    // listed keep their links.
+    QList<CategoryChoice> categories;
 };
 
 // Files a word into the media library and writes its record so that a crash
@@ -22,29 +35,35 @@ struct WordForm
 //   1. a journal beside a hidden staging folder in the letter's folder says
 //      what the save will do;
 //   2. the chosen files are copied into the staging folder;
-//   3. the record is written (the point of no return);
+//   3. the record and its category links are written in one transaction
+//      (the point of no return);
 //   4. the folder is renamed, the staged files moved in, the replaced ones
 //      deleted, and the staging folder and the journal removed.
 // reconcile() at start finishes a save whose record was written and undoes
-// one whose record was not.
+// one whose record was not. A save holds a lock file beside its journal for
+// its whole life; reconcile() leaves alone every save whose lock is held,
+// since another running program is still doing it.
 class WordSaver
 {
 public:
     enum class Outcome {
         Saved,
-        EmptyField,    // one of the five fields is empty
+        EmptyField,    // one of the five fields is empty (or shows nothing)
         Unshowable,    // detail: characters of the written word that no
                        // letter picture shows
         UnsafeName,    // the description cannot name a folder
         NameTooLong,   // the description is too long for a folder name
-        DuplicateName, // another word of the letter has this description
+        DuplicateName, // detail: the description of the word of the letter
+                       // that has this name (case and accents aside)
         FolderOutside, // the word folder would not lie inside "Letras"
-        FolderExists,  // renaming onto a folder that is already there
+        FolderExists,  // detail: the folder already there with this name
+                       // (case and accents aside)
         FolderFailed,  // the folders could not be created or changed
         CopyFailed,    // detail: the file that could not be copied
-        DiskFull,      // detail: the file that did not fit
+        DiskFull,      // detail: the file that did not fit (the largest one
+                       // when the free space is short of the whole save)
         Cancelled,     // the teacher stopped the copy
-        RecordFailed,
+        RecordFailed,  // problem: why the database refused it
         Unfinished,    // the record was written; the files will be put in
                        // place at the next start
         Interrupted,   // tests: stopped at a crash point, nothing cleaned up
@@ -54,6 +73,7 @@ public:
     {
         Outcome outcome = Outcome::Saved;
         QString detail;
+        Database::WriteProblem problem = Database::WriteProblem::None;
     };
 
     // Bytes copied so far of all the files this save copies, and the total;
@@ -84,6 +104,9 @@ public:
 
     // Longest description, in UTF-8 bytes, that can name a folder.
     static constexpr int kMaxNameBytes = 255;
+    // How many characters (from the end) the description must lose to fit
+    // in kMaxNameBytes; 0 when it fits.
+    static int charactersOverLimit(const QString& fullName);
 
     // Tests: called after each step of a save; true stops the save there
     // as if the process had died.

@@ -17,6 +17,15 @@ QString nativePath(const QString& path)
 {
     return QDir::toNativeSeparators(path);
 }
+
+// What SQLite says is for the developer; the adult reads plain words.
+QString plainProblem(const QString& problem)
+{
+    qWarning("Database problem: %s", qPrintable(problem));
+    if (problem.startsWith(QLatin1String("no table ")))
+        return QCoreApplication::translate("DatabaseConnection", "le faltan partes que el programa necesita");
+    return QCoreApplication::translate("DatabaseConnection", "está dañado o no es una base de datos");
+}
 } // namespace
 
 DatabaseConnection::DatabaseConnection(const QString& path)
@@ -28,6 +37,7 @@ void DatabaseConnection::open(const QString& path)
 {
     if (openChecked(path)) {
         upgradeSchema(path);
+        checkMediaFolders(path);
         // Saves and deletions that a crash cut short are finished or undone
         // before anyone sees the media library.
         WordSaver::reconcile(QDir::cleanPath(QFileInfo(path).absolutePath()
@@ -55,9 +65,9 @@ bool DatabaseConnection::openChecked(const QString& path)
 
         const QStringList copies = SchemaUpgrade::keptCopies(path);
         QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("DatabaseConnection", "La base de datos está dañada"),
-                        QCoreApplication::translate("DatabaseConnection", "El archivo %1 no es una base de datos que el programa pueda usar "
-                           "(%2).\nEl programa no lo modificará ni lo borrará.")
-                            .arg(nativePath(path), problem),
+                        QCoreApplication::translate("DatabaseConnection", "El archivo %1 no es una base de datos que el programa pueda usar: "
+                           "%2.\nEl programa no lo modificará ni lo borrará.")
+                            .arg(nativePath(path), plainProblem(problem)),
                         QMessageBox::Cancel);
         box.setObjectName(QStringLiteral("databaseErrorBox"));
         QPushButton* restoreButton = nullptr;
@@ -114,11 +124,35 @@ void DatabaseConnection::upgradeSchema(const QString& path)
         ? QCoreApplication::translate("DatabaseConnection", "No se pudo guardar una copia de %1 antes de actualizarla, así que no se ha "
              "actualizado. Revise que la carpeta tenga espacio y permiso de escritura.")
               .arg(nativePath(path))
-        : QCoreApplication::translate("DatabaseConnection", "La base de datos %1 no pudo actualizarse (%2) y queda como estaba. Algunas "
+        : QCoreApplication::translate("DatabaseConnection", "La base de datos %1 no pudo actualizarse y queda como estaba. Algunas "
              "funciones pueden no estar disponibles.")
-              .arg(nativePath(path), result.error);
+              .arg(nativePath(path));
+    if (!result.error.isEmpty())
+        qWarning("Schema upgrade failed: %s", qPrintable(result.error));
     QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("DatabaseConnection", "No se pudo actualizar la base de datos"), text,
                     QMessageBox::Ok);
     box.setObjectName(QStringLiteral("databaseErrorBox"));
     box.exec();
+}
+
+// Without its media folders the program would open on an empty grey window.
+void DatabaseConnection::checkMediaFolders(const QString& path)
+{
+    const QString home = QDir::cleanPath(QFileInfo(path).absolutePath() + QStringLiteral("/.."));
+    for (const char* folder : {"media", "media/system", "media/languages"}) {
+        const QString needed = home + QLatin1Char('/') + QLatin1String(folder);
+        if (QFileInfo(needed).isDir())
+            continue;
+        QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("DatabaseConnection", "Falta la carpeta de medios"),
+                        QCoreApplication::translate("DatabaseConnection", "No se encuentra la carpeta %1, donde el programa guarda sus dibujos, "
+                           "sonidos y videos. Sin ella no puede mostrar las actividades.")
+                            .arg(nativePath(needed)),
+                        QMessageBox::Ok);
+        box.setObjectName(QStringLiteral("mediaErrorBox"));
+        box.setInformativeText(QCoreApplication::translate("DatabaseConnection", "Vuelva a instalar el programa, o copie la carpeta de medios "
+                                  "de una copia de seguridad en %1.")
+                                   .arg(nativePath(home)));
+        box.exec();
+        return;
+    }
 }

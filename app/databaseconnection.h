@@ -13,7 +13,7 @@ public:
     // Opens an existing database, checks that it can be used (offering the
     // newest kept copy when it cannot) and upgrades its schema; every
     // failure is reported in a message box. A damaged file is never
-    // changed or deleted.
+    // changed or deleted. Missing media folders beside it are reported too.
     void open(const QString& path);
     bool isOpen() const { return database.isOpen(); }
 
@@ -21,6 +21,7 @@ private:
     bool openChecked(const QString& path);
     bool restore(const QString& path, const QString& copy);
     void upgradeSchema(const QString& path);
+    void checkMediaFolders(const QString& path);
 
     QSqlDatabase database;
 };

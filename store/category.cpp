@@ -1,5 +1,6 @@
 #include "category.h"
 
+#include "spanishorder.h"
 #include "sqlhelpers.h"
 
 #include <QVariant>
@@ -63,7 +64,7 @@ bool Category::removeWithLinks()
         {{kDeleteLinks, ":id", id}, {kDeleteSettings, ":id", id}, {kDelete, ":id", id}});
 }
 
-bool Category::isNameTaken() const
+bool Category::isNameTaken(QString* existing) const
 {
     if (!language)
         return false;
@@ -72,10 +73,13 @@ bool Category::isNameTaken() const
     query.bindValue(QStringLiteral(":id"), id);
     if (!SqlHelpers::execSelect(query))
         return false;
-    const QString wanted = name.toUpper();
     while (query.next()) {
-        if (query.value(0).toString().toUpper() == wanted)
+        const QString other = query.value(0).toString();
+        if (SpanishOrder::sameName(other, name)) {
+            if (existing)
+                *existing = other;
             return true;
+        }
     }
     return false;
 }

@@ -16,9 +16,10 @@ public:
     bool remove();
     // Deletes the category together with its word links, all or nothing.
     bool removeWithLinks();
-    // Whether another category of the same language has this name, compared
-    // in upper case as the lists show them. Needs a language.
-    bool isNameTaken() const;
+    // Whether another category of the same language has this name, as a
+    // person would read it (SpanishOrder::sameName); existing: its name.
+    // Needs a language.
+    bool isNameTaken(QString* existing = nullptr) const;
 
     void setLanguage(Language* language);
 

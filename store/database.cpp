@@ -44,6 +44,33 @@ QString problemOfDefault()
     return QString();
 }
 
+WriteProblem writeProblemOf(const QSqlError& error)
+{
+    if (error.type() == QSqlError::NoError)
+        return WriteProblem::None;
+    // SQLite's primary result codes (the low byte of an extended one).
+    bool numeric = false;
+    const int code = error.nativeErrorCode().toInt(&numeric) & 0xFF;
+    if (!numeric)
+        return WriteProblem::Other;
+    switch (code) {
+    case 3:  // SQLITE_PERM
+    case 8:  // SQLITE_READONLY
+    case 14: // SQLITE_CANTOPEN: no journal beside a read-only file
+        return WriteProblem::ReadOnly;
+    case 13: // SQLITE_FULL
+        return WriteProblem::DiskFull;
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return WriteProblem::Busy;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        return WriteProblem::Damaged;
+    default:
+        return WriteProblem::Other;
+    }
+}
+
 void closeDefault()
 {
     const QString name = QLatin1String(QSqlDatabase::defaultConnection);

@@ -1,5 +1,6 @@
 #include "word.h"
 
+#include "spanishorder.h"
 #include "sqlhelpers.h"
 
 #include <QVariant>
@@ -18,8 +19,8 @@ const QString kUpdate = QStringLiteral(
     "lips = :lips WHERE id = :id");
 const QString kDelete = QStringLiteral("DELETE FROM word WHERE id = :id");
 const QString kDeleteLinks = QStringLiteral("DELETE FROM word_x_category WHERE id_word = :id");
-const QString kOtherWithFullName = QStringLiteral(
-    "SELECT id FROM word WHERE fullName = :fullName AND id_letter = :id_letter AND id <> :id");
+const QString kOthersOfLetter
+    = QStringLiteral("SELECT fullName FROM word WHERE id_letter = :id_letter AND id <> :id");
 const QString kAddCategory = QStringLiteral(
     "INSERT OR IGNORE INTO word_x_category (id_word,id_category) VALUES (:id_word, :id_category)");
 const QString kRemoveCategory = QStringLiteral(
@@ -81,7 +82,7 @@ bool Word::insert()
     query.bindValue(QStringLiteral(":sign"), sign);
     query.bindValue(QStringLiteral(":lips"), lips);
     query.bindValue(QStringLiteral(":id_letter"), letter->id);
-    return query.exec();
+    return run(query);
 }
 
 bool Word::update()
@@ -93,7 +94,7 @@ bool Word::update()
     query.bindValue(QStringLiteral(":sign"), sign);
     query.bindValue(QStringLiteral(":lips"), lips);
     query.bindValue(QStringLiteral(":id"), id);
-    return query.exec();
+    return run(query);
 }
 
 bool Word::save()
@@ -115,15 +116,24 @@ bool Word::removeWithLinks()
     return SqlHelpers::execInTransaction({{kDeleteLinks, ":id", id}, {kDelete, ":id", id}});
 }
 
-bool Word::isFullNameTaken() const
+bool Word::isFullNameTaken(QString* existing) const
 {
     if (!letter)
         return false;
-    QSqlQuery query = SqlHelpers::prepare(kOtherWithFullName);
-    query.bindValue(QStringLiteral(":fullName"), fullName);
+    QSqlQuery query = SqlHelpers::prepare(kOthersOfLetter);
     query.bindValue(QStringLiteral(":id_letter"), letter->id);
     query.bindValue(QStringLiteral(":id"), id);
-    return SqlHelpers::execFirstRow(query);
+    if (!SqlHelpers::execSelect(query))
+        return false;
+    while (query.next()) {
+        const QString other = query.value(0).toString();
+        if (SpanishOrder::sameName(other, fullName)) {
+            if (existing)
+                *existing = other;
+            return true;
+        }
+    }
+    return false;
 }
 
 bool Word::addCategory(const Category& category)
@@ -131,7 +141,7 @@ bool Word::addCategory(const Category& category)
     QSqlQuery query = SqlHelpers::prepare(kAddCategory);
     query.bindValue(QStringLiteral(":id_word"), id);
     query.bindValue(QStringLiteral(":id_category"), category.id);
-    return query.exec() && query.isActive();
+    return run(query);
 }
 
 bool Word::removeCategory(const Category& category)
@@ -139,7 +149,7 @@ bool Word::removeCategory(const Category& category)
     QSqlQuery query = SqlHelpers::prepare(kRemoveCategory);
     query.bindValue(QStringLiteral(":id_word"), id);
     query.bindValue(QStringLiteral(":id_category"), category.id);
-    return query.exec() && query.isActive();
+    return run(query);
 }
 
 bool Word::hasCategory(const Category& category)
@@ -148,6 +158,14 @@ bool Word::hasCategory(const Category& category)
     query.bindValue(QStringLiteral(":id_word"), id);
     query.bindValue(QStringLiteral(":id_category"), category.id);
     return SqlHelpers::execFirstRow(query);
+}
+
+bool Word::run(QSqlQuery& query)
+{
+    if (query.exec() && query.isActive())
+        return true;
+    error = query.lastError();
+    return false;
 }
 
 QString Word::folderPath() const

@@ -3,6 +3,7 @@
 #include "category.h"
 #include "letter.h"
 
+#include <QSqlError>
 #include <QString>
 #include <memory>
 
@@ -20,8 +21,10 @@ public:
     // Deletes the word together with its category links, all or nothing.
     bool removeWithLinks();
     // Whether another word of the same letter already has this description
-    // (it would share the media folder). Needs a letter.
-    bool isFullNameTaken() const;
+    // as a person would read it (SpanishOrder::sameName): their folders
+    // would clash on a case-insensitive disk. existing: its description.
+    // Needs a letter.
+    bool isFullNameTaken(QString* existing = nullptr) const;
 
     bool addCategory(const Category& category);
     bool removeCategory(const Category& category);
@@ -35,6 +38,9 @@ public:
 
     void setLetter(Letter* letter);
 
+    // Why the last failed write (insert, update, category link) failed.
+    QSqlError lastError() const { return error; }
+
     int id = 0;
     QString name;      // the written word the child sees and types
     QString fullName;  // the description; also names the media folder
@@ -46,5 +52,8 @@ public:
 private:
     bool readRow(QSqlQuery& query);
 
+    bool run(QSqlQuery& query);
+
     std::shared_ptr<Letter> ownedLetter;
+    QSqlError error;
 };

@@ -536,6 +536,8 @@ void TestAdmWindow::shouldSaveCategoryNameInUpperCase_data()
     QTest::newRow("new") << false << "frutas ñ" << "creada" << QStringList{"ANIMALES", "COLORES", "FRUTAS Ñ"};
     QTest::newRow("renamed") << true << "Mascotas" << "editada" << QStringList{"MASCOTAS", "COLORES"};
     QTest::newRow("its own name again") << true << "ANIMALES" << "editada" << QStringList{"ANIMALES", "COLORES"};
+    QTest::newRow("its own name in lower case") << true << "animales" << "editada" << QStringList{"ANIMALES", "COLORES"};
+    QTest::newRow("blanks around dropped") << false << "  ropa " << "creada" << QStringList{"ANIMALES", "COLORES", "ROPA"};
 }
 
 void TestAdmWindow::shouldSaveCategoryNameInUpperCase()
@@ -554,7 +556,7 @@ void TestAdmWindow::shouldSaveCategoryNameInUpperCase()
     QSignalSpy done(editor.data(), &CategoryWidget::done);
     const auto box = accept(editor, typed);
     QVERIFY2(box.title.contains(reported), qPrintable(box.title));
-    QVERIFY(box.text.contains(typed));
+    QVERIFY(box.text.contains(typed.trimmed()));
     QCOMPARE(done.count(), 1);
     QTRY_VERIFY(editor.isNull());
     QCOMPARE(categoryNames(f.language.id), names);
@@ -566,16 +568,27 @@ void TestAdmWindow::shouldRefuseEmptyOrTakenCategoryName_data()
 {
     QTest::addColumn<bool>("editing");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("empty name") << false << "";
-    QTest::newRow("new, same case") << false << "ANIMALES";
-    QTest::newRow("new, lower case") << false << "animales";
-    QTest::newRow("renaming onto another") << true << "Animales";
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("named"); // the existing category the message names
+    QTest::newRow("empty name") << false << "" << "vacíos" << "";
+    // A name that shows nothing would be an empty row at the top of every list.
+    QTest::newRow("blanks") << false << "   " << "vacíos" << "";
+    QTest::newRow("zero-width space") << false << "\u200B" << "vacíos" << "";
+    QTest::newRow("format characters and a blank") << false << "\u2060 \uFEFF" << "vacíos" << "";
+    QTest::newRow("new, same case") << false << "ANIMALES" << "repetida" << "ANIMALES";
+    QTest::newRow("new, lower case") << false << "animales" << "repetida" << "ANIMALES";
+    QTest::newRow("new, with a trailing blank") << false << "animales " << "repetida" << "ANIMALES";
+    QTest::newRow("new, with an accent") << false << "Ánimales" << "repetida" << "ANIMALES";
+    QTest::newRow("new, with an invisible space") << false << "ani\u200Bmales" << "repetida" << "ANIMALES";
+    QTest::newRow("renaming onto another") << true << "Animales" << "repetida" << "ANIMALES";
 }
 
 void TestAdmWindow::shouldRefuseEmptyOrTakenCategoryName()
 {
     QFETCH(bool, editing);
     QFETCH(QString, typed);
+    QFETCH(QString, title);
+    QFETCH(QString, named);
     Fixture f;
     const int other = TestHome::addLanguage(QStringLiteral("Català"));
     TestHome::addCategory(QStringLiteral("ANIMALES"), other); // no clash: another language
@@ -587,8 +600,8 @@ void TestAdmWindow::shouldRefuseEmptyOrTakenCategoryName()
     editor->show();
     QSignalSpy done(editor.data(), &CategoryWidget::done);
     auto box = accept(editor, typed);
-    QVERIFY2(box.title.contains(typed.isEmpty() ? QStringLiteral("vacíos") : QStringLiteral("repetida")),
-             qPrintable(box.title));
+    QVERIFY2(box.title.contains(title), qPrintable(box.title));
+    QVERIFY2(box.text.contains(named), qPrintable(box.text));
     QVERIFY(editor->isVisible());
     QCOMPARE(done.count(), 0);
     QCOMPARE(categoryNames(f.language.id),

@@ -2,7 +2,12 @@
 // entries of the window behind it.
 #include "adultpin.h"
 #include "admwindow.h"
+#include "categorywidget.h"
+#include "categorywordwidget.h"
+#include "config.h"
 #include "configwidget.h"
+#include "contentlists.h"
+#include "mediawidget.h"
 #include "mainwindow.h"
 #include "pindialog.h"
 #include "progressdialog.h"
@@ -10,6 +15,7 @@
 #include "windowfixture.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QSqlQuery>
 #include <QTest>
@@ -46,8 +52,12 @@ class TestAdultPin : public QObject
 private Q_SLOTS:
     void shouldStoreOnlySaltedHash();
     void shouldRefuseWrongPinAndLockAfterThree();
+    void shouldAcceptOnlyTheWholeRightPin_data();
+    void shouldAcceptOnlyTheWholeRightPin();
     void shouldAskPinBeforeAdultEntries_data();
     void shouldAskPinBeforeAdultEntries();
+    void shouldFitASmallScreen_data();
+    void shouldFitASmallScreen();
 };
 
 void TestAdultPin::shouldStoreOnlySaltedHash()
@@ -101,6 +111,52 @@ void TestAdultPin::shouldRefuseWrongPinAndLockAfterThree()
     QCOMPARE(pin.check(QStringLiteral("2468")), AdultPin::Result::Accepted);
 }
 
+void TestAdultPin::shouldAcceptOnlyTheWholeRightPin_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("damagedByte"); // of the stored hash; -1: none
+    QTest::addColumn<AdultPin::Result>("result");
+    const QString right = QStringLiteral("24680");
+    QTest::newRow("the right PIN") << right << -1 << AdultPin::Result::Accepted;
+    for (int i = 0; i < right.size(); ++i) {
+        QString typed = right;
+        typed[i] = QLatin1Char(right.at(i) == QLatin1Char('9') ? '0' : char(right.at(i).toLatin1() + 1));
+        QTest::addRow("digit %d differs", i + 1) << typed << -1 << AdultPin::Result::Refused;
+    }
+    QTest::newRow("one digit short") << right.left(4) << -1 << AdultPin::Result::Refused;
+    QTest::newRow("one digit more") << right + QLatin1Char('0') << -1 << AdultPin::Result::Refused;
+    QTest::newRow("with a blank") << right + QLatin1Char(' ') << -1 << AdultPin::Result::Refused;
+    // The whole stored hash counts: a difference in any byte refuses.
+    for (int byte : {0, 15, 31})
+        QTest::addRow("stored hash differs in byte %d", byte) << right << byte << AdultPin::Result::Refused;
+    QTest::newRow("stored hash cut short") << right << 32 << AdultPin::Result::Refused;
+}
+
+void TestAdultPin::shouldAcceptOnlyTheWholeRightPin()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, damagedByte);
+    QFETCH(AdultPin::Result, result);
+    TestHome home;
+    QVERIFY(home.isValid());
+    AdultPin pin;
+    QVERIFY(pin.set(QStringLiteral("24680")));
+    if (damagedByte >= 0) {
+        QSqlQuery read(QStringLiteral("SELECT hash FROM adult_pin"));
+        QVERIFY(read.next());
+        QByteArray hash = read.value(0).toByteArray();
+        if (damagedByte < hash.size())
+            hash[damagedByte] = char(hash.at(damagedByte) ^ 0x01);
+        else
+            hash.chop(1);
+        QSqlQuery write;
+        write.prepare(QStringLiteral("UPDATE adult_pin SET hash = :hash"));
+        write.bindValue(QStringLiteral(":hash"), hash);
+        QVERIFY(write.exec());
+    }
+    QCOMPARE(pin.check(typed), result);
+}
+
 void TestAdultPin::shouldAskPinBeforeAdultEntries_data()
 {
     QTest::addColumn<QString>("entry");
@@ -144,6 +200,83 @@ void TestAdultPin::shouldAskPinBeforeAdultEntries()
     QCOMPARE(f.warningsAnswered(), opens ? 0 : 1);
     if (!opens)
         QVERIFY(f.lastWarningTitle().contains(QStringLiteral("Clave")));
+}
+
+void TestAdultPin::shouldFitASmallScreen_data()
+{
+    QTest::addColumn<QString>("dialog");
+    for (const char* dialog : {"settings", "administrator", "progress", "new word", "word",
+                               "category", "words of a category", "PIN", "PIN settings"})
+        QTest::addRow("%s", dialog) << QString::fromLatin1(dialog);
+}
+
+// School netbooks have 1024 x 600 screens, with a title bar and a panel.
+void TestAdultPin::shouldFitASmallScreen()
+{
+    QFETCH(QString, dialog);
+    WindowFixture f;
+    QVERIFY(f.isValid());
+    if (f.letter(QStringLiteral("P")) == 0)
+        f.addLetter(QStringLiteral("P"));
+    for (const char* name : {"perro", "pato", "pelota", "pera", "piano", "puerta"})
+        f.addWord(QStringLiteral("P"), QString::fromUtf8(name));
+    for (int i = 0; i < 20; ++i)
+        f.addCategory(QStringLiteral("CATEGORÍA %1").arg(i));
+    Language language;
+    QVERIFY(language.loadById(f.languageId));
+    LetterList letters;
+    WordList words;
+    CategoryList categories;
+    Config settings;
+    Letter letter;
+    QVERIFY(letter.loadByName(QStringLiteral("P"), &language));
+    Word word;
+    QVERIFY(word.loadByFullName(QStringLiteral("perro"), &letter));
+    Category category;
+    QSqlQuery first(QStringLiteral("SELECT MIN(id) FROM category"));
+    QVERIFY(first.next() && category.loadById(first.value(0).toInt()));
+
+    std::unique_ptr<QDialog> shown;
+    if (dialog == QLatin1String("settings"))
+        shown.reset(new ConfigWidget(&f.user, &language, &letters, &categories, &settings));
+    else if (dialog == QLatin1String("administrator"))
+        shown.reset(new AdmWindow(&letters, &words, &categories));
+    else if (dialog == QLatin1String("progress"))
+        shown.reset(new ProgressDialog(f.languageId, f.userId, nullptr));
+    else if (dialog == QLatin1String("new word"))
+        shown.reset(new MediaWidget(0, &language, &letter, &categories));
+    else if (dialog == QLatin1String("word"))
+        shown.reset(new MediaWidget(0, &language, &letter, &categories, &word));
+    else if (dialog == QLatin1String("category"))
+        shown.reset(new CategoryWidget(0, &language, &category));
+    else if (dialog == QLatin1String("words of a category"))
+        shown.reset(new CategoryWordWidget(&words, &category));
+    else if (dialog == QLatin1String("PIN"))
+        shown.reset(new PinDialog);
+    else
+        shown.reset(new PinSettingsDialog);
+    shown->setAttribute(Qt::WA_DeleteOnClose, false);
+    if (auto* admin = qobject_cast<AdmWindow*>(shown.get()))
+        admin->setLanguage(&language);
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+
+    const QSize room(1024, 600 - 40);
+    const auto fits = [&](const QSize& size) { return size.boundedTo(room) == size; };
+    QVERIFY2(fits(shown->frameGeometry().size()),
+             qPrintable(QStringLiteral("%1 x %2").arg(shown->frameGeometry().width()).arg(shown->frameGeometry().height())));
+    QVERIFY2(fits(shown->minimumSizeHint()) && fits(shown->minimumSize()),
+             qPrintable(QStringLiteral("at least %1 x %2").arg(shown->minimumSizeHint().width()).arg(shown->minimumSizeHint().height())));
+    // Every button can be reached.
+    const QList<QAbstractButton*> buttons = shown->findChildren<QAbstractButton*>();
+    QVERIFY(!buttons.isEmpty());
+    for (QAbstractButton* button : buttons) {
+        if (!button->isVisibleTo(shown.get()) || qobject_cast<QDialog*>(button->window()) != shown.get())
+            continue;
+        const QRect where(button->mapTo(shown.get(), QPoint(0, 0)), button->size());
+        QVERIFY2(shown->rect().contains(where),
+                 qPrintable(button->objectName() + button->text()));
+    }
 }
 
 QTEST_MAIN(TestAdultPin)

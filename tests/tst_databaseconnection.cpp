@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,12 +77,16 @@ private Q_SLOTS:
     void shouldReportMissingFileWithoutCreatingIt();
     void shouldReportUnusableFileAndOfferKeptCopy_data();
     void shouldReportUnusableFileAndOfferKeptCopy();
+    void shouldSayWhichMediaFolderIsMissing_data();
+    void shouldSayWhichMediaFolderIsMissing();
 };
 
 void TestDatabaseConnection::shouldUpgradeAnEarlierDatabaseAtStart()
 {
     QTemporaryDir dir;
-    const QString path = dir.path() + QStringLiteral("/bd");
+    const QString path = dir.path() + QStringLiteral("/data/bd");
+    for (const char* folder : {"data", "media/system", "media/languages"})
+        QVERIFY(QDir(dir.path()).mkpath(QLatin1String(folder)));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
         db.setDatabaseName(path);
@@ -145,6 +150,13 @@ void TestDatabaseConnection::shouldReportUnusableFileAndOfferKeptCopy()
     QVERIFY(!answerer.boxes.isEmpty());
     QVERIFY(answerer.boxes.first().title.contains(QStringLiteral("dañada")));
     QVERIFY(answerer.boxes.first().text.contains(QDir::toNativeSeparators(path)));
+    // SQLite's own words ("btreeInitPage() returns error code 11") mean
+    // nothing to the adult.
+    static const QRegularExpression driverWords(
+        QStringLiteral("\\b(error|code|btree|page|malformed|disk image|file is|not a database|"
+                       "no table|quick_check|sqlite)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    QVERIFY2(!answerer.boxes.first().text.contains(driverWords), qPrintable(answerer.boxes.first().text));
     QCOMPARE(answerer.boxes.first().buttons.contains(QStringLiteral("Restaurar copia")), withCopy);
     QCOMPARE(connection.isOpen(), withCopy);
     if (!withCopy) {
@@ -157,6 +169,38 @@ void TestDatabaseConnection::shouldReportUnusableFileAndOfferKeptCopy()
         const QStringList aside = QDir(dir.path()).entryList({QStringLiteral("bd.dañada-*")});
         QCOMPARE(aside.size(), 1);
         QCOMPARE(readFile(dir.path() + QLatin1Char('/') + aside.first()), bad);
+    }
+    Database::closeDefault();
+}
+
+void TestDatabaseConnection::shouldSayWhichMediaFolderIsMissing_data()
+{
+    QTest::addColumn<QString>("missing"); // empty: none
+    QTest::newRow("complete home") << "";
+    QTest::newRow("no media folder") << "media";
+    QTest::newRow("no system media") << "media/system";
+    QTest::newRow("no languages") << "media/languages";
+}
+
+void TestDatabaseConnection::shouldSayWhichMediaFolderIsMissing()
+{
+    QFETCH(QString, missing);
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/data/bd");
+    QVERIFY(writeFile(path, goodDatabase()));
+    for (const char* folder : {"media/system", "media/languages"}) {
+        if (missing.isEmpty() || !QLatin1String(folder).startsWith(missing))
+            QVERIFY(QDir(dir.path()).mkpath(QLatin1String(folder)));
+    }
+    MessageBoxAnswerer answerer;
+    DatabaseConnection connection(path);
+    QVERIFY(connection.isOpen());
+    if (missing.isEmpty()) {
+        QCOMPARE(answerer.boxes.size(), 0);
+    } else {
+        QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Falta la carpeta de medios")});
+        const QString where = QDir::toNativeSeparators(dir.path() + QLatin1Char('/') + missing);
+        QVERIFY2(answerer.boxes.first().text.contains(where), qPrintable(answerer.boxes.first().text));
     }
     Database::closeDefault();
 }

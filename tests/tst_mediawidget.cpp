@@ -71,6 +71,7 @@ private Q_SLOTS:
     void shouldShowAndEditExistingWord();
     void shouldRefuseAndStayOpen_data();
     void shouldRefuseAndStayOpen();
+    void shouldReportFailedRecordAndClose_data();
     void shouldReportFailedRecordAndClose();
     void shouldCancelWithoutWriting();
     void shouldOpenChooserInPicturesOrVideosThenTheLastFolder();
@@ -162,8 +163,17 @@ void TestMediaWidget::shouldRefuseAndStayOpen_data()
     const QString lips = QStringLiteral("casa-labios.avi");
     QTest::newRow("empty field") << "casa" << "" << "vacíos" << "complete";
     QTest::newRow("climbing description") << "../../casa" << lips << "Descripción" << "\"../../casa\"";
-    QTest::newRow("blank description") << " " << lips << "Descripción" << "carpeta";
-    QTest::newRow("description of another word") << "cama" << lips << "repetida" << "cama";
+    QTest::newRow("blank description") << " " << lips << "vacíos" << "complete";
+    QTest::newRow("invisible description") << "\u200B\u200B" << lips << "vacíos" << "complete";
+    QTest::newRow("description of another word") << "cama" << lips << "repetida" << "\"cama\"";
+    // Named as it is stored, not as it was typed.
+    QTest::newRow("another word's description in capitals") << "CAMA" << lips << "repetida" << "\"cama\"";
+    QTest::newRow("another word's description with an accent") << "cáma " << lips << "repetida" << "\"cama\"";
+    // A teacher counts letters, not bytes: 130 ñ take 260 bytes, 255 fit.
+    QTest::newRow("description too long") << QString(130, QChar(0x00F1)) << lips << "larga"
+                                          << "quite al menos 3 de sus 130 caracteres";
+    QTest::newRow("long description of plain letters") << QString(300, QLatin1Char('x')) << lips << "larga"
+                                                       << "quite al menos 45 de sus 300 caracteres";
     QTest::newRow("missing file") << "casa" << "no-existe.avi" << "Error" << "";
 }
 
@@ -193,22 +203,46 @@ void TestMediaWidget::shouldRefuseAndStayOpen()
     delete editor;
 }
 
+void TestMediaWidget::shouldReportFailedRecordAndClose_data()
+{
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("why"); // words of the message that say why
+    QTest::newRow("read-only database") << "read-only" << "solo lectura";
+    QTest::newRow("a rule of the database refuses it") << "trigger" << "rechazó";
+}
+
 void TestMediaWidget::shouldReportFailedRecordAndClose()
 {
+    QFETCH(QString, trouble);
+    QFETCH(QString, why);
     Fixture f;
-    QVERIFY(TestHome::exec(QStringLiteral(
-        "CREATE TRIGGER closed BEFORE INSERT ON word BEGIN SELECT RAISE(ABORT, 'no'); END")));
+    if (trouble == QLatin1String("trigger")) {
+        QVERIFY(TestHome::exec(QStringLiteral(
+            "CREATE TRIGGER closed BEFORE INSERT ON word BEGIN SELECT RAISE(ABORT, 'no'); END")));
+    } else {
+        QSqlDatabase db = QSqlDatabase::database();
+        db.close();
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        db.setDatabaseName(f.home.databasePath());
+        QVERIFY(db.open());
+    }
     QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories);
     editor->show();
     f.fillNewWord(editor, QStringLiteral("casa"));
+    child<QListWidget>(editor, "categoriesList")->item(0)->setCheckState(Qt::Checked);
     QSignalSpy done(editor.data(), &MediaWidget::done);
     MessageBoxAnswerer answerer;
     child<QPushButton>(editor, "acceptButton")->click();
-    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Error")});
-    QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("presentó")));
+    QCOMPARE(answerer.boxes.size(), 1);
+    const QString text = answerer.boxes[0].text;
+    QVERIFY2(text.contains(QStringLiteral("casa")) && text.contains(QStringLiteral("base de datos"))
+                 && text.contains(why),
+             qPrintable(text));
     QCOMPARE(done.count(), 1);
     QTRY_VERIFY(editor.isNull());
     QVERIFY(!QFileInfo::exists(f.letter.folderPath() + QStringLiteral("casa")));
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word")), 1);
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category")), 1);
 }
 
 void TestMediaWidget::shouldCancelWithoutWriting()

@@ -74,6 +74,7 @@ private Q_SLOTS:
     void shouldDeleteWithCascadeOrLeaveEverything_data();
     void shouldDeleteWithCascadeOrLeaveEverything();
     void shouldNeverReuseIdsNorLetStaleFiltersEmptyTheActivities();
+    void shouldTellTakenDescriptionWithinLetterOnly_data();
     void shouldTellTakenDescriptionWithinLetterOnly();
 };
 
@@ -437,30 +438,47 @@ void TestRecords::shouldNeverReuseIdsNorLetStaleFiltersEmptyTheActivities()
     QCOMPARE(settings.letterFilter, QString::number(content.a));
 }
 
+void TestRecords::shouldTellTakenDescriptionWithinLetterOnly_data()
+{
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<QString>("fullName");
+    QTest::addColumn<QString>("existing"); // empty: free
+    QTest::newRow("same text") << "A" << "ajo" << "ajo";
+    // A shared folder that ignores case could not hold both folders.
+    QTest::newRow("other case") << "A" << "AJO" << "ajo";
+    QTest::newRow("without its accent") << "A" << "Arbol" << "árbol";
+    QTest::newRow("with an invisible space") << "A" << "a\u200Bjo" << "ajo";
+    QTest::newRow("blanks around") << "A" << " ajo " << "ajo";
+    QTest::newRow("ñ is its own letter") << "B" << "buño" << "";
+    QTest::newRow("another word") << "A" << "ajos" << "";
+    QTest::newRow("another letter's word") << "B" << "ajo" << "";
+}
+
 void TestRecords::shouldTellTakenDescriptionWithinLetterOnly()
 {
+    QFETCH(QString, letter);
+    QFETCH(QString, fullName);
+    QFETCH(QString, existing);
     TestHome home;
     Content content;
-    Letter a;
-    QVERIFY(a.loadById(content.a));
-    Letter b;
-    QVERIFY(b.loadById(content.b));
+    TestHome::addWord(QStringLiteral("buno"), content.b);
+    Letter initial;
+    QVERIFY(initial.loadById(letter == QLatin1String("A") ? content.a : content.b));
 
     Word fresh;
-    fresh.setLetter(&a);
-    fresh.fullName = QStringLiteral("ajo");
-    QVERIFY(fresh.isFullNameTaken());
-    fresh.fullName = QStringLiteral("Ajo"); // folders are case-sensitive here
-    QVERIFY(!fresh.isFullNameTaken());
-    fresh.setLetter(&b);
-    fresh.fullName = QStringLiteral("ajo");
-    QVERIFY(!fresh.isFullNameTaken());
+    fresh.setLetter(&initial);
+    fresh.fullName = fullName;
+    QString found;
+    QCOMPARE(fresh.isFullNameTaken(&found), !existing.isEmpty());
+    QCOMPARE(found, existing);
 
-    Word existing;
-    QVERIFY(existing.loadById(content.ajo));
-    QVERIFY(!existing.isFullNameTaken()); // its own description
-    existing.fullName = QStringLiteral("árbol");
-    QVERIFY(existing.isFullNameTaken());
+    // A word's own description is not taken, in any case.
+    Word own;
+    QVERIFY(own.loadById(content.arbol));
+    own.fullName = QStringLiteral("ÁRBOL");
+    QVERIFY(!own.isFullNameTaken());
+    own.fullName = QStringLiteral("Ajo");
+    QVERIFY(own.isFullNameTaken());
 }
 
 QTEST_GUILESS_MAIN(TestRecords)

@@ -126,6 +126,8 @@ class TestSchemaUpgrade : public QObject
 
 private Q_SLOTS:
     void shouldUpgradeKeepingEveryRowAndACopy();
+    void shouldStartIdsAboveEveryIdInUse_data();
+    void shouldStartIdsAboveEveryIdInUse();
     void shouldLeaveEverythingWhenAStepFails();
     void shouldRunLaterStepsAddedToTheTable();
     void shouldCreateNewDatabasesAtTheNewestVersion();
@@ -166,6 +168,40 @@ void TestSchemaUpgrade::shouldUpgradeKeepingEveryRowAndACopy()
     QVERIFY(again.ok);
     QVERIFY(!again.upgraded);
     QCOMPARE(SchemaUpgrade::keptCopies(earlier.path).size(), 1);
+}
+
+void TestSchemaUpgrade::shouldStartIdsAboveEveryIdInUse_data()
+{
+    QTest::addColumn<QString>("before"); // run on the earlier database
+    QTest::addColumn<QString>("insert"); // after the upgrade
+    QTest::addColumn<int>("id");
+    const QString letter = QStringLiteral("INSERT INTO letter (name, id_language) VALUES ('Q', 1)");
+    const QString category = QStringLiteral("INSERT INTO category (name, id_language) VALUES ('X', 1)");
+    const QString word = QStringLiteral("INSERT INTO word (name, id_letter) VALUES ('y', 1)");
+    // Each table once with its own rows holding the highest id, once with
+    // a setting or link naming a higher one deleted before.
+    QTest::newRow("letter, its rows highest")
+        << "INSERT INTO letter (id, name, id_language) VALUES (9, 'Z', 1)" << letter << 10;
+    QTest::newRow("letter, a setting names a higher one")
+        << "INSERT INTO config (key, data, id_user, id_language) VALUES ('letter', 12, 1, 1)" << letter << 13;
+    QTest::newRow("category, its rows highest")
+        << "INSERT INTO category (id, name, id_language) VALUES (8, 'ROPA', 1)" << category << 9;
+    QTest::newRow("category, a setting names a higher one") << "" << category << 4;
+    QTest::newRow("word, its rows highest")
+        << "INSERT INTO word (id, name, fullName, id_letter) VALUES (7, 'oso', 'oso', 1)" << word << 8;
+    QTest::newRow("word, a link names a higher one")
+        << "INSERT INTO word_x_category (id_word, id_category) VALUES (11, 1)" << word << 12;
+}
+
+void TestSchemaUpgrade::shouldStartIdsAboveEveryIdInUse()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, insert);
+    QFETCH(int, id);
+    EarlierDatabase earlier;
+    QVERIFY(before.isEmpty() || run(earlier.db, before));
+    QVERIFY(SchemaUpgrade::upgrade(earlier.db, earlier.path).ok);
+    QCOMPARE(newId(earlier.db, insert), id);
 }
 
 void TestSchemaUpgrade::shouldLeaveEverythingWhenAStepFails()

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStorageInfo>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -19,7 +21,8 @@ QStringList entries(const QString& folder)
 }
 
 // Every file below folder (hidden ones too) with its content, and every word
-// row: what a crash must leave either as it was or as it was meant to be.
+// row and category link: what a crash must leave either as it was or as it
+// was meant to be.
 QStringList snapshot(const QString& folder)
 {
     QStringList state;
@@ -37,8 +40,20 @@ QStringList snapshot(const QString& folder)
             row << query.value(column).toString();
         state << row.join(QLatin1Char('|'));
     }
+    QSqlQuery links(QStringLiteral("SELECT id_word, id_category FROM word_x_category"));
+    while (links.next())
+        state << QStringLiteral("link %1-%2").arg(links.value(0).toInt()).arg(links.value(1).toInt());
     state.sort();
     return state;
+}
+
+// The id of a process that has ended.
+QByteArray deadProcessId()
+{
+    QProcess process;
+    process.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("echo $$")});
+    process.waitForFinished();
+    return process.readAllStandardOutput().trimmed();
 }
 
 int wordRows()
@@ -54,10 +69,13 @@ struct Fixture
     Language language;
     Letter letter;
     QString sources;
+    int houses = 0, things = 0;
 
     Fixture()
     {
         language.loadById(TestHome::addLanguage(QStringLiteral("Español")));
+        houses = TestHome::addCategory(QStringLiteral("CASAS"), language.id);
+        things = TestHome::addCategory(QStringLiteral("COSAS"), language.id);
         TestHome::addLetter(QStringLiteral("C"), language.id);
         letter.loadByName(QStringLiteral("C"), &language);
         QDir().mkpath(letter.folderPath());
@@ -74,14 +92,16 @@ struct Fixture
     WordForm newForm(const QString& fullName = QStringLiteral("casa grande")) const
     {
         return {QStringLiteral("casa"), fullName, sources + QStringLiteral("casa.png"),
-                sources + QStringLiteral("sena casa.avi"), sources + QStringLiteral("labios.mov")};
+                sources + QStringLiteral("sena casa.avi"), sources + QStringLiteral("labios.mov"), {}};
     }
 
     // A saved word "casa grande" whose editor has just opened.
     bool addSavedWord(Word& word, WordForm& shown)
     {
         word.setLetter(&letter);
-        if (WordSaver::save(word, newForm(), {}).outcome != WordSaver::Outcome::Saved)
+        WordForm form = newForm();
+        form.categories = {{things, true}};
+        if (WordSaver::save(word, form, {}).outcome != WordSaver::Outcome::Saved)
             return false;
         Word loaded;
         if (!loaded.loadById(word.id))
@@ -110,6 +130,8 @@ private Q_SLOTS:
     void shouldUndoFilesWhenTheRecordCannotBeWritten();
     void shouldLeaveOldOrNewWordWhereverItStops_data();
     void shouldLeaveOldOrNewWordWhereverItStops();
+    void shouldFinishOrUndoADeletionCutShort_data();
+    void shouldFinishOrUndoADeletionCutShort();
     void shouldRefuseWithTheReasonAndKeepNothing_data();
     void shouldRefuseWithTheReasonAndKeepNothing();
 };
@@ -260,6 +282,17 @@ void TestWordSaver::shouldRefuseDescriptionOrFolderTaken()
     QCOMPARE(refused.outcome, WordSaver::Outcome::DuplicateName);
     QCOMPARE(refused.detail, QStringLiteral("casa grande"));
     QCOMPARE(wordRows(), 1);
+    // Nor one that differs only in case, accents or blanks: the refusal names
+    // the existing one.
+    for (const QString& fullName : {QStringLiteral("Casa Grande"), QStringLiteral(" cása grande "),
+                                    QStringLiteral("casa\u200B grande")}) {
+        form.fullName = fullName;
+        const auto alike = WordSaver::save(second, form, {});
+        QCOMPARE(alike.outcome, WordSaver::Outcome::DuplicateName);
+        QCOMPARE(alike.detail, QStringLiteral("casa grande"));
+    }
+    QCOMPARE(wordRows(), 1);
+    QCOMPARE(entries(f.letter.folderPath()), QStringList{QStringLiteral("casa grande")});
     QCOMPARE(readFile(first.imagePath()), QByteArray("picture"));
 
     // Renaming the second word onto the first one's description: refused too.
@@ -280,6 +313,20 @@ void TestWordSaver::shouldRefuseDescriptionOrFolderTaken()
     QCOMPARE(second.fullName, QStringLiteral("casita"));
     QCOMPARE(entries(f.folder(QStringLiteral("casita"))).size(), 3);
     QCOMPARE(entries(f.folder(QStringLiteral("casona"))), QStringList{QStringLiteral("leftover.png")});
+    // Nor a folder whose name differs only in case.
+    rename.fullName = QStringLiteral("CASONA");
+    const auto clash = WordSaver::save(second, rename, secondShown);
+    QCOMPARE(clash.outcome, WordSaver::Outcome::FolderExists);
+    QCOMPARE(clash.detail, QStringLiteral("casona"));
+    QVERIFY(!QFileInfo::exists(f.folder(QStringLiteral("CASONA"))));
+
+    // Blanks around a description are dropped, and the word may change the
+    // case of its own description.
+    rename.fullName = QStringLiteral(" Casita ");
+    QCOMPARE(WordSaver::save(second, rename, secondShown).outcome, WordSaver::Outcome::Saved);
+    QCOMPARE(second.fullName, QStringLiteral("Casita"));
+    QCOMPARE(entries(f.folder(QStringLiteral("Casita"))).size(), 3);
+    QVERIFY(!QFileInfo::exists(f.folder(QStringLiteral("casita"))));
 }
 
 void TestWordSaver::shouldRefuseWordFolderThatLeadsOutside()
@@ -366,9 +413,12 @@ void TestWordSaver::shouldLeaveOldOrNewWordWhereverItStops_data()
 void TestWordSaver::shouldLeaveOldOrNewWordWhereverItStops()
 {
     QFETCH(QString, change);
+    // How a run ends at its stopping step: the program dies there, or
+    // another program starts (and runs its recovery) while it saves.
+    enum class Stop { Dies, OtherProgramStarts };
     // Runs the change on a fresh home, stopping at the given step (none: -1),
     // then restarts; returns the steps passed and the state after restart.
-    const auto run = [&](int stopAt, QStringList* steps, QStringList* before) {
+    const auto run = [&](int stopAt, Stop how, QStringList* steps, QStringList* before) {
         Fixture f;
         Word word;
         WordForm shown;
@@ -389,29 +439,56 @@ void TestWordSaver::shouldLeaveOldOrNewWordWhereverItStops()
         } else {
             word.setLetter(&f.letter);
         }
+        // The categories change with the record.
+        form.categories = {{f.houses, true}, {f.things, false}};
         *before = snapshot(f.letter.folderPath());
+        const QString languages = f.home.path() + QStringLiteral("/media/languages");
+        QByteArray lock;
+        QString lockPath;
         int step = 0;
         WordSaver::setCrashPoint([&](const QString& name) {
             *steps << name;
-            return step++ == stopAt;
+            if (step++ != stopAt)
+                return false;
+            const QDir letter(f.letter.folderPath());
+            const QStringList journals = letter.entryList({QStringLiteral(".guardando-*.diario")},
+                                                          QDir::Files | QDir::Hidden);
+            if (how == Stop::OtherProgramStarts) {
+                WordSaver::reconcile(languages);
+                return false;
+            }
+            // A kill while the journal was being rewritten leaves its
+            // temporary copy; the dead program's lock stays too.
+            for (const QString& journal : journals) {
+                writeFile(letter.filePath(journal + QStringLiteral(".k3XmQ9")), "{\"wordId\":");
+                lockPath = letter.filePath(journal.chopped(7) + QStringLiteral(".bloqueo"));
+                lock = readFile(lockPath);
+                if (lock.contains('\n'))
+                    lock.replace(0, lock.indexOf('\n'), deadProcessId());
+            }
+            return true;
         });
         const auto outcome = WordSaver::save(word, form, shown).outcome;
         WordSaver::setCrashPoint({});
-        if (outcome != (stopAt < 0 ? WordSaver::Outcome::Saved : WordSaver::Outcome::Interrupted))
+        const bool dies = stopAt >= 0 && how == Stop::Dies;
+        if (outcome != (dies ? WordSaver::Outcome::Interrupted : WordSaver::Outcome::Saved))
             return QStringList{QStringLiteral("unexpected outcome")};
-        WordSaver::reconcile(f.home.path() + QStringLiteral("/media/languages"));
+        if (!lock.isEmpty() && !writeFile(lockPath, lock))
+            return QStringList{QStringLiteral("no lock left")};
+        WordSaver::reconcile(languages);
         return snapshot(f.letter.folderPath());
     };
 
     QStringList steps;
     QStringList old;
-    const QStringList saved = run(-1, &steps, &old);
+    const QStringList saved = run(-1, Stop::Dies, &steps, &old);
     QVERIFY(saved != old);
+    QVERIFY(saved.contains(QStringLiteral("link 1-1")));
     QVERIFY2(steps.size() >= 5, qPrintable(steps.join(QLatin1Char(','))));
     for (int stopAt = 0; stopAt < steps.size(); ++stopAt) {
         QStringList passed;
         QStringList ignored;
-        const QStringList after = run(stopAt, &passed, &ignored);
+        const QStringList after = run(stopAt, Stop::Dies, &passed, &ignored);
         QVERIFY2(after == old || after == saved,
                  qPrintable(QStringLiteral("stopped after %1:\n%2")
                                 .arg(steps.at(stopAt), after.join(QLatin1Char('\n')))));
@@ -419,6 +496,59 @@ void TestWordSaver::shouldLeaveOldOrNewWordWhereverItStops()
         // (a record that reads the same either way cannot tell).
         if (change != QLatin1String("replace"))
             QCOMPARE(after == saved, steps.indexOf(QStringLiteral("record")) <= stopAt);
+        // Another program starting meanwhile leaves the save to finish.
+        const QStringList alongside = run(stopAt, Stop::OtherProgramStarts, &passed, &ignored);
+        QVERIFY2(alongside == saved,
+                 qPrintable(QStringLiteral("other program started after %1:\n%2")
+                                .arg(steps.at(stopAt), alongside.join(QLatin1Char('\n')))));
+    }
+}
+
+void TestWordSaver::shouldFinishOrUndoADeletionCutShort_data()
+{
+    QTest::addColumn<QString>("deleted");    // "word" or "letter"
+    QTest::addColumn<bool>("recordRemoved"); // the crash came after the database changed
+    QTest::newRow("word, before the database") << "word" << false;
+    QTest::newRow("word, after the database") << "word" << true;
+    QTest::newRow("letter, before the database") << "letter" << false;
+    QTest::newRow("letter, after the database") << "letter" << true;
+}
+
+void TestWordSaver::shouldFinishOrUndoADeletionCutShort()
+{
+    QFETCH(QString, deleted);
+    QFETCH(bool, recordRemoved);
+    Fixture f;
+    Word word;
+    WordForm shown;
+    QVERIFY(f.addSavedWord(word, shown));
+    QVERIFY(writeFile(f.folder(QStringLiteral("casa grande/.miniatura")), "thumb"));
+    QVERIFY(writeFile(f.folder(QStringLiteral("casa grande/extra/otra.png")), "more"));
+    QVERIFY(writeFile(f.folder(QStringLiteral("suelta/nota.txt")), "loose"));
+    const QString root = MediaStore::lettersFolder(f.language);
+    const QStringList before = snapshot(root);
+
+    // The deletion's first step, then the crash.
+    const QString folder = deleted == QLatin1String("word") ? word.folderPath() : f.letter.folderPath();
+    QString aside;
+    QVERIFY(MediaStore::moveAside(folder, root, &aside));
+    QVERIFY(!aside.isEmpty() && !QFileInfo::exists(folder));
+    if (recordRemoved)
+        QVERIFY(deleted == QLatin1String("word") ? word.removeWithLinks() : f.letter.removeWithWords());
+    const QStringList afterDatabase = snapshot(root);
+
+    WordSaver::reconcile(f.home.path() + QStringLiteral("/media/languages"));
+    QVERIFY(!QFileInfo::exists(aside));
+    if (!recordRemoved) {
+        // Back in place with every file, hidden ones and sub-folders too.
+        QCOMPARE(snapshot(root), before);
+    } else {
+        QStringList expected;
+        for (const QString& entry : afterDatabase) {
+            if (!entry.startsWith(aside.mid(root.size())))
+                expected << entry;
+        }
+        QCOMPARE(snapshot(root), expected);
     }
 }
 
@@ -434,7 +564,12 @@ void TestWordSaver::shouldRefuseWithTheReasonAndKeepNothing_data()
     QTest::newRow("empty picture") << "casa" << "casa" << "picture=" << WordSaver::Outcome::EmptyField << "";
     // Every kind of unsafe name is judged by the media store; a few here
     // show that nothing is written for them.
-    QTest::newRow("blanks") << "casa" << "  " << "" << WordSaver::Outcome::UnsafeName << "";
+    // Names that show nothing.
+    QTest::newRow("blanks") << "casa" << "  " << "" << WordSaver::Outcome::EmptyField << "";
+    QTest::newRow("zero-width space") << "casa" << "\u200B" << "" << WordSaver::Outcome::EmptyField << "";
+    QTest::newRow("blank and format characters")
+        << "casa" << " \u200B\u2060\u00A0" << "" << WordSaver::Outcome::EmptyField << "";
+    QTest::newRow("written word of blanks") << " \u200B " << "casa" << "" << WordSaver::Outcome::EmptyField << "";
     QTest::newRow("climbing") << "casa" << "../../x" << "" << WordSaver::Outcome::UnsafeName << "";
     QTest::newRow("dot dot") << "casa" << ".." << "" << WordSaver::Outcome::UnsafeName << "";
     QTest::newRow("trailing dot") << "casa" << "casa." << "" << WordSaver::Outcome::UnsafeName << "";
@@ -443,6 +578,10 @@ void TestWordSaver::shouldRefuseWithTheReasonAndKeepNothing_data()
     QTest::newRow("folder as picture") << "casa" << "casa" << "picture=v2" << WordSaver::Outcome::CopyFailed << "";
     QTest::newRow("full disk") << "casa" << "casa" << "full" << WordSaver::Outcome::DiskFull
                                << "labios.mov";
+    // A sign video larger than the free space, with a small lips video
+    // after it: the message names the one that does not fit.
+    QTest::newRow("full disk, the large file named") << "casa" << "casa" << "huge sign"
+                                                     << WordSaver::Outcome::DiskFull << "grande.avi";
     QTest::newRow("read-only media") << "casa" << "casa" << "read-only"
                                      << WordSaver::Outcome::FolderFailed << "casa";
     QTest::newRow("cancelled copy") << "casa" << "casa" << "cancel" << WordSaver::Outcome::Cancelled
@@ -481,6 +620,13 @@ void TestWordSaver::shouldRefuseWithTheReasonAndKeepNothing()
     form.name = name;
     if (trouble.startsWith(QLatin1String("picture=")))
         form.image = trouble == QLatin1String("picture=") ? QString() : f.sources + trouble.mid(8);
+    if (trouble == QLatin1String("huge sign")) {
+        // Sparse: it takes no room itself.
+        QFile huge(f.sources + QStringLiteral("grande.avi"));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(QStorageInfo(f.letter.folderPath()).bytesAvailable() + (qint64(1) << 30)));
+        form.sign = huge.fileName();
+    }
     const auto result = WordSaver::save(word, form, {}, [&](qint64, qint64) {
         return trouble != QLatin1String("cancel");
     });

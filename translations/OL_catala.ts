@@ -177,8 +177,8 @@ Cap paraula no fa servir aquesta carpeta; s&apos;eliminaran la carpeta i els fit
         <translation>Categoria repetida.</translation>
     </message>
     <message>
-        <source>Ya existe la categoría %1 en este idioma.</source>
-        <translation>Ja hi ha una categoria %1 en aquest idioma.</translation>
+        <source>Ya existe la categoría %1 en este idioma. Los nombres que solo se distinguen por mayúsculas o acentos cuentan como el mismo.</source>
+        <translation>Ja hi ha una categoria %1 en aquest idioma. Els noms que només es distingeixen per majúscules o accents compten com el mateix.</translation>
     </message>
     <message>
         <source>Error.</source>
@@ -324,9 +324,9 @@ Reviseu la instal·lació o poseu-vos en contacte amb el desenvolupador.</transl
         <translation>La base de dades està malmesa</translation>
     </message>
     <message>
-        <source>El archivo %1 no es una base de datos que el programa pueda usar (%2).
+        <source>El archivo %1 no es una base de datos que el programa pueda usar: %2.
 El programa no lo modificará ni lo borrará.</source>
-        <translation>El fitxer %1 no és una base de dades que el programa pugui fer servir (%2).
+        <translation>El fitxer %1 no és una base de dades que el programa pugui fer servir: %2.
 El programa no el modificarà ni l&apos;esborrarà.</translation>
     </message>
     <message>
@@ -354,12 +354,32 @@ El programa no el modificarà ni l&apos;esborrarà.</translation>
         <translation>No s&apos;ha pogut desar una còpia de %1 abans d&apos;actualitzar-la, així que no s&apos;ha actualitzat. Comproveu que la carpeta tingui espai i permís d&apos;escriptura.</translation>
     </message>
     <message>
-        <source>La base de datos %1 no pudo actualizarse (%2) y queda como estaba. Algunas funciones pueden no estar disponibles.</source>
-        <translation>La base de dades %1 no s&apos;ha pogut actualitzar (%2) i queda com estava. És possible que algunes funcions no estiguin disponibles.</translation>
+        <source>La base de datos %1 no pudo actualizarse y queda como estaba. Algunas funciones pueden no estar disponibles.</source>
+        <translation>La base de dades %1 no s&apos;ha pogut actualitzar i queda com estava. És possible que algunes funcions no estiguin disponibles.</translation>
     </message>
     <message>
         <source>No se pudo actualizar la base de datos</source>
         <translation>No s&apos;ha pogut actualitzar la base de dades</translation>
+    </message>
+    <message>
+        <source>le faltan partes que el programa necesita</source>
+        <translation>li falten parts que el programa necessita</translation>
+    </message>
+    <message>
+        <source>está dañado o no es una base de datos</source>
+        <translation>està malmès o no és una base de dades</translation>
+    </message>
+    <message>
+        <source>Falta la carpeta de medios</source>
+        <translation>Falta la carpeta de mitjans</translation>
+    </message>
+    <message>
+        <source>No se encuentra la carpeta %1, donde el programa guarda sus dibujos, sonidos y videos. Sin ella no puede mostrar las actividades.</source>
+        <translation>No es troba la carpeta %1, on el programa desa els seus dibuixos, sons i vídeos. Sense ella no pot mostrar les activitats.</translation>
+    </message>
+    <message>
+        <source>Vuelva a instalar el programa, o copie la carpeta de medios de una copia de seguridad en %1.</source>
+        <translation>Torneu a instal·lar el programa, o copieu la carpeta de mitjans d&apos;una còpia de seguretat a %1.</translation>
     </message>
 </context>
 <context>
@@ -659,10 +679,6 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <translation>Error</translation>
     </message>
     <message>
-        <source>Se presentó un error con la palabra %1.</source>
-        <translation>Hi ha hagut un error amb la paraula %1.</translation>
-    </message>
-    <message>
         <source>Palabra creada.</source>
         <translation>Paraula creada.</translation>
     </message>
@@ -699,16 +715,16 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <translation>Paraula repetida.</translation>
     </message>
     <message>
-        <source>Ya existe una palabra con la descripción %1 en la letra %2.</source>
-        <translation>Ja hi ha una paraula amb la descripció %1 a la lletra %2.</translation>
+        <source>Ya existe una palabra con la descripción &quot;%1&quot; en la letra %2. Las descripciones que solo se distinguen por mayúsculas o acentos cuentan como la misma.</source>
+        <translation>Ja hi ha una paraula amb la descripció &quot;%1&quot; a la lletra %2. Les descripcions que només es distingeixen per majúscules o accents compten com la mateixa.</translation>
     </message>
     <message>
         <source>La carpeta de la palabra %1 quedaría fuera de la carpeta de medios de la letra %2.</source>
         <translation>La carpeta de la paraula %1 quedaria fora de la carpeta de mitjans de la lletra %2.</translation>
     </message>
     <message>
-        <source>Ya existe una carpeta %1 en la letra %2.</source>
-        <translation>Ja hi ha una carpeta %1 a la lletra %2.</translation>
+        <source>Ya existe una carpeta &quot;%1&quot; en la letra %2. Los nombres que solo se distinguen por mayúsculas o acentos cuentan como el mismo.</source>
+        <translation>Ja hi ha una carpeta &quot;%1&quot; a la lletra %2. Els noms que només es distingeixen per majúscules o accents compten com el mateix.</translation>
     </message>
     <message>
         <source>La carpeta de la palabra %1 no ha podido crearse o renombrarse.</source>
@@ -739,10 +755,6 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <translation>La paraula %1 s&apos;ha desat, però els seus fitxers no s&apos;han pogut posar a la seva carpeta. El programa ho completarà la propera vegada que s&apos;iniciï.</translation>
     </message>
     <message>
-        <source>La palabra %1 se guardó, pero sus categorías no pudieron guardarse.</source>
-        <translation>La paraula %1 s&apos;ha desat, però les seves categories no s&apos;han pogut desar.</translation>
-    </message>
-    <message>
         <source>Palabra escrita no válida.</source>
         <translation>Paraula escrita no vàlida.</translation>
     </message>
@@ -755,8 +767,8 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <translation>Descripció massa llarga.</translation>
     </message>
     <message>
-        <source>La descripción es demasiado larga para ser el nombre de la carpeta de la palabra: tiene %1 bytes y el máximo es %2. Por favor acórtela.</source>
-        <translation>La descripció és massa llarga per ser el nom de la carpeta de la paraula: té %1 bytes i el màxim és %2. Escurceu-la, si us plau.</translation>
+        <source>La descripción es demasiado larga para ser el nombre de la carpeta de la palabra. Por favor acórtela: quite al menos %1 de sus %2 caracteres.</source>
+        <translation>La descripció és massa llarga per ser el nom de la carpeta de la paraula. Escurceu-la, si us plau: traieu-ne almenys %1 dels seus %2 caràcters.</translation>
     </message>
     <message>
         <source>Disco lleno</source>
@@ -773,6 +785,34 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
     <message>
         <source>La copia se ha cancelado. No se ha guardado ningún cambio.</source>
         <translation>S&apos;ha cancel·lat la còpia. No s&apos;ha desat cap canvi.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar</source>
+        <translation>No s&apos;ha pogut desar</translation>
+    </message>
+    <message>
+        <source>La palabra %1 no se ha guardado: la base de datos no pudo escribirse. %2 No se ha cambiado ningún archivo.</source>
+        <translation>La paraula %1 no s&apos;ha desat: no s&apos;ha pogut escriure a la base de dades. %2 No s&apos;ha canviat cap fitxer.</translation>
+    </message>
+    <message>
+        <source>El programa no tiene permiso para escribir en la base de datos (el archivo o su carpeta son de solo lectura). Pida a quien administra el equipo que le dé permiso de escritura.</source>
+        <translation>El programa no té permís per escriure a la base de dades (el fitxer o la seva carpeta són de només lectura). Demaneu a qui administra l&apos;equip que us doni permís d&apos;escriptura.</translation>
+    </message>
+    <message>
+        <source>El disco donde está la base de datos está lleno. Libere espacio y vuelva a intentarlo.</source>
+        <translation>El disc on és la base de dades és ple. Allibereu espai i torneu-ho a provar.</translation>
+    </message>
+    <message>
+        <source>Otro programa está usando la base de datos. Ciérrelo y vuelva a intentarlo.</source>
+        <translation>Un altre programa està fent servir la base de dades. Tanqueu-lo i torneu-ho a provar.</translation>
+    </message>
+    <message>
+        <source>La base de datos está dañada.</source>
+        <translation>La base de dades està malmesa.</translation>
+    </message>
+    <message>
+        <source>La base de datos rechazó el cambio.</source>
+        <translation>La base de dades ha rebutjat el canvi.</translation>
     </message>
 </context>
 <context>
@@ -1151,8 +1191,8 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <translation>Aquesta base de dades no té la taula del registre de respostes: no es desa cap resposta.</translation>
     </message>
     <message>
-        <source>Respuestas de esta sesión que no se pudieron guardar: %1 (%2).</source>
-        <translation>Respostes d&apos;aquesta sessió que no s&apos;han pogut desar: %1 (%2).</translation>
+        <source>Respuestas de esta sesión que no se pudieron guardar: %1.</source>
+        <translation>Respostes d&apos;aquesta sessió que no s&apos;han pogut desar: %1.</translation>
     </message>
     <message>
         <source>Usuario</source>
