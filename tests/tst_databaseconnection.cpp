@@ -2,6 +2,7 @@
 #include "contentlists.h"
 #include "database.h"
 #include "databaseconnection.h"
+#include "databasemessages.h"
 #include "messageboxanswerer.h"
 #include "schemaupgrade.h"
 #include "testhome.h"
@@ -100,7 +101,8 @@ void TestDatabaseConnection::shouldUpgradeAnEarlierDatabaseAtStart()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("old"));
     MessageBoxAnswerer answerer;
-    DatabaseConnection connection(path);
+    DatabaseMessages messages;
+    DatabaseConnection connection(path, messages);
     QVERIFY(connection.isOpen());
     QVERIFY(answerer.boxes.isEmpty());
     QCOMPARE(SchemaUpgrade::currentVersion(QSqlDatabase::database()), SchemaUpgrade::latestVersion());
@@ -115,7 +117,8 @@ void TestDatabaseConnection::shouldReportMissingFileWithoutCreatingIt()
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/data/bd");
     MessageBoxAnswerer answerer;
-    DatabaseConnection connection(path);
+    DatabaseMessages messages;
+    DatabaseConnection connection(path, messages);
     QVERIFY(!connection.isOpen());
     QCOMPARE(answerer.titles(), QStringList{QStringLiteral("No se puede abrir la base de datos")});
     QVERIFY(!QFile::exists(path));
@@ -146,7 +149,8 @@ void TestDatabaseConnection::shouldReportUnusableFileAndOfferKeptCopy()
     }
 
     MessageBoxAnswerer answerer({QStringLiteral("Restaurar copia")});
-    DatabaseConnection connection(path);
+    DatabaseMessages messages;
+    DatabaseConnection connection(path, messages);
     QVERIFY(!answerer.boxes.isEmpty());
     QVERIFY(answerer.boxes.first().title.contains(QStringLiteral("dañada")));
     QVERIFY(answerer.boxes.first().text.contains(QDir::toNativeSeparators(path)));
@@ -193,7 +197,8 @@ void TestDatabaseConnection::shouldSayWhichMediaFolderIsMissing()
             QVERIFY(QDir(dir.path()).mkpath(QLatin1String(folder)));
     }
     MessageBoxAnswerer answerer;
-    DatabaseConnection connection(path);
+    DatabaseMessages messages;
+    DatabaseConnection connection(path, messages);
     QVERIFY(connection.isOpen());
     if (missing.isEmpty()) {
         QCOMPARE(answerer.boxes.size(), 0);

@@ -308,7 +308,15 @@ Cap paraula no fa servir aquesta carpeta; s&apos;eliminaran la carpeta i els fit
     </message>
 </context>
 <context>
-    <name>DatabaseConnection</name>
+    <name>DatabaseMessages</name>
+    <message>
+        <source>le faltan partes que el programa necesita</source>
+        <translation>li falten parts que el programa necessita</translation>
+    </message>
+    <message>
+        <source>está dañado o no es una base de datos</source>
+        <translation>està malmès o no és una base de dades</translation>
+    </message>
     <message>
         <source>No se puede abrir la base de datos</source>
         <translation>No es pot obrir la base de dades</translation>
@@ -360,14 +368,6 @@ El programa no el modificarà ni l&apos;esborrarà.</translation>
     <message>
         <source>No se pudo actualizar la base de datos</source>
         <translation>No s&apos;ha pogut actualitzar la base de dades</translation>
-    </message>
-    <message>
-        <source>le faltan partes que el programa necesita</source>
-        <translation>li falten parts que el programa necessita</translation>
-    </message>
-    <message>
-        <source>está dañado o no es una base de datos</source>
-        <translation>està malmès o no és una base de dades</translation>
     </message>
     <message>
         <source>Falta la carpeta de medios</source>

@@ -45,7 +45,7 @@ W* place(W* widget, const char* name, const QRect& geometry, bool visible)
 MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
 {
-    database = new DatabaseConnection(MediaPaths::databasePath());
+    database = new DatabaseConnection(MediaPaths::databasePath(), databaseMessages);
     keyboard = new KeyboardManager(this);
     openDefaultLanguage();
 

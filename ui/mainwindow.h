@@ -3,6 +3,7 @@
 #include "answerlog.h"
 #include "config.h"
 #include "contentlists.h"
+#include "databasemessages.h"
 #include "keyrepeatfilter.h"
 #include "lessoncontext.h"
 #include "randomint.h"
@@ -146,6 +147,7 @@ private:
     void readSettings();
 
     // Owned for the window's whole life.
+    DatabaseMessages databaseMessages;
     DatabaseConnection* database = nullptr;
     KeyboardManager* keyboard = nullptr;
     UserList userList;

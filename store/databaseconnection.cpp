@@ -1,0 +1,93 @@
+#include "databaseconnection.h"
+
+#include "database.h"
+#include "schemaupgrade.h"
+#include "wordsaver.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+DatabaseConnection::DatabaseConnection(const QString& path, Reporter& reporter)
+    : reporter(reporter)
+{
+    open(path);
+}
+
+void DatabaseConnection::open(const QString& path)
+{
+    if (openChecked(path)) {
+        upgradeSchema(path);
+        checkMediaFolders(path);
+        // Saves and deletions that a crash cut short are finished or undone
+        // before anyone sees the media library.
+        WordSaver::reconcile(QDir::cleanPath(QFileInfo(path).absolutePath()
+                                             + QStringLiteral("/../media/languages")));
+    }
+    database = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+}
+
+bool DatabaseConnection::openChecked(const QString& path)
+{
+    for (;;) {
+        if (!Database::openDefault(path)) {
+            reporter.cannotOpen(path);
+            return false;
+        }
+        const QString problem = Database::problemOfDefault();
+        if (problem.isEmpty())
+            return true;
+        Database::closeDefault();
+        qWarning("Database problem: %s", qPrintable(problem));
+
+        const QStringList copies = SchemaUpgrade::keptCopies(path);
+        const QString newest = copies.isEmpty() ? QString() : copies.first();
+        if (!reporter.damaged(path, problem, newest) || newest.isEmpty())
+            return false;
+        if (!restore(path, newest))
+            return false;
+    }
+}
+
+// The damaged file moves aside under a new name, then the copy takes its place.
+bool DatabaseConnection::restore(const QString& path, const QString& copy)
+{
+    const QString aside = path + QStringLiteral(".dañada-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    const QString partial = path + QStringLiteral(".restaurando");
+    QFile::remove(partial);
+    const bool restored = QFile::copy(copy, partial) && QFile::rename(path, aside)
+        && QFile::rename(partial, path);
+    if (restored)
+        return true;
+    QFile::remove(partial);
+    if (!QFile::exists(path) && QFile::exists(aside))
+        QFile::rename(aside, path);
+    reporter.restoreFailed(copy, path);
+    return false;
+}
+
+void DatabaseConnection::upgradeSchema(const QString& path)
+{
+    const SchemaUpgrade::Result result = SchemaUpgrade::upgrade(
+        QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false), path);
+    if (result.ok)
+        return;
+    if (!result.error.isEmpty())
+        qWarning("Schema upgrade failed: %s", qPrintable(result.error));
+    reporter.upgradeFailed(path, result.keptCopy.isEmpty() && result.error.isEmpty());
+}
+
+// Without its media folders the program would open on an empty grey window.
+void DatabaseConnection::checkMediaFolders(const QString& path)
+{
+    const QString home = QDir::cleanPath(QFileInfo(path).absolutePath() + QStringLiteral("/.."));
+    for (const char* folder : {"media", "media/system", "media/languages"}) {
+        const QString needed = home + QLatin1Char('/') + QLatin1String(folder);
+        if (!QFileInfo(needed).isDir()) {
+            reporter.mediaFolderMissing(needed, home);
+            return;
+        }
+    }
+}

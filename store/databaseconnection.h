@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+// The program's one database connection, registered as the default one so
+// that every record reaches it through a plain QSqlQuery.
+class DatabaseConnection
+{
+public:
+    // What the connection tells or asks the adult while it opens; the
+    // window's layer shows it (the connection itself only logs).
+    class Reporter
+    {
+    public:
+        virtual ~Reporter() = default;
+        virtual void cannotOpen(const QString& path) = 0;
+        // The file cannot be used (problem: SQLite's words, for the log).
+        // True when the adult asks for newestCopy (empty: none) to be restored.
+        virtual bool damaged(const QString& path, const QString& problem, const QString& newestCopy) = 0;
+        virtual void restoreFailed(const QString& copy, const QString& path) = 0;
+        // noCopy: the copy kept before an upgrade could not be written.
+        virtual void upgradeFailed(const QString& path, bool noCopy) = 0;
+        virtual void mediaFolderMissing(const QString& folder, const QString& home) = 0;
+    };
+
+    DatabaseConnection(const QString& path, Reporter& reporter);
+
+    // Opens an existing database, checks that it can be used (offering the
+    // newest kept copy when it cannot) and upgrades its schema; every
+    // failure goes to the reporter. A damaged file is never changed or
+    // deleted. Missing media folders beside it are reported too.
+    void open(const QString& path);
+    bool isOpen() const { return database.isOpen(); }
+
+private:
+    bool openChecked(const QString& path);
+    bool restore(const QString& path, const QString& copy);
+    void upgradeSchema(const QString& path);
+    void checkMediaFolders(const QString& path);
+
+    Reporter& reporter;
+    QSqlDatabase database;
+};

@@ -1,0 +1,93 @@
+#include "databasemessages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+QString nativePath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// What SQLite says is for the log; the adult reads plain words.
+QString plainProblem(const QString& problem)
+{
+    if (problem.startsWith(QLatin1String("no table ")))
+        return DatabaseMessages::tr("le faltan partes que el programa necesita");
+    return DatabaseMessages::tr("está dañado o no es una base de datos");
+}
+
+void show(QMessageBox::Icon icon, const QString& title, const QString& text, const char* name)
+{
+    QMessageBox box(icon, title, text, icon == QMessageBox::Critical ? QMessageBox::Cancel : QMessageBox::Ok);
+    box.setObjectName(QLatin1String(name));
+    box.exec();
+}
+} // namespace
+
+void DatabaseMessages::cannotOpen(const QString&)
+{
+    show(QMessageBox::Critical, tr("No se puede abrir la base de datos"),
+         tr("Hubo un problema abriendo la base de datos del programa.\nPor "
+            "favor revise su instalación o comuníquese con el desarrollador."),
+         "databaseErrorBox");
+}
+
+bool DatabaseMessages::damaged(const QString& path, const QString& problem, const QString& newestCopy)
+{
+    QMessageBox box(QMessageBox::Critical, tr("La base de datos está dañada"),
+                    tr("El archivo %1 no es una base de datos que el programa pueda usar: "
+                       "%2.\nEl programa no lo modificará ni lo borrará.")
+                        .arg(nativePath(path), plainProblem(problem)),
+                    QMessageBox::Cancel);
+    box.setObjectName(QStringLiteral("databaseErrorBox"));
+    QPushButton* restoreButton = nullptr;
+    if (newestCopy.isEmpty()) {
+        box.setInformativeText(tr("Cierre el programa y reemplace ese archivo por una copia de seguridad, o "
+                                  "vuelva a instalar el programa."));
+    } else {
+        box.setInformativeText(tr("Puede restaurar la copia más reciente, %1; el archivo dañado se conservará "
+                                  "con otro nombre.")
+                                   .arg(nativePath(newestCopy)));
+        restoreButton = box.addButton(tr("Restaurar copia"), QMessageBox::AcceptRole);
+        box.setDefaultButton(restoreButton);
+    }
+    box.exec();
+    return restoreButton && box.clickedButton() == restoreButton;
+}
+
+void DatabaseMessages::restoreFailed(const QString& copy, const QString& path)
+{
+    show(QMessageBox::Critical, tr("No se pudo restaurar la copia"),
+         tr("La copia %1 no pudo ocupar el lugar de %2. Ningún archivo se ha borrado.")
+             .arg(nativePath(copy), nativePath(path)),
+         "databaseErrorBox");
+}
+
+void DatabaseMessages::upgradeFailed(const QString& path, bool noCopy)
+{
+    const QString text = noCopy
+        ? tr("No se pudo guardar una copia de %1 antes de actualizarla, así que no se ha "
+             "actualizado. Revise que la carpeta tenga espacio y permiso de escritura.")
+              .arg(nativePath(path))
+        : tr("La base de datos %1 no pudo actualizarse y queda como estaba. Algunas "
+             "funciones pueden no estar disponibles.")
+              .arg(nativePath(path));
+    show(QMessageBox::Warning, tr("No se pudo actualizar la base de datos"), text, "databaseErrorBox");
+}
+
+void DatabaseMessages::mediaFolderMissing(const QString& folder, const QString& home)
+{
+    QMessageBox box(QMessageBox::Critical, tr("Falta la carpeta de medios"),
+                    tr("No se encuentra la carpeta %1, donde el programa guarda sus dibujos, "
+                       "sonidos y videos. Sin ella no puede mostrar las actividades.")
+                        .arg(nativePath(folder)),
+                    QMessageBox::Ok);
+    box.setObjectName(QStringLiteral("mediaErrorBox"));
+    box.setInformativeText(tr("Vuelva a instalar el programa, o copie la carpeta de medios "
+                              "de una copia de seguridad en %1.")
+                               .arg(nativePath(home)));
+    box.exec();
+}
