@@ -292,7 +292,7 @@ void AdmWindow::slotEditLetter()
 bool AdmWindow::confirm(const QString& title, const QString& question)
 {
     QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, this);
-    QPushButton* yes = box.addButton(tr("&Si"), QMessageBox::YesRole);
+    QPushButton* yes = box.addButton(tr("&Sí"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
@@ -317,13 +317,13 @@ void AdmWindow::slotDeleteLetter()
 
 // A deletion first moves the folder aside: when the media library cannot be
 // changed nothing is deleted at all, and a crash in between leaves a folder
-// that the next start puts back or removes (MediaJournal::reconcile).
+// that the next start puts back or removes (WordSaver::reconcile).
 void AdmWindow::deleteSelectedLetter()
 {
     const QString name = selectedLetter->name;
     if (!confirm(tr("Eliminar letra"),
-                 tr("¿Está seguro de eliminar la letra %1?\nTodas palabras y los medios "
-                    "asociados con esta letra seran eliminados.")
+                 tr("¿Está seguro de eliminar la letra %1?\nTodas las palabras y los medios "
+                    "asociados con esta letra serán eliminados.")
                      .arg(name)))
         return;
     const QString folder = selectedLetter->folderPath();
@@ -356,7 +356,7 @@ void AdmWindow::deleteSelectedWord()
     const QString name = selectedWord->name;
     if (!confirm(tr("Eliminar palabra"),
                  tr("¿Está seguro de eliminar la palabra %1?\nTodos los medios asociados con "
-                    "esta palabra seran eliminados.")
+                    "esta palabra serán eliminados.")
                      .arg(name)))
         return;
     const QString folder = selectedWord->folderPath();
@@ -423,19 +423,6 @@ bool AdmWindow::removeFolderAside(const QString& aside, const QString& what)
     return false;
 }
 
-void AdmWindow::removeDirectory(const QString& path)
-{
-    const MediaStore::Removal removal = MediaStore::removeDirectory(path, lettersPath());
-    QStringList failed = removal.failedFolders;
-    if (removal.refused)
-        failed << QFileInfo(QDir::cleanPath(path)).fileName();
-    for (const QString& name : failed) {
-        QMessageBox::information(this, tr("Error"),
-                                 tr("El directorio %1 no ha podido ser eliminado.").arg(name),
-                                 QMessageBox::Ok);
-    }
-}
-
 void AdmWindow::slotCategoryClicked(QListWidgetItem* item)
 {
     auto category = std::make_unique<Category>();
@@ -483,10 +470,7 @@ void AdmWindow::slotShowWordsCategory()
 
 bool AdmWindow::deleteCategory(Category* category)
 {
-    if (!category->removeWithLinks())
-        return false;
-    slotRefreshCategoriesList();
-    return true;
+    return category->removeWithLinks();
 }
 
 void AdmWindow::slotDeleteCategory()
@@ -495,7 +479,7 @@ void AdmWindow::slotDeleteCategory()
         return;
     const QString name = selectedCategory->name;
     if (!confirm(tr("Eliminar categoría"),
-                 tr("Está seguro de eliminar la categoría %1?").arg(name)))
+                 tr("¿Está seguro de eliminar la categoría %1?").arg(name)))
         return;
     const bool deleted = deleteCategory(selectedCategory.get());
     slotRefreshCategoriesList();
@@ -511,6 +495,6 @@ void AdmWindow::slotDeleteCategory()
     selectedCategory.reset();
     setCategoryButtons(false);
     QMessageBox::information(this, tr("Eliminar categoría"),
-                             tr("La categoría %1 ha sido eliminada exitósamente.").arg(name),
+                             tr("La categoría %1 ha sido eliminada exitosamente.").arg(name),
                              QMessageBox::Ok);
 }

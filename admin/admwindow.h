@@ -54,7 +54,6 @@ private:
     void buildCategoriesTab();
     void buildTabs();
     bool deleteCategory(Category* category);
-    void removeDirectory(const QString& path);
     bool confirm(const QString& title, const QString& question);
     void deleteSelectedLetter();
     void deleteSelectedWord();

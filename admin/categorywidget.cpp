@@ -33,7 +33,7 @@ CategoryWidget::~CategoryWidget() = default;
 void CategoryWidget::buildForm(bool isNew)
 {
     auto* languageCaption
-        = new QLabel(tr("Idioma : %1").arg(language ? language->name : QString()), this);
+        = new QLabel(tr("Idioma: %1").arg(language ? language->name : QString()), this);
     auto* nameCaption = new QLabel(tr("Categoría"), this);
     nameField = new QLineEdit(isNew ? QString() : category->name, this);
     nameField->setObjectName(QStringLiteral("nameField"));
@@ -62,7 +62,7 @@ void CategoryWidget::slotDoIt()
     const QString typed = SpanishOrder::cleanName(nameField->text());
     if (!SpanishOrder::hasVisibleCharacter(typed)) {
         QMessageBox::information(this, tr("Campos vacíos en formulario."),
-                                 tr("Por favor complete todos los ítemes del formulario."),
+                                 tr("Por favor complete todos los campos del formulario."),
                                  QMessageBox::Ok);
         return;
     }

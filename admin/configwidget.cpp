@@ -65,7 +65,7 @@ ConfigWidget::ConfigWidget(User* user, Language* language, LetterList* letters,
     stopMotionCheck
         = makeSwitch(tr("Mostrar la imagen, el video y la palabra con pausas entre ellos"),
                      SettingKey::StopMotion, "stopMotionCheck");
-    minusCapsCheck = makeSwitch(tr("Mostrar palabras en Minúsculas"), SettingKey::UseMinusCaps,
+    minusCapsCheck = makeSwitch(tr("Mostrar palabras en minúsculas"), SettingKey::UseMinusCaps,
                                 "minusCapsCheck");
 
     orderCombo = new QComboBox(this);
@@ -261,9 +261,7 @@ void ConfigWidget::slotDoIt()
     }
     QMessageBox::warning(this, tr("No hay palabras disponibles"),
                          tr("La configuración actual de letras y categorías hace que la lista de "
-                            "palabras disponibles está vací\u00AD" // lupdate reads \u greedily
-                            "a. Por favor revise su "
-                            "selección."),
+                            "palabras disponibles esté vacía. Por favor revise su selección."),
                          QMessageBox::Ok);
 }
 

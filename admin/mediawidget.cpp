@@ -43,7 +43,7 @@ MediaWidget::~MediaWidget() = default;
 
 void MediaWidget::buildForm(bool isNew)
 {
-    auto* letterCaption = new QLabel(tr("Letra : %1").arg(letter ? letter->name : QString()), this);
+    auto* letterCaption = new QLabel(tr("Letra: %1").arg(letter ? letter->name : QString()), this);
     const auto makeField = [this](const QString& text, const char* name) {
         auto* field = new QLineEdit(text, this);
         field->setObjectName(QLatin1String(name));
@@ -286,11 +286,11 @@ void MediaWidget::slotDoIt()
     if (mode == 0) {
         QMessageBox::information(
             this, tr("Palabra creada."),
-            tr("La palabra %1 ha sido creada exitósamente.").arg(form.fullName), QMessageBox::Ok);
+            tr("La palabra %1 ha sido creada exitosamente.").arg(form.fullName), QMessageBox::Ok);
     } else {
         QMessageBox::information(
             this, tr("Palabra editada."),
-            tr("La palabra %1 ha sido editada exitósamente.").arg(form.fullName), QMessageBox::Ok);
+            tr("La palabra %1 ha sido editada exitosamente.").arg(form.fullName), QMessageBox::Ok);
     }
     Q_EMIT done();
     close();
@@ -305,7 +305,7 @@ void MediaWidget::reportRefusal(const WordSaver::Result& result)
     switch (result.outcome) {
     case Outcome::EmptyField:
         title = tr("Campos vacíos en formulario.");
-        text = tr("Por favor complete todos los ítemes del formulario.");
+        text = tr("Por favor complete todos los campos del formulario.");
         break;
     case Outcome::Unshowable:
         title = tr("Palabra escrita no válida.");

@@ -7,12 +7,25 @@
 
 namespace {
 const QString kSelectById = QStringLiteral("SELECT id, name FROM language WHERE id = :id");
+const QString kSelectByName = QStringLiteral("SELECT id, name FROM language WHERE name = :name");
 }
 
 bool Language::loadById(int languageId)
 {
     QSqlQuery query = SqlHelpers::prepare(kSelectById);
     query.bindValue(QStringLiteral(":id"), languageId);
+    return load(query);
+}
+
+bool Language::loadByName(const QString& languageName)
+{
+    QSqlQuery query = SqlHelpers::prepare(kSelectByName);
+    query.bindValue(QStringLiteral(":name"), languageName);
+    return load(query);
+}
+
+bool Language::load(QSqlQuery& query)
+{
     if (!SqlHelpers::execFirstRow(query))
         return false;
     id = query.value(0).toInt();

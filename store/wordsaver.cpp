@@ -1,5 +1,6 @@
 #include "wordsaver.h"
 
+#include "language.h"
 #include "lettertext.h"
 #include "mediastore.h"
 #include "spanishorder.h"
@@ -340,9 +341,8 @@ void reconcileLetterFolder(const QString& letterFolder, const QString& root)
 
 int languageId(const QString& name)
 {
-    QSqlQuery query = SqlHelpers::prepare(QStringLiteral("SELECT id FROM language WHERE name = :name"));
-    query.bindValue(QStringLiteral(":name"), name);
-    return SqlHelpers::execFirstRow(query) ? query.value(0).toInt() : 0;
+    Language language;
+    return language.loadByName(name) ? language.id : 0;
 }
 
 // A folder moved aside for deletion: back in place when its record is

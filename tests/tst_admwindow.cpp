@@ -248,12 +248,12 @@ void TestAdmWindow::shouldDeleteWordWithLinksAndWholeFolder()
         QCOMPARE(admin.wordButtons(), kNone);
     }
     QVERIFY(admin.click(f.path(QStringLiteral("A/ajo"))));
-    MessageBoxAnswerer answerer({QStringLiteral("&Si")});
+    MessageBoxAnswerer answerer({QStringLiteral("&Sí")});
     admin.press("deleteWordButton");
     QCOMPARE(answerer.boxes.size(), 2);
     QVERIFY(answerer.boxes[0].title.contains(QStringLiteral("Eliminar")));
     QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("palabra ajo")));
-    QCOMPARE(answerer.boxes[0].buttons, (QStringList{QStringLiteral("&Si"), QStringLiteral("&No")}));
+    QCOMPARE(answerer.boxes[0].buttons, (QStringList{QStringLiteral("&Sí"), QStringLiteral("&No")}));
     QCOMPARE(answerer.boxes[0].defaultButton, QStringLiteral("&No"));
     QVERIFY(answerer.boxes[1].title.contains(QStringLiteral("Eliminar")));
     QVERIFY(answerer.boxes[1].text.contains(QStringLiteral("eliminada")));
@@ -272,7 +272,7 @@ void TestAdmWindow::shouldDeleteLetterWithItsWordsOnlyFromItsFolder()
     admin.press("deleteWordButton"); // disabled: nothing happens
     QVERIFY(QFileInfo::exists(f.path(QStringLiteral("A"))));
     // The button is only there for words; the letter is deleted through the slot.
-    MessageBoxAnswerer answerer({QStringLiteral("&Si")});
+    MessageBoxAnswerer answerer({QStringLiteral("&Sí")});
     admin.window.slotDeleteLetter();
     QCOMPARE(answerer.titles(),
              (QStringList{QStringLiteral("Eliminar letra"), QStringLiteral("Eliminar letra")}));
@@ -331,7 +331,7 @@ void TestAdmWindow::shouldOfferAFolderWithoutWordAsAFolder()
     // Removed: only that folder goes, never its letter; "No" is the default.
     QVERIFY(QDir().mkpath(f.path(QStringLiteral("A/otro/dentro"))));
     QVERIFY(admin.click(f.path(QStringLiteral("A/otro"))));
-    MessageBoxAnswerer answerer({QStringLiteral("&Si")});
+    MessageBoxAnswerer answerer({QStringLiteral("&Sí")});
     admin.press("deleteWordButton");
     QCOMPARE(answerer.titles(),
              (QStringList{QStringLiteral("Eliminar carpeta"), QStringLiteral("Eliminar carpeta")}));
@@ -368,7 +368,7 @@ void TestAdmWindow::shouldReportADeletionThatCouldNotBeDone()
                                               "BEGIN SELECT RAISE(ABORT, 'full'); END")));
     }
     QVERIFY(admin.click(folder));
-    MessageBoxAnswerer answerer({QStringLiteral("&Si")});
+    MessageBoxAnswerer answerer({QStringLiteral("&Sí")});
     admin.press("deleteWordButton");
     MediaStore::setRefusal({});
     QCOMPARE(answerer.boxes.size(), 2);
@@ -447,7 +447,7 @@ void TestAdmWindow::shouldListSelectAndDeleteCategories()
     admin.clickCategory(QStringLiteral("ANIMALES"));
     QCOMPARE(admin.categoryButtons(), (QList<bool>{true, true, true, true}));
 
-    MessageBoxAnswerer answerer({QStringLiteral("&Si")});
+    MessageBoxAnswerer answerer({QStringLiteral("&Sí")});
     admin.press("deleteCategoryButton");
     QCOMPARE(answerer.titles(),
              (QStringList{QStringLiteral("Eliminar categoría"), QStringLiteral("Eliminar categoría")}));
@@ -464,7 +464,7 @@ void TestAdmWindow::shouldListSelectAndDeleteCategories()
     QVERIFY(TestHome::exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON category "
                                           "BEGIN SELECT RAISE(ABORT, 'full'); END")));
     admin.clickCategory(QStringLiteral("COLORES"));
-    admin.press("deleteCategoryButton"); // answered "&Si" again
+    admin.press("deleteCategoryButton"); // answered "&Sí" again
     QCOMPARE(answerer.boxes.size(), 4);
     QVERIFY(answerer.boxes[3].text.contains(QStringLiteral("no ha sido eliminada")));
     QCOMPARE(admin.categoryRows(), QStringList{QStringLiteral("COLORES")});

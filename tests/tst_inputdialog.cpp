@@ -258,7 +258,7 @@ void TestInputDialog::shouldRefuseToCloseWithoutUserButDismissWithEscape()
     {
         MessageBoxAnswerer answerer;
         QVERIFY(!dialog.close());
-        QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Ingrese todos datos")});
+        QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Ingrese todos los datos")});
         QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("seleccionar")));
     }
     QVERIFY(dialog.isVisible());
@@ -275,12 +275,12 @@ void TestInputDialog::shouldDeleteHighlightedUserAfterConfirmation_data()
     QTest::addColumn<bool>("withRecord");
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<int>("recordLeft");
-    QTest::newRow("yes") << QStringList{"&Si"} << false << QStringList{"Ana", "Zoe"} << 0;
+    QTest::newRow("yes") << QStringList{"&Sí"} << false << QStringList{"Ana", "Zoe"} << 0;
     QTest::newRow("no") << QStringList{"&No"} << false << QStringList{"Ana", "Luis", "Zoe"} << 0;
     QTest::newRow("yes, keeping the record")
-        << QStringList{"&Si", "&No"} << true << QStringList{"Ana", "Zoe"} << 1;
+        << QStringList{"&Sí", "&No"} << true << QStringList{"Ana", "Zoe"} << 1;
     QTest::newRow("yes, with the record")
-        << QStringList{"&Si", "&Si"} << true << QStringList{"Ana", "Zoe"} << 0;
+        << QStringList{"&Sí", "&Sí"} << true << QStringList{"Ana", "Zoe"} << 0;
     QTest::newRow("no, with a record") << QStringList{"&No"} << true << QStringList{"Ana", "Luis", "Zoe"} << 1;
 }
 
@@ -314,7 +314,7 @@ void TestInputDialog::shouldDeleteHighlightedUserAfterConfirmation()
     QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("Luis")));
     QCOMPARE(entries(dialog), listed);
     QCOMPARE(AnswerLog::countOf(luis), recordLeft);
-    const bool removed = answers.first() == QStringLiteral("&Si");
+    const bool removed = answers.first() == QStringLiteral("&Sí");
     QCOMPARE(userId(QStringLiteral("Luis")) == 0, removed);
     QCOMPARE(settingsRows(luis), removed ? 0 : 1);
     QCOMPARE(settingsRows(ana), 1);
@@ -347,7 +347,7 @@ void TestInputDialog::shouldDeleteHighlightedRatherThanChosenUser()
     dialog.show();
     highlight(dialog, highlighted);
     {
-        MessageBoxAnswerer yes({QStringLiteral("&Si")});
+        MessageBoxAnswerer yes({QStringLiteral("&Sí")});
         dialog.deleteButton->click();
         QCOMPARE(yes.boxes.size(), 1);
     }
@@ -362,7 +362,7 @@ void TestInputDialog::shouldDeleteHighlightedRatherThanChosenUser()
     QCOMPARE(dialog.chosenUser(), nullptr);
     MessageBoxAnswerer answerer;
     QVERIFY(!dialog.close());
-    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Ingrese todos datos")});
+    QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Ingrese todos los datos")});
     QCOMPARE(chosen.count(), 2);
 }
 

@@ -87,7 +87,7 @@ void TestMediaWidget::shouldCreateWordWithMediaAndCategories()
     QVERIFY(child<QLineEdit>(editor, "imageField")->text().isEmpty());
     const QList<QLabel*> labels = editor->findChildren<QLabel*>();
     QVERIFY(std::any_of(labels.begin(), labels.end(),
-                        [](QLabel* l) { return l->text() == QStringLiteral("Letra : C"); }));
+                        [](QLabel* l) { return l->text() == QStringLiteral("Letra: C"); }));
     auto* categories = editor->findChild<QListWidget*>(QStringLiteral("categoriesList"));
     QCOMPARE(categories->count(), 2);
     QCOMPARE(categories->item(1)->checkState(), Qt::Unchecked);
@@ -98,7 +98,7 @@ void TestMediaWidget::shouldCreateWordWithMediaAndCategories()
     MessageBoxAnswerer answerer;
     child<QPushButton>(editor, "acceptButton")->click();
     QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Palabra creada.")});
-    QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("exitósamente")));
+    QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("exitosamente")));
     QCOMPARE(done.count(), 1);
     QTRY_VERIFY(editor.isNull());
 
@@ -136,7 +136,7 @@ void TestMediaWidget::shouldShowAndEditExistingWord()
     MessageBoxAnswerer answerer;
     child<QPushButton>(editor, "acceptButton")->click();
     QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Palabra editada.")});
-    QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("exitósamente")));
+    QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("exitosamente")));
     QTRY_VERIFY(editor.isNull());
 
     Word stored;

@@ -48,10 +48,6 @@
         <translation>Mitjans instal·lats</translation>
     </message>
     <message>
-        <source>&amp;Si</source>
-        <translation>&amp;Sí</translation>
-    </message>
-    <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
     </message>
@@ -60,20 +56,8 @@
         <translation>Elimina la lletra</translation>
     </message>
     <message>
-        <source>¿Está seguro de eliminar la letra %1?
-Todas palabras y los medios asociados con esta letra seran eliminados.</source>
-        <translation>Segur que voleu eliminar la lletra %1?
-S&apos;eliminaran totes les paraules i els mitjans associats a aquesta lletra.</translation>
-    </message>
-    <message>
         <source>La letra %1 ha sido eliminada exitosamente.</source>
         <translation>La lletra %1 s&apos;ha eliminat correctament.</translation>
-    </message>
-    <message>
-        <source>¿Está seguro de eliminar la palabra %1?
-Todos los medios asociados con esta palabra seran eliminados.</source>
-        <translation>Segur que voleu eliminar la paraula %1?
-S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
     </message>
     <message>
         <source>La palabra %1 ha sido eliminada exitosamente.</source>
@@ -82,18 +66,6 @@ S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
     <message>
         <source>Error</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>El directorio %1 no ha podido ser eliminado.</source>
-        <translation>No s&apos;ha pogut eliminar la carpeta %1.</translation>
-    </message>
-    <message>
-        <source>Está seguro de eliminar la categoría %1?</source>
-        <translation>Segur que voleu eliminar la categoria %1?</translation>
-    </message>
-    <message>
-        <source>La categoría %1 ha sido eliminada exitósamente.</source>
-        <translation>La categoria %1 s&apos;ha eliminat correctament.</translation>
     </message>
     <message>
         <source>La letra %1 no ha sido eliminada: su carpeta %2 no se puede modificar.</source>
@@ -137,13 +109,33 @@ Cap paraula no fa servir aquesta carpeta; s&apos;eliminaran la carpeta i els fit
         <source>La categoría %1 no ha sido eliminada: la base de datos no pudo modificarse.</source>
         <translation>La categoria %1 no s&apos;ha eliminat: la base de dades no s&apos;ha pogut modificar.</translation>
     </message>
+    <message>
+        <source>&amp;Sí</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>¿Está seguro de eliminar la letra %1?
+Todas las palabras y los medios asociados con esta letra serán eliminados.</source>
+        <translation>Segur que voleu eliminar la lletra %1?
+S&apos;eliminaran totes les paraules i els mitjans associats a aquesta lletra.</translation>
+    </message>
+    <message>
+        <source>¿Está seguro de eliminar la palabra %1?
+Todos los medios asociados con esta palabra serán eliminados.</source>
+        <translation>Segur que voleu eliminar la paraula %1?
+S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
+    </message>
+    <message>
+        <source>¿Está seguro de eliminar la categoría %1?</source>
+        <translation>Segur que voleu eliminar la categoria %1?</translation>
+    </message>
+    <message>
+        <source>La categoría %1 ha sido eliminada exitosamente.</source>
+        <translation>La categoria %1 s&apos;ha eliminat correctament.</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
-    <message>
-        <source>Idioma : %1</source>
-        <translation>Idioma: %1</translation>
-    </message>
     <message>
         <source>Categoría</source>
         <translation>Categoria</translation>
@@ -167,10 +159,6 @@ Cap paraula no fa servir aquesta carpeta; s&apos;eliminaran la carpeta i els fit
     <message>
         <source>Campos vacíos en formulario.</source>
         <translation>Hi ha camps buits al formulari.</translation>
-    </message>
-    <message>
-        <source>Por favor complete todos los ítemes del formulario.</source>
-        <translation>Ompliu tots els camps del formulari.</translation>
     </message>
     <message>
         <source>Categoría repetida.</source>
@@ -203,6 +191,14 @@ Cap paraula no fa servir aquesta carpeta; s&apos;eliminaran la carpeta i els fit
     <message>
         <source>La categoría %1 ha sido creada exitosamente.</source>
         <translation>La categoria %1 s&apos;ha creat correctament.</translation>
+    </message>
+    <message>
+        <source>Idioma: %1</source>
+        <translation>Idioma: %1</translation>
+    </message>
+    <message>
+        <source>Por favor complete todos los campos del formulario.</source>
+        <translation>Ompliu tots els camps del formulari.</translation>
     </message>
 </context>
 <context>
@@ -251,10 +247,6 @@ Cap paraula no fa servir aquesta carpeta; s&apos;eliminaran la carpeta i els fit
         <translation>Mostra la imatge, el vídeo i la paraula amb pauses entre ells</translation>
     </message>
     <message>
-        <source>Mostrar palabras en Minúsculas</source>
-        <translation>Mostra les paraules en minúscules</translation>
-    </message>
-    <message>
         <source>Orden de presentación de los elementos</source>
         <translation>Ordre de presentació dels elements</translation>
     </message>
@@ -291,10 +283,6 @@ Cap paraula no fa servir aquesta carpeta; s&apos;eliminaran la carpeta i els fit
         <translation>No hi ha paraules disponibles</translation>
     </message>
     <message>
-        <source>La configuración actual de letras y categorías hace que la lista de palabras disponibles está vací­a. Por favor revise su selección.</source>
-        <translation>Amb la configuració actual de lletres i categories, la llista de paraules disponibles és buida. Reviseu la selecció.</translation>
-    </message>
-    <message>
         <source>No se guardó la configuración</source>
         <translation>No s&apos;ha desat la configuració</translation>
     </message>
@@ -305,6 +293,14 @@ Cap paraula no fa servir aquesta carpeta; s&apos;eliminaran la carpeta i els fit
     <message>
         <source>Clave de adulto…</source>
         <translation>Clau d&apos;adult…</translation>
+    </message>
+    <message>
+        <source>Mostrar palabras en minúsculas</source>
+        <translation>Mostra les paraules en minúscules</translation>
+    </message>
+    <message>
+        <source>La configuración actual de letras y categorías hace que la lista de palabras disponibles esté vacía. Por favor revise su selección.</source>
+        <translation>Amb la configuració actual de lletres i categories, la llista de paraules disponibles és buida. Reviseu la selecció.</translation>
     </message>
 </context>
 <context>
@@ -473,16 +469,8 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <translation>Voleu eliminar l&apos;usuari %1 i tota la seva configuració?</translation>
     </message>
     <message>
-        <source>&amp;Si</source>
-        <translation>&amp;Sí</translation>
-    </message>
-    <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
-    </message>
-    <message>
-        <source>Ingrese todos datos</source>
-        <translation>Introduïu totes les dades</translation>
     </message>
     <message>
         <source>Debe seleccionar un usuario para poder cerrar esta ventana.</source>
@@ -495,6 +483,14 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
     <message>
         <source>El usuario %1 ha sido eliminado del sistema, pero no su registro de respuestas.</source>
         <translation>L&apos;usuari %1 s&apos;ha eliminat del sistema, però no el seu registre de respostes.</translation>
+    </message>
+    <message>
+        <source>&amp;Sí</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>Ingrese todos los datos</source>
+        <translation>Introduïu totes les dades</translation>
     </message>
 </context>
 <context>
@@ -615,10 +611,6 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
 <context>
     <name>MediaWidget</name>
     <message>
-        <source>Letra : %1</source>
-        <translation>Lletra: %1</translation>
-    </message>
-    <message>
         <source>Elegir</source>
         <translation>Tria</translation>
     </message>
@@ -683,24 +675,12 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <translation>Paraula creada.</translation>
     </message>
     <message>
-        <source>La palabra %1 ha sido creada exitósamente.</source>
-        <translation>La paraula %1 s&apos;ha creat correctament.</translation>
-    </message>
-    <message>
         <source>Palabra editada.</source>
         <translation>Paraula editada.</translation>
     </message>
     <message>
-        <source>La palabra %1 ha sido editada exitósamente.</source>
-        <translation>La paraula %1 s&apos;ha editat correctament.</translation>
-    </message>
-    <message>
         <source>Campos vacíos en formulario.</source>
         <translation>Hi ha camps buits al formulari.</translation>
-    </message>
-    <message>
-        <source>Por favor complete todos los ítemes del formulario.</source>
-        <translation>Ompliu tots els camps del formulari.</translation>
     </message>
     <message>
         <source>Descripción no válida.</source>
@@ -813,6 +793,22 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
     <message>
         <source>La base de datos rechazó el cambio.</source>
         <translation>La base de dades ha rebutjat el canvi.</translation>
+    </message>
+    <message>
+        <source>Letra: %1</source>
+        <translation>Lletra: %1</translation>
+    </message>
+    <message>
+        <source>La palabra %1 ha sido creada exitosamente.</source>
+        <translation>La paraula %1 s&apos;ha creat correctament.</translation>
+    </message>
+    <message>
+        <source>La palabra %1 ha sido editada exitosamente.</source>
+        <translation>La paraula %1 s&apos;ha editat correctament.</translation>
+    </message>
+    <message>
+        <source>Por favor complete todos los campos del formulario.</source>
+        <translation>Ompliu tots els camps del formulari.</translation>
     </message>
 </context>
 <context>

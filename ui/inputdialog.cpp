@@ -213,7 +213,7 @@ bool confirmDeleteRecord(QWidget* parent, const QString& name)
                         .arg(name),
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("confirmDeleteRecordBox"));
-    QPushButton* yes = box.addButton(InputDialog::tr("&Si"), QMessageBox::YesRole);
+    QPushButton* yes = box.addButton(InputDialog::tr("&Sí"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(InputDialog::tr("&No"), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
@@ -253,7 +253,7 @@ bool InputDialog::confirmDelete(const QString& name)
                     tr("¿Desea eliminar el usuario %1 y todos sus ajustes?").arg(name),
                     QMessageBox::NoButton, this);
     box.setObjectName(QStringLiteral("confirmDeleteBox"));
-    QPushButton* yes = box.addButton(tr("&Si"), QMessageBox::YesRole);
+    QPushButton* yes = box.addButton(tr("&Sí"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
@@ -268,7 +268,7 @@ void InputDialog::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    QMessageBox::warning(this, tr("Ingrese todos datos"),
+    QMessageBox::warning(this, tr("Ingrese todos los datos"),
                          tr("Debe seleccionar un usuario para poder cerrar esta ventana."),
                          QMessageBox::Ok);
     event->ignore();

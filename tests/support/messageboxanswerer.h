@@ -11,7 +11,7 @@
 
 // Answers every modal message box that opens while it lives, recording its
 // title and text. Buttons are chosen by their texts, in the order given;
-// once those are used up, the box's first button is clicked (OK, "&Si").
+// once those are used up, the box's first button is clicked (OK, "&Sí").
 class MessageBoxAnswerer
 {
 public:
