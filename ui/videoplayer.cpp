@@ -1,5 +1,7 @@
 #include "videoplayer.h"
 
+#include "videorotation.h"
+
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFile>
@@ -7,6 +9,7 @@
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QPainter>
+#include <QTransform>
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
@@ -37,6 +40,7 @@ bool VideoPlayer::play(const QString& path)
     lastPath = path;
     frame = QImage();
     firstFrame = false;
+    turn = videoRotation(path);
     update();
     if (!sink)
         sink = new QVideoSink(this);
@@ -110,8 +114,16 @@ void VideoPlayer::setVolume(int volume)
 
 void VideoPlayer::setAspectRatioMode(Qt::AspectRatioMode mode)
 {
-    aspectRatioMode = mode;
+    // A sign cut at the head or the hands is lost (a phone's portrait clip
+    // filling a landscape player kept 42 % of its height): never crop.
+    aspectRatioMode = mode == Qt::KeepAspectRatioByExpanding ? Qt::KeepAspectRatio : mode;
     update();
+}
+
+QImage VideoPlayer::shownFrame() const
+{
+    return frame.isNull() || frameTurn == 0 ? frame
+                                            : frame.transformed(QTransform().rotate(frameTurn));
 }
 
 void VideoPlayer::takeFrame(const QVideoFrame& videoFrame, int clip)
@@ -122,6 +134,8 @@ void VideoPlayer::takeFrame(const QVideoFrame& videoFrame, int clip)
     if (image.isNull())
         return;
     frame = image;
+    // A backend that knows the turn has already applied it in toImage().
+    frameTurn = videoFrame.rotationAngle() == QVideoFrame::Rotation0 ? turn : 0;
     update();
     if (!firstFrame) {
         firstFrame = true;
@@ -135,10 +149,16 @@ void VideoPlayer::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QSize size = frame.size().scaled(this->size(), aspectRatioMode);
-    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    // Scaled as it stands upright, then drawn turned about the centre.
+    const bool sideways = frameTurn % 180 != 0;
+    const QSize upright = sideways ? frame.size().transposed() : frame.size();
+    QSize size = upright.scaled(this->size(), aspectRatioMode);
+    if (sideways)
+        size.transpose();
     painter.setClipRect(rect());
-    painter.drawImage(target, frame);
+    painter.translate(width() / 2, height() / 2);
+    painter.rotate(frameTurn);
+    painter.drawImage(QRect(QPoint(-size.width() / 2, -size.height() / 2), size), frame);
 }
 
 void VideoPlayer::mouseReleaseEvent(QMouseEvent*)
