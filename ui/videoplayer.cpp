@@ -38,6 +38,7 @@ bool VideoPlayer::play(const QString& path)
 
     const int clip = ++clipSerial;
     lastPath = path;
+    lastPosition = 0;
     frame = QImage();
     firstFrame = false;
     turn = videoRotation(path);
@@ -65,16 +66,22 @@ bool VideoPlayer::play(const QString& path)
     connect(player, &QMediaPlayer::mediaStatusChanged, this, statusChanged, Qt::QueuedConnection);
     connect(player, &QMediaPlayer::errorOccurred, this, [this, clip] { endClip(clip); },
             Qt::QueuedConnection);
-    connect(player, &QMediaPlayer::durationChanged, this, [this, clip](qint64 duration) {
-        // Only a real duration buys more time: a broken file may keep
-        // "playing" with a creeping position and no duration.
-        if (clip == clipSerial && duration > 0)
-            watchdog.start(int(duration) + overrunTimeout);
+    connect(player, &QMediaPlayer::positionChanged, this, [this, clip](qint64 position) {
+        // Only a position moving towards a real duration is a sign of life:
+        // a broken file may keep "playing" with a creeping position and no
+        // duration, or past its end. (A held picture gives no new frames.)
+        if (clip == clipSerial && player && position > lastPosition
+            && position < player->duration()) {
+            lastPosition = position;
+            watchdog.start(silenceTimeout);
+        }
     }, Qt::QueuedConnection);
-    watchdog.start(silenceTimeout);
 
     player->setSource(QUrl::fromLocalFile(sourcePath(path)));
     player->play();
+    // Counted from here: opening the file above may itself take seconds on
+    // a loaded machine.
+    watchdog.start(silenceTimeout);
     return true;
 }
 
@@ -134,6 +141,7 @@ void VideoPlayer::takeFrame(const QVideoFrame& videoFrame, int clip)
     if (image.isNull())
         return;
     frame = image;
+    watchdog.start(silenceTimeout); // a sign of life
     // A backend that knows the turn has already applied it in toImage().
     frameTurn = videoFrame.rotationAngle() == QVideoFrame::Rotation0 ? turn : 0;
     update();

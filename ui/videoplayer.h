@@ -44,10 +44,10 @@ public:
     // ends; null before its first frame (nothing is drawn then, not black).
     QImage shownFrame() const;
 
-    // How long a clip may take to announce its duration, and how long past
-    // that duration it may run, before it counts as ended.
+    // How long a clip may go without a sign of life (a new frame, or its
+    // position moving towards its announced end) before it counts as ended.
+    // A clip that plays slowly on a loaded machine is never cut short.
     int silenceTimeout = 3000;
-    int overrunTimeout = 3000;
 
 Q_SIGNALS:
     void finished();
@@ -79,5 +79,6 @@ private:
     QTimer watchdog;
     int volumeLevel = 100;
     int clipSerial = 0;
+    qint64 lastPosition = 0;
     bool lastReachedEnd = false;
 };
