@@ -9,10 +9,11 @@ packages=(
     libqt6sql6-sqlite libqt6svg6 libqt6charts6 qt6-qpa-plugins qt6-translations-l10n
     fonts-sil-andika fonts-noto-color-emoji fonts-dejavu-core
     wspanish
+    libavformat-dev libavutil-dev
     libespeak-ng-dev espeak-ng-data
-    libavutil-dev
     gstreamer1.0-plugins-good gstreamer1.0-libav
     xvfb xauth x11-utils
+    ffmpeg  # tests make videos as phones record them
     desktop-file-utils appstream
 )
 packages+=("$@")  # and what the caller names (the package script: lintian)

@@ -1,5 +1,7 @@
 #include "videoplayer.h"
 
+#include "videorotation.h"
+
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFile>
@@ -7,6 +9,7 @@
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QPainter>
+#include <QTransform>
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
@@ -35,8 +38,10 @@ bool VideoPlayer::play(const QString& path)
 
     const int clip = ++clipSerial;
     lastPath = path;
+    lastPosition = 0;
     frame = QImage();
     firstFrame = false;
+    turn = videoRotation(path);
     update();
     if (!sink)
         sink = new QVideoSink(this);
@@ -61,16 +66,22 @@ bool VideoPlayer::play(const QString& path)
     connect(player, &QMediaPlayer::mediaStatusChanged, this, statusChanged, Qt::QueuedConnection);
     connect(player, &QMediaPlayer::errorOccurred, this, [this, clip] { endClip(clip); },
             Qt::QueuedConnection);
-    connect(player, &QMediaPlayer::durationChanged, this, [this, clip](qint64 duration) {
-        // Only a real duration buys more time: a broken file may keep
-        // "playing" with a creeping position and no duration.
-        if (clip == clipSerial && duration > 0)
-            watchdog.start(int(duration) + overrunTimeout);
+    connect(player, &QMediaPlayer::positionChanged, this, [this, clip](qint64 position) {
+        // Only a position moving towards a real duration is a sign of life:
+        // a broken file may keep "playing" with a creeping position and no
+        // duration, or past its end. (A held picture gives no new frames.)
+        if (clip == clipSerial && player && position > lastPosition
+            && position < player->duration()) {
+            lastPosition = position;
+            watchdog.start(silenceTimeout);
+        }
     }, Qt::QueuedConnection);
-    watchdog.start(silenceTimeout);
 
     player->setSource(QUrl::fromLocalFile(sourcePath(path)));
     player->play();
+    // Counted from here: opening the file above may itself take seconds on
+    // a loaded machine.
+    watchdog.start(silenceTimeout);
     return true;
 }
 
@@ -110,8 +121,16 @@ void VideoPlayer::setVolume(int volume)
 
 void VideoPlayer::setAspectRatioMode(Qt::AspectRatioMode mode)
 {
-    aspectRatioMode = mode;
+    // A sign cut at the head or the hands is lost (a phone's portrait clip
+    // filling a landscape player kept 42 % of its height): never crop.
+    aspectRatioMode = mode == Qt::KeepAspectRatioByExpanding ? Qt::KeepAspectRatio : mode;
     update();
+}
+
+QImage VideoPlayer::shownFrame() const
+{
+    return frame.isNull() || frameTurn == 0 ? frame
+                                            : frame.transformed(QTransform().rotate(frameTurn));
 }
 
 void VideoPlayer::takeFrame(const QVideoFrame& videoFrame, int clip)
@@ -122,6 +141,9 @@ void VideoPlayer::takeFrame(const QVideoFrame& videoFrame, int clip)
     if (image.isNull())
         return;
     frame = image;
+    watchdog.start(silenceTimeout); // a sign of life
+    // A backend that knows the turn has already applied it in toImage().
+    frameTurn = videoFrame.rotationAngle() == QVideoFrame::Rotation0 ? turn : 0;
     update();
     if (!firstFrame) {
         firstFrame = true;
@@ -135,10 +157,16 @@ void VideoPlayer::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QSize size = frame.size().scaled(this->size(), aspectRatioMode);
-    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    // Scaled as it stands upright, then drawn turned about the centre.
+    const bool sideways = frameTurn % 180 != 0;
+    const QSize upright = sideways ? frame.size().transposed() : frame.size();
+    QSize size = upright.scaled(this->size(), aspectRatioMode);
+    if (sideways)
+        size.transpose();
     painter.setClipRect(rect());
-    painter.drawImage(target, frame);
+    painter.translate(width() / 2, height() / 2);
+    painter.rotate(frameTurn);
+    painter.drawImage(QRect(QPoint(-size.width() / 2, -size.height() / 2), size), frame);
 }
 
 void VideoPlayer::mouseReleaseEvent(QMouseEvent*)

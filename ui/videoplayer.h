@@ -10,10 +10,11 @@ class QMediaPlayer;
 class QVideoFrame;
 class QVideoSink;
 
-// Plays one video file at a time, scaled into the widget, muted or with
-// sound. finished() comes exactly once per clip that ends by itself, fails
-// to decode or stops giving signs of life; never after stop() and never for
-// a file that does not exist. Each clip gets a fresh media player, because
+// Plays one video file at a time, muted or with sound, upright (turned as
+// the file says) and whole: scaled to fit the widget, its aspect kept.
+// finished() comes exactly once per clip that ends by itself, fails to
+// decode or stops giving signs of life; never after stop() and never for a
+// file that does not exist. Each clip gets a fresh media player, because
 // a player reused after an error is not dependable.
 class VideoPlayer : public QWidget
 {
@@ -37,16 +38,18 @@ public:
     void setVolume(int volume);
     int volume() const { return volumeLevel; }
 
+    // KeepAspectRatioByExpanding counts as KeepAspectRatio: the picture
+    // always shows whole.
     void setAspectRatioMode(Qt::AspectRatioMode mode);
 
-    // The picture on show: the clip's latest frame, kept after it ends;
-    // null before its first frame (nothing is drawn then, not black).
-    QImage shownFrame() const { return frame; }
+    // The picture on show, upright: the clip's latest frame, kept after it
+    // ends; null before its first frame (nothing is drawn then, not black).
+    QImage shownFrame() const;
 
-    // How long a clip may take to announce its duration, and how long past
-    // that duration it may run, before it counts as ended.
+    // How long a clip may go without a sign of life (a new frame, or its
+    // position moving towards its announced end) before it counts as ended.
+    // A clip that plays slowly on a loaded machine is never cut short.
     int silenceTimeout = 3000;
-    int overrunTimeout = 3000;
 
 Q_SIGNALS:
     void finished();
@@ -68,7 +71,9 @@ private:
     QTemporaryDir links; // ASCII names for files the backend cannot open
 
     QVideoSink* sink = nullptr;
-    QImage frame;
+    QImage frame;      // as decoded
+    int turn = 0;      // clockwise degrees the clip's file asks for
+    int frameTurn = 0; // what is still to apply to frame
     QString lastPath;
     bool firstFrame = false;
     Qt::AspectRatioMode aspectRatioMode = Qt::KeepAspectRatio;
@@ -76,5 +81,6 @@ private:
     QTimer watchdog;
     int volumeLevel = 100;
     int clipSerial = 0;
+    qint64 lastPosition = 0;
     bool lastReachedEnd = false;
 };

@@ -21,6 +21,15 @@ bool writeTinyVideo(const QString& path, int frames, int fps, QColor colour)
     return writer.finish(path);
 }
 
+bool writeTinyVideo(const QString& path, const QImage& picture, int frames, int fps)
+{
+    AviWriter writer(picture.size(), fps);
+    for (int i = 0; i < frames; ++i)
+        writer.addFrame(picture);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return writer.finish(path);
+}
+
 bool writeCorruptVideo(const QString& path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
