@@ -189,7 +189,6 @@ void Stage::playVideo(const QString& path)
         return;
     p.video->stop();
     p.video->setVolume(0);
-    p.video->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
     p.video->play(path);
     showRaised(p.video);
 }

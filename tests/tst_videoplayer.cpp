@@ -280,7 +280,6 @@ void TestVideoPlayer::shouldShowClipsWholeAndUpright()
     VideoPlayer player;
     player.resize(320, 240);
     player.setVolume(0);
-    player.setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
     player.show();
     QSignalSpy finished(&player, &VideoPlayer::finished);
     QVERIFY(player.play(path));

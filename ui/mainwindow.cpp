@@ -106,7 +106,6 @@ void MainWindow::buildScreen()
 
     videoPlayer = place(new VideoPlayer(this), "videoPlayer", {550, 178, 320, 240}, true);
     videoPlayer->setVolume(0);
-    videoPlayer->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
     videoPlayer->raise();
     videoPlayer->hide();
 

@@ -119,14 +119,6 @@ void VideoPlayer::setVolume(int volume)
         audio->setVolume(float(volumeLevel) / 100.0f);
 }
 
-void VideoPlayer::setAspectRatioMode(Qt::AspectRatioMode mode)
-{
-    // A sign cut at the head or the hands is lost (a phone's portrait clip
-    // filling a landscape player kept 42 % of its height): never crop.
-    aspectRatioMode = mode == Qt::KeepAspectRatioByExpanding ? Qt::KeepAspectRatio : mode;
-    update();
-}
-
 QImage VideoPlayer::shownFrame() const
 {
     return frame.isNull() || frameTurn == 0 ? frame
@@ -160,7 +152,8 @@ void VideoPlayer::paintEvent(QPaintEvent*)
     // Scaled as it stands upright, then drawn turned about the centre.
     const bool sideways = frameTurn % 180 != 0;
     const QSize upright = sideways ? frame.size().transposed() : frame.size();
-    QSize size = upright.scaled(this->size(), aspectRatioMode);
+    // Never cropped: a sign cut at the head or the hands is lost.
+    QSize size = upright.scaled(this->size(), Qt::KeepAspectRatio);
     if (sideways)
         size.transpose();
     painter.setClipRect(rect());

@@ -38,10 +38,6 @@ public:
     void setVolume(int volume);
     int volume() const { return volumeLevel; }
 
-    // KeepAspectRatioByExpanding counts as KeepAspectRatio: the picture
-    // always shows whole.
-    void setAspectRatioMode(Qt::AspectRatioMode mode);
-
     // The picture on show, upright: the clip's latest frame, kept after it
     // ends; null before its first frame (nothing is drawn then, not black).
     QImage shownFrame() const;
@@ -76,7 +72,6 @@ private:
     int frameTurn = 0; // what is still to apply to frame
     QString lastPath;
     bool firstFrame = false;
-    Qt::AspectRatioMode aspectRatioMode = Qt::KeepAspectRatio;
     QMediaPlayer* player = nullptr;
     QTimer watchdog;
     int volumeLevel = 100;
