@@ -8,22 +8,7 @@ set -eu
 
 program=$1
 pack=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-
-check() {
-    # check NAME COMMAND...: one assertion
-    name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $name" >&2
-    fi
-}
+. "$(dirname "$0")/checks.sh"
 
 # A home of its own (the program writes to its database), the pack's media.
 home=$work/home
@@ -78,5 +63,4 @@ printf '[Rules]\nqt.multimedia*=true\n' > "$work/user/config/QtProject/qtlogging
 run configured
 check "a user's qtlogging.ini counts" printed configured "listing codecs"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report

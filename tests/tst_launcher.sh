@@ -6,22 +6,7 @@
 set -eu
 
 launcher=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-
-check() {
-    # check NAME COMMAND...: one assertion
-    name=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        failed=$((failed + 1))
-        echo "FAIL: $name" >&2
-    fi
-}
+. "$(dirname "$0")/checks.sh"
 
 prefix=$work/prefix
 installed=$prefix/lib/ondalira
@@ -115,5 +100,4 @@ fi
 check "unwritable home fails" test "$status" = 1 -a ! -e "$REPORT"
 
 chmod -R u+w "$work"
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report
