@@ -188,7 +188,7 @@ void Stage::playVideo(const QString& path)
     if (path.isEmpty() || !QFile::exists(path))
         return;
     p.video->stop();
-    p.video->setVolume(0);
+    p.video->setVolume(soundVolume);
     p.video->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
     p.video->play(path);
     showRaised(p.video);

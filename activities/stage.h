@@ -76,8 +76,12 @@ public:
     void hideBottomLetter();
     void showHand(const QString& signsPath, const QString& letter, const LetterRules& rules);
     void hideHand();
-    // A clip, muted, in the video place; nothing for a missing file.
+    // A clip in the video place, at the sound volume; nothing for a
+    // missing file.
     void playVideo(const QString& path);
+    // The volume clips play at: 0, muted with no audio output, unless the
+    // child's sound is on.
+    void setSoundVolume(int volume) { soundVolume = volume; }
     // The word fingerspelled, its letters highlighted on the row in step.
     void playHands(const QString& word, const LetterRules& rules);
     void playFlus(const QString& word);
@@ -109,6 +113,7 @@ private:
     void highlightNext();
 
     Pieces p;
+    int soundVolume = 0;
     QVector<QLabel*> letterLabels;
     // The letter the hand sequence is at.
     QString highlightWord;

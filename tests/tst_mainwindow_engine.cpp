@@ -6,6 +6,8 @@
 #include "mainwindow.h"
 #include "menuwidget.h"
 #include "sequencewidget.h"
+#include "sounddevice.h"
+#include "tinyvideo.h"
 #include "videoplayer.h"
 #include "widgets.h"
 #include "windowfixture.h"
@@ -55,6 +57,8 @@ class TestMainWindowEngine : public QObject
 private Q_SLOTS:
     void shouldShowEverythingAtOnceWithoutStopMotion_data();
     void shouldShowEverythingAtOnceWithoutStopMotion();
+    void shouldPlayWithSoundOnlyWhenTheChildHasIt_data();
+    void shouldPlayWithSoundOnlyWhenTheChildHasIt();
     void shouldShowOneStepPerSpaceWithStopMotion_data();
     void shouldShowOneStepPerSpaceWithStopMotion();
     void shouldSpellLetterByLetter_data();
@@ -119,6 +123,53 @@ void TestMainWindowEngine::shouldShowEverythingAtOnceWithoutStopMotion()
     }
     // Nothing waits for the child: no prompt.
     QVERIFY(child<QLabel>(w, "promptLabel")->isHidden());
+}
+
+void TestMainWindowEngine::shouldPlayWithSoundOnlyWhenTheChildHasIt_data()
+{
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<bool>("sound");
+    QTest::addColumn<int>("device"); // 1, 0, or -1: this PC's own (tests run with none)
+    QTest::addColumn<int>("volume"); // the player's; -1: no audio output
+    // An audio output with no real device is only safe on clips without
+    // sound (the FFmpeg backend crashes on sound to no device).
+    QTest::newRow("20 sound off, a device") << 20 << false << 1 << -1;
+    QTest::newRow("22 sound off, a device") << 22 << false << 1 << -1;
+    QTest::newRow("20 sound on, a device") << 20 << true << 1 << 45;
+    QTest::newRow("22 sound on, a device") << 22 << true << 1 << 45;
+    QTest::newRow("22 sound on, no device") << 22 << true << 0 << -1;
+    QTest::newRow("22 sound on, this PC") << 22 << true << -1 << -1;
+}
+
+void TestMainWindowEngine::shouldPlayWithSoundOnlyWhenTheChildHasIt()
+{
+    QFETCH(int, activity);
+    QFETCH(bool, sound);
+    QFETCH(int, device);
+    QFETCH(int, volume);
+    WindowFixture f;
+    QVERIFY(f.isValid());
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"), false);
+    const QString folder = f.home.path() + QLatin1Char('/') + wordFolder(f, QStringLiteral("M"), QStringLiteral("mano"));
+    // Clips with sound only where no audio output can be attached.
+    const int rate = device == 1 ? 0 : 22050;
+    QVERIFY(writeTinyVideo(folder + QStringLiteral("sena.avi"), 6, 10, QColor(40, 120, 200), rate));
+    QVERIFY(writeTinyVideo(folder + QStringLiteral("modulacion.avi"), 6, 10, QColor(40, 120, 200), rate));
+    f.setUserSetting(SettingKey::Sound, sound ? 1 : 0);
+    f.setUserSetting(SettingKey::Volume, 45);
+    if (device >= 0)
+        SoundDevice::setCheck([device] { return device == 1; });
+    MainWindow* w = f.start();
+    f.startActivity(activity);
+    f.typeLetter(QStringLiteral("m"));
+    auto* video = child<VideoPlayer>(w, "videoPlayer");
+    QVERIFY(video->isPlaying());
+    SoundDevice::setCheck({});
+    QCOMPARE(video->hasAudioOutput() ? video->volume() : -1, volume);
+    // Heard or muted, the clip plays to its end and the window goes on.
+    QTRY_VERIFY_WITH_TIMEOUT(!video->isPlaying(), 4000);
+    QVERIFY(video->reachedEnd());
+    QVERIFY(w->isVisible());
 }
 
 void TestMainWindowEngine::shouldShowOneStepPerSpaceWithStopMotion_data()

@@ -306,6 +306,26 @@ Cap paraula no fa servir aquesta carpeta; s&apos;eliminaran la carpeta i els fit
         <source>Clave de adulto…</source>
         <translation>Clau d&apos;adult…</translation>
     </message>
+    <message>
+        <source>Sonido</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>Solo escuchar</source>
+        <translation>Només escoltar</translation>
+    </message>
+    <message>
+        <source>En «¿Cómo empieza esta palabra?» la pregunta es solo la palabra dicha: ni imagen ni labios hasta la respuesta.</source>
+        <translation>A «Com comença aquesta paraula?» la pregunta és només la paraula dita: ni imatge ni llavis fins a la resposta.</translation>
+    </message>
+    <message>
+        <source>Volumen</source>
+        <translation>Volum</translation>
+    </message>
+    <message>
+        <source>Este ordenador no tiene salida de sonido: los videos se verán sin sonido.</source>
+        <translation>Aquest ordinador no té sortida de so: els vídeos es veuran sense so.</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseConnection</name>

@@ -220,6 +220,7 @@ void MainWindow::openDefaultLanguage()
 void MainWindow::readSettings()
 {
     lesson.values = LessonSettings::read(settings, currentLanguage.get(), currentUser.get());
+    stage->setSoundVolume(lesson.values.playbackVolume());
     handSequence->setDigraphs(lesson.values.useCh, lesson.values.useLl);
     flusSequence->setDigraphs(lesson.values.useCh, lesson.values.useLl);
 }

@@ -1,10 +1,10 @@
 #include "videoplayer.h"
 
-#include <QAudioDevice>
+#include "sounddevice.h"
+
 #include <QAudioOutput>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QPainter>
 #include <QUrl>
@@ -46,7 +46,7 @@ bool VideoPlayer::play(const QString& path)
     player = new QMediaPlayer(this);
     player->setVideoSink(sink);
     // An audio output without a sound device crashed the FFmpeg backend.
-    if (volumeLevel > 0 && !QMediaDevices::audioOutputs().isEmpty()) {
+    if (volumeLevel > 0 && SoundDevice::available()) {
         auto* audio = new QAudioOutput(player);
         audio->setVolume(float(volumeLevel) / 100.0f);
         player->setAudioOutput(audio);
@@ -106,6 +106,11 @@ void VideoPlayer::setVolume(int volume)
         return;
     if (QAudioOutput* audio = player->audioOutput())
         audio->setVolume(float(volumeLevel) / 100.0f);
+}
+
+bool VideoPlayer::hasAudioOutput() const
+{
+    return player && player->audioOutput();
 }
 
 void VideoPlayer::setAspectRatioMode(Qt::AspectRatioMode mode)

@@ -1,6 +1,7 @@
 #include "drawnmedia.h"
 
 #include "contentsource.h"
+#include "letternames.h"
 #include "lipvideos.h"
 #include "manual.h"
 #include "packpaths.h"
@@ -35,6 +36,11 @@ bool lipVideos(const QString&, const QString& home, const ContentSource& source,
     return writeLipVideos(packLanguageFolder(home, source), source, error);
 }
 
+bool letterNames(const QString&, const QString& home, const ContentSource& source, QString* error)
+{
+    return writeLetterNames(packLanguageFolder(home, source), source, error);
+}
+
 bool splashVideos(const QString&, const QString& home, const ContentSource&, QString* error)
 {
     return writeSplashVideos(home + QStringLiteral("/media/system/"), error);
@@ -55,6 +61,7 @@ const Step kSteps[] = {
     {"hand signs", signs},
     {"sign videos", signVideos},
     {"lip videos", lipVideos},
+    {"letter names", letterNames},
     {"start-up videos", splashVideos},
     {"stories", storyPages},
     {"manual", manual},

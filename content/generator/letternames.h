@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+struct ContentSource;
+
+constexpr int kLetterNamesVersion = 1;
+
+// The file of a letter's spoken name in its letter folder.
+inline const QString kLetterNameFile = QStringLiteral("nombre.wav");
+
+// The Spanish name of a letter as stored ("M" -> "eme", "W" -> "uve
+// doble"); empty for a letter without one.
+QString spokenLetterName(const QString& letter);
+
+// A 16-bit mono PCM .wav file.
+QByteArray waveFile(const QVector<qint16>& samples, int sampleRate);
+
+// Writes every letter's spoken name, in the voice of the lip videos, as
+// "nombre.wav" into its letter folder.
+bool writeLetterNames(const QString& languageFolder, const ContentSource& source, QString* error);
