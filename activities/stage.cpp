@@ -8,6 +8,7 @@
 #include "picturefit.h"
 #include "randomint.h"
 #include "sequencewidget.h"
+#include "sounddevice.h"
 #include "videoplayer.h"
 #include "word.h"
 
@@ -194,6 +195,15 @@ void Stage::playVideo(const QString& path)
     showRaised(p.video);
 }
 
+void Stage::playSound(const QString& path)
+{
+    if (soundVolume <= 0 || !p.sound || path.isEmpty() || !QFile::exists(path)
+        || !SoundDevice::available())
+        return;
+    p.sound->setVolume(soundVolume);
+    p.sound->play(path);
+}
+
 void Stage::playHands(const QString& word, const LetterRules& rules)
 {
     p.hands->loadWordFrames(word);
@@ -263,6 +273,9 @@ void Stage::showFeedback(const QString& kind)
     p.flus->slotStop();
     p.flus->hide();
     showRaised(p.feedback);
+    const bool good = kind == QLatin1String("good");
+    playSound(systemPath() + QStringLiteral("sonidos/")
+              + (good ? QStringLiteral("bien.wav") : QStringLiteral("mal.wav")));
 }
 
 void Stage::hideFeedback()

@@ -30,6 +30,7 @@ public:
         ImageWidget* picture = nullptr;
         ImageWidget* bottomLetter = nullptr;
         VideoPlayer* video = nullptr;
+        VideoPlayer* sound = nullptr; // never shown: short sounds
         SequenceWidget* hands = nullptr;
         QLabel* hand = nullptr;
         SequenceWidget* flus = nullptr;
@@ -82,13 +83,17 @@ public:
     // The volume clips play at: 0, muted with no audio output, unless the
     // child's sound is on.
     void setSoundVolume(int volume) { soundVolume = volume; }
+    // A short sound, only with the child's sound on and a sound output (a
+    // player without one plays nothing worth waiting for).
+    void playSound(const QString& path);
     // The word fingerspelled, its letters highlighted on the row in step.
     void playHands(const QString& word, const LetterRules& rules);
     void playFlus(const QString& word);
     // Stops and hides the video and the hand sequences.
     void stopMedia();
 
-    void showFeedback(const QString& kind); // "good", "wrong"
+    // "good", "wrong": a picture, and a short sound with the sound on.
+    void showFeedback(const QString& kind);
     void hideFeedback();
     // The arrow from the key typed towards the key that answers, and the
     // key typed; no arrow where none fits, nothing when nothing was typed.

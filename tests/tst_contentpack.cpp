@@ -587,13 +587,14 @@ void TestContentPack::shouldSpeakEveryWordInStepWithItsLips()
 
 void TestContentPack::shouldSayTheNameOfEveryLetter()
 {
+    // Each letter's name, and the short sounds of praise and error.
+    QStringList files{kSystem + QStringLiteral("sonidos/bien.wav"), kSystem + QStringLiteral("sonidos/mal.wav")};
     QSqlQuery query(QSqlDatabase::database(kConnection));
     QVERIFY(query.exec(QStringLiteral("SELECT name FROM letter WHERE id_language = 1")));
-    int letters = 0;
-    while (query.next()) {
-        ++letters;
-        const QString path = kLanguage + QStringLiteral("Letras/") + query.value(0).toString()
-                             + QStringLiteral("/nombre.wav");
+    while (query.next())
+        files << kLanguage + QStringLiteral("Letras/") + query.value(0).toString() + QStringLiteral("/nombre.wav");
+    QVERIFY(files.size() >= 29);
+    for (const QString& path : std::as_const(files)) {
         QFile file(path);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
         const QByteArray wave = file.readAll();
@@ -603,11 +604,10 @@ void TestContentPack::shouldSayTheNameOfEveryLetter()
         QVector<qint16> samples;
         for (qsizetype at = 44; at + 1 < wave.size(); at += 2)
             samples << qFromLittleEndian<qint16>(wave.constData() + at);
-        // A name is heard, and it is a short one.
+        // Something is heard, and it is short.
         QVERIFY2(soundOnsetMs(samples, rate) >= 0, qPrintable(path));
         QVERIFY2(samples.size() > rate / 5 && samples.size() < rate * 3, qPrintable(path));
     }
-    QVERIFY(letters >= 27);
 }
 
 void TestContentPack::shouldShipThePictureAndVideosOfEveryWord()

@@ -109,6 +109,8 @@ void MainWindow::buildScreen()
     videoPlayer->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
     videoPlayer->raise();
     videoPlayer->hide();
+    soundPlayer = place(new VideoPlayer(this), "soundPlayer", {0, 0, 1, 1}, false);
+    soundPlayer->setVolume(0);
 
     noWordsWarning = place(new QLabel(this), "noWordsWarning", {252, 309, 542, 131}, false);
     noWordsWarning->setPixmap(QPixmap(system + QStringLiteral("ui/advertencia-sin-palabras.png")));
@@ -149,6 +151,7 @@ void MainWindow::buildStage()
     pieces.picture = pictureHolder;
     pieces.bottomLetter = bottomLetterHolder;
     pieces.video = videoPlayer;
+    pieces.sound = soundPlayer;
     pieces.hands = handSequence;
     pieces.hand = handLabel;
     pieces.flus = flusSequence;

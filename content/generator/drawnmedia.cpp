@@ -41,6 +41,11 @@ bool letterNames(const QString&, const QString& home, const ContentSource& sourc
     return writeLetterNames(packLanguageFolder(home, source), source, error);
 }
 
+bool feedbackSounds(const QString&, const QString& home, const ContentSource&, QString* error)
+{
+    return writeFeedbackSounds(home + QStringLiteral("/media/system/"), error);
+}
+
 bool splashVideos(const QString&, const QString& home, const ContentSource&, QString* error)
 {
     return writeSplashVideos(home + QStringLiteral("/media/system/"), error);
@@ -62,6 +67,7 @@ const Step kSteps[] = {
     {"sign videos", signVideos},
     {"lip videos", lipVideos},
     {"letter names", letterNames},
+    {"feedback sounds", feedbackSounds},
     {"start-up videos", splashVideos},
     {"stories", storyPages},
     {"manual", manual},

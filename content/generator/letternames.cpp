@@ -6,8 +6,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QtEndian>
+
+#include <cmath>
 
 namespace {
 void put32(QByteArray& out, quint32 value)
@@ -68,6 +71,52 @@ QByteArray waveFile(const QVector<qint16>& samples, int sampleRate)
     return out + data;
 }
 
+namespace {
+// Notes one after the other, each with a soft start and end.
+QVector<qint16> notes(const QList<double>& frequencies, int noteMs, double loudness, int rate)
+{
+    QVector<qint16> samples;
+    const int length = noteMs * rate / 1000;
+    for (const double frequency : frequencies) {
+        for (int n = 0; n < length; ++n) {
+            const double t = double(n) / rate;
+            const double envelope = qMin(1.0, qMin(n, length - n) / (0.02 * rate));
+            samples << qint16(32767 * loudness * envelope * std::sin(2 * M_PI * frequency * t));
+        }
+    }
+    return samples;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
+        && file.flush();
+}
+} // namespace
+
+bool writeFeedbackSounds(const QString& systemFolder, QString* error)
+{
+    constexpr int rate = 22050;
+    const QList<QPair<QString, QVector<qint16>>> sounds = {
+        {QStringLiteral("bien.wav"), notes({659.3, 987.8}, 140, 0.30, rate)},
+        {QStringLiteral("mal.wav"), notes({330.0, 262.0}, 160, 0.22, rate)},
+    };
+    for (const auto& sound : sounds) {
+        const QString path = systemFolder + QStringLiteral("sonidos/") + sound.first;
+        Stamp stamp(path, {}, "feedback sound " + QByteArray::number(kLetterNamesVersion));
+        if (stamp.isCurrent())
+            continue;
+        if (!writeFile(path, waveFile(sound.second, rate))) {
+            *error = QStringLiteral("cannot write ") + path;
+            return false;
+        }
+        stamp.write();
+    }
+    return true;
+}
+
 bool writeLetterNames(const QString& languageFolder, const ContentSource& source, QString* error)
 {
     SpeechTiming speech;
@@ -86,15 +135,10 @@ bool writeLetterNames(const QString& languageFolder, const ContentSource& source
         if (stamp.isCurrent())
             continue;
         const SpokenWord spoken = speech.speak(name);
-        QDir().mkpath(folder);
-        QFile file(path);
-        const QByteArray bytes = waveFile(spoken.samples, spoken.sampleRate);
-        if (spoken.samples.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || file.write(bytes) != bytes.size() || !file.flush()) {
+        if (spoken.samples.isEmpty() || !writeFile(path, waveFile(spoken.samples, spoken.sampleRate))) {
             *error = QStringLiteral("cannot write ") + path;
             return false;
         }
-        file.close();
         stamp.write();
     }
     return true;

@@ -18,6 +18,11 @@ QString spokenLetterName(const QString& letter);
 // A 16-bit mono PCM .wav file.
 QByteArray waveFile(const QVector<qint16>& samples, int sampleRate);
 
+// The short sounds of the exercises' praise and error pictures, written as
+// sonidos/bien.wav and sonidos/mal.wav into the system folder: two rising
+// notes and two soft falling ones.
+bool writeFeedbackSounds(const QString& systemFolder, QString* error);
+
 // Writes every letter's spoken name, in the voice of the lip videos, as
 // "nombre.wav" into its letter folder.
 bool writeLetterNames(const QString& languageFolder, const ContentSource& source, QString* error);
