@@ -195,6 +195,16 @@ void Stage::playVideo(const QString& path)
     showRaised(p.video);
 }
 
+void Stage::playHeard(const QString& path)
+{
+    if (path.isEmpty() || !QFile::exists(path))
+        return;
+    p.video->stop();
+    p.video->hide();
+    p.video->setVolume(soundVolume);
+    p.video->play(path);
+}
+
 void Stage::playSound(const QString& path)
 {
     if (soundVolume <= 0 || !p.sound || path.isEmpty() || !QFile::exists(path)

@@ -83,6 +83,8 @@ public:
     // The volume clips play at: 0, muted with no audio output, unless the
     // child's sound is on.
     void setSoundVolume(int volume) { soundVolume = volume; }
+    // The sound of a clip alone, its picture unseen (a spoken word).
+    void playHeard(const QString& path);
     // A short sound, only with the child's sound on and a sound output (a
     // player without one plays nothing worth waiting for).
     void playSound(const QString& path);

@@ -98,6 +98,11 @@ CREATE TABLE adult_pin (
 );
 )");
 
+// Listening practice: an answer records whether its question was heard only.
+const QString kHeardOnly = QStringLiteral(R"(
+ALTER TABLE answer_log ADD COLUMN heard_only INTEGER NOT NULL DEFAULT 0;
+)");
+
 bool runScript(QSqlDatabase& db, const QString& script, QString* error)
 {
     QSqlQuery query(db);
@@ -131,6 +136,7 @@ const std::vector<Step>& steps()
     static const std::vector<Step> table = {
         {1, kNeverReuseIds},
         {2, kAdultsCorner},
+        {3, kHeardOnly},
     };
     return table;
 }

@@ -59,6 +59,8 @@ private Q_SLOTS:
     void shouldShowEverythingAtOnceWithoutStopMotion();
     void shouldPlayWithSoundOnlyWhenTheChildHasIt_data();
     void shouldPlayWithSoundOnlyWhenTheChildHasIt();
+    void shouldAskByEarAloneWhenListening_data();
+    void shouldAskByEarAloneWhenListening();
     void shouldShowOneStepPerSpaceWithStopMotion_data();
     void shouldShowOneStepPerSpaceWithStopMotion();
     void shouldSpellLetterByLetter_data();
@@ -186,6 +188,53 @@ void TestMainWindowEngine::shouldPlayWithSoundOnlyWhenTheChildHasIt()
     QTRY_VERIFY_WITH_TIMEOUT(!video->isPlaying(), 4000);
     QVERIFY(video->reachedEnd());
     QVERIFY(w->isVisible());
+}
+
+void TestMainWindowEngine::shouldAskByEarAloneWhenListening_data()
+{
+    QTest::addColumn<bool>("sound");
+    QTest::addColumn<bool>("device");
+    QTest::addColumn<bool>("byEar");
+    QTest::newRow("sound and a sound output") << true << true << true;
+    QTest::newRow("no sound output") << true << false << false;
+    QTest::newRow("sound off") << false << true << false;
+}
+
+void TestMainWindowEngine::shouldAskByEarAloneWhenListening()
+{
+    QFETCH(bool, sound);
+    QFETCH(bool, device);
+    QFETCH(bool, byEar);
+    WindowFixture f;
+    QVERIFY(f.isValid());
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
+    const QString folder = wordFolder(f, QStringLiteral("M"), QStringLiteral("mano"));
+    f.setUserSetting(SettingKey::Sound, sound ? 1 : 0);
+    f.setUserSetting(SettingKey::ListenOnly, 1);
+    // The videos are empty files: safe for an audio output.
+    SoundDevice::setCheck([device] { return device; });
+    MainWindow* w = f.start();
+    f.startActivity(21);
+    auto* video = child<VideoPlayer>(w, "videoPlayer");
+    auto* picture = child<ImageWidget>(w, "pictureHolder");
+    // By ear: the word's spoken clip plays unseen, and nothing shows.
+    QCOMPARE(picture->isHidden(), byEar);
+    QCOMPARE(shownMedia(*w).contains(QLatin1Char('w')), !byEar);
+    QCOMPARE(video->source().endsWith(folder + QStringLiteral("modulacion.avi")), byEar);
+    QVERIFY(video->isHidden());
+    // The repeat button says it again.
+    if (byEar) {
+        video->stop();
+        child<MenuWidget>(w, "repeatButton")->menuClicked();
+        QVERIFY(video->source().endsWith(folder + QStringLiteral("modulacion.avi")));
+        QVERIFY(picture->isHidden());
+    }
+    // The answer shows everything.
+    f.typeLetter(QStringLiteral("m"));
+    SoundDevice::setCheck({});
+    QVERIFY(!picture->isHidden());
+    QVERIFY(video->source().endsWith(folder + QStringLiteral("sena.avi")));
+    QVERIFY(!video->isHidden());
 }
 
 void TestMainWindowEngine::shouldShowOneStepPerSpaceWithStopMotion_data()

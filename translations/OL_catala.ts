@@ -1333,6 +1333,10 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <source>%1 → %2: %3</source>
         <translation>%1 → %2: %3</translation>
     </message>
+    <message>
+        <source>Oído: primera letra</source>
+        <translation>Oïda: primera lletra</translation>
+    </message>
 </context>
 <context>
     <name>WordFolderModel</name>
