@@ -8,6 +8,7 @@
 #include "signpictures.h"
 #include "stories.h"
 #include "tinyvideo.h"
+#include "userpictures.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -227,6 +228,7 @@ private Q_SLOTS:
     void shouldShipThePictureAndVideosOfEveryWord();
     void shouldSpeakEveryWordInStepWithItsLips();
     void shouldSayTheNameOfEveryLetter();
+    void shouldDrawEveryUserPicture();
     void shouldFileFourUniqueWordsUnderEveryLetter();
     void shouldInstallLanguageWideSettings();
 
@@ -608,6 +610,21 @@ void TestContentPack::shouldSayTheNameOfEveryLetter()
         QVERIFY2(soundOnsetMs(samples, rate) >= 0, qPrintable(path));
         QVERIFY2(samples.size() > rate / 5 && samples.size() < rate * 3, qPrintable(path));
     }
+}
+
+void TestContentPack::shouldDrawEveryUserPicture()
+{
+    // Every drawing a child may be given, each a picture of its own.
+    QSet<QByteArray> seen;
+    for (const UserPictures::Drawing& drawing : UserPictures::drawings()) {
+        const QString path = kSystem + UserPictures::drawingPicture(drawing.name);
+        const QImage picture(path);
+        QVERIFY2(picture.size() == QSize(160, 160) && isRealPicture(picture), qPrintable(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        seen.insert(file.readAll());
+    }
+    QCOMPARE(seen.size(), UserPictures::drawings().size());
 }
 
 void TestContentPack::shouldShipThePictureAndVideosOfEveryWord()

@@ -3,6 +3,7 @@
 #include "testhome.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -38,6 +39,21 @@ QStringList allRows(QSqlDatabase db)
                 values << query.record().fieldName(column) + QLatin1Char('=')
                         + query.value(column).toString();
             rows << values.join(QLatin1Char('|'));
+        }
+    }
+    return rows;
+}
+
+// The rows without the users' pictures, which the upgrade gives them; the
+// pictures apart, in row order.
+QStringList withoutPictures(QStringList rows, QStringList* pictures)
+{
+    static const QRegularExpression picture(QStringLiteral("\\|picture=([^|]*)"));
+    for (QString& row : rows) {
+        const QRegularExpressionMatch match = picture.match(row);
+        if (match.hasMatch()) {
+            *pictures << match.captured(1);
+            row.remove(match.capturedStart(), match.capturedLength());
         }
     }
     return rows;
@@ -147,7 +163,10 @@ void TestSchemaUpgrade::shouldUpgradeKeepingEveryRowAndACopy()
     QVERIFY2(result.ok, qPrintable(result.error));
     QVERIFY(result.upgraded);
     QCOMPARE(SchemaUpgrade::currentVersion(earlier.db), SchemaUpgrade::latestVersion());
-    QCOMPARE(allRows(earlier.db), before);
+    // Every row stays, and every child gets a picture of its own.
+    QStringList pictures;
+    QCOMPARE(withoutPictures(allRows(earlier.db), &pictures), before);
+    QCOMPARE(pictures, QStringList({"usuarios/perro.png", "usuarios/gato.png"}));
     {
         // The upgraded database has every table and index of a new one.
         TestHome fresh;
@@ -201,7 +220,8 @@ void TestSchemaUpgrade::shouldUpgradeEachEarlierVersion()
             "attempt, elapsed_ms, answered_at) VALUES (2, 1, 31, 'Ñ', 'ñandú', 'Ñ', 1, 2, 1500, "
             "'2026-03-03 11:00:00');")));
     }
-    const QStringList before = allRows(earlier.db);
+    QStringList before = allRows(earlier.db);
+    before.replaceInStrings(QStringLiteral("|heard_only=0"), QString());
 
     const SchemaUpgrade::Result result = SchemaUpgrade::upgrade(earlier.db, earlier.path);
     QVERIFY2(result.ok && result.upgraded, qPrintable(result.error));
@@ -209,10 +229,13 @@ void TestSchemaUpgrade::shouldUpgradeEachEarlierVersion()
     QCOMPARE(SchemaUpgrade::currentVersion(earlier.db), SchemaUpgrade::latestVersion());
     // Every row stays; the answers recorded before listening practice were
     // seen ones.
-    QStringList after = allRows(earlier.db);
+    QStringList pictures;
+    QStringList after = withoutPictures(allRows(earlier.db), &pictures);
     QCOMPARE(after.filter(QStringLiteral("heard_only=")).size(), after.filter(QStringLiteral("answer_log|")).size());
     after.replaceInStrings(QStringLiteral("|heard_only=0"), QString());
     QCOMPARE(after, before);
+    // Users get a picture each at the upgrade that brings pictures.
+    QCOMPARE(pictures, QStringList({"usuarios/perro.png", "usuarios/gato.png"}));
     {
         TestHome fresh;
         QVERIFY(fresh.isValid());

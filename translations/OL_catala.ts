@@ -496,6 +496,26 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <source>El usuario %1 ha sido eliminado del sistema, pero no su registro de respuestas.</source>
         <translation>L&apos;usuari %1 s&apos;ha eliminat del sistema, però no el seu registre de respostes.</translation>
     </message>
+    <message>
+        <source>El dibujo del usuario nuevo</source>
+        <translation>El dibuix de l&apos;usuari nou</translation>
+    </message>
+    <message>
+        <source>Foto de un archivo…</source>
+        <translation>Foto d&apos;un fitxer…</translation>
+    </message>
+    <message>
+        <source>Foto del usuario</source>
+        <translation>Foto de l&apos;usuari</translation>
+    </message>
+    <message>
+        <source>Imágenes (*.png *.jpg *.jpeg)</source>
+        <translation>Imatges (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>La foto %1 no se pudo guardar.</source>
+        <translation>La foto %1 no s&apos;ha pogut desar.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

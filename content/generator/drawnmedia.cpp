@@ -46,6 +46,11 @@ bool feedbackSounds(const QString&, const QString& home, const ContentSource&, Q
     return writeFeedbackSounds(home + QStringLiteral("/media/system/"), error);
 }
 
+bool userPictures(const QString&, const QString& home, const ContentSource&, QString* error)
+{
+    return writeUserPictures(home + QStringLiteral("/media/system/"), error);
+}
+
 bool splashVideos(const QString&, const QString& home, const ContentSource&, QString* error)
 {
     return writeSplashVideos(home + QStringLiteral("/media/system/"), error);
@@ -68,6 +73,7 @@ const Step kSteps[] = {
     {"lip videos", lipVideos},
     {"letter names", letterNames},
     {"feedback sounds", feedbackSounds},
+    {"user pictures", userPictures},
     {"start-up videos", splashVideos},
     {"stories", storyPages},
     {"manual", manual},

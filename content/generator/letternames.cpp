@@ -1,13 +1,17 @@
 #include "letternames.h"
 
 #include "contentsource.h"
+#include "emoji.h"
 #include "speechtiming.h"
 #include "stamp.h"
+#include "userpictures.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QImage>
+#include <QPainter>
 #include <QtEndian>
 
 #include <cmath>
@@ -109,6 +113,40 @@ bool writeFeedbackSounds(const QString& systemFolder, QString* error)
         if (stamp.isCurrent())
             continue;
         if (!writeFile(path, waveFile(sound.second, rate))) {
+            *error = QStringLiteral("cannot write ") + path;
+            return false;
+        }
+        stamp.write();
+    }
+    return true;
+}
+
+bool writeUserPictures(const QString& systemFolder, QString* error)
+{
+    for (const UserPictures::Drawing& drawing : UserPictures::drawings()) {
+        const QString path = systemFolder + UserPictures::drawingPicture(drawing.name);
+        Stamp stamp(path, {}, "user picture 1 " + QByteArray::number(drawing.codePoint, 16));
+        if (stamp.isCurrent())
+            continue;
+        const QImage emoji = renderEmoji(drawing.codePoint, 120);
+        if (emoji.isNull()) {
+            *error = QStringLiteral("no emoji U+%1 for the user picture %2 (Debian package "
+                                    "fonts-noto-color-emoji)")
+                         .arg(drawing.codePoint, 0, 16)
+                         .arg(drawing.name);
+            return false;
+        }
+        QImage picture(160, 160, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromHsv(int(qHash(drawing.name) % 360), 40, 250));
+        painter.drawEllipse(QRectF(2, 2, 156, 156));
+        painter.drawImage(20, 20, emoji);
+        painter.end();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        if (!picture.save(path, "PNG")) {
             *error = QStringLiteral("cannot write ") + path;
             return false;
         }

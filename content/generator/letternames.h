@@ -23,6 +23,11 @@ QByteArray waveFile(const QVector<qint16>& samples, int sampleRate);
 // notes and two soft falling ones.
 bool writeFeedbackSounds(const QString& systemFolder, QString* error);
 
+// The drawings a child may be given as its picture (UserPictures), as
+// usuarios/NAME.png into the system folder: 160 × 160, on a soft round
+// background.
+bool writeUserPictures(const QString& systemFolder, QString* error);
+
 // Writes every letter's spoken name, in the voice of the lip videos, as
 // "nombre.wav" into its letter folder.
 bool writeLetterNames(const QString& languageFolder, const ContentSource& source, QString* error);
