@@ -276,6 +276,7 @@ void TestContentPack::shouldHaveEverySystemPictureAtItsScreenSize_data()
     for (const char* arrow : {"arriba", "abajo", "izquierda", "derecha"})
         add(QStringLiteral("ui/%1.png").arg(QLatin1String(arrow)), {93, 64});
     add(QStringLiteral("ui/space.png"), {}); // scaled to 20 × 50 whatever its size
+    add(QStringLiteral("ui/toca-tu-dibujo.png"), {307, 120});
 
     // Menu buttons: normal and rollover at the button's size.
     const struct

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -281,6 +282,9 @@ void TestInputDialog::shouldLogInByPicture()
             target = picture;
     }
     QCOMPARE(names, QStringList({"Ana", "Luis", "Zoe"}));
+    // A drawn prompt above them says what to do.
+    QVERIFY(dialog.pictureHint->isVisible());
+    QVERIFY(dialog.pictureHint->y() < pictures.first()->mapTo(&dialog, QPoint()).y());
     QSignalSpy chosen(&dialog, &InputDialog::chooseUser);
     QTest::mouseClick(target, Qt::LeftButton);
     QVERIFY(!chosen.isEmpty());

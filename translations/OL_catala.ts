@@ -516,6 +516,10 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <source>La foto %1 no se pudo guardar.</source>
         <translation>La foto %1 no s&apos;ha pogut desar.</translation>
     </message>
+    <message>
+        <source>Toca tu dibujo</source>
+        <translation>Toca el teu dibuix</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

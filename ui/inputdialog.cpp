@@ -2,6 +2,7 @@
 
 #include "answerlog.h"
 #include "pindialog.h"
+#include "mediapaths.h"
 #include "spanishorder.h"
 #include "userpictures.h"
 
@@ -11,9 +12,11 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -113,12 +116,26 @@ void InputDialog::buildLayout()
     pictureScroll->setWidget(pictureGrid);
     pictureScroll->setWidgetResizable(true);
     pictureScroll->setFrameShape(QFrame::NoFrame);
-    pictureScroll->setMinimumSize(4 * 150 + 40, 2 * 150 + 20);
+    // Two rows of four pictures whole; more scroll down.
+    pictureScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QMargins margins = pictureLayout->contentsMargins();
+    const int spacing = qMax(0, pictureLayout->spacing());
+    pictureScroll->setMinimumSize(
+        4 * 150 + 3 * spacing + margins.left() + margins.right()
+            + pictureScroll->verticalScrollBar()->sizeHint().width(),
+        2 * 150 + spacing + margins.top() + margins.bottom());
+
+    pictureHint = new QLabel(this);
+    pictureHint->setObjectName(QStringLiteral("pictureHint"));
+    pictureHint->setPixmap(QPixmap(MediaPaths::systemMediaPath() + QStringLiteral("ui/toca-tu-dibujo.png")));
+    pictureHint->setAccessibleName(tr("Toca tu dibujo"));
+    pictureHint->setAlignment(Qt::AlignCenter);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(selectedGroup);
     groups->addWidget(registeredGroup);
     auto* column = new QVBoxLayout(this);
+    column->addWidget(pictureHint);
     column->addWidget(pictureScroll, 1);
     column->addLayout(groups);
     column->addWidget(statusBar);
@@ -153,6 +170,7 @@ void InputDialog::fillUsers()
     for (const User& entry : std::as_const(entries))
         userBox->addItem(QIcon(UserPictures::path(entry.picture)), entry.name, entry.id);
     fillPictures(entries);
+    pictureHint->setVisible(!entries.isEmpty());
     setNewPicture(UserPictures::nextFree(User::usedPictures()));
 }
 

@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QGridLayout;
@@ -42,6 +43,8 @@ public:
     // The users as large pictures with their names, in Spanish order: one
     // click logs a child in.
     QWidget* pictureGrid = nullptr;
+    // "Toca tu dibujo", drawn: the prompt a child who cannot read follows.
+    QLabel* pictureHint = nullptr;
     // The picture the next user added gets; a click offers the others.
     QToolButton* pictureButton = nullptr;
     QString newPicture() const { return pendingPicture; }
