@@ -13,6 +13,7 @@
 #include "word.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
 
@@ -365,6 +366,9 @@ void Stage::showPrompt(const QString& picture)
                                               Qt::SmoothTransformation)
                               : pixmap);
     showRaised(p.prompt);
+    // With the sound on, a voice says it (a prompt's voice has its name).
+    playSound(systemPath() + QStringLiteral("sonidos/") + QFileInfo(picture).completeBaseName()
+              + QStringLiteral(".wav"));
 }
 
 void Stage::hidePrompt()

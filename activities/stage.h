@@ -104,6 +104,8 @@ public:
     void hideOrientation();
     // How to type a double letter, while one is asked; hidden otherwise.
     void showDoubleLetterHint(const QString& asked, const LetterRules& rules);
+    // A prompt's picture (ui/NAME.png); with the sound on, its voice too
+    // (sonidos/NAME.wav), when it has one.
     void showPrompt(const QString& picture);
     void hidePrompt();
     void warnNoWords();

@@ -590,8 +590,10 @@ void TestContentPack::shouldSpeakEveryWordInStepWithItsLips()
 
 void TestContentPack::shouldSayTheNameOfEveryLetter()
 {
-    // Each letter's name, and the short sounds of praise and error.
-    QStringList files{kSystem + QStringLiteral("sonidos/bien.wav"), kSystem + QStringLiteral("sonidos/mal.wav")};
+    // Each letter's name, the short sounds of praise and error, and the
+    // spoken prompts.
+    QStringList files{kSystem + QStringLiteral("sonidos/bien.wav"), kSystem + QStringLiteral("sonidos/mal.wav"),
+                      kSystem + QStringLiteral("sonidos/indicacion-tecla.wav")};
     QSqlQuery query(QSqlDatabase::database(kConnection));
     QVERIFY(query.exec(QStringLiteral("SELECT name FROM letter WHERE id_language = 1")));
     while (query.next())

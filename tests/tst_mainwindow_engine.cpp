@@ -168,12 +168,18 @@ void TestMainWindowEngine::shouldPlayWithSoundOnlyWhenTheChildHasIt()
     QVERIFY(writeTinyVideo(folder + QStringLiteral("modulacion.avi"), 6, 10, QColor(40, 120, 200), rate));
     QVERIFY(f.home.touch(f.languagePath() + QStringLiteral("Letras/M/nombre.wav")));
     QVERIFY(f.home.touch(f.sysPath() + QStringLiteral("sonidos/bien.wav")));
+    QVERIFY(f.home.touch(f.sysPath() + QStringLiteral("sonidos/indicacion-tecla.wav")));
     f.setUserSetting(SettingKey::Sound, sound ? 1 : 0);
     f.setUserSetting(SettingKey::Volume, 45);
     if (device >= 0)
         SoundDevice::setCheck([device] { return device == 1; });
     MainWindow* w = f.start();
     f.startActivity(activity);
+    // A presentation asks for a key with a picture, and a voice with sound.
+    if (activity != 21) {
+        const QString prompt = child<VideoPlayer>(w, "soundPlayer")->source();
+        QCOMPARE(prompt.endsWith(QStringLiteral("sonidos/indicacion-tecla.wav")), !heard.isEmpty());
+    }
     f.typeLetter(QStringLiteral("m"));
     auto* video = child<VideoPlayer>(w, "videoPlayer");
     QVERIFY(video->isPlaying());

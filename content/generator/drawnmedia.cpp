@@ -51,6 +51,11 @@ bool userPictures(const QString&, const QString& home, const ContentSource&, QSt
     return writeUserPictures(home + QStringLiteral("/media/system/"), error);
 }
 
+bool spokenPrompts(const QString&, const QString& home, const ContentSource&, QString* error)
+{
+    return writeSpokenPrompts(home + QStringLiteral("/media/system/"), error);
+}
+
 bool splashVideos(const QString&, const QString& home, const ContentSource&, QString* error)
 {
     return writeSplashVideos(home + QStringLiteral("/media/system/"), error);
@@ -74,6 +79,7 @@ const Step kSteps[] = {
     {"letter names", letterNames},
     {"feedback sounds", feedbackSounds},
     {"user pictures", userPictures},
+    {"spoken prompts", spokenPrompts},
     {"start-up videos", splashVideos},
     {"stories", storyPages},
     {"manual", manual},

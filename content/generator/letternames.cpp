@@ -121,6 +121,33 @@ bool writeFeedbackSounds(const QString& systemFolder, QString* error)
     return true;
 }
 
+bool writeSpokenPrompts(const QString& systemFolder, QString* error)
+{
+    SpeechTiming speech;
+    if (!speech.isValid()) {
+        *error = QStringLiteral("the speech synthesizer espeak-ng (voice \"es\") is not available");
+        return false;
+    }
+    const QList<QPair<QString, QString>> prompts = {
+        {QStringLiteral("indicacion-tecla"), QStringLiteral("Pulsa una letra")},
+    };
+    for (const auto& prompt : prompts) {
+        const QString path
+            = systemFolder + QStringLiteral("sonidos/") + prompt.first + QStringLiteral(".wav");
+        Stamp stamp(path, {},
+                    "spoken prompt 1 " + QByteArray::number(kSpeechRate) + ' ' + prompt.second.toUtf8());
+        if (stamp.isCurrent())
+            continue;
+        const SpokenWord spoken = speech.speak(prompt.second);
+        if (spoken.samples.isEmpty() || !writeFile(path, waveFile(spoken.samples, spoken.sampleRate))) {
+            *error = QStringLiteral("cannot write ") + path;
+            return false;
+        }
+        stamp.write();
+    }
+    return true;
+}
+
 bool writeUserPictures(const QString& systemFolder, QString* error)
 {
     for (const UserPictures::Drawing& drawing : UserPictures::drawings()) {

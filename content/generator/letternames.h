@@ -28,6 +28,10 @@ bool writeFeedbackSounds(const QString& systemFolder, QString* error);
 // background.
 bool writeUserPictures(const QString& systemFolder, QString* error);
 
+// The prompts a child follows without reading, spoken, as sonidos/NAME.wav
+// beside the prompt's picture ui/NAME.png: "Pulsa una letra".
+bool writeSpokenPrompts(const QString& systemFolder, QString* error);
+
 // Writes every letter's spoken name, in the voice of the lip videos, as
 // "nombre.wav" into its letter folder.
 bool writeLetterNames(const QString& languageFolder, const ContentSource& source, QString* error);
