@@ -30,7 +30,7 @@ for video in "$@"; do
         # A recording to listen to, beside the tool's own timing.
         parecord -d null.monitor --file-format=wav "$runtime/rec.wav" &
         rec=$!
-        QT_MEDIA_BACKEND=ffmpeg QT_LOGGING_RULES='qt.multimedia.*=false' \
+        QT_MEDIA_BACKEND=${QT_MEDIA_BACKEND:-ffmpeg} QT_LOGGING_RULES='qt.multimedia.*=false' \
             xvfb-run -a "$build/tools/soundcheck" "$video" "$sound" recorder
         kill $rec; wait $rec 2>/dev/null || true
         echo "parecord: $(stat -c %s "$runtime/rec.wav") bytes"
