@@ -120,6 +120,7 @@ void ExerciseActivity::judged(const QString& asked, const QString& typed, bool r
     answer.attempt = round.errors + 1;
     answer.elapsedMs = questionClock.isValid() ? int(questionClock.elapsed()) : 0;
     answer.answeredAt = QDateTime::currentDateTime();
+    answer.heardOnly = questionHeardOnly();
     // A failed write is counted for the report; the round goes on.
     context.answerLog->record(answer);
 }

@@ -48,6 +48,8 @@ protected:
     // exercise ends it itself.
     virtual QString answerVideo() const;
     virtual bool answerEndsWithVideo() const { return true; }
+    // The question on show was the spoken word alone (listening practice).
+    virtual bool questionHeardOnly() const { return false; }
 
     // Media paths need the word's letter and the letter's language.
     static bool hasMediaFolder(const Word* word);

@@ -31,6 +31,10 @@ LessonSettings LessonSettings::read(const Config& settings, Language* language, 
         values.stopMotion = settings.get(SettingKey::StopMotion, user->id) != 0;
         values.minusCaps = settings.get(SettingKey::UseMinusCaps, user->id) != 0;
         values.firstCaps = settings.get(SettingKey::FirstCaps, user->id) != 0;
+        values.sound = settings.get(SettingKey::Sound, user->id) != 0;
+        const int volume = settings.get(SettingKey::Volume, user->id);
+        values.volume = volume > 0 ? qBound(10, volume, 100) : 80;
+        values.listenOnly = values.sound && settings.get(SettingKey::ListenOnly, user->id) != 0;
     }
     return values;
 }

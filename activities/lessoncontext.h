@@ -26,6 +26,12 @@ struct LessonSettings
     bool useLl = false;
     bool useFlus = false;
     bool useLabial = false;
+    bool sound = false;
+    int volume = 80;         // 10 to 100, when sound is on
+    bool listenOnly = false; // only with sound
+
+    // The volume media play at: 0 (no audio output at all) with sound off.
+    int playbackVolume() const { return sound ? volume : 0; }
 
     LetterRules letterRules() const;
     // The user's settings (none without a user) and the language-wide ones,

@@ -2,8 +2,11 @@
 
 #include "lessoncontext.h"
 #include "sequencewidget.h"
+#include "sounddevice.h"
 #include "stage.h"
 #include "word.h"
+
+#include <QFile>
 
 LetterExercise::LetterExercise(int code, Media media, Stage& stage, LessonContext& context)
     : ExerciseActivity(code, stage, context)
@@ -23,9 +26,22 @@ QString LetterExercise::askedLetter() const
     return round.letter() ? round.letter()->name : QString();
 }
 
+bool LetterExercise::asksByEar() const
+{
+    const Word* word = round.word();
+    return media == Signs && context.values.listenOnly && context.values.sound
+        && hasMediaFolder(word) && QFile::exists(word->lipsPath()) && SoundDevice::available();
+}
+
 void LetterExercise::poseQuestion()
 {
     const LetterRules rules = context.letterRules();
+    heardOnly = asksByEar();
+    if (heardOnly) {
+        // Nothing to see: the repeat button says the word again.
+        stage.playHeard(round.word()->lipsPath());
+        return;
+    }
     if (media == Hands)
         stage.showHand(context.signsPath(), round.letter()->name, rules);
     else

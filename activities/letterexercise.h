@@ -23,7 +23,14 @@ protected:
     void clearBeforeJudging() override;
     QString answerVideo() const override;
     bool answerEndsWithVideo() const override { return media != Hands; }
+    bool questionHeardOnly() const override { return heardOnly; }
 
 private:
+    // Listening practice in the sign exercise: with the child's sound on
+    // and a sound output, the question is the spoken word (the lip video's
+    // sound) and nothing else.
+    bool asksByEar() const;
+
     const Media media;
+    bool heardOnly = false;
 };

@@ -59,8 +59,10 @@ bool PresentationActivity::isLetterKey(const QString& text) const
 void PresentationActivity::letterKey(const QString& typed)
 {
     stop();
-    if (selectTypedLetter(typed))
+    if (selectTypedLetter(typed)) {
+        stage.playSound(letter->spokenNamePath());
         slotLetter(false);
+    }
     else
         stage.warnNoWords();
 }

@@ -8,10 +8,12 @@
 #include "picturefit.h"
 #include "randomint.h"
 #include "sequencewidget.h"
+#include "sounddevice.h"
 #include "videoplayer.h"
 #include "word.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPixmap>
 
@@ -188,9 +190,28 @@ void Stage::playVideo(const QString& path)
     if (path.isEmpty() || !QFile::exists(path))
         return;
     p.video->stop();
-    p.video->setVolume(0);
+    p.video->setVolume(soundVolume);
     p.video->play(path);
     showRaised(p.video);
+}
+
+void Stage::playHeard(const QString& path)
+{
+    if (path.isEmpty() || !QFile::exists(path))
+        return;
+    p.video->stop();
+    p.video->hide();
+    p.video->setVolume(soundVolume);
+    p.video->play(path);
+}
+
+void Stage::playSound(const QString& path)
+{
+    if (soundVolume <= 0 || !p.sound || path.isEmpty() || !QFile::exists(path)
+        || !SoundDevice::available())
+        return;
+    p.sound->setVolume(soundVolume);
+    p.sound->play(path);
 }
 
 void Stage::playHands(const QString& word, const LetterRules& rules)
@@ -262,6 +283,9 @@ void Stage::showFeedback(const QString& kind)
     p.flus->slotStop();
     p.flus->hide();
     showRaised(p.feedback);
+    const bool good = kind == QLatin1String("good");
+    playSound(systemPath() + QStringLiteral("sonidos/")
+              + (good ? QStringLiteral("bien.wav") : QStringLiteral("mal.wav")));
 }
 
 void Stage::hideFeedback()
@@ -341,6 +365,9 @@ void Stage::showPrompt(const QString& picture)
                                               Qt::SmoothTransformation)
                               : pixmap);
     showRaised(p.prompt);
+    // With the sound on, a voice says it (a prompt's voice has its name).
+    playSound(systemPath() + QStringLiteral("sonidos/") + QFileInfo(picture).completeBaseName()
+              + QStringLiteral(".wav"));
 }
 
 void Stage::hidePrompt()

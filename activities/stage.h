@@ -30,6 +30,7 @@ public:
         ImageWidget* picture = nullptr;
         ImageWidget* bottomLetter = nullptr;
         VideoPlayer* video = nullptr;
+        VideoPlayer* sound = nullptr; // never shown: short sounds
         SequenceWidget* hands = nullptr;
         QLabel* hand = nullptr;
         SequenceWidget* flus = nullptr;
@@ -76,15 +77,25 @@ public:
     void hideBottomLetter();
     void showHand(const QString& signsPath, const QString& letter, const LetterRules& rules);
     void hideHand();
-    // A clip, muted, in the video place; nothing for a missing file.
+    // A clip in the video place, at the sound volume; nothing for a
+    // missing file.
     void playVideo(const QString& path);
+    // The volume clips play at: 0, muted with no audio output, unless the
+    // child's sound is on.
+    void setSoundVolume(int volume) { soundVolume = volume; }
+    // The sound of a clip alone, its picture unseen (a spoken word).
+    void playHeard(const QString& path);
+    // A short sound, only with the child's sound on and a sound output (a
+    // player without one plays nothing worth waiting for).
+    void playSound(const QString& path);
     // The word fingerspelled, its letters highlighted on the row in step.
     void playHands(const QString& word, const LetterRules& rules);
     void playFlus(const QString& word);
     // Stops and hides the video and the hand sequences.
     void stopMedia();
 
-    void showFeedback(const QString& kind); // "good", "wrong"
+    // "good", "wrong": a picture, and a short sound with the sound on.
+    void showFeedback(const QString& kind);
     void hideFeedback();
     // The arrow from the key typed towards the key that answers, and the
     // key typed; no arrow where none fits, nothing when nothing was typed.
@@ -93,6 +104,8 @@ public:
     void hideOrientation();
     // How to type a double letter, while one is asked; hidden otherwise.
     void showDoubleLetterHint(const QString& asked, const LetterRules& rules);
+    // A prompt's picture (ui/NAME.png); with the sound on, its voice too
+    // (sonidos/NAME.wav), when it has one.
     void showPrompt(const QString& picture);
     void hidePrompt();
     void warnNoWords();
@@ -109,6 +122,7 @@ private:
     void highlightNext();
 
     Pieces p;
+    int soundVolume = 0;
     QVector<QLabel*> letterLabels;
     // The letter the hand sequence is at.
     QString highlightWord;

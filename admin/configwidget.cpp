@@ -4,6 +4,7 @@
 #include "config.h"
 #include "contentlists.h"
 #include "pindialog.h"
+#include "sounddevice.h"
 #include "user.h"
 
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSlider>
 #include <QSqlDatabase>
 #include <QVBoxLayout>
 
@@ -68,6 +70,29 @@ ConfigWidget::ConfigWidget(User* user, Language* language, LetterList* letters,
     minusCapsCheck = makeSwitch(tr("Mostrar palabras en minúsculas"), SettingKey::UseMinusCaps,
                                 "minusCapsCheck");
 
+    // Sound is for children who hear some; a deaf child's lesson stays muted.
+    soundCheck = makeSwitch(tr("Sonido"), SettingKey::Sound, "soundCheck");
+    listenOnlyCheck = makeSwitch(tr("Solo escuchar"), SettingKey::ListenOnly, "listenOnlyCheck");
+    listenOnlyCheck->setToolTip(tr("En «¿Cómo empieza esta palabra?» la pregunta es solo la palabra "
+                                   "dicha: ni imagen ni labios hasta la respuesta."));
+    volumeSlider = new QSlider(Qt::Horizontal, this);
+    volumeSlider->setObjectName(QStringLiteral("volumeSlider"));
+    volumeSlider->setRange(10, 100);
+    const int volume = settings->get(SettingKey::Volume, user->id);
+    volumeSlider->setValue(volume > 0 ? volume : 80);
+    auto* volumeCaption = new QLabel(tr("Volumen"), this);
+    auto* noSoundLabel = new QLabel(tr("Este ordenador no tiene salida de sonido: los videos se "
+                                       "verán sin sonido."), this);
+    noSoundLabel->setObjectName(QStringLiteral("noSoundLabel"));
+    noSoundLabel->setWordWrap(true);
+    noSoundLabel->setVisible(!SoundDevice::available());
+    const auto followSound = [this] {
+        listenOnlyCheck->setEnabled(soundCheck->isChecked());
+        volumeSlider->setEnabled(soundCheck->isChecked());
+    };
+    connect(soundCheck, &QCheckBox::toggled, this, followSound);
+    followSound();
+
     orderCombo = new QComboBox(this);
     orderCombo->setObjectName(QStringLiteral("orderCombo"));
     loadShowOrders();
@@ -93,6 +118,11 @@ ConfigWidget::ConfigWidget(User* user, Language* language, LetterList* letters,
     switchesRow->addWidget(stopMotionCheck);
     auto* caseRow = new QHBoxLayout;
     caseRow->addWidget(minusCapsCheck);
+    auto* soundRow = new QHBoxLayout;
+    soundRow->addWidget(soundCheck);
+    soundRow->addWidget(listenOnlyCheck);
+    soundRow->addWidget(volumeCaption);
+    soundRow->addWidget(volumeSlider, 1);
 
     auto* lettersColumn = new QVBoxLayout;
     lettersColumn->addLayout(headerRow(lettersCaption, checkLetters, uncheckLetters));
@@ -116,6 +146,8 @@ ConfigWidget::ConfigWidget(User* user, Language* language, LetterList* letters,
     auto* column = new QVBoxLayout(this);
     column->addLayout(switchesRow);
     column->addLayout(caseRow);
+    column->addLayout(soundRow);
+    column->addWidget(noSoundLabel);
     column->addWidget(orderCaption);
     column->addWidget(orderCombo);
     column->addLayout(listsRow);
@@ -233,6 +265,9 @@ bool ConfigWidget::storeChoices()
         && setIf(firstCapsCheck, SettingKey::FirstCaps)
         && setIf(stopMotionCheck, SettingKey::StopMotion)
         && setIf(minusCapsCheck, SettingKey::UseMinusCaps)
+        && setIf(soundCheck, SettingKey::Sound)
+        && (!soundCheck->isChecked() || setIf(listenOnlyCheck, SettingKey::ListenOnly))
+        && settings->set(SettingKey::Volume, volumeSlider->value(), user->id)
         && settings->set(SettingKey::ShowOrder, orderCombo->currentIndex(), user->id);
     if (stored && db.commit())
         return true;

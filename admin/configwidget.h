@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QSlider;
 
 // The activity settings of one user in one language: allowed letters and
 // categories, the case and pause switches and the order of a word's media.
@@ -55,4 +56,7 @@ private:
     QCheckBox* firstCapsCheck;
     QCheckBox* stopMotionCheck;
     QCheckBox* minusCapsCheck;
+    QCheckBox* soundCheck;
+    QCheckBox* listenOnlyCheck;
+    QSlider* volumeSlider;
 };

@@ -32,6 +32,7 @@ QString ProgressReport::exerciseName(int activity)
 {
     switch (activity) {
     case 21: return tr("Seña: primera letra");
+    case 21 + ProgressStats::kHeardOnly: return tr("Oído: primera letra");
     case 23: return tr("Labial: primera letra");
     case 25: return tr("Mano: qué letra es");
     case 30: return tr("Letra que falta");

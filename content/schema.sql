@@ -7,7 +7,7 @@ PRAGMA foreign_keys = OFF;
 -- The schema version; databases made at an earlier one are upgraded in
 -- place at start (store/schemaupgrade.cpp), so this file and the last step
 -- there always agree.
-PRAGMA user_version = 2;
+PRAGMA user_version = 4;
 
 -- AUTOINCREMENT on letters, words, categories and users: a deleted row's id
 -- is never handed to a new row, which settings or links naming the old one
@@ -59,7 +59,9 @@ CREATE TABLE user (
     id         INTEGER PRIMARY KEY AUTOINCREMENT,
     name       TEXT NOT NULL,
     last_login TEXT,
-    created_in TEXT
+    created_in TEXT,
+    -- the picture a child finds itself by (store/userpictures.h)
+    picture    TEXT NOT NULL DEFAULT ''
 );
 CREATE INDEX user_by_name ON user (name);
 
@@ -86,7 +88,9 @@ CREATE TABLE answer_log (
     correct     INTEGER NOT NULL,
     attempt     INTEGER NOT NULL,
     elapsed_ms  INTEGER NOT NULL,
-    answered_at TEXT NOT NULL
+    answered_at TEXT NOT NULL,
+    -- 1: the question was the spoken word alone (listening practice)
+    heard_only  INTEGER NOT NULL DEFAULT 0
 );
 -- The report's answers per day, its letter grid (the newest first answers
 -- of a cell, in id order) and its confused pairs.

@@ -7,7 +7,10 @@ const QStringList kHeader = {
     QStringLiteral("usuario"), QStringLiteral("id_usuario"), QStringLiteral("idioma"),
     QStringLiteral("id_idioma"), QStringLiteral("actividad"), QStringLiteral("letra"),
     QStringLiteral("palabra"), QStringLiteral("tecla"), QStringLiteral("correcta"),
-    QStringLiteral("intento"), QStringLiteral("ms"), QStringLiteral("fecha")};
+    QStringLiteral("intento"), QStringLiteral("ms"), QStringLiteral("fecha"),
+    QStringLiteral("solo_oida")};
+// Files written before listening practice have no last column.
+const QStringList kEarlierHeader = kHeader.mid(0, 12);
 
 QString quoted(const QString& field)
 {
@@ -76,7 +79,8 @@ QByteArray write(const QList<Answer>& answers, const QString& userName, const QS
                                     a.correct ? QStringLiteral("1") : QStringLiteral("0"),
                                     QString::number(a.attempt),
                                     QString::number(a.elapsedMs),
-                                    AnswerLog::timeText(a.answeredAt)};
+                                    AnswerLog::timeText(a.answeredAt),
+                                    a.heardOnly ? QStringLiteral("1") : QStringLiteral("0")};
         text += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
     return text.toUtf8();
@@ -86,12 +90,13 @@ bool read(const QByteArray& csv, QList<Answer>& answers)
 {
     answers.clear();
     const QList<QStringList> rows = parse(QString::fromUtf8(csv));
-    if (rows.isEmpty() || rows.first() != kHeader)
+    if (rows.isEmpty() || (rows.first() != kHeader && rows.first() != kEarlierHeader))
         return false;
+    const qsizetype columns = rows.first().size();
     QList<Answer> read;
     for (qsizetype r = 1; r < rows.size(); ++r) {
         const QStringList& f = rows.at(r);
-        if (f.size() != kHeader.size())
+        if (f.size() != columns)
             return false;
         Answer a;
         bool ok[6] = {};
@@ -106,6 +111,7 @@ bool read(const QByteArray& csv, QList<Answer>& answers)
         a.elapsedMs = f.at(10).toInt(&ok[4]);
         a.answeredAt = AnswerLog::parseTime(f.at(11));
         ok[5] = a.answeredAt.isValid();
+        a.heardOnly = columns > 12 && f.at(12) == QLatin1String("1");
         for (bool fieldOk : ok) {
             if (!fieldOk)
                 return false;

@@ -12,11 +12,11 @@
 namespace {
 const QString kInsert = QStringLiteral(
     "INSERT INTO answer_log (id_user, id_language, activity, expected, word, typed, correct, "
-    "attempt, elapsed_ms, answered_at) VALUES (:id_user, :id_language, :activity, :expected, "
-    ":word, :typed, :correct, :attempt, :elapsed_ms, :answered_at)");
+    "attempt, elapsed_ms, answered_at, heard_only) VALUES (:id_user, :id_language, :activity, "
+    ":expected, :word, :typed, :correct, :attempt, :elapsed_ms, :answered_at, :heard_only)");
 const QString kSelectOfUser = QStringLiteral(
     "SELECT id_user, id_language, activity, expected, word, typed, correct, attempt, elapsed_ms, "
-    "answered_at FROM answer_log WHERE id_user = :id_user AND id_language = :id_language "
+    "answered_at, heard_only FROM answer_log WHERE id_user = :id_user AND id_language = :id_language "
     "ORDER BY id");
 const QString kCountOfUser = QStringLiteral("SELECT COUNT(*) FROM answer_log WHERE id_user = :id_user");
 const QString kDeleteOfUser = QStringLiteral("DELETE FROM answer_log WHERE id_user = :id_user");
@@ -28,7 +28,8 @@ bool Answer::operator==(const Answer& o) const
 {
     return userId == o.userId && languageId == o.languageId && activity == o.activity
         && expected == o.expected && word == o.word && typed == o.typed && correct == o.correct
-        && attempt == o.attempt && elapsedMs == o.elapsedMs && answeredAt == o.answeredAt;
+        && attempt == o.attempt && elapsedMs == o.elapsedMs && answeredAt == o.answeredAt
+        && heardOnly == o.heardOnly;
 }
 
 bool AnswerLog::tableExists()
@@ -56,6 +57,7 @@ void bindAnswer(QSqlQuery& query, const Answer& answer)
     query.bindValue(QStringLiteral(":attempt"), answer.attempt);
     query.bindValue(QStringLiteral(":elapsed_ms"), answer.elapsedMs);
     query.bindValue(QStringLiteral(":answered_at"), AnswerLog::timeText(answer.answeredAt));
+    query.bindValue(QStringLiteral(":heard_only"), answer.heardOnly ? 1 : 0);
 }
 
 // Writes the answers in one transaction on `db`; false with the error.
@@ -213,6 +215,7 @@ QList<Answer> AnswerLog::answersOf(int userId, int languageId)
         a.attempt = query.value(7).toInt();
         a.elapsedMs = query.value(8).toInt();
         a.answeredAt = parseTime(query.value(9).toString());
+        a.heardOnly = query.value(10).toInt() != 0;
         answers.append(a);
     }
     return answers;

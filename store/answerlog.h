@@ -20,6 +20,7 @@ struct Answer
     int attempt = 1;    // 1 to 3 within the question
     int elapsedMs = 0;  // from the question to the key
     QDateTime answeredAt;
+    bool heardOnly = false; // the question was the spoken word alone
 
     bool operator==(const Answer& other) const;
 };

@@ -27,7 +27,8 @@ const QString kExistingCategories = QStringLiteral(
     "ORDER BY c.id");
 const QString kReset = QStringLiteral(
     "DELETE FROM config WHERE key IN ('category', 'letter', 'show-order', 'first-caps', "
-    "'stop-motion', 'use-minus-caps') AND id_user = :id_user AND id_language = :id_language");
+    "'stop-motion', 'use-minus-caps', 'sound', 'volume', 'listen-only') AND id_user = :id_user "
+    "AND id_language = :id_language");
 } // namespace
 
 bool Config::set(const QString& key, int data, int idUser)

@@ -16,6 +16,11 @@ inline const QString UseCh = QStringLiteral("use-ch");
 inline const QString UseLl = QStringLiteral("use-ll");
 inline const QString UseFlus = QStringLiteral("use-flus");
 inline const QString UseLabial = QStringLiteral("use-labial");
+// Sound (off by default): the videos with their sound at the user's volume
+// (10 to 100; absent: 80); listen-only asks some questions by sound alone.
+inline const QString Sound = QStringLiteral("sound");
+inline const QString Volume = QStringLiteral("volume");
+inline const QString ListenOnly = QStringLiteral("listen-only");
 inline const QString StrictFilterShow = QStringLiteral("strict-filter-show");
 } // namespace SettingKey
 

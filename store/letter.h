@@ -19,6 +19,8 @@ public:
 
     // The letter's media folder, LANG + "Letras/" + name + "/".
     QString folderPath() const;
+    // The letter's spoken name, in its folder (the default pack has one).
+    QString spokenNamePath() const { return folderPath() + QStringLiteral("nombre.wav"); }
 
     // Sets the language without taking ownership (list rows share theirs).
     void setLanguage(Language* language);

@@ -14,7 +14,8 @@ const QString kAskedLetters = QStringLiteral(
 const QString kCell = QStringLiteral(
     "SELECT COUNT(*), TOTAL(correct) FROM (SELECT correct FROM answer_log"
     " WHERE id_user = :id_user AND id_language = :id_language AND attempt = 1"
-    " AND expected = :expected AND activity = :activity ORDER BY id DESC LIMIT :last)");
+    " AND expected = :expected AND activity = :activity AND heard_only = :heard_only"
+    " ORDER BY id DESC LIMIT :last)");
 const QString kLetters = QStringLiteral("SELECT name FROM letter WHERE id_language = :id_language");
 const QString kPerDay = QStringLiteral(
     "SELECT substr(answered_at, 1, 10), COUNT(*), SUM(correct) FROM answer_log"
@@ -36,7 +37,7 @@ namespace ProgressStats {
 
 const QList<int>& exercises()
 {
-    static const QList<int> codes = {21, 23, 25, 30, 31};
+    static const QList<int> codes = {21, 21 + kHeardOnly, 23, 25, 30, 31};
     return codes;
 }
 
@@ -64,7 +65,8 @@ Grid letterGrid(int userId, int languageId)
         for (int activity : exercises()) {
             bindUser(cell, userId, languageId);
             cell.bindValue(QStringLiteral(":expected"), letter);
-            cell.bindValue(QStringLiteral(":activity"), activity);
+            cell.bindValue(QStringLiteral(":activity"), activity % kHeardOnly);
+            cell.bindValue(QStringLiteral(":heard_only"), activity >= kHeardOnly ? 1 : 0);
             cell.bindValue(QStringLiteral(":last"), kLastAnswers);
             if (SqlHelpers::execFirstRow(cell) && cell.value(0).toInt() > 0)
                 grid.cells.insert({letter, activity}, Cell{cell.value(0).toInt(), cell.value(1).toInt()});

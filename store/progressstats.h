@@ -11,7 +11,10 @@
 // of one user in one language.
 namespace ProgressStats {
 
-// The exercises of the grid, in the order of its rows.
+// The rows of the grid, in order: exercise codes, and the channel of an
+// exercise's questions heard only (listening practice), its code plus
+// kHeardOnly; the other rows count only the questions seen.
+constexpr int kHeardOnly = 100;
 const QList<int>& exercises();
 
 // How many of the last first answers to show per cell.

@@ -1,6 +1,7 @@
 #include "schemaupgrade.h"
 
 #include "database.h"
+#include "userpictures.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -98,6 +99,39 @@ CREATE TABLE adult_pin (
 );
 )");
 
+// Listening practice: an answer records whether its question was heard only.
+const QString kHeardOnly = QStringLiteral(R"(
+ALTER TABLE answer_log ADD COLUMN heard_only INTEGER NOT NULL DEFAULT 0;
+)");
+
+// A picture for every child, for those who cannot read their name yet:
+// existing users get the drawings in turn, in the order they were added.
+const QString kUserPictures = QStringLiteral(R"(
+ALTER TABLE user ADD COLUMN picture TEXT NOT NULL DEFAULT '';
+)");
+
+bool givePictures(QSqlDatabase& db)
+{
+    QSqlQuery users(db);
+    if (!users.exec(QStringLiteral("SELECT id FROM user ORDER BY id")))
+        return false;
+    QList<int> ids;
+    while (users.next())
+        ids << users.value(0).toInt();
+    QStringList used;
+    QSqlQuery update(db);
+    if (!update.prepare(QStringLiteral("UPDATE user SET picture = ? WHERE id = ?")))
+        return false;
+    for (const int id : std::as_const(ids)) {
+        used << UserPictures::nextFree(used);
+        update.addBindValue(used.last());
+        update.addBindValue(id);
+        if (!update.exec())
+            return false;
+    }
+    return true;
+}
+
 bool runScript(QSqlDatabase& db, const QString& script, QString* error)
 {
     QSqlQuery query(db);
@@ -131,6 +165,8 @@ const std::vector<Step>& steps()
     static const std::vector<Step> table = {
         {1, kNeverReuseIds},
         {2, kAdultsCorner},
+        {3, kHeardOnly},
+        {4, kUserPictures, givePictures},
     };
     return table;
 }

@@ -2,10 +2,12 @@
 // report's numbers for a known record, and the CSV file.
 #include "answercsv.h"
 #include "answerlog.h"
+#include "config.h"
 #include "schemaupgrade.h"
 #include "mainwindow.h"
 #include "progressdialog.h"
 #include "progressstats.h"
+#include "sounddevice.h"
 #include "widgets.h"
 #include "windowfixture.h"
 
@@ -33,10 +35,11 @@ Answer answer(int user, int activity, const QString& expected, const QString& ty
 
 QString describe(const Answer& a)
 {
-    return QStringLiteral("%1 %2 %3 %4 %5 %6")
+    return QStringLiteral("%1 %2 %3 %4 %5 %6%7")
         .arg(a.activity)
         .arg(a.expected, a.word, a.typed, a.correct ? QStringLiteral("bien") : QStringLiteral("mal"))
-        .arg(a.attempt);
+        .arg(a.attempt)
+        .arg(a.heardOnly ? QStringLiteral(" oída") : QString());
 }
 } // namespace
 
@@ -56,24 +59,33 @@ private Q_SLOTS:
 void TestAnswerLog::shouldRecordEveryKeyOfPlayedRound_data()
 {
     QTest::addColumn<int>("activity");
+    QTest::addColumn<int>("listening"); // 0 off; 1 with a sound output; 2 without
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QStringList>("rows");
     const QStringList wrongThenRight = {"x", "y"};
     for (int activity : {21, 23, 25, 30, 31}) {
         const QString code = QString::number(activity);
         QTest::addRow("exercise %d, wrong then right", activity)
-            << activity << wrongThenRight
+            << activity << 0 << wrongThenRight
             << QStringList{code + " Y y X mal 1", code + " Y y Y bien 2"};
     }
     // After the third wrong key the answer shows and further keys are not answers.
     QTest::newRow("three wrong keys")
-        << 21 << QStringList{"x", "w", "v", "y"}
+        << 21 << 0 << QStringList{"x", "w", "v", "y"}
         << QStringList{"21 Y y X mal 1", "21 Y y W mal 2", "21 Y y V mal 3"};
+    // Listening practice: the question was heard only, where it can be.
+    QTest::newRow("21 heard only")
+        << 21 << 1 << wrongThenRight << QStringList{"21 Y y X mal 1 oída", "21 Y y Y bien 2 oída"};
+    QTest::newRow("21 listening without a sound output")
+        << 21 << 2 << wrongThenRight << QStringList{"21 Y y X mal 1", "21 Y y Y bien 2"};
+    QTest::newRow("23 listening: its question is the face")
+        << 23 << 1 << wrongThenRight << QStringList{"23 Y y X mal 1", "23 Y y Y bien 2"};
 }
 
 void TestAnswerLog::shouldRecordEveryKeyOfPlayedRound()
 {
     QFETCH(int, activity);
+    QFETCH(int, listening);
     QFETCH(QStringList, keys);
     QFETCH(QStringList, rows);
     WindowFixture f;
@@ -82,11 +94,18 @@ void TestAnswerLog::shouldRecordEveryKeyOfPlayedRound()
         f.addLetter(QString::fromLatin1(letter));
     f.setLanguageSetting(QStringLiteral("use-labial"), 1);
     f.addWord(QStringLiteral("Y"), QStringLiteral("y"));
+    if (listening) {
+        f.setUserSetting(SettingKey::Sound, 1);
+        f.setUserSetting(SettingKey::ListenOnly, 1);
+        // The videos here are empty files: safe for an audio output.
+        SoundDevice::setCheck([listening] { return listening == 1; });
+    }
     f.start();
     f.startActivity(activity);
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     for (const QString& key : keys)
         f.typeLetter(key);
+    SoundDevice::setCheck({});
 
     // The record is written beside the round, by a thread of its own.
     QTRY_COMPARE(AnswerLog::answersOf(f.userId, f.languageId).size(), rows.size());
@@ -132,6 +151,7 @@ void TestAnswerLog::shouldGoOnWithRoundWhenRecordFails()
 
     // Upgraded as a database of the version before the record, it records again.
     QVERIFY(TestHome::exec(QStringLiteral("DROP TABLE adult_pin")));
+    QVERIFY(TestHome::exec(QStringLiteral("ALTER TABLE user DROP COLUMN picture")));
     QVERIFY(TestHome::exec(QStringLiteral("PRAGMA user_version = 1")));
     QVERIFY(SchemaUpgrade::upgrade(QSqlDatabase::database(), f.home.databasePath()).ok);
     f.typeLetter(QStringLiteral("y"));
@@ -194,6 +214,11 @@ void TestAnswerLog::shouldCountLastFirstAnswersPerLetterAndExercise()
     for (int i = 0; i < 3; ++i)
         answers << answer(1, 21, "A", "A", 2, day1);
     answers << answer(1, 25, "CH", "C", 1, day2);
+    // Questions heard only are a channel of their own.
+    for (const char* typed : {"A", "O", "O"}) {
+        answers << answer(1, 21, "A", QString::fromLatin1(typed), 1, day2);
+        answers.last().heardOnly = true;
+    }
     // A letter deleted since stays in the grid.
     answers << answer(1, 30, "W", "W", 1, day1);
     // Another child's answers count for that child only.
@@ -205,6 +230,9 @@ void TestAnswerLog::shouldCountLastFirstAnswersPerLetterAndExercise()
     QCOMPARE(grid.letters, (QStringList{"A", "C", "CH", "L", "LL", "N", "Ñ", "O", "W"}));
     QCOMPARE(grid.cell("A", 21).answers, 10);
     QCOMPARE(grid.cell("A", 21).right, 7);
+    QCOMPARE(grid.cell("A", 21 + ProgressStats::kHeardOnly).answers, 3);
+    QCOMPARE(grid.cell("A", 21 + ProgressStats::kHeardOnly).right, 1);
+    QVERIFY(ProgressStats::exercises().contains(21 + ProgressStats::kHeardOnly));
     QCOMPARE(grid.cell("CH", 25).answers, 1);
     QCOMPARE(grid.cell("CH", 25).right, 0);
     QCOMPARE(grid.cell("W", 30).right, 1);
@@ -212,25 +240,28 @@ void TestAnswerLog::shouldCountLastFirstAnswersPerLetterAndExercise()
     QCOMPARE(ProgressStats::letterGrid(2, language).cell("A", 21).right, 0);
 
     const QList<ProgressStats::Pair> pairs = ProgressStats::confusedPairs(1, language);
-    QCOMPARE(pairs.size(), 2);
+    QCOMPARE(pairs.size(), 3);
     QCOMPARE(pairs[0].expected + pairs[0].typed + QString::number(pairs[0].count), QStringLiteral("AE5"));
-    QCOMPARE(pairs[1].expected + pairs[1].typed + QString::number(pairs[1].count), QStringLiteral("CHC1"));
+    QCOMPARE(pairs[1].expected + pairs[1].typed + QString::number(pairs[1].count), QStringLiteral("AO2"));
+    QCOMPARE(pairs[2].expected + pairs[2].typed + QString::number(pairs[2].count), QStringLiteral("CHC1"));
 
     const QList<ProgressStats::Day> days
         = ProgressStats::perDay(1, language, day1.date().addDays(-1), day2.date().addDays(1));
     QStringList perDay;
     for (const ProgressStats::Day& d : days)
         perDay << QStringLiteral("%1 %2/%3").arg(d.day.toString(Qt::ISODate)).arg(d.right).arg(d.answers);
-    QCOMPARE(perDay, (QStringList{"2026-03-01 0/0", "2026-03-02 11/16", "2026-03-03 0/1",
+    QCOMPARE(perDay, (QStringList{"2026-03-01 0/0", "2026-03-02 11/16", "2026-03-03 1/4",
                                   "2026-03-04 0/0"}));
 }
 
 void TestAnswerLog::shouldReadBackWrittenCsv()
 {
     const QDateTime at(QDate(2026, 5, 1), QTime(17, 45, 3));
-    const QList<Answer> answers = {answer(3, 31, "Ñ", "N", 1, at, QStringLiteral("ñandú")),
-                                   answer(3, 30, "CH", "CH", 2, at, QStringLiteral("sí, \"no\"")),
-                                   answer(3, 21, "A", "A", 1, at.addDays(1), QStringLiteral("dos\nlíneas"))};
+    QList<Answer> answers = {answer(3, 31, "Ñ", "N", 1, at, QStringLiteral("ñandú")),
+                             answer(3, 30, "CH", "CH", 2, at, QStringLiteral("sí, \"no\"")),
+                             answer(3, 21, "A", "A", 1, at.addDays(1), QStringLiteral("dos\nlíneas")),
+                             answer(3, 21, "B", "B", 1, at, QStringLiteral("oído"))};
+    answers.last().heardOnly = true;
     const QByteArray csv = AnswerCsv::write(answers, QStringLiteral("Pérez, Ana"), QStringLiteral("Español"));
     QVERIFY(csv.startsWith("usuario,id_usuario,idioma,"));
     QVERIFY(csv.contains("\"Pérez, Ana\""));
@@ -240,6 +271,12 @@ void TestAnswerLog::shouldReadBackWrittenCsv()
     QCOMPARE(read.size(), answers.size());
     for (qsizetype i = 0; i < answers.size(); ++i)
         QVERIFY2(read[i] == answers[i], qPrintable(describe(read[i])));
+    // A file written before listening practice, without its column.
+    QVERIFY(AnswerCsv::read("usuario,id_usuario,idioma,id_idioma,actividad,letra,palabra,tecla,"
+                            "correcta,intento,ms,fecha\r\nAna,3,Español,1,21,A,ala,A,1,1,900,"
+                            "2026-05-01 17:45:03\r\n", read));
+    QCOMPARE(read.size(), 1);
+    QCOMPARE(describe(read.first()), QStringLiteral("21 A ala A bien 1"));
     QVERIFY(!AnswerCsv::read("name,letter\r\nAna,A\r\n", read));
     QVERIFY(read.isEmpty());
 }

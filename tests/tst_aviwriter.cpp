@@ -1,4 +1,5 @@
 #include "aviwriter.h"
+#include "tinyvideo.h"
 
 #include <QImage>
 #include <QMediaPlayer>
@@ -24,35 +25,6 @@ QImage testFrame(int i, const QSize& size)
     return image;
 }
 
-quint32 read32(const QByteArray& bytes, qsizetype at)
-{
-    return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-
-struct Frame
-{
-    quint32 flags;
-    QByteArray data;
-};
-
-// The frames as the index names them; empty when an entry misses its chunk.
-QList<Frame> indexedFrames(const QByteArray& file)
-{
-    const qsizetype movi = file.indexOf("movi");
-    const qsizetype idx1 = file.lastIndexOf("idx1");
-    QList<Frame> frames;
-    if (movi <= 0 || idx1 <= movi)
-        return frames;
-    for (quint32 i = 0; i < read32(file, idx1 + 4) / 16; ++i) {
-        const qsizetype entry = idx1 + 8 + i * 16;
-        const qsizetype chunk = movi + read32(file, entry + 8);
-        if (file.mid(entry, 4) != "00dc" || file.mid(chunk, 4) != "00dc"
-            || read32(file, chunk + 4) != read32(file, entry + 12))
-            return {};
-        frames << Frame{read32(file, entry + 4), file.mid(chunk + 8, read32(file, chunk + 4))};
-    }
-    return frames;
-}
 // What the process writes to its standard error while this lives: FFmpeg
 // prints its decoders' complaints there itself.
 class StderrCapture
@@ -97,6 +69,9 @@ private Q_SLOTS:
     void shouldIndexEveryFrameAtItsChunk();
     void shouldStoreHeldFramesOnce();
     void shouldPlayToEndWithoutAudio();
+    void shouldInterleaveTheSoundFrameByFrame_data();
+    void shouldInterleaveTheSoundFrameByFrame();
+    void shouldPlayToEndWithItsSound();
     void shouldPlayWithoutDecoderComplaints_data();
     void shouldPlayWithoutDecoderComplaints();
 };
@@ -107,11 +82,13 @@ void TestAviWriter::shouldIndexEveryFrameAtItsChunk()
     // An odd-sized frame forces padding; the index must still land on chunks.
     for (int i = 0; i < 5; ++i)
         writer.addFrame(testFrame(i, QSize(40 + i, 30)));
-    const QList<Frame> frames = indexedFrames(writer.toByteArray());
-    QCOMPARE(frames.size(), 5);
+    const AviContent avi = readAvi(writer.toByteArray());
+    QVERIFY(avi.valid);
+    QCOMPARE(avi.streams, 1);
+    QCOMPARE(avi.frames.size(), 5);
     // Every frame is a complete JPEG of the stream's size.
-    for (const Frame& frame : frames)
-        QCOMPARE(QImage::fromData(frame.data, "JPEG").size(), QSize(32, 32));
+    for (const QByteArray& frame : avi.frames)
+        QCOMPARE(QImage::fromData(frame, "JPEG").size(), QSize(32, 32));
 }
 
 void TestAviWriter::shouldStoreHeldFramesOnce()
@@ -122,13 +99,13 @@ void TestAviWriter::shouldStoreHeldFramesOnce()
     held.addFrame(testFrame(1, QSize(64, 48)), 4);
     held.addFrame(testFrame(2, QSize(64, 48)));
     QCOMPARE(held.frameCount(), 5);
-    const QList<Frame> frames = indexedFrames(held.toByteArray());
-    QCOMPARE(frames.size(), 5);
+    const AviContent avi = readAvi(held.toByteArray());
+    QCOMPARE(avi.frames.size(), 5);
     QList<qsizetype> sizes;
-    for (const Frame& frame : frames) {
-        sizes << frame.data.size();
+    for (qsizetype i = 0; i < avi.frames.size(); ++i) {
+        sizes << avi.frames.at(i).size();
         // Only frames with a picture are key frames.
-        QCOMPARE(frame.flags, frame.data.isEmpty() ? 0u : 0x10u);
+        QCOMPARE(avi.frameFlags.at(i), avi.frames.at(i).isEmpty() ? 0u : 0x10u);
     }
     QVERIFY(sizes.at(0) > 0);
     QCOMPARE(sizes.mid(1, 3), QList<qsizetype>({0, 0, 0}));
@@ -138,8 +115,8 @@ void TestAviWriter::shouldStoreHeldFramesOnce()
     AviWriter ending(QSize(64, 48), 10);
     ending.addFrame(testFrame(1, QSize(64, 48)), 3);
     const QByteArray end = ending.toByteArray();
-    QCOMPARE(indexedFrames(end).size(), 3);
-    QVERIFY(!indexedFrames(end).last().data.isEmpty());
+    QCOMPARE(readAvi(end).frames.size(), 3);
+    QVERIFY(!readAvi(end).frames.last().isEmpty());
     QVERIFY(end.size() < 2 * once.toByteArray().size() + 64);
 }
 
@@ -173,6 +150,76 @@ void TestAviWriter::shouldPlayToEndWithoutAudio()
     QVERIFY(!player.hasAudio());
     QVERIFY(framesSeen >= 5);
     QCOMPARE(frameSize, QSize(160, 120));
+    QVERIFY(qAbs(player.duration() - 1000) <= 100);
+}
+
+void TestAviWriter::shouldInterleaveTheSoundFrameByFrame_data()
+{
+    QTest::addColumn<int>("fps");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("samples"); // given; the clip holds frames * rate / fps
+    QTest::newRow("sound as long as the clip") << 10 << 22050 << 6 * 2205;
+    QTest::newRow("shorter sound, padded") << 10 << 22050 << 3000;
+    QTest::newRow("longer sound, cut") << 10 << 22050 << 20000;
+    // Frame times that are no whole number of samples.
+    QTest::newRow("uneven frame times") << 12 << 22050 << 11025;
+}
+
+void TestAviWriter::shouldInterleaveTheSoundFrameByFrame()
+{
+    QFETCH(int, fps);
+    QFETCH(int, rate);
+    QFETCH(int, samples);
+    AviWriter writer(QSize(64, 48), fps);
+    writer.addFrame(testFrame(0, QSize(64, 48)), 2);
+    for (int i = 1; i < 5; ++i)
+        writer.addFrame(testFrame(i, QSize(64, 48)));
+    QVector<qint16> sound(samples);
+    for (int n = 0; n < samples; ++n)
+        sound[n] = qint16(n % 2000 - 1000 + (n % 2000 == 1000 ? 1 : 0));
+    writer.setAudio(sound, rate);
+
+    const AviContent avi = readAvi(writer.toByteArray());
+    QVERIFY(avi.valid);
+    QCOMPARE(avi.streams, 2);
+    QCOMPARE(avi.fps, fps);
+    QCOMPARE(avi.audioRate, rate);
+    QCOMPARE(avi.audioChannels, 1);
+    QCOMPARE(avi.audioBits, 16);
+    QCOMPARE(avi.frames.size(), 6);
+    // Each frame's chunk is followed by the sound of its time.
+    QList<QByteArray> order;
+    for (int i = 0; i < 6; ++i)
+        order << "00dc" << "01wb";
+    QCOMPARE(avi.order, order);
+    const int length = 6 * rate / fps;
+    QCOMPARE(avi.audio.size(), length);
+    QCOMPARE(avi.audio.mid(0, qMin(samples, length)), sound.mid(0, qMin(samples, length)));
+    for (int n = samples; n < length; ++n)
+        QCOMPARE(avi.audio.at(n), qint16(0));
+}
+
+void TestAviWriter::shouldPlayToEndWithItsSound()
+{
+    // Played with no audio output, as on a PC without sound: the backend
+    // reads the sound stream and still plays the clip to its end.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("clip.avi"));
+    QVERIFY(writeTinyVideo(path, 10, 10, QColor(40, 120, 200), 22050));
+    QVideoSink sink;
+    int framesSeen = 0;
+    QObject context;
+    connect(&sink, &QVideoSink::videoFrameChanged, &context,
+            [&](const QVideoFrame& frame) { framesSeen += frame.isValid() ? 1 : 0; });
+    QMediaPlayer player;
+    player.setVideoSink(&sink);
+    player.setSource(QUrl::fromLocalFile(path));
+    player.play();
+    QTRY_COMPARE_WITH_TIMEOUT(player.mediaStatus(), QMediaPlayer::EndOfMedia, 4000);
+    QCOMPARE(player.error(), QMediaPlayer::NoError);
+    QVERIFY(player.hasAudio());
+    QVERIFY(player.hasVideo());
+    QVERIFY(framesSeen >= 5);
     QVERIFY(qAbs(player.duration() - 1000) <= 100);
 }
 

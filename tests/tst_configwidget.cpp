@@ -2,15 +2,18 @@
 #include "configwidget.h"
 #include "contentlists.h"
 #include "messageboxanswerer.h"
+#include "sounddevice.h"
 #include "testhome.h"
 #include "widgets.h"
 #include "user.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -81,6 +84,8 @@ private Q_SLOTS:
     void shouldStoreEachControl();
     void shouldStoreNoSwitchRowsWhenOff();
     void shouldCheckAndUncheckOneListOnly();
+    void shouldSayWhenThePcHasNoSoundOutput_data();
+    void shouldSayWhenThePcHasNoSoundOutput();
     void shouldSkipLetterDeletedAfterOpening();
     void shouldWarnAndStayOpenWhenNothingIsAvailable();
     void shouldCancelWithoutWriting();
@@ -100,8 +105,13 @@ void TestConfigWidget::shouldShowDefaultsThenStoredSettings()
     QCOMPARE(checkStates(lettersList), QList<Qt::CheckState>(3, Qt::Unchecked));
     QCOMPARE(checkStates(child<QListWidget>(dialog, "categoriesList")),
              QList<Qt::CheckState>(2, Qt::Unchecked));
-    for (const char* name : {"firstCapsCheck", "stopMotionCheck", "minusCapsCheck"})
+    for (const char* name : {"firstCapsCheck", "stopMotionCheck", "minusCapsCheck", "soundCheck",
+                             "listenOnlyCheck"})
         QVERIFY(!child<QCheckBox>(dialog, name)->isChecked());
+    // Listening alone and the volume need the sound.
+    QVERIFY(!child<QCheckBox>(dialog, "listenOnlyCheck")->isEnabled());
+    QVERIFY(!child<QSlider>(dialog, "volumeSlider")->isEnabled());
+    QCOMPARE(child<QSlider>(dialog, "volumeSlider")->value(), 80);
     auto* order = child<QComboBox>(dialog, "orderCombo");
     QCOMPARE(order->count(), 6);
     QCOMPARE(order->currentIndex(), 0);
@@ -113,7 +123,12 @@ void TestConfigWidget::shouldShowDefaultsThenStoredSettings()
     TestHome::addSetting(SettingKey::StopMotion, 1, f.user.id, f.language.id);
     TestHome::addSetting(SettingKey::ShowOrder, 3, f.user.id, f.language.id);
     TestHome::addSetting(SettingKey::FirstCaps, 1, 0, f.language.id);
+    TestHome::addSetting(SettingKey::Sound, 1, f.user.id, f.language.id);
+    TestHome::addSetting(SettingKey::Volume, 35, f.user.id, f.language.id);
     dialog = f.open();
+    QVERIFY(child<QCheckBox>(dialog, "soundCheck")->isChecked());
+    QVERIFY(child<QCheckBox>(dialog, "listenOnlyCheck")->isEnabled());
+    QCOMPARE(child<QSlider>(dialog, "volumeSlider")->value(), 35);
     QCOMPARE(checkStates(child<QListWidget>(dialog, "lettersList")),
              (QList<Qt::CheckState>{Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
     QCOMPARE(checkStates(child<QListWidget>(dialog, "categoriesList")),
@@ -139,9 +154,15 @@ void TestConfigWidget::shouldStoreEachControl()
     child<QCheckBox>(dialog, "stopMotionCheck")->setChecked(true);
     child<QCheckBox>(dialog, "minusCapsCheck")->setChecked(true);
     child<QComboBox>(dialog, "orderCombo")->setCurrentIndex(4);
+    child<QCheckBox>(dialog, "soundCheck")->setChecked(true);
+    child<QCheckBox>(dialog, "listenOnlyCheck")->setChecked(true);
+    child<QSlider>(dialog, "volumeSlider")->setValue(55);
     child<QPushButton>(dialog, "acceptButton")->click();
 
     QCOMPARE(done.count(), 1);
+    QCOMPARE(stored(SettingKey::Sound, f.user.id), QList<int>{1});
+    QCOMPARE(stored(SettingKey::ListenOnly, f.user.id), QList<int>{1});
+    QCOMPARE(stored(SettingKey::Volume, f.user.id), QList<int>{55});
     QTRY_VERIFY(dialog.isNull()); // closed and freed
     QCOMPARE(stored(SettingKey::Letter, f.user.id), QList<int>{f.a});
     QCOMPARE(stored(SettingKey::Category, f.user.id), QList<int>{f.animals});
@@ -159,18 +180,43 @@ void TestConfigWidget::shouldStoreNoSwitchRowsWhenOff()
     Fixture f;
     TestHome::addSetting(SettingKey::FirstCaps, 1, f.user.id, f.language.id);
     TestHome::addSetting(SettingKey::Category, f.animals, f.user.id, f.language.id);
+    TestHome::addSetting(SettingKey::Sound, 1, f.user.id, f.language.id);
+    TestHome::addSetting(SettingKey::ListenOnly, 1, f.user.id, f.language.id);
     QPointer<ConfigWidget> dialog = f.open();
     dialog->show();
+    QVERIFY(child<QCheckBox>(dialog, "listenOnlyCheck")->isChecked());
+    // Listening alone goes with the sound, though its box stays ticked.
+    child<QCheckBox>(dialog, "soundCheck")->setChecked(false);
     child<QCheckBox>(dialog, "firstCapsCheck")->setChecked(false);
     child<QListWidget>(dialog, "categoriesList")->item(0)->setCheckState(Qt::Unchecked);
     child<QPushButton>(dialog, "acceptButton")->click();
     QTRY_VERIFY(dialog.isNull());
     for (const QString& key : {SettingKey::FirstCaps, SettingKey::StopMotion,
-                               SettingKey::UseMinusCaps, SettingKey::Letter, SettingKey::Category})
+                               SettingKey::UseMinusCaps, SettingKey::Letter, SettingKey::Category,
+                               SettingKey::Sound, SettingKey::ListenOnly})
         QVERIFY2(stored(key, f.user.id).isEmpty(), qPrintable(key));
     QCOMPARE(stored(SettingKey::ShowOrder, f.user.id), QList<int>{0});
     QVERIFY(f.settings.letterFilter.isEmpty());
     QVERIFY(f.settings.categoryFilter.isEmpty());
+}
+
+void TestConfigWidget::shouldSayWhenThePcHasNoSoundOutput_data()
+{
+    QTest::addColumn<bool>("device");
+    QTest::newRow("sound output") << true;
+    QTest::newRow("no sound output") << false;
+}
+
+void TestConfigWidget::shouldSayWhenThePcHasNoSoundOutput()
+{
+    QFETCH(bool, device);
+    Fixture f;
+    SoundDevice::setCheck([device] { return device; });
+    QPointer<ConfigWidget> dialog = f.open();
+    dialog->show();
+    SoundDevice::setCheck({});
+    QCOMPARE(child<QLabel>(dialog, "noSoundLabel")->isVisible(), !device);
+    delete dialog;
 }
 
 void TestConfigWidget::shouldCheckAndUncheckOneListOnly()

@@ -7,6 +7,8 @@
 #include "lettertext.h"
 #include "signpictures.h"
 #include "stories.h"
+#include "tinyvideo.h"
+#include "userpictures.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +20,9 @@
 #include <QSqlQuery>
 #include <QTest>
 #include <QTextStream>
+#include <QtEndian>
+
+#include <cmath>
 
 #include <algorithm>
 
@@ -141,6 +146,58 @@ QHash<QString, QString> dictionaryExceptions()
     return reasons;
 }
 
+// Where a sound becomes audible: the start of the first 5 ms whose
+// loudness reaches a hundredth (-40 dB) of the loudest 5 ms; -1 for silence.
+int soundOnsetMs(const QVector<qint16>& samples, int rate)
+{
+    const int window = rate / 200;
+    QList<double> levels;
+    for (qsizetype at = 0; at + window <= samples.size(); at += window) {
+        double sum = 0;
+        for (int n = 0; n < window; ++n)
+            sum += double(samples.at(at + n)) * samples.at(at + n);
+        levels << std::sqrt(sum / window);
+    }
+    const double loudest = levels.isEmpty() ? 0 : *std::max_element(levels.cbegin(), levels.cend());
+    if (loudest < 300)
+        return -1;
+    for (qsizetype i = 0; i < levels.size(); ++i) {
+        if (levels.at(i) >= loudest / 100)
+            return int(i * 5);
+    }
+    return -1;
+}
+
+// How many pixels around the mouth differ from the face at rest.
+int mouthChange(const QImage& frame, const QImage& rest)
+{
+    int count = 0;
+    for (int y = 150; y < qMin(230, frame.height()); ++y) {
+        for (int x = 100; x < qMin(220, frame.width()); ++x) {
+            const QRgb a = frame.pixel(x, y);
+            const QRgb b = rest.pixel(x, y);
+            if (qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) > 60)
+                ++count;
+        }
+    }
+    return count;
+}
+
+// The first frame where the mouth leaves its rest; -1 when it never does.
+int firstMouthFrame(const AviContent& avi)
+{
+    if (avi.frames.isEmpty())
+        return -1;
+    const QImage rest = QImage::fromData(avi.frames.first(), "JPEG");
+    for (qsizetype i = 1; i < avi.frames.size(); ++i) {
+        if (avi.frames.at(i).isEmpty())
+            continue; // the picture before, held
+        if (mouthChange(QImage::fromData(avi.frames.at(i), "JPEG"), rest) > 20)
+            return int(i);
+    }
+    return -1;
+}
+
 struct WordRow
 {
     QString letter, name, fullName, image;
@@ -169,6 +226,9 @@ private Q_SLOTS:
     void shouldGiveEveryWordItsOwnPicture();
     void shouldShipEveryStoryPageVideoAndDocument();
     void shouldShipThePictureAndVideosOfEveryWord();
+    void shouldSpeakEveryWordInStepWithItsLips();
+    void shouldSayTheNameOfEveryLetter();
+    void shouldDrawEveryUserPicture();
     void shouldFileFourUniqueWordsUnderEveryLetter();
     void shouldInstallLanguageWideSettings();
 
@@ -216,6 +276,7 @@ void TestContentPack::shouldHaveEverySystemPictureAtItsScreenSize_data()
     for (const char* arrow : {"arriba", "abajo", "izquierda", "derecha"})
         add(QStringLiteral("ui/%1.png").arg(QLatin1String(arrow)), {93, 64});
     add(QStringLiteral("ui/space.png"), {}); // scaled to 20 × 50 whatever its size
+    add(QStringLiteral("ui/toca-tu-dibujo.png"), {307, 120});
 
     // Menu buttons: normal and rollover at the button's size.
     const struct
@@ -497,6 +558,76 @@ void TestContentPack::shouldShipEveryStoryPageVideoAndDocument()
     QVERIFY(manual.open(QIODevice::ReadOnly));
     QCOMPARE(manual.read(5), QByteArray("%PDF-"));
     QVERIFY(manual.size() > 10000);
+}
+
+void TestContentPack::shouldSpeakEveryWordInStepWithItsLips()
+{
+    // People notice sound that leads the picture by 45 ms: the word's first
+    // sound (from -40 dB of its loudest) starts within 40 ms of the first
+    // frame where the mouth leaves its rest.
+    int worst = 0;
+    for (const WordRow& word : std::as_const(words)) {
+        const QString path = word.folder() + QStringLiteral("modulacion.avi");
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+        const AviContent avi = readAvi(file.readAll());
+        QVERIFY2(avi.valid && avi.streams == 2 && avi.fps > 0, qPrintable(path));
+        QVERIFY2(avi.audioRate >= 16000 && avi.audioChannels == 1 && avi.audioBits == 16, qPrintable(path));
+        QCOMPARE(avi.audio.size(), qsizetype(avi.frames.size()) * avi.audioRate / avi.fps);
+        const int onset = soundOnsetMs(avi.audio, avi.audioRate);
+        const int moving = firstMouthFrame(avi);
+        QVERIFY2(onset >= 0 && moving > 0, qPrintable(path));
+        const int gap = onset - moving * 1000 / avi.fps;
+        worst = qMax(worst, qAbs(gap));
+        QVERIFY2(qAbs(gap) <= 40, qPrintable(QStringLiteral("%1: sound at %2 ms, mouth at frame %3")
+                                                  .arg(path).arg(onset).arg(moving)));
+        // The whole word is heard before the clip ends.
+        const QVector<qint16> last = avi.audio.mid(avi.audio.size() - avi.audioRate / 10);
+        QCOMPARE(soundOnsetMs(last, avi.audioRate), -1);
+    }
+    qInfo("largest gap between sound and mouth: %d ms", worst);
+}
+
+void TestContentPack::shouldSayTheNameOfEveryLetter()
+{
+    // Each letter's name, the short sounds of praise and error, and the
+    // spoken prompts.
+    QStringList files{kSystem + QStringLiteral("sonidos/bien.wav"), kSystem + QStringLiteral("sonidos/mal.wav"),
+                      kSystem + QStringLiteral("sonidos/indicacion-tecla.wav")};
+    QSqlQuery query(QSqlDatabase::database(kConnection));
+    QVERIFY(query.exec(QStringLiteral("SELECT name FROM letter WHERE id_language = 1")));
+    while (query.next())
+        files << kLanguage + QStringLiteral("Letras/") + query.value(0).toString() + QStringLiteral("/nombre.wav");
+    QVERIFY(files.size() >= 29);
+    for (const QString& path : std::as_const(files)) {
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+        const QByteArray wave = file.readAll();
+        QVERIFY2(wave.startsWith("RIFF") && wave.mid(8, 8) == "WAVEfmt " && wave.mid(36, 4) == "data",
+                 qPrintable(path));
+        const int rate = qFromLittleEndian<qint32>(wave.constData() + 24);
+        QVector<qint16> samples;
+        for (qsizetype at = 44; at + 1 < wave.size(); at += 2)
+            samples << qFromLittleEndian<qint16>(wave.constData() + at);
+        // Something is heard, and it is short.
+        QVERIFY2(soundOnsetMs(samples, rate) >= 0, qPrintable(path));
+        QVERIFY2(samples.size() > rate / 5 && samples.size() < rate * 3, qPrintable(path));
+    }
+}
+
+void TestContentPack::shouldDrawEveryUserPicture()
+{
+    // Every drawing a child may be given, each a picture of its own.
+    QSet<QByteArray> seen;
+    for (const UserPictures::Drawing& drawing : UserPictures::drawings()) {
+        const QString path = kSystem + UserPictures::drawingPicture(drawing.name);
+        const QImage picture(path);
+        QVERIFY2(picture.size() == QSize(160, 160) && isRealPicture(picture), qPrintable(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        seen.insert(file.readAll());
+    }
+    QCOMPARE(seen.size(), UserPictures::drawings().size());
 }
 
 void TestContentPack::shouldShipThePictureAndVideosOfEveryWord()

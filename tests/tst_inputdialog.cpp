@@ -2,17 +2,20 @@
 #include "inputdialog.h"
 #include "messageboxanswerer.h"
 #include "testhome.h"
+#include "userpictures.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 int userId(const QString& name)
@@ -71,6 +74,9 @@ private Q_SLOTS:
     void shouldLogInTheUserTheDialogShows_data();
     void shouldLogInTheUserTheDialogShows();
     void shouldLogInWithTwoEmissionsOfOneUser();
+    void shouldLogInByPicture_data();
+    void shouldLogInByPicture();
+    void shouldGiveEachNewUserItsOwnPicture();
     void shouldRefuseToCloseWithoutUserButDismissWithEscape();
     void shouldDeleteHighlightedUserAfterConfirmation_data();
     void shouldDeleteHighlightedUserAfterConfirmation();
@@ -247,6 +253,76 @@ void TestInputDialog::shouldLogInWithTwoEmissionsOfOneUser()
     // Showing it again for another choice forgets the previous one.
     dialog.setUsers(&users);
     QCOMPARE(dialog.chosenUser(), nullptr);
+}
+
+void TestInputDialog::shouldLogInByPicture_data()
+{
+    QTest::addColumn<QString>("clicked");
+    QTest::newRow("first") << "Ana";
+    QTest::newRow("last") << "Zoe";
+    QTest::newRow("another than the one highlighted") << "Luis";
+}
+
+void TestInputDialog::shouldLogInByPicture()
+{
+    QFETCH(QString, clicked);
+    InputDialog dialog(&users);
+    dialog.show();
+    highlight(dialog, QStringLiteral("Zoe"));
+    if (clicked == QLatin1String("Zoe"))
+        highlight(dialog, QStringLiteral("Ana"));
+    // Large pictures with the names under them, in Spanish order.
+    const QList<QToolButton*> pictures = dialog.pictureGrid->findChildren<QToolButton*>(QStringLiteral("userPicture"));
+    QStringList names;
+    QToolButton* target = nullptr;
+    for (QToolButton* picture : pictures) {
+        names << picture->text();
+        QVERIFY(picture->iconSize().height() >= 96);
+        if (picture->text() == clicked)
+            target = picture;
+    }
+    QCOMPARE(names, QStringList({"Ana", "Luis", "Zoe"}));
+    // A drawn prompt above them says what to do.
+    QVERIFY(dialog.pictureHint->isVisible());
+    QVERIFY(dialog.pictureHint->y() < pictures.first()->mapTo(&dialog, QPoint()).y());
+    QSignalSpy chosen(&dialog, &InputDialog::chooseUser);
+    QTest::mouseClick(target, Qt::LeftButton);
+    QVERIFY(!chosen.isEmpty());
+    QCOMPARE(chosen.first().first().value<User*>()->name, clicked);
+    QCOMPARE(dialog.chosenUser()->id, userId(clicked));
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestInputDialog::shouldGiveEachNewUserItsOwnPicture()
+{
+    InputDialog dialog(&users);
+    dialog.show();
+    QStringList given;
+    for (const QString& name : {QStringLiteral("Bea"), QStringLiteral("Eva")}) {
+        const QString offered = dialog.newPicture();
+        QVERIFY(!offered.isEmpty());
+        QVERIFY(!given.contains(offered));
+        typeName(dialog, name);
+        QTest::mouseClick(dialog.addButton, Qt::LeftButton);
+        User user;
+        QVERIFY(user.loadByName(name));
+        QCOMPARE(user.picture, offered);
+        given << offered;
+    }
+    QCOMPARE(given, QStringList({"usuarios/perro.png", "usuarios/gato.png"}));
+    // An adult's choice of another drawing is kept.
+    dialog.setNewPicture(QStringLiteral("usuarios/tren.png"));
+    typeName(dialog, QStringLiteral("Iker"));
+    QTest::mouseClick(dialog.addButton, Qt::LeftButton);
+    User iker;
+    QVERIFY(iker.loadByName(QStringLiteral("Iker")));
+    QCOMPARE(iker.picture, QStringLiteral("usuarios/tren.png"));
+    QCOMPARE(dialog.pictureGrid->findChildren<QToolButton*>(QStringLiteral("userPicture")).size(), 6);
+    // Once every drawing is taken, the least used come round again.
+    QStringList all;
+    for (const UserPictures::Drawing& drawing : UserPictures::drawings())
+        all << UserPictures::drawingPicture(drawing.name);
+    QCOMPARE(UserPictures::nextFree(all + QStringList{all.first()}), all.at(1));
 }
 
 void TestInputDialog::shouldRefuseToCloseWithoutUserButDismissWithEscape()

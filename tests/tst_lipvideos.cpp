@@ -48,9 +48,8 @@ void TestLipVideos::shouldCloseTheLipsForBilabials()
     QFETCH(QString, word);
     SpeechTiming speech;
     const QList<MouthShape> track = lipTrack(speech.speak(word));
-    const int firstMoving = int(kLipLeadMs * kLipFps / 1000);
     bool closed = false;
-    for (int f = firstMoving; f < track.size() && track.at(f).open < 0.5; ++f)
+    for (int f = 1; f < track.size() && track.at(f).open < 0.5; ++f)
         closed = closed || (track.at(f).open < 0.05 && track.at(f).width < 1.0);
     QVERIFY(closed);
 }
@@ -60,7 +59,7 @@ void TestLipVideos::shouldRestBeforeAndAfterTheWord()
     SpeechTiming speech;
     const SpokenWord word = speech.speak(QStringLiteral("casa"));
     const QList<MouthShape> track = lipTrack(word);
-    QVERIFY(track.size() > word.length * kLipSlowdown * kLipFps / 1000);
+    QVERIFY(track.size() > word.length * kLipFps / 1000);
     QCOMPARE(track.first(), MouthShape());
     QCOMPARE(track.last(), MouthShape());
     qreal widest = 0;
@@ -119,6 +118,8 @@ void TestLipVideos::shouldMapVowelsToDistinctMouths()
     QVERIFY(u.round > a.round);
     QCOMPARE(visemeFor(QString()), MouthShape());
     QCOMPARE(visemeFor(QStringLiteral("m")).open, 0.0);
+    // espeak-ng's g is the IPA letter, not the ASCII one.
+    QCOMPARE(visemeFor(QStringLiteral("\u0261")), visemeFor(QStringLiteral("k")));
 }
 
 QTEST_MAIN(TestLipVideos)

@@ -6,6 +6,8 @@
 #include "mainwindow.h"
 #include "menuwidget.h"
 #include "sequencewidget.h"
+#include "sounddevice.h"
+#include "tinyvideo.h"
 #include "videoplayer.h"
 #include "widgets.h"
 #include "windowfixture.h"
@@ -55,6 +57,10 @@ class TestMainWindowEngine : public QObject
 private Q_SLOTS:
     void shouldShowEverythingAtOnceWithoutStopMotion_data();
     void shouldShowEverythingAtOnceWithoutStopMotion();
+    void shouldPlayWithSoundOnlyWhenTheChildHasIt_data();
+    void shouldPlayWithSoundOnlyWhenTheChildHasIt();
+    void shouldAskByEarAloneWhenListening_data();
+    void shouldAskByEarAloneWhenListening();
     void shouldShowOneStepPerSpaceWithStopMotion_data();
     void shouldShowOneStepPerSpaceWithStopMotion();
     void shouldSpellLetterByLetter_data();
@@ -119,6 +125,122 @@ void TestMainWindowEngine::shouldShowEverythingAtOnceWithoutStopMotion()
     }
     // Nothing waits for the child: no prompt.
     QVERIFY(child<QLabel>(w, "promptLabel")->isHidden());
+}
+
+void TestMainWindowEngine::shouldPlayWithSoundOnlyWhenTheChildHasIt_data()
+{
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<bool>("sound");
+    QTest::addColumn<int>("device"); // 1, 0, or -1: this PC's own (tests run with none)
+    QTest::addColumn<int>("volume"); // the video's; -1: no audio output
+    QTest::addColumn<QString>("heard"); // the short sound asked for
+    // An audio output with no real device is only safe on clips without
+    // sound (the FFmpeg backend crashes on sound to no device): the clips
+    // here have sound only where no output may be attached, and the short
+    // sounds are empty files.
+    const QString name = QStringLiteral("Letras/M/nombre.wav");
+    const QString praise = QStringLiteral("sonidos/bien.wav");
+    QTest::newRow("20 sound off, a device") << 20 << false << 1 << -1 << QString();
+    QTest::newRow("22 sound off, a device") << 22 << false << 1 << -1 << QString();
+    QTest::newRow("21 sound off, a device") << 21 << false << 1 << -1 << QString();
+    QTest::newRow("20 sound on, a device") << 20 << true << 1 << 45 << name;
+    QTest::newRow("22 sound on, a device") << 22 << true << 1 << 45 << name;
+    QTest::newRow("21 sound on, a device") << 21 << true << 1 << 45 << praise;
+    QTest::newRow("22 sound on, no device") << 22 << true << 0 << -1 << QString();
+    QTest::newRow("22 sound on, this PC") << 22 << true << -1 << -1 << QString();
+    QTest::newRow("21 sound on, this PC") << 21 << true << -1 << -1 << QString();
+}
+
+void TestMainWindowEngine::shouldPlayWithSoundOnlyWhenTheChildHasIt()
+{
+    QFETCH(int, activity);
+    QFETCH(bool, sound);
+    QFETCH(int, device);
+    QFETCH(int, volume);
+    QFETCH(QString, heard);
+    WindowFixture f;
+    QVERIFY(f.isValid());
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"), false);
+    const QString folder = f.home.path() + QLatin1Char('/') + wordFolder(f, QStringLiteral("M"), QStringLiteral("mano"));
+    // Clips with sound only where no audio output can be attached.
+    const int rate = device == 1 ? 0 : 22050;
+    QVERIFY(writeTinyVideo(folder + QStringLiteral("sena.avi"), 6, 10, QColor(40, 120, 200), rate));
+    QVERIFY(writeTinyVideo(folder + QStringLiteral("modulacion.avi"), 6, 10, QColor(40, 120, 200), rate));
+    QVERIFY(f.home.touch(f.languagePath() + QStringLiteral("Letras/M/nombre.wav")));
+    QVERIFY(f.home.touch(f.sysPath() + QStringLiteral("sonidos/bien.wav")));
+    QVERIFY(f.home.touch(f.sysPath() + QStringLiteral("sonidos/indicacion-tecla.wav")));
+    f.setUserSetting(SettingKey::Sound, sound ? 1 : 0);
+    f.setUserSetting(SettingKey::Volume, 45);
+    if (device >= 0)
+        SoundDevice::setCheck([device] { return device == 1; });
+    MainWindow* w = f.start();
+    f.startActivity(activity);
+    // A presentation asks for a key with a picture, and a voice with sound.
+    if (activity != 21) {
+        const QString prompt = child<VideoPlayer>(w, "soundPlayer")->source();
+        QCOMPARE(prompt.endsWith(QStringLiteral("sonidos/indicacion-tecla.wav")), !heard.isEmpty());
+    }
+    f.typeLetter(QStringLiteral("m"));
+    auto* video = child<VideoPlayer>(w, "videoPlayer");
+    QVERIFY(video->isPlaying());
+    SoundDevice::setCheck({});
+    QCOMPARE(video->hasAudioOutput() ? video->volume() : -1, volume);
+    const QString asked = child<VideoPlayer>(w, "soundPlayer")->source();
+    if (heard.isEmpty())
+        QCOMPARE(asked, QString());
+    else
+        QVERIFY2(asked.endsWith(heard), qPrintable(asked));
+    // Heard or muted, the clip plays to its end and the window goes on.
+    QTRY_VERIFY_WITH_TIMEOUT(!video->isPlaying(), 4000);
+    QVERIFY(video->reachedEnd());
+    QVERIFY(w->isVisible());
+}
+
+void TestMainWindowEngine::shouldAskByEarAloneWhenListening_data()
+{
+    QTest::addColumn<bool>("sound");
+    QTest::addColumn<bool>("device");
+    QTest::addColumn<bool>("byEar");
+    QTest::newRow("sound and a sound output") << true << true << true;
+    QTest::newRow("no sound output") << true << false << false;
+    QTest::newRow("sound off") << false << true << false;
+}
+
+void TestMainWindowEngine::shouldAskByEarAloneWhenListening()
+{
+    QFETCH(bool, sound);
+    QFETCH(bool, device);
+    QFETCH(bool, byEar);
+    WindowFixture f;
+    QVERIFY(f.isValid());
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
+    const QString folder = wordFolder(f, QStringLiteral("M"), QStringLiteral("mano"));
+    f.setUserSetting(SettingKey::Sound, sound ? 1 : 0);
+    f.setUserSetting(SettingKey::ListenOnly, 1);
+    // The videos are empty files: safe for an audio output.
+    SoundDevice::setCheck([device] { return device; });
+    MainWindow* w = f.start();
+    f.startActivity(21);
+    auto* video = child<VideoPlayer>(w, "videoPlayer");
+    auto* picture = child<ImageWidget>(w, "pictureHolder");
+    // By ear: the word's spoken clip plays unseen, and nothing shows.
+    QCOMPARE(picture->isHidden(), byEar);
+    QCOMPARE(shownMedia(*w).contains(QLatin1Char('w')), !byEar);
+    QCOMPARE(video->source().endsWith(folder + QStringLiteral("modulacion.avi")), byEar);
+    QVERIFY(video->isHidden());
+    // The repeat button says it again.
+    if (byEar) {
+        video->stop();
+        child<MenuWidget>(w, "repeatButton")->menuClicked();
+        QVERIFY(video->source().endsWith(folder + QStringLiteral("modulacion.avi")));
+        QVERIFY(picture->isHidden());
+    }
+    // The answer shows everything.
+    f.typeLetter(QStringLiteral("m"));
+    SoundDevice::setCheck({});
+    QVERIFY(!picture->isHidden());
+    QVERIFY(video->source().endsWith(folder + QStringLiteral("sena.avi")));
+    QVERIFY(!video->isHidden());
 }
 
 void TestMainWindowEngine::shouldShowOneStepPerSpaceWithStopMotion_data()

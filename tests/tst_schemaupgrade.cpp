@@ -3,6 +3,7 @@
 #include "testhome.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -12,7 +13,7 @@
 namespace {
 const QString kConnection = QStringLiteral("upgrade");
 const QStringList kTables{"language", "letter", "category", "word",
-                          "word_x_category", "user", "config"};
+                          "word_x_category", "user", "config", "answer_log"};
 
 bool run(QSqlDatabase db, const QString& script)
 {
@@ -29,6 +30,8 @@ QStringList allRows(QSqlDatabase db)
 {
     QStringList rows;
     for (const QString& table : kTables) {
+        if (!db.tables().contains(table))
+            continue;
         QSqlQuery query(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(table), db);
         while (query.next()) {
             QStringList values{table};
@@ -36,6 +39,21 @@ QStringList allRows(QSqlDatabase db)
                 values << query.record().fieldName(column) + QLatin1Char('=')
                         + query.value(column).toString();
             rows << values.join(QLatin1Char('|'));
+        }
+    }
+    return rows;
+}
+
+// The rows without the users' pictures, which the upgrade gives them; the
+// pictures apart, in row order.
+QStringList withoutPictures(QStringList rows, QStringList* pictures)
+{
+    static const QRegularExpression picture(QStringLiteral("\\|picture=([^|]*)"));
+    for (QString& row : rows) {
+        const QRegularExpressionMatch match = picture.match(row);
+        if (match.hasMatch()) {
+            *pictures << match.captured(1);
+            row.remove(match.capturedStart(), match.capturedLength());
         }
     }
     return rows;
@@ -128,6 +146,8 @@ private Q_SLOTS:
     void shouldUpgradeKeepingEveryRowAndACopy();
     void shouldStartIdsAboveEveryIdInUse_data();
     void shouldStartIdsAboveEveryIdInUse();
+    void shouldUpgradeEachEarlierVersion_data();
+    void shouldUpgradeEachEarlierVersion();
     void shouldLeaveEverythingWhenAStepFails();
     void shouldRunLaterStepsAddedToTheTable();
     void shouldCreateNewDatabasesAtTheNewestVersion();
@@ -145,7 +165,10 @@ void TestSchemaUpgrade::shouldUpgradeKeepingEveryRowAndACopy()
     QVERIFY2(result.ok, qPrintable(result.error));
     QVERIFY(result.upgraded);
     QCOMPARE(SchemaUpgrade::currentVersion(earlier.db), SchemaUpgrade::latestVersion());
-    QCOMPARE(allRows(earlier.db), before);
+    // Every row stays, and every child gets a picture of its own.
+    QStringList pictures;
+    QCOMPARE(withoutPictures(allRows(earlier.db), &pictures), before);
+    QCOMPARE(pictures, QStringList({"usuarios/perro.png", "usuarios/gato.png"}));
     {
         // The upgraded database has every table and index of a new one.
         TestHome fresh;
@@ -202,6 +225,58 @@ void TestSchemaUpgrade::shouldStartIdsAboveEveryIdInUse()
     QVERIFY(before.isEmpty() || run(earlier.db, before));
     QVERIFY(SchemaUpgrade::upgrade(earlier.db, earlier.path).ok);
     QCOMPARE(newId(earlier.db, insert), id);
+}
+
+void TestSchemaUpgrade::shouldUpgradeEachEarlierVersion_data()
+{
+    QTest::addColumn<int>("from");
+    for (int version = 0; version < SchemaUpgrade::latestVersion(); ++version)
+        QTest::addRow("version %d", version) << version;
+}
+
+void TestSchemaUpgrade::shouldUpgradeEachEarlierVersion()
+{
+    QFETCH(int, from);
+    EarlierDatabase earlier;
+    // The database as the program of that version left it.
+    std::vector<SchemaUpgrade::Step> older;
+    for (const SchemaUpgrade::Step& step : SchemaUpgrade::steps()) {
+        if (step.version <= from)
+            older.push_back(step);
+    }
+    if (!older.empty())
+        QVERIFY(SchemaUpgrade::upgrade(earlier.db, earlier.path, older).ok);
+    QCOMPARE(SchemaUpgrade::currentVersion(earlier.db), from);
+    if (earlier.db.tables().contains(QStringLiteral("answer_log"))) {
+        QVERIFY(run(earlier.db, QStringLiteral(
+            "INSERT INTO answer_log (id_user, id_language, activity, expected, word, typed, correct, "
+            "attempt, elapsed_ms, answered_at) VALUES (1, 1, 21, 'A', 'ajo', 'E', 0, 1, 900, "
+            "'2026-03-02 10:00:00');"
+            "INSERT INTO answer_log (id_user, id_language, activity, expected, word, typed, correct, "
+            "attempt, elapsed_ms, answered_at) VALUES (2, 1, 31, 'Ñ', 'ñandú', 'Ñ', 1, 2, 1500, "
+            "'2026-03-03 11:00:00');")));
+    }
+    QStringList before = allRows(earlier.db);
+    before.replaceInStrings(QStringLiteral("|heard_only=0"), QString());
+
+    const SchemaUpgrade::Result result = SchemaUpgrade::upgrade(earlier.db, earlier.path);
+    QVERIFY2(result.ok && result.upgraded, qPrintable(result.error));
+    QCOMPARE(result.from, from);
+    QCOMPARE(SchemaUpgrade::currentVersion(earlier.db), SchemaUpgrade::latestVersion());
+    // Every row stays; the answers recorded before listening practice were
+    // seen ones.
+    QStringList pictures;
+    QStringList after = withoutPictures(allRows(earlier.db), &pictures);
+    QCOMPARE(after.filter(QStringLiteral("heard_only=")).size(), after.filter(QStringLiteral("answer_log|")).size());
+    after.replaceInStrings(QStringLiteral("|heard_only=0"), QString());
+    QCOMPARE(after, before);
+    // Users get a picture each at the upgrade that brings pictures.
+    QCOMPARE(pictures, QStringList({"usuarios/perro.png", "usuarios/gato.png"}));
+    {
+        TestHome fresh;
+        QVERIFY(fresh.isValid());
+        QCOMPARE(schemaOf(earlier.db), schemaOf(QSqlDatabase::database()));
+    }
 }
 
 void TestSchemaUpgrade::shouldLeaveEverythingWhenAStepFails()

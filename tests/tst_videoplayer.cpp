@@ -1,3 +1,4 @@
+#include "sounddevice.h"
 #include "tinyvideo.h"
 #include "videoplayer.h"
 
@@ -101,16 +102,54 @@ private Q_SLOTS:
     void shouldKeepLastFrameAndPlayAgainOnClick();
     void shouldShowClipsWholeAndUpright_data();
     void shouldShowClipsWholeAndUpright();
+    void shouldAttachAudioOnlyWithSoundAndADevice_data();
+    void shouldAttachAudioOnlyWithSoundAndADevice();
 
 private:
     QTemporaryDir dir;
     QString clip;
+    QString soundClip;
 };
 
 void TestVideoPlayer::initTestCase()
 {
     clip = dir.filePath(QStringLiteral("clip.avi"));
     QVERIFY(writeTinyVideo(clip, 4, 10));
+    soundClip = dir.filePath(QStringLiteral("sound.avi"));
+    QVERIFY(writeTinyVideo(soundClip, 8, 10, QColor(200, 80, 40), 22050));
+}
+
+void TestVideoPlayer::shouldAttachAudioOnlyWithSoundAndADevice_data()
+{
+    QTest::addColumn<int>("volume");
+    QTest::addColumn<int>("device"); // 1, 0, or -1: this PC's own (tests run with none)
+    QTest::addColumn<bool>("withSound");
+    QTest::addColumn<bool>("attached");
+    // A player with an audio output is only safe here on a clip without
+    // sound: the FFmpeg backend crashes playing sound to no device.
+    QTest::newRow("sound on, a device") << 60 << 1 << false << true;
+    QTest::newRow("sound off, a device") << 0 << 1 << false << false;
+    QTest::newRow("sound on, no device") << 60 << 0 << true << false;
+    QTest::newRow("sound on, this PC") << 60 << -1 << true << false;
+}
+
+void TestVideoPlayer::shouldAttachAudioOnlyWithSoundAndADevice()
+{
+    QFETCH(int, volume);
+    QFETCH(int, device);
+    QFETCH(bool, withSound);
+    QFETCH(bool, attached);
+    if (device >= 0)
+        SoundDevice::setCheck([device] { return device == 1; });
+    VideoPlayer player;
+    player.setVolume(volume);
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QVERIFY(player.play(withSound ? soundClip : clip));
+    SoundDevice::setCheck({});
+    QCOMPARE(player.hasAudioOutput(), attached);
+    // Muted or not, the clip plays to its end.
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 4000);
+    QVERIFY(player.reachedEnd());
 }
 
 void TestVideoPlayer::shouldFinishOnceAtTheEnd_data()

@@ -302,6 +302,26 @@ S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
         <source>La configuración actual de letras y categorías hace que la lista de palabras disponibles esté vacía. Por favor revise su selección.</source>
         <translation>Amb la configuració actual de lletres i categories, la llista de paraules disponibles és buida. Reviseu la selecció.</translation>
     </message>
+    <message>
+        <source>Sonido</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>Solo escuchar</source>
+        <translation>Només escoltar</translation>
+    </message>
+    <message>
+        <source>En «¿Cómo empieza esta palabra?» la pregunta es solo la palabra dicha: ni imagen ni labios hasta la respuesta.</source>
+        <translation>A «Com comença aquesta paraula?» la pregunta és només la paraula dita: ni imatge ni llavis fins a la resposta.</translation>
+    </message>
+    <message>
+        <source>Volumen</source>
+        <translation>Volum</translation>
+    </message>
+    <message>
+        <source>Este ordenador no tiene salida de sonido: los videos se verán sin sonido.</source>
+        <translation>Aquest ordinador no té sortida de so: els vídeos es veuran sense so.</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseMessages</name>
@@ -491,6 +511,30 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
     <message>
         <source>Ingrese todos los datos</source>
         <translation>Introduïu totes les dades</translation>
+    </message>
+    <message>
+        <source>El dibujo del usuario nuevo</source>
+        <translation>El dibuix de l&apos;usuari nou</translation>
+    </message>
+    <message>
+        <source>Foto de un archivo…</source>
+        <translation>Foto d&apos;un fitxer…</translation>
+    </message>
+    <message>
+        <source>Foto del usuario</source>
+        <translation>Foto de l&apos;usuari</translation>
+    </message>
+    <message>
+        <source>Imágenes (*.png *.jpg *.jpeg)</source>
+        <translation>Imatges (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>La foto %1 no se pudo guardar.</source>
+        <translation>La foto %1 no s&apos;ha pogut desar.</translation>
+    </message>
+    <message>
+        <source>Toca tu dibujo</source>
+        <translation>Toca el teu dibuix</translation>
     </message>
 </context>
 <context>
@@ -1348,6 +1392,10 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
     <message>
         <source>%1 → %2: %3</source>
         <translation>%1 → %2: %3</translation>
+    </message>
+    <message>
+        <source>Oído: primera letra</source>
+        <translation>Oïda: primera lletra</translation>
     </message>
 </context>
 <context>

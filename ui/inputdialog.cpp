@@ -2,9 +2,22 @@
 
 #include "answerlog.h"
 #include "pindialog.h"
+#include "mediapaths.h"
 #include "spanishorder.h"
+#include "userpictures.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -43,6 +56,12 @@ InputDialog::InputDialog(UserList* userList, QWidget* parent)
     connect(deleteButton, &QPushButton::clicked, this, &InputDialog::slotDelete);
     connect(loginButton, &QPushButton::clicked, this, &InputDialog::slotLogin);
 
+    pictureButton = new QToolButton(this);
+    pictureButton->setObjectName(QStringLiteral("pictureButton"));
+    pictureButton->setIconSize(QSize(48, 48));
+    pictureButton->setToolTip(tr("El dibujo del usuario nuevo"));
+    connect(pictureButton, &QToolButton::clicked, this, &InputDialog::choosePicture);
+
     buildLayout();
 
     // The list, the name field and "Ingresar" always name the same user: an
@@ -73,7 +92,10 @@ void InputDialog::buildLayout()
     buttons->addWidget(loginButton);
     buttons->addWidget(deleteButton);
     auto* selected = new QVBoxLayout(selectedGroup);
-    selected->addWidget(nameField);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(pictureButton);
+    nameRow->addWidget(nameField, 1);
+    selected->addLayout(nameRow);
     selected->addLayout(buttons);
 
     registeredGroup = new QGroupBox(tr("Usuarios registrados    "), this);
@@ -86,10 +108,35 @@ void InputDialog::buildLayout()
     statusBar->showMessage(tr("Por favor seleccione un usuario."));
     statusBar->setSizeGripEnabled(false);
 
+    pictureGrid = new QWidget;
+    pictureGrid->setObjectName(QStringLiteral("pictureGrid"));
+    pictureLayout = new QGridLayout(pictureGrid);
+    auto* pictureScroll = new QScrollArea(this);
+    pictureScroll->setObjectName(QStringLiteral("pictureScroll"));
+    pictureScroll->setWidget(pictureGrid);
+    pictureScroll->setWidgetResizable(true);
+    pictureScroll->setFrameShape(QFrame::NoFrame);
+    // Two rows of four pictures whole; more scroll down.
+    pictureScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QMargins margins = pictureLayout->contentsMargins();
+    const int spacing = qMax(0, pictureLayout->spacing());
+    pictureScroll->setMinimumSize(
+        4 * 150 + 3 * spacing + margins.left() + margins.right()
+            + pictureScroll->verticalScrollBar()->sizeHint().width(),
+        2 * 150 + spacing + margins.top() + margins.bottom());
+
+    pictureHint = new QLabel(this);
+    pictureHint->setObjectName(QStringLiteral("pictureHint"));
+    pictureHint->setPixmap(QPixmap(MediaPaths::systemMediaPath() + QStringLiteral("ui/toca-tu-dibujo.png")));
+    pictureHint->setAccessibleName(tr("Toca tu dibujo"));
+    pictureHint->setAlignment(Qt::AlignCenter);
+
     auto* groups = new QHBoxLayout;
     groups->addWidget(selectedGroup);
     groups->addWidget(registeredGroup);
     auto* column = new QVBoxLayout(this);
+    column->addWidget(pictureHint);
+    column->addWidget(pictureScroll, 1);
     column->addLayout(groups);
     column->addWidget(statusBar);
 }
@@ -114,14 +161,94 @@ void InputDialog::fillUsers()
     users->loadAll();
     users->reset();
     // Spanish order, accents and case ignored: Á beside A, Ñ after N.
-    QList<QPair<QString, int>> entries;
+    QList<User> entries;
     while (User* user = users->next())
-        entries.append({user->name, user->id});
-    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
-        return SpanishOrder::less(a.first, b.first);
+        entries.append(*user);
+    std::stable_sort(entries.begin(), entries.end(), [](const User& a, const User& b) {
+        return SpanishOrder::less(a.name, b.name);
     });
-    for (const auto& entry : std::as_const(entries))
-        userBox->addItem(QIcon(), entry.first, entry.second);
+    for (const User& entry : std::as_const(entries))
+        userBox->addItem(QIcon(UserPictures::path(entry.picture)), entry.name, entry.id);
+    fillPictures(entries);
+    pictureHint->setVisible(!entries.isEmpty());
+    setNewPicture(UserPictures::nextFree(User::usedPictures()));
+}
+
+void InputDialog::fillPictures(const QList<User>& sorted)
+{
+    while (QLayoutItem* item = pictureLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    constexpr int columns = 4;
+    for (int i = 0; i < sorted.size(); ++i) {
+        const User& user = sorted.at(i);
+        auto* button = new QToolButton(pictureGrid);
+        button->setObjectName(QStringLiteral("userPicture"));
+        button->setProperty("userId", user.id);
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setIcon(QIcon(UserPictures::path(user.picture)));
+        button->setIconSize(QSize(112, 112));
+        button->setText(user.name);
+        button->setFixedSize(150, 150);
+        button->setAutoRaise(true);
+        QFont font = button->font();
+        font.setPointSizeF(font.pointSizeF() * 1.3);
+        button->setFont(font);
+        const int id = user.id;
+        connect(button, &QToolButton::clicked, this, [this, id] { loginUser(id); });
+        pictureLayout->addWidget(button, i / columns, i % columns);
+    }
+}
+
+void InputDialog::loginUser(int id)
+{
+    highlightedId = id;
+    slotLogin();
+}
+
+void InputDialog::setNewPicture(const QString& picture)
+{
+    pendingPicture = picture;
+    pictureButton->setIcon(QIcon(UserPictures::path(picture)));
+}
+
+void InputDialog::choosePicture()
+{
+    // The drawings no child has yet, and a photo from a file.
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("pictureMenu"));
+    const QStringList used = User::usedPictures();
+    for (const UserPictures::Drawing& drawing : UserPictures::drawings()) {
+        const QString picture = UserPictures::drawingPicture(drawing.name);
+        if (used.contains(picture))
+            continue;
+        QAction* action = menu.addAction(QIcon(UserPictures::path(picture)), QString());
+        connect(action, &QAction::triggered, this, [this, picture] { setNewPicture(picture); });
+    }
+    menu.addSeparator();
+    connect(menu.addAction(tr("Foto de un archivo…")), &QAction::triggered, this,
+            &InputDialog::choosePhoto);
+    menu.exec(pictureButton->mapToGlobal(QPoint(0, pictureButton->height())));
+}
+
+void InputDialog::choosePhoto()
+{
+    const QString file = QFileDialog::getOpenFileName(this, tr("Foto del usuario"), QDir::homePath(),
+                                                      tr("Imágenes (*.png *.jpg *.jpeg)"));
+    if (file.isEmpty())
+        return;
+    const QImage photo = QImage(file).scaled(160, 160, Qt::KeepAspectRatioByExpanding,
+                                             Qt::SmoothTransformation);
+    // A copy of its own in the home: the photo travels with the users.
+    const QString name = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"))
+                         + QStringLiteral(".png");
+    const QString copy = UserPictures::photosFolder() + name;
+    if (photo.isNull() || !QDir().mkpath(UserPictures::photosFolder()) || !photo.save(copy, "PNG")) {
+        showStatus(tr("La foto %1 no se pudo guardar.").arg(QDir::toNativeSeparators(file)));
+        return;
+    }
+    setNewPicture(UserPictures::photoPicture(name));
 }
 
 int InputDialog::sameNameId(const QString& name) const
@@ -187,6 +314,7 @@ void InputDialog::slotAdd()
             showStatus(tr("El usuario %1 ya existe en el sistema.").arg(name));
         } else {
             user.name = name;
+            user.picture = pendingPicture;
             if (user.save()) {
                 showStatus(tr("El usuario %1 ha sido agregado al sistema.").arg(name));
                 fillUsers();

@@ -7,9 +7,12 @@
 
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
+class QGridLayout;
 class QStatusBar;
+class QToolButton;
 
 // The small window in which a child (or an adult) picks who is using the
 // program, adds a user or removes one. It refuses to close until a user has
@@ -37,6 +40,15 @@ public:
     QPushButton* loginButton = nullptr;
     QGroupBox* selectedGroup = nullptr;
     QGroupBox* registeredGroup = nullptr;
+    // The users as large pictures with their names, in Spanish order: one
+    // click logs a child in.
+    QWidget* pictureGrid = nullptr;
+    // "Toca tu dibujo", drawn: the prompt a child who cannot read follows.
+    QLabel* pictureHint = nullptr;
+    // The picture the next user added gets; a click offers the others.
+    QToolButton* pictureButton = nullptr;
+    QString newPicture() const { return pendingPicture; }
+    void setNewPicture(const QString& picture);
 
 Q_SIGNALS:
     void chooseUser(User* user);
@@ -53,6 +65,8 @@ private Q_SLOTS:
     void slotLogin();
     void slotAdd();
     void slotDelete();
+    void choosePicture();
+    void choosePhoto();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,7 +79,11 @@ private:
     // Makes the entry the one both the list and the name field show.
     void selectEntry(int index);
     bool confirmDelete(const QString& name);
+    void fillPictures(const QList<User>& sorted);
+    void loginUser(int id);
 
     std::unique_ptr<User> chosen;
     int highlightedId = 0; // the entry last highlighted in the user box
+    QGridLayout* pictureLayout = nullptr;
+    QString pendingPicture;
 };

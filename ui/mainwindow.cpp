@@ -108,6 +108,8 @@ void MainWindow::buildScreen()
     videoPlayer->setVolume(0);
     videoPlayer->raise();
     videoPlayer->hide();
+    soundPlayer = place(new VideoPlayer(this), "soundPlayer", {0, 0, 1, 1}, false);
+    soundPlayer->setVolume(0);
 
     noWordsWarning = place(new QLabel(this), "noWordsWarning", {252, 309, 542, 131}, false);
     noWordsWarning->setPixmap(QPixmap(system + QStringLiteral("ui/advertencia-sin-palabras.png")));
@@ -148,6 +150,7 @@ void MainWindow::buildStage()
     pieces.picture = pictureHolder;
     pieces.bottomLetter = bottomLetterHolder;
     pieces.video = videoPlayer;
+    pieces.sound = soundPlayer;
     pieces.hands = handSequence;
     pieces.hand = handLabel;
     pieces.flus = flusSequence;
@@ -219,6 +222,7 @@ void MainWindow::openDefaultLanguage()
 void MainWindow::readSettings()
 {
     lesson.values = LessonSettings::read(settings, currentLanguage.get(), currentUser.get());
+    stage->setSoundVolume(lesson.values.playbackVolume());
     handSequence->setDigraphs(lesson.values.useCh, lesson.values.useLl);
     flusSequence->setDigraphs(lesson.values.useCh, lesson.values.useLl);
 }

@@ -190,6 +190,7 @@ private:
     ImageWidget* bottomLetterHolder = nullptr;
     ImageWidget* pictureHolder = nullptr;
     VideoPlayer* videoPlayer = nullptr;
+    VideoPlayer* soundPlayer = nullptr; // never shown: short sounds
     VideoPlayer* splashPlayer = nullptr;
     QLabel* noWordsWarning = nullptr;
     QLabel* noRepetitionWarning = nullptr;

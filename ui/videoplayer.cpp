@@ -1,12 +1,11 @@
 #include "videoplayer.h"
 
+#include "sounddevice.h"
 #include "videorotation.h"
 
-#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QPainter>
 #include <QTransform>
@@ -51,7 +50,7 @@ bool VideoPlayer::play(const QString& path)
     player = new QMediaPlayer(this);
     player->setVideoSink(sink);
     // An audio output without a sound device crashed the FFmpeg backend.
-    if (volumeLevel > 0 && !QMediaDevices::audioOutputs().isEmpty()) {
+    if (volumeLevel > 0 && SoundDevice::available()) {
         auto* audio = new QAudioOutput(player);
         audio->setVolume(float(volumeLevel) / 100.0f);
         player->setAudioOutput(audio);
@@ -117,6 +116,11 @@ void VideoPlayer::setVolume(int volume)
         return;
     if (QAudioOutput* audio = player->audioOutput())
         audio->setVolume(float(volumeLevel) / 100.0f);
+}
+
+bool VideoPlayer::hasAudioOutput() const
+{
+    return player && player->audioOutput();
 }
 
 QImage VideoPlayer::shownFrame() const

@@ -34,9 +34,12 @@ public:
     // being ended by the watchdog.
     bool reachedEnd() const { return lastReachedEnd; }
 
-    // 0 to 100. At 0 the clip plays without any audio output.
+    // 0 to 100. At 0, or when the PC has no sound output, the clip plays
+    // without any audio output.
     void setVolume(int volume);
     int volume() const { return volumeLevel; }
+    // Whether the clip on show has an audio output attached.
+    bool hasAudioOutput() const;
 
     // The picture on show, upright: the clip's latest frame, kept after it
     // ends; null before its first frame (nothing is drawn then, not black).

@@ -94,8 +94,27 @@ void AviWriter::addFrame(const QImage& image, int repeat)
     }
 }
 
+void AviWriter::setAudio(const QVector<qint16>& samples, int sampleRate)
+{
+    audio = samples;
+    audioRate = sampleRate;
+}
+
 QByteArray AviWriter::toByteArray() const
 {
+    const bool withAudio = audioRate > 0;
+    // The sound of frame i: samples [i * rate / fps, (i + 1) * rate / fps).
+    const auto audioChunk = [this](qsizetype i) {
+        const qint64 from = qint64(i) * audioRate / fps;
+        const qint64 to = qint64(i + 1) * audioRate / fps;
+        QByteArray pcm(int((to - from) * 2), '\0');
+        for (qint64 n = from; n < to && n < audio.size(); ++n)
+            qToLittleEndian(audio.at(int(n)), pcm.data() + (n - from) * 2);
+        return pcm;
+    };
+    const quint32 audioSamples = quint32(qint64(frames.size()) * audioRate / fps);
+    const quint32 audioChunkMax = quint32(audioRate / fps + 1) * 2;
+
     const quint32 count = quint32(frames.size());
     quint32 largest = 0;
     quint64 total = 0;
@@ -104,7 +123,8 @@ QByteArray AviWriter::toByteArray() const
         if (!held.at(i))
             total += quint64(frames.at(i).size());
     }
-    const quint32 bytesPerSecond = count ? quint32(total * quint64(fps) / count) : 0;
+    const quint32 bytesPerSecond = (count ? quint32(total * quint64(fps) / count) : 0)
+                                   + quint32(withAudio ? audioRate * 2 : 0);
 
     QByteArray avih;
     put32(avih, quint32(1000000 / fps)); // microseconds per frame
@@ -113,7 +133,7 @@ QByteArray AviWriter::toByteArray() const
     put32(avih, kAvifHasIndex);
     put32(avih, count);
     put32(avih, 0);                      // initial frames
-    put32(avih, 1);                      // streams
+    put32(avih, withAudio ? 2 : 1);      // streams
     put32(avih, largest + 8);            // suggested buffer size
     put32(avih, quint32(size.width()));
     put32(avih, quint32(size.height()));
@@ -152,8 +172,35 @@ QByteArray AviWriter::toByteArray() const
     put32(strf, 0);
     put32(strf, 0);
 
-    const QByteArray header = list("hdrl", chunk("avih", avih)
-                                   + list("strl", chunk("strh", strh) + chunk("strf", strf)));
+    QByteArray streams = list("strl", chunk("strh", strh) + chunk("strf", strf));
+    if (withAudio) {
+        QByteArray audioStrh;
+        putFourCc(audioStrh, "auds");
+        put32(audioStrh, 0);                 // handler: none for PCM
+        put32(audioStrh, 0);                 // flags
+        put16(audioStrh, 0);                 // priority
+        put16(audioStrh, 0);                 // language
+        put32(audioStrh, 0);                 // initial frames
+        put32(audioStrh, 2);                 // scale: the block size
+        put32(audioStrh, quint32(audioRate * 2)); // rate: bytes per second
+        put32(audioStrh, 0);                 // start
+        put32(audioStrh, audioSamples);      // length in blocks
+        put32(audioStrh, audioChunkMax);
+        put32(audioStrh, 0xFFFFFFFFu);       // quality: default
+        put32(audioStrh, 2);                 // sample size: one block
+        for (int i = 0; i < 4; ++i)
+            put16(audioStrh, 0);             // frame rectangle
+        QByteArray wave; // WAVEFORMATEX
+        put16(wave, 1);                      // PCM
+        put16(wave, 1);                      // channels
+        put32(wave, quint32(audioRate));
+        put32(wave, quint32(audioRate * 2)); // bytes per second
+        put16(wave, 2);                      // block align
+        put16(wave, 16);                     // bits per sample
+        put16(wave, 0);                      // no extra bytes
+        streams += list("strl", chunk("strh", audioStrh) + chunk("strf", wave));
+    }
+    const QByteArray header = list("hdrl", chunk("avih", avih) + streams);
 
     QByteArray movi("movi", 4);
     QByteArray index;
@@ -165,6 +212,14 @@ QByteArray AviWriter::toByteArray() const
         put32(index, quint32(movi.size())); // offset from the "movi" code
         put32(index, quint32(frame.size()));
         movi += chunk("00dc", frame);
+        if (withAudio) {
+            const QByteArray pcm = audioChunk(i);
+            putFourCc(index, "01wb");
+            put32(index, kAviifKeyFrame);
+            put32(index, quint32(movi.size()));
+            put32(index, quint32(pcm.size()));
+            movi += chunk("01wb", pcm);
+        }
     }
 
     QByteArray body("AVI ", 4);

@@ -1,6 +1,7 @@
 #include "drawnmedia.h"
 
 #include "contentsource.h"
+#include "letternames.h"
 #include "lipvideos.h"
 #include "manual.h"
 #include "packpaths.h"
@@ -35,6 +36,26 @@ bool lipVideos(const QString&, const QString& home, const ContentSource& source,
     return writeLipVideos(packLanguageFolder(home, source), source, error);
 }
 
+bool letterNames(const QString&, const QString& home, const ContentSource& source, QString* error)
+{
+    return writeLetterNames(packLanguageFolder(home, source), source, error);
+}
+
+bool feedbackSounds(const QString&, const QString& home, const ContentSource&, QString* error)
+{
+    return writeFeedbackSounds(home + QStringLiteral("/media/system/"), error);
+}
+
+bool userPictures(const QString&, const QString& home, const ContentSource&, QString* error)
+{
+    return writeUserPictures(home + QStringLiteral("/media/system/"), error);
+}
+
+bool spokenPrompts(const QString&, const QString& home, const ContentSource&, QString* error)
+{
+    return writeSpokenPrompts(home + QStringLiteral("/media/system/"), error);
+}
+
 bool splashVideos(const QString&, const QString& home, const ContentSource&, QString* error)
 {
     return writeSplashVideos(home + QStringLiteral("/media/system/"), error);
@@ -55,6 +76,10 @@ const Step kSteps[] = {
     {"hand signs", signs},
     {"sign videos", signVideos},
     {"lip videos", lipVideos},
+    {"letter names", letterNames},
+    {"feedback sounds", feedbackSounds},
+    {"user pictures", userPictures},
+    {"spoken prompts", spokenPrompts},
     {"start-up videos", splashVideos},
     {"stories", storyPages},
     {"manual", manual},

@@ -152,7 +152,9 @@ MouthShape visemeFor(const QString& phoneme)
     if (s.startsWith(QStringLiteral("tʃ")) || s == QStringLiteral("ʎ") || s == QStringLiteral("ʃ")
         || s == QStringLiteral("ɲ"))
         return {0.3, 0.8, 0.45, 0.9, 0.5, 0};
-    if (s == QLatin1String("k") || s == QLatin1String("g") || s == QStringLiteral("ɣ") || s == QLatin1String("x")
+    // espeak-ng writes the g as the IPA letter ɡ (U+0261).
+    if (s == QLatin1String("k") || s == QLatin1String("g") || s == QStringLiteral("\u0261")
+        || s == QStringLiteral("ɣ") || s == QLatin1String("x")
         || s == QStringLiteral("ŋ"))
         return {0.45, 1.0, 0.0, 0.6, 0.0, 0};
     return {};

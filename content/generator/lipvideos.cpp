@@ -8,6 +8,9 @@
 
 #include <QSize>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 const QSize kVideoSize(320, 240);
 
@@ -37,8 +40,10 @@ QList<MouthShape> lipTrack(const SpokenWord& word)
     // glides between sounds.
     QList<Key> keys;
     const MouthShape rest;
+    // The mouth starts to form the first sound a little before it is heard
+    // (voiced sounds are heard a little before their phoneme starts).
     if (!word.phonemes.isEmpty())
-        keys << Key{qreal(word.phonemes.first().start) - 30, rest};
+        keys << Key{qreal(qMin(word.phonemes.first().start, heardOnset(word))) - kLipAnticipationMs, rest};
     for (qsizetype i = 0; i < word.phonemes.size(); ++i) {
         const PhonemeTiming& phoneme = word.phonemes.at(i);
         const int end = i + 1 < word.phonemes.size() ? word.phonemes.at(i + 1).start : word.length;
@@ -48,21 +53,12 @@ QList<MouthShape> lipTrack(const SpokenWord& word)
     }
     keys << Key{qreal(word.length) + 40, rest};
 
-    // Where the first sound that moves the lips starts.
-    qreal onset = 0;
-    for (const PhonemeTiming& phoneme : word.phonemes) {
-        if (!(visemeFor(phoneme.name) == rest)) {
-            onset = phoneme.start;
-            break;
-        }
-    }
-
-    const int speechMs = int((word.length - onset) * kLipSlowdown);
-    const int total = kLipLeadMs + speechMs + kLipTailMs;
+    const int start = lipStart(word);
+    const int total = word.length - start + kLipTailMs;
     const int count = total * kLipFps / 1000 + 1;
     QList<MouthShape> track;
     for (int f = 0; f < count; ++f) {
-        const qreal t = onset + (f * 1000.0 / kLipFps - kLipLeadMs) / kLipSlowdown;
+        const qreal t = start + f * 1000.0 / kLipFps;
         MouthShape mouth = rest;
         for (qsizetype k = 0; k + 1 < keys.size(); ++k) {
             if (t >= keys.at(k).time && t < keys.at(k + 1).time) {
@@ -75,6 +71,72 @@ QList<MouthShape> lipTrack(const SpokenWord& word)
         track << mouth;
     }
     return track;
+}
+
+int lipOnset(const SpokenWord& word)
+{
+    for (const PhonemeTiming& phoneme : word.phonemes) {
+        if (!(visemeFor(phoneme.name) == MouthShape()))
+            return phoneme.start;
+    }
+    return 0;
+}
+
+int audibleOnsetMs(const QVector<qint16>& samples, int sampleRate)
+{
+    const int window = sampleRate / 200;
+    if (window <= 0)
+        return -1;
+    QList<double> levels;
+    for (qsizetype at = 0; at + window <= samples.size(); at += window) {
+        double sum = 0;
+        for (int n = 0; n < window; ++n)
+            sum += double(samples.at(at + n)) * samples.at(at + n);
+        levels << std::sqrt(sum / window);
+    }
+    const double loudest = levels.isEmpty() ? 0 : *std::max_element(levels.cbegin(), levels.cend());
+    for (qsizetype i = 0; loudest > 0 && i < levels.size(); ++i) {
+        if (levels.at(i) >= loudest / 100)
+            return int(i * 5);
+    }
+    return -1;
+}
+
+int heardOnset(const SpokenWord& word)
+{
+    const int heard = audibleOnsetMs(word.samples, word.sampleRate);
+    return heard >= 0 ? heard : lipOnset(word);
+}
+
+int lipStart(const SpokenWord& word)
+{
+    // The first sound heard falls on a frame, so that the frame where the
+    // mouth opens and the sound start together; frames before it show the
+    // face at rest.
+    const int heard = heardOnset(word);
+    const int moving = qMin(lipOnset(word), heard);
+    const int frame = 1000 / kLipFps;
+    int lead = frame;
+    while (heard - lead > moving - kLipAnticipationMs)
+        lead += frame;
+    return heard - lead;
+}
+
+QVector<qint16> lipSound(const SpokenWord& word, int frames)
+{
+    // Frame f shows speech time lipStart + f frame times: the sound is the
+    // speech from lipStart on.
+    if (word.sampleRate <= 0)
+        return {};
+    const qint64 length = qint64(frames) * word.sampleRate / kLipFps;
+    const qint64 shift = qint64(lipStart(word)) * word.sampleRate / 1000;
+    QVector<qint16> sound(length, 0);
+    for (qint64 n = 0; n < length; ++n) {
+        const qint64 from = n + shift;
+        if (from >= 0 && from < word.samples.size())
+            sound[n] = word.samples.at(from);
+    }
+    return sound;
 }
 
 bool writeLipVideos(const QString& languageFolder, const ContentSource& source, QString* error)
@@ -103,6 +165,7 @@ bool writeLipVideos(const QString& languageFolder, const ContentSource& source, 
 
         const QList<MouthShape> track = lipTrack(spoken.at(i));
         AviWriter writer(kVideoSize, kLipFps, 60);
+        writer.setAudio(lipSound(spoken.at(i), int(track.size())), spoken.at(i).sampleRate);
         // A blink in the closing rest keeps the face alive.
         const int blink = int(track.size()) - 4;
         auto blinkAt = [blink](int f) { return f == blink || f == blink + 1 ? 1.0 : 0.0; };

@@ -25,6 +25,7 @@ constexpr uint kKeyboard = 0x2328;
 constexpr uint kQuestion = 0x2753;
 constexpr uint kPointRight = 0x1F449;
 constexpr uint kPointUp = 0x1F446;
+constexpr uint kPointDown = 0x1F447;
 constexpr uint kWave = 0x1F44B;
 constexpr uint kRepeat = 0x1F501;
 constexpr uint kSeeNoEvil = 0x1F648;
@@ -397,6 +398,10 @@ QList<Job> menuJobs()
     }
     jobs.append({QStringLiteral("menus/subsubmenu1.png"), "welcome hola", [] {
                      return welcomeCard({307, 87}, 3, 76, QStringLiteral("¡Hola!"), kWave);
+                 }});
+    // The user dialog's prompt, above the children's pictures.
+    jobs.append({QStringLiteral("ui/toca-tu-dibujo.png"), "prompt touch your picture", [] {
+                     return welcomeCard({307, 120}, 3, 110, QStringLiteral("Toca tu dibujo"), kPointDown);
                  }});
     jobs.append({QStringLiteral("menus/subsubmenu2.png"), "welcome choose", [] {
                      return welcomeCard({307, 197}, 18, 150,

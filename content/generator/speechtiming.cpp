@@ -5,8 +5,12 @@
 namespace {
 SpokenWord* collecting = nullptr;
 
-int collect(short*, int, espeak_EVENT* events)
+int sampleRate = 0;
+
+int collect(short* wave, int count, espeak_EVENT* events)
 {
+    if (collecting && wave && count > 0)
+        collecting->samples.append(QVector<qint16>(wave, wave + count));
     for (espeak_EVENT* event = events; event->type != espeakEVENT_LIST_TERMINATED; ++event) {
         if (!collecting)
             break;
@@ -31,7 +35,9 @@ SpeechTiming::SpeechTiming()
         const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
                                            espeakINITIALIZE_PHONEME_EVENTS | espeakINITIALIZE_PHONEME_IPA
                                                | espeakINITIALIZE_DONT_EXIT);
-        const bool ok = rate > 0 && espeak_SetVoiceByName("es") == EE_OK;
+        sampleRate = rate;
+        const bool ok = rate > 0 && espeak_SetVoiceByName("es") == EE_OK
+                        && espeak_SetParameter(espeakRATE, kSpeechRate, 0) == EE_OK;
         if (ok)
             espeak_SetSynthCallback(collect);
         return ok;
@@ -46,6 +52,7 @@ SpokenWord SpeechTiming::speak(const QString& text)
     SpokenWord word;
     if (!valid)
         return word;
+    word.sampleRate = sampleRate;
     collecting = &word;
     const QByteArray utf8 = text.toUtf8();
     espeak_Synth(utf8.constData(), size_t(utf8.size() + 1), 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
