@@ -8,6 +8,7 @@
 #include "configwidget.h"
 #include "contentlists.h"
 #include "mediawidget.h"
+#include "inputdialog.h"
 #include "mainwindow.h"
 #include "pindialog.h"
 #include "progressdialog.h"
@@ -206,7 +207,8 @@ void TestAdultPin::shouldFitASmallScreen_data()
 {
     QTest::addColumn<QString>("dialog");
     for (const char* dialog : {"settings", "administrator", "progress", "new word", "word",
-                               "category", "words of a category", "PIN", "PIN settings"})
+                               "category", "words of a category", "PIN", "PIN settings",
+                               "users, eight of them"})
         QTest::addRow("%s", dialog) << QString::fromLatin1(dialog);
 }
 
@@ -228,6 +230,7 @@ void TestAdultPin::shouldFitASmallScreen()
     WordList words;
     CategoryList categories;
     Config settings;
+    UserList users;
     Letter letter;
     QVERIFY(letter.loadByName(QStringLiteral("P"), &language));
     Word word;
@@ -253,6 +256,14 @@ void TestAdultPin::shouldFitASmallScreen()
         shown.reset(new CategoryWordWidget(&words, &category));
     else if (dialog == QLatin1String("PIN"))
         shown.reset(new PinDialog);
+    else if (dialog.startsWith(QLatin1String("users"))) {
+        for (const char* name : {"Hugo", "Íker", "Lucía", "Martina", "Mateo", "Ñusta", "Sofía"}) {
+            User user;
+            user.name = QString::fromUtf8(name);
+            QVERIFY(user.save());
+        }
+        shown.reset(new InputDialog(&users));
+    }
     else
         shown.reset(new PinSettingsDialog);
     shown->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -47,6 +47,8 @@ private Q_SLOTS:
     void shouldBeFixedAndCentred();
     void shouldPlaceWithinReach_data();
     void shouldPlaceWithinReach();
+    void shouldPlaceDialogWholeOnScreen_data();
+    void shouldPlaceDialogWholeOnScreen();
     void shouldRunAndCloseWithoutDefaultLanguage();
     void shouldShowUserDialogAfterSplash_data();
     void shouldShowUserDialogAfterSplash();
@@ -100,6 +102,23 @@ void TestMainWindow::shouldPlaceWithinReach()
     QFETCH(QRect, available);
     QFETCH(QPoint, place);
     QCOMPARE(windowPlacement(available, QSize(1024, 600)), place);
+}
+
+void TestMainWindow::shouldPlaceDialogWholeOnScreen_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("place");
+    QTest::newRow("large screen: its usual place") << QRect(0, 0, 1920, 1080) << QPoint(300, 300);
+    QTest::newRow("netbook: moved up to fit") << QRect(0, 0, 1024, 600) << QPoint(300, 57);
+    QTest::newRow("panel on top: below it") << QRect(0, 80, 1024, 520) << QPoint(300, 80);
+    QTest::newRow("smaller than the dialog: top left") << QRect(0, 0, 500, 400) << QPoint(0, 0);
+}
+
+void TestMainWindow::shouldPlaceDialogWholeOnScreen()
+{
+    QFETCH(QRect, available);
+    QFETCH(QPoint, place);
+    QCOMPARE(placeWithin(available, QPoint(300, 300), QSize(600, 543)), place);
 }
 
 void TestMainWindow::shouldRunAndCloseWithoutDefaultLanguage()

@@ -4,6 +4,7 @@
 #include "pindialog.h"
 #include "mediapaths.h"
 #include "spanishorder.h"
+#include "windowplacement.h"
 #include "userpictures.h"
 
 #include <QCloseEvent>
@@ -19,6 +20,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -28,6 +31,14 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
+
+namespace {
+// The picture buttons and the hint above them: two rows of four, with the
+// dialog's own controls, fit a 1024 x 600 screen.
+constexpr int kPictureButton = 132;
+constexpr int kPictureIcon = 96;
+constexpr int kHintHeight = 72;
+} // namespace
 
 InputDialog::InputDialog(UserList* userList, QWidget* parent)
     : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint)
@@ -121,13 +132,15 @@ void InputDialog::buildLayout()
     const QMargins margins = pictureLayout->contentsMargins();
     const int spacing = qMax(0, pictureLayout->spacing());
     pictureScroll->setMinimumSize(
-        4 * 150 + 3 * spacing + margins.left() + margins.right()
+        4 * kPictureButton + 3 * spacing + margins.left() + margins.right()
             + pictureScroll->verticalScrollBar()->sizeHint().width(),
-        2 * 150 + spacing + margins.top() + margins.bottom());
+        2 * kPictureButton + spacing + margins.top() + margins.bottom());
 
     pictureHint = new QLabel(this);
     pictureHint->setObjectName(QStringLiteral("pictureHint"));
-    pictureHint->setPixmap(QPixmap(MediaPaths::systemMediaPath() + QStringLiteral("ui/toca-tu-dibujo.png")));
+    // Small enough that the dialog fits a netbook's 1024 x 600 screen.
+    pictureHint->setPixmap(QPixmap(MediaPaths::systemMediaPath() + QStringLiteral("ui/toca-tu-dibujo.png"))
+                               .scaledToHeight(kHintHeight, Qt::SmoothTransformation));
     pictureHint->setAccessibleName(tr("Toca tu dibujo"));
     pictureHint->setAlignment(Qt::AlignCenter);
 
@@ -188,9 +201,9 @@ void InputDialog::fillPictures(const QList<User>& sorted)
         button->setProperty("userId", user.id);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIcon(QIcon(UserPictures::path(user.picture)));
-        button->setIconSize(QSize(112, 112));
+        button->setIconSize(QSize(kPictureIcon, kPictureIcon));
         button->setText(user.name);
-        button->setFixedSize(150, 150);
+        button->setFixedSize(kPictureButton, kPictureButton);
         button->setAutoRaise(true);
         QFont font = button->font();
         font.setPointSizeF(font.pointSizeF() * 1.3);
@@ -387,6 +400,14 @@ bool InputDialog::confirmDelete(const QString& name)
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+void InputDialog::showEvent(QShowEvent* event)
+{
+    // At its usual place, but whole on a small screen (a netbook's 600 rows).
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(placeWithin(screen->availableGeometry(), QPoint(300, 300), frameGeometry().size()));
+    QDialog::showEvent(event);
 }
 
 void InputDialog::closeEvent(QCloseEvent* event)
