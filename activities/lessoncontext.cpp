@@ -32,7 +32,8 @@ LessonSettings LessonSettings::read(const Config& settings, Language* language, 
         values.minusCaps = settings.get(SettingKey::UseMinusCaps, user->id) != 0;
         values.firstCaps = settings.get(SettingKey::FirstCaps, user->id) != 0;
         values.sound = settings.get(SettingKey::Sound, user->id) != 0;
-        const int volume = settings.get(SettingKey::Volume, user->id);
+        // The volume is the program's, for every child (a language-wide row).
+        const int volume = settings.get(SettingKey::Volume, 0);
         values.volume = volume > 0 ? qBound(10, volume, 100) : 80;
         values.listenOnly = values.sound && settings.get(SettingKey::ListenOnly, user->id) != 0;
     }

@@ -78,7 +78,8 @@ ConfigWidget::ConfigWidget(User* user, Language* language, LetterList* letters,
     volumeSlider = new QSlider(Qt::Horizontal, this);
     volumeSlider->setObjectName(QStringLiteral("volumeSlider"));
     volumeSlider->setRange(10, 100);
-    const int volume = settings->get(SettingKey::Volume, user->id);
+    // The program's volume, the same for every child.
+    const int volume = settings->get(SettingKey::Volume, 0);
     volumeSlider->setValue(volume > 0 ? volume : 80);
     auto* volumeCaption = new QLabel(tr("Volumen"), this);
     auto* noSoundLabel = new QLabel(tr("Este ordenador no tiene salida de sonido: los videos se "
@@ -267,7 +268,7 @@ bool ConfigWidget::storeChoices()
         && setIf(minusCapsCheck, SettingKey::UseMinusCaps)
         && setIf(soundCheck, SettingKey::Sound)
         && (!soundCheck->isChecked() || setIf(listenOnlyCheck, SettingKey::ListenOnly))
-        && settings->set(SettingKey::Volume, volumeSlider->value(), user->id)
+        && settings->replace(SettingKey::Volume, volumeSlider->value(), 0)
         && settings->set(SettingKey::ShowOrder, orderCombo->currentIndex(), user->id);
     if (stored && db.commit())
         return true;

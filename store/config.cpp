@@ -25,6 +25,8 @@ const QString kExistingCategories = QStringLiteral(
     "SELECT c.id, c.key, c.data FROM config c WHERE c.key = :key AND c.id_user = :id_user "
     "AND c.id_language = :id_language AND EXISTS (SELECT 1 FROM category k WHERE k.id = c.data) "
     "ORDER BY c.id");
+const QString kRemoveKey = QStringLiteral(
+    "DELETE FROM config WHERE key = :key AND id_user = :id_user AND id_language = :id_language");
 const QString kReset = QStringLiteral(
     "DELETE FROM config WHERE key IN ('category', 'letter', 'show-order', 'first-caps', "
     "'stop-motion', 'use-minus-caps', 'sound', 'volume', 'listen-only') AND id_user = :id_user "
@@ -41,6 +43,17 @@ bool Config::set(const QString& key, int data, int idUser)
     query.bindValue(QStringLiteral(":id_user"), idUser);
     query.bindValue(QStringLiteral(":id_language"), language->id);
     return query.exec();
+}
+
+bool Config::replace(const QString& key, int data, int idUser)
+{
+    if (!language)
+        return false;
+    QSqlQuery query = SqlHelpers::prepare(kRemoveKey);
+    query.bindValue(QStringLiteral(":key"), key);
+    query.bindValue(QStringLiteral(":id_user"), idUser);
+    query.bindValue(QStringLiteral(":id_language"), language->id);
+    return query.exec() && set(key, data, idUser);
 }
 
 bool Config::has(const QString& key, int data, int idUser) const

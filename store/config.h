@@ -30,6 +30,8 @@ class Config
 {
 public:
     bool set(const QString& key, int data, int idUser); // false: not stored
+    // The one value of a key (set() adds a row beside the others).
+    bool replace(const QString& key, int data, int idUser);
     bool has(const QString& key, int data, int idUser) const;
     int get(const QString& key, int idUser) const; // 0 when absent
     QString showOrder(int idUser) const;

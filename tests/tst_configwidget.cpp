@@ -124,7 +124,7 @@ void TestConfigWidget::shouldShowDefaultsThenStoredSettings()
     TestHome::addSetting(SettingKey::ShowOrder, 3, f.user.id, f.language.id);
     TestHome::addSetting(SettingKey::FirstCaps, 1, 0, f.language.id);
     TestHome::addSetting(SettingKey::Sound, 1, f.user.id, f.language.id);
-    TestHome::addSetting(SettingKey::Volume, 35, f.user.id, f.language.id);
+    TestHome::addSetting(SettingKey::Volume, 35, 0, f.language.id);
     dialog = f.open();
     QVERIFY(child<QCheckBox>(dialog, "soundCheck")->isChecked());
     QVERIFY(child<QCheckBox>(dialog, "listenOnlyCheck")->isEnabled());
@@ -162,7 +162,7 @@ void TestConfigWidget::shouldStoreEachControl()
     QCOMPARE(done.count(), 1);
     QCOMPARE(stored(SettingKey::Sound, f.user.id), QList<int>{1});
     QCOMPARE(stored(SettingKey::ListenOnly, f.user.id), QList<int>{1});
-    QCOMPARE(stored(SettingKey::Volume, f.user.id), QList<int>{55});
+    QCOMPARE(stored(SettingKey::Volume, 0), QList<int>{55});
     QTRY_VERIFY(dialog.isNull()); // closed and freed
     QCOMPARE(stored(SettingKey::Letter, f.user.id), QList<int>{f.a});
     QCOMPARE(stored(SettingKey::Category, f.user.id), QList<int>{f.animals});

@@ -170,7 +170,7 @@ void TestMainWindowEngine::shouldPlayWithSoundOnlyWhenTheChildHasIt()
     QVERIFY(f.home.touch(f.sysPath() + QStringLiteral("sonidos/bien.wav")));
     QVERIFY(f.home.touch(f.sysPath() + QStringLiteral("sonidos/indicacion-tecla.wav")));
     f.setUserSetting(SettingKey::Sound, sound ? 1 : 0);
-    f.setUserSetting(SettingKey::Volume, 45);
+    f.setLanguageSetting(SettingKey::Volume, 45);
     if (device >= 0)
         SoundDevice::setCheck([device] { return device == 1; });
     MainWindow* w = f.start();
