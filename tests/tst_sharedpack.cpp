@@ -8,11 +8,14 @@
 #include "mediastore.h"
 #include "word.h"
 #include "testhome.h"
+#include "tinyvideo.h"
 #include "wordsaver.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
+#include <QImage>
+#include <QProcess>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -84,10 +87,10 @@ struct Library
             return false;
         const QString sources = home.path() + QStringLiteral("/elegidos/") + fullName + QLatin1Char('/');
         writeFile(sources + QStringLiteral("dibujo.png"), "picture " + content);
-        writeFile(sources + QStringLiteral("seña.avi"), "sign " + content);
+        writeFile(sources + QStringLiteral("sena.avi"), "sign " + content);
         writeFile(sources + QStringLiteral("labios.mov"), "lips " + content);
         WordForm form{fullName, fullName, sources + QStringLiteral("dibujo.png"),
-                      sources + QStringLiteral("seña.avi"), sources + QStringLiteral("labios.mov"), {}};
+                      sources + QStringLiteral("sena.avi"), sources + QStringLiteral("labios.mov"), {}};
         for (const QString& name : categories) {
             QSqlQuery query;
             query.prepare(QStringLiteral("SELECT id FROM category WHERE name = ?"));
@@ -146,7 +149,7 @@ QByteArray sha(const QByteArray& data)
 QList<Entry> goodEntries()
 {
     return {{QStringLiteral("palabras/M/mesa/mesa.png"), "picture mesa"},
-            {QStringLiteral("palabras/M/mesa/seña.avi"), "sign mesa"},
+            {QStringLiteral("palabras/M/mesa/sena.avi"), "sign mesa"},
             {QStringLiteral("palabras/M/mesa/labios.mov"), "lips mesa"}};
 }
 
@@ -208,6 +211,7 @@ private Q_SLOTS:
     void shouldRefuseAStrangePackWritingNothing();
     void shouldLeaveEachWordWhollyOldOrNewAfterAKill();
     void shouldLeaveNoFileWhenTheExportIsCancelled();
+    void shouldDoTheSameFromATerminal();
 
 private:
     QTemporaryDir packs;
@@ -485,6 +489,61 @@ void TestSharedPack::shouldLeaveNoFileWhenTheExportIsCancelled()
     QVERIFY(!QFileInfo::exists(pack));
     QCOMPARE(QDir(packs.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("cancelado")),
              QStringList());
+}
+
+void TestSharedPack::shouldDoTheSameFromATerminal()
+{
+    Library school;
+    QVERIFY(school.addWord(QStringLiteral("C"), QStringLiteral("casa"), "1"));
+    QVERIFY(school.addWord(QStringLiteral("M"), QStringLiteral("mesa"), "2"));
+    // Media the real probe accepts.
+    for (const QString& word : {QStringLiteral("C/casa/"), QStringLiteral("M/mesa/")}) {
+        const QString folder = school.language.mediaPath() + QStringLiteral("Letras/") + word;
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(folder + QStringLiteral("dibujo.png"), "PNG"));
+        QVERIFY(writeTinyVideo(folder + QStringLiteral("sena.avi")));
+        QVERIFY(writeTinyVideo(folder + QStringLiteral("labios.mov")));
+    }
+    const auto admin = [](const QStringList& arguments, QString* output = nullptr) {
+        QProcess process;
+        process.start(QStringLiteral(OL_ADMIN_CLI), arguments);
+        if (!process.waitForFinished(60000))
+            return -1;
+        if (output)
+            *output = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    };
+    const QString pack = packs.filePath(QStringLiteral("terminal.ondalira"));
+    QString output;
+    QCOMPARE(admin({QStringLiteral("export"), pack, QStringLiteral("--letter"), QStringLiteral("c"),
+                    QStringLiteral("--title"), QStringLiteral("Casas"), QStringLiteral("--author"),
+                    QStringLiteral("Ana"), QStringLiteral("--licence"), QStringLiteral("CC BY-SA 4.0")},
+                   &output),
+             0);
+    {
+        Reader reader(pack);
+        QVERIFY2(reader.open(), qPrintable(reader.error() + output));
+        QCOMPARE(reader.manifest().words.size(), 1);
+        QCOMPARE(reader.manifest().licence, QStringLiteral("CC BY-SA 4.0"));
+    }
+    QCOMPARE(admin({QStringLiteral("show"), pack}, &output), 0);
+    QVERIFY2(output.contains(QStringLiteral("casa (casa): ya existe")), qPrintable(output));
+
+    // A damaged pack: refused, nothing written, a failing exit.
+    const QString damaged = packs.filePath(QStringLiteral("dañado.ondalira"));
+    QByteArray bytes = readFile(pack);
+    bytes.truncate(bytes.size() - 30);
+    QVERIFY(writeFile(damaged, bytes));
+    const QStringList before = snapshot(school.home.path());
+    QCOMPARE(admin({QStringLiteral("import"), damaged}, &output), 1);
+    QVERIFY2(output.contains(QStringLiteral("cortado")), qPrintable(output));
+    QCOMPARE(snapshot(school.home.path()), before);
+
+    QVERIFY2(admin({QStringLiteral("import"), pack, QStringLiteral("--keep-both")}, &output) == 0, qPrintable(output));
+    QVERIFY2(output.contains(QStringLiteral("Añadidas: 1: casa (2)")), qPrintable(output));
+    const QString letter = school.language.mediaPath() + QStringLiteral("Letras/C/");
+    QCOMPARE(readFile(letter + QStringLiteral("casa (2)/sena.avi")), readFile(letter + QStringLiteral("casa/sena.avi")));
 }
 
 QTEST_GUILESS_MAIN(TestSharedPack)
