@@ -182,7 +182,8 @@ bool ExportPackDialog::exportTo(const QString& path)
         return false;
     }
     QMessageBox::information(this, tr("Exportar paquete"),
-                             tr("Se exportaron %n palabras a %1.", nullptr, int(words.size()))
+                             tr("Se exportaron %1 palabras a %2.")
+                                 .arg(words.size())
                                  .arg(QDir::toNativeSeparators(path)));
     return true;
 }

@@ -19,11 +19,6 @@
 #include <QTranslator>
 
 namespace {
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("AdminCli", text);
-}
-
 int fail(const QString& message)
 {
     QTextStream(stderr) << "ondalira-admin: " << message << Qt::endl;
@@ -41,7 +36,7 @@ bool openHome(QString* error)
 {
     const QString path = MediaPaths::databasePath();
     if (!QFileInfo(path).isFile() || !Database::openDefault(path)) {
-        *error = tr("No se puede abrir la base de datos %1.").arg(path);
+        *error = QCoreApplication::translate("AdminCli", "No se puede abrir la base de datos %1.").arg(path);
         return false;
     }
     return true;
@@ -76,7 +71,7 @@ int main(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("Paquetes de contenido de Ondalira: palabras con sus imágenes, videos y categorías.\n\n"
+        QCoreApplication::translate("AdminCli", "Paquetes de contenido de Ondalira: palabras con sus imágenes, videos y categorías.\n\n"
            "Órdenes:\n"
            "  export ARCHIVO   escribe un paquete con las palabras elegidas (todas si no se elige nada)\n"
            "  import ARCHIVO   comprueba un paquete y añade sus palabras\n"
@@ -84,31 +79,31 @@ int main(int argc, char* argv[])
            "La carpeta del programa es la de ONDALIRA_HOME o la del ejecutable."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("orden"), tr("export, import o show"));
-    parser.addPositionalArgument(QStringLiteral("archivo"), tr("el paquete (.ondalira)"));
-    const QCommandLineOption letter(QStringLiteral("letter"), tr("Exporta las palabras de esta letra (se puede repetir)."),
+    parser.addPositionalArgument(QStringLiteral("orden"), QCoreApplication::translate("AdminCli", "export, import o show"));
+    parser.addPositionalArgument(QStringLiteral("archivo"), QCoreApplication::translate("AdminCli", "el paquete (.ondalira)"));
+    const QCommandLineOption letter(QStringLiteral("letter"), QCoreApplication::translate("AdminCli", "Exporta las palabras de esta letra (se puede repetir)."),
                                     QStringLiteral("letra"));
     const QCommandLineOption category(QStringLiteral("category"),
-                                      tr("Exporta las palabras de esta categoría (se puede repetir)."),
+                                      QCoreApplication::translate("AdminCli", "Exporta las palabras de esta categoría (se puede repetir)."),
                                       QStringLiteral("categoría"));
-    const QCommandLineOption title(QStringLiteral("title"), tr("Título del paquete."), QStringLiteral("título"));
-    const QCommandLineOption author(QStringLiteral("author"), tr("Autor del paquete."), QStringLiteral("autor"));
-    const QCommandLineOption licence(QStringLiteral("licence"), tr("Licencia del paquete."), QStringLiteral("licencia"));
+    const QCommandLineOption title(QStringLiteral("title"), QCoreApplication::translate("AdminCli", "Título del paquete."), QStringLiteral("título"));
+    const QCommandLineOption author(QStringLiteral("author"), QCoreApplication::translate("AdminCli", "Autor del paquete."), QStringLiteral("autor"));
+    const QCommandLineOption licence(QStringLiteral("licence"), QCoreApplication::translate("AdminCli", "Licencia del paquete."), QStringLiteral("licencia"));
     const QCommandLineOption language(QStringLiteral("language"),
-                                      tr("Idioma de las palabras que se exportan (el primero si no se dice)."),
+                                      QCoreApplication::translate("AdminCli", "Idioma de las palabras que se exportan (el primero si no se dice)."),
                                       QStringLiteral("idioma"));
     const QCommandLineOption keepMine(QStringLiteral("keep-mine"),
-                                      tr("Con las palabras que ya existen: conservar la de aquí (así por omisión)."));
+                                      QCoreApplication::translate("AdminCli", "Con las palabras que ya existen: conservar la de aquí (así por omisión)."));
     const QCommandLineOption takeTheirs(QStringLiteral("take-theirs"),
-                                        tr("Con las palabras que ya existen: tomar la del paquete."));
+                                        QCoreApplication::translate("AdminCli", "Con las palabras que ya existen: tomar la del paquete."));
     const QCommandLineOption keepBoth(QStringLiteral("keep-both"),
-                                      tr("Con las palabras que ya existen: conservar ambas."));
+                                      QCoreApplication::translate("AdminCli", "Con las palabras que ya existen: conservar ambas."));
     parser.addOptions({letter, category, title, author, licence, language, keepMine, takeTheirs, keepBoth});
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
     if (args.size() != 2)
-        return fail(tr("Se espera una orden y un archivo; vea --help."));
+        return fail(QCoreApplication::translate("AdminCli", "Se espera una orden y un archivo; vea --help."));
     const QString command = args.at(0);
     const QString file = args.at(1);
     QString error;
@@ -119,35 +114,35 @@ int main(int argc, char* argv[])
         Language chosen;
         const bool found = parser.isSet(language) ? chosen.loadByName(parser.value(language)) : chosen.loadById(1);
         if (!found)
-            return fail(tr("No existe ese idioma."));
+            return fail(QCoreApplication::translate("AdminCli", "No existe ese idioma."));
         const QList<int> words = ContentPack::chooseWords(chosen, parser.values(letter), parser.values(category));
         if (words.isEmpty())
-            return fail(tr("No hay palabras que exportar."));
+            return fail(QCoreApplication::translate("AdminCli", "No hay palabras que exportar."));
         const ContentPack::PackInfo info{parser.value(title), parser.value(author),
                                          parser.isSet(licence) ? parser.value(licence) : ContentPack::licences().first()};
         if (!ContentPack::exportPack(file, chosen, words, info, percent(), &error))
             return fail(error);
-        print({tr("Se exportaron %1 palabras a %2.").arg(words.size()).arg(file)});
+        print({QCoreApplication::translate("AdminCli", "Se exportaron %1 palabras a %2.").arg(words.size()).arg(file)});
         return 0;
     }
     if (command != QLatin1String("import") && command != QLatin1String("show"))
-        return fail(tr("Orden desconocida: %1; vea --help.").arg(command));
+        return fail(QCoreApplication::translate("AdminCli", "Orden desconocida: %1; vea --help.").arg(command));
     if (int(parser.isSet(keepMine)) + int(parser.isSet(takeTheirs)) + int(parser.isSet(keepBoth)) > 1)
-        return fail(tr("Elija solo una de --keep-mine, --take-theirs y --keep-both."));
+        return fail(QCoreApplication::translate("AdminCli", "Elija solo una de --keep-mine, --take-theirs y --keep-both."));
 
     ContentPack::Reader reader(file);
     if (!reader.open(MediaPaths::languagesPath()))
-        return fail(tr("No se puede importar este paquete: %1").arg(reader.error()));
+        return fail(QCoreApplication::translate("AdminCli", "No se puede importar este paquete: %1").arg(reader.error()));
     Language target;
     if (!target.loadByName(reader.manifest().language))
-        return fail(tr("Este programa no tiene el idioma del paquete (%1).").arg(reader.manifest().language));
+        return fail(QCoreApplication::translate("AdminCli", "Este programa no tiene el idioma del paquete (%1).").arg(reader.manifest().language));
     ContentPack::ImportPlan plan = ContentPack::planImport(reader.manifest(), target);
     plan.chooseForAll(parser.isSet(takeTheirs) ? ContentPack::Conflict::TakeTheirs
                       : parser.isSet(keepBoth) ? ContentPack::Conflict::KeepBoth
                                                : ContentPack::Conflict::KeepMine);
     if (command == QLatin1String("show")) {
         if (!reader.verify(percent()))
-            return fail(tr("No se puede importar este paquete: %1").arg(reader.error()));
+            return fail(QCoreApplication::translate("AdminCli", "No se puede importar este paquete: %1").arg(reader.error()));
         print(ContentPack::describe(reader.manifest(), plan));
         return 0;
     }
@@ -156,7 +151,7 @@ int main(int argc, char* argv[])
     ContentPack::ImportSummary summary;
     const bool done = ContentPack::importPack(reader, plan, target, mediaProbe(), percent(), &summary, &error);
     if (!done && summary.failed.isEmpty())
-        return fail(tr("No se importó nada: %1").arg(error));
+        return fail(QCoreApplication::translate("AdminCli", "No se importó nada: %1").arg(error));
     print(ContentPack::describe(summary));
     return done ? 0 : 1;
 }

@@ -56,11 +56,6 @@ constexpr int kMaxNameBytes = 1024;
 constexpr qint64 kMaxRatio = 100;
 constexpr qint64 kRatioFloor = 1 << 20;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ContentPack", text);
-}
-
 std::function<qint64(const QString&)>& freeSpaceHook()
 {
     static std::function<qint64(const QString&)> hook;
@@ -72,29 +67,29 @@ std::function<qint64(const QString&)>& freeSpaceHook()
 QString nameProblem(const QString& name)
 {
     if (name.isEmpty())
-        return tr("una entrada sin nombre");
+        return QCoreApplication::translate("ContentPack", "una entrada sin nombre");
     if (name.contains(QChar::ReplacementCharacter))
-        return tr("un nombre que no es UTF-8 válido");
+        return QCoreApplication::translate("ContentPack", "un nombre que no es UTF-8 válido");
     if (name.toUtf8().size() > kMaxNameBytes)
-        return tr("un nombre demasiado largo");
+        return QCoreApplication::translate("ContentPack", "un nombre demasiado largo");
     if (name.contains(QLatin1Char('\\')))
-        return tr("una barra invertida en «%1»").arg(name);
+        return QCoreApplication::translate("ContentPack", "una barra invertida en «%1»").arg(name);
     if (name.startsWith(QLatin1Char('/')))
-        return tr("una ruta absoluta «%1»").arg(name);
+        return QCoreApplication::translate("ContentPack", "una ruta absoluta «%1»").arg(name);
     if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter())
-        return tr("una letra de unidad en «%1»").arg(name);
+        return QCoreApplication::translate("ContentPack", "una letra de unidad en «%1»").arg(name);
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return tr("un carácter de control en «%1»").arg(name);
+            return QCoreApplication::translate("ContentPack", "un carácter de control en «%1»").arg(name);
     }
     QString body = name;
     if (body.endsWith(QLatin1Char('/')))
         body.chop(1);
     for (const QString& part : body.split(QLatin1Char('/'))) {
         if (part == QLatin1String(".."))
-            return tr("«..» en «%1»").arg(name);
+            return QCoreApplication::translate("ContentPack", "«..» en «%1»").arg(name);
         if (part.isEmpty() || part == QLatin1String("."))
-            return tr("una ruta mal formada «%1»").arg(name);
+            return QCoreApplication::translate("ContentPack", "una ruta mal formada «%1»").arg(name);
     }
     return QString();
 }
@@ -106,8 +101,8 @@ QString kindProblem(const QuaZipFileInfo64& info)
     if (type == 0 || type == 0100000 || type == 0040000)
         return QString();
     if (type == 0120000)
-        return tr("un enlace simbólico «%1»").arg(info.name);
-    return tr("un dispositivo o archivo especial «%1»").arg(info.name);
+        return QCoreApplication::translate("ContentPack", "un enlace simbólico «%1»").arg(info.name);
+    return QCoreApplication::translate("ContentPack", "un dispositivo o archivo especial «%1»").arg(info.name);
 }
 
 bool isFolderEntry(const QuaZipFileInfo64& info)
@@ -205,7 +200,7 @@ const QStringList& licences()
     static const QStringList list{QStringLiteral("CC BY 4.0"),       QStringLiteral("CC BY-SA 4.0"),
                                   QStringLiteral("CC BY-NC 4.0"),    QStringLiteral("CC BY-NC-SA 4.0"),
                                   QStringLiteral("CC BY-ND 4.0"),    QStringLiteral("CC0 1.0"),
-                                  tr("otra")};
+                                  QCoreApplication::translate("ContentPack", "otra")};
     return list;
 }
 
@@ -289,13 +284,13 @@ bool fromJson(const QByteArray& json, Manifest* manifest, QString* error)
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parse);
     if (parse.error != QJsonParseError::NoError || !document.isObject())
-        return fail(tr("El índice del paquete está dañado (%1).").arg(parse.errorString()));
+        return fail(QCoreApplication::translate("ContentPack", "El índice del paquete está dañado (%1).").arg(parse.errorString()));
     const QJsonObject root = document.object();
     const QJsonValue format = root.value(QLatin1String("format"));
     if (!format.isDouble() || format.toDouble() < 1 || format.toDouble() != format.toInt())
-        return fail(tr("El índice del paquete no dice su versión."));
+        return fail(QCoreApplication::translate("ContentPack", "El índice del paquete no dice su versión."));
     if (format.toInt() > kFormatVersion)
-        return fail(tr("El paquete es de una versión más nueva del programa (formato %1); "
+        return fail(QCoreApplication::translate("ContentPack", "El paquete es de una versión más nueva del programa (formato %1); "
                        "actualice el programa para abrirlo.")
                         .arg(format.toInt()));
     Manifest result;
@@ -309,12 +304,12 @@ bool fromJson(const QByteArray& json, Manifest* manifest, QString* error)
     };
     if (!text(root, "language", &result.language) || !text(root, "title", &result.title)
         || !text(root, "author", &result.author) || !text(root, "licence", &result.licence))
-        return fail(tr("Al índice del paquete le falta el idioma, el título, el autor o la "
+        return fail(QCoreApplication::translate("ContentPack", "Al índice del paquete le falta el idioma, el título, el autor o la "
                        "licencia."));
     result.created = QDateTime::fromString(root.value(QLatin1String("created")).toString(),
                                            Qt::ISODate);
     if (!root.value(QLatin1String("files")).isArray() || !root.value(QLatin1String("words")).isArray())
-        return fail(tr("Al índice del paquete le faltan las palabras o los archivos."));
+        return fail(QCoreApplication::translate("ContentPack", "Al índice del paquete le faltan las palabras o los archivos."));
     QSet<QString> paths;
     for (const QJsonValue& value : root.value(QLatin1String("files")).toArray()) {
         const QJsonObject object = value.toObject();
@@ -323,16 +318,16 @@ bool fromJson(const QByteArray& json, Manifest* manifest, QString* error)
         const QJsonValue size = object.value(QLatin1String("size"));
         if (!text(object, "path", &file.path) || !text(object, "sha256", &sha) || !size.isDouble()
             || size.toDouble() < 0 || size.toDouble() > 9.0e15)
-            return fail(tr("Un archivo del índice del paquete está mal descrito."));
+            return fail(QCoreApplication::translate("ContentPack", "Un archivo del índice del paquete está mal descrito."));
         file.size = qint64(size.toDouble());
         file.sha256 = sha.toLatin1().toLower();
         if (file.sha256.size() != 64
             || QByteArray::fromHex(file.sha256).toHex() != file.sha256)
-            return fail(tr("La suma de comprobación de «%1» está mal escrita.").arg(file.path));
+            return fail(QCoreApplication::translate("ContentPack", "La suma de comprobación de «%1» está mal escrita.").arg(file.path));
         if (const QString problem = nameProblem(file.path); !problem.isEmpty())
-            return fail(tr("El paquete tiene %1.").arg(problem));
+            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene %1.").arg(problem));
         if (file.path == manifestName() || paths.contains(file.path.toCaseFolded()))
-            return fail(tr("El índice del paquete nombra dos veces «%1».").arg(file.path));
+            return fail(QCoreApplication::translate("ContentPack", "El índice del paquete nombra dos veces «%1».").arg(file.path));
         paths.insert(file.path.toCaseFolded());
         result.files << file;
     }
@@ -343,15 +338,15 @@ bool fromJson(const QByteArray& json, Manifest* manifest, QString* error)
             || !text(object, "fullName", &word.fullName) || !text(object, "image", &word.image)
             || !text(object, "sign", &word.sign) || !text(object, "lips", &word.lips)
             || !object.value(QLatin1String("categories")).isArray())
-            return fail(tr("Una palabra del índice del paquete está mal descrita."));
+            return fail(QCoreApplication::translate("ContentPack", "Una palabra del índice del paquete está mal descrita."));
         for (const QJsonValue& category : object.value(QLatin1String("categories")).toArray()) {
             if (!category.isString() || !SpanishOrder::hasVisibleCharacter(category.toString()))
-                return fail(tr("Una categoría del índice del paquete está mal escrita."));
+                return fail(QCoreApplication::translate("ContentPack", "Una categoría del índice del paquete está mal escrita."));
             word.categories << SpanishOrder::cleanName(category.toString());
         }
         for (const QString* media : {&word.image, &word.sign, &word.lips}) {
             if (!result.file(*media))
-                return fail(tr("La palabra «%1» nombra un archivo que el paquete no lista.")
+                return fail(QCoreApplication::translate("ContentPack", "La palabra «%1» nombra un archivo que el paquete no lista.")
                                 .arg(word.fullName));
         }
         result.words << word;
@@ -416,7 +411,7 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
     for (const int id : wordIds) {
         Word word;
         if (!word.loadById(id) || !word.letter || !word.letter->language) {
-            *error = tr("No se pudo leer una palabra de la base de datos.");
+            *error = QCoreApplication::translate("ContentPack", "No se pudo leer una palabra de la base de datos.");
             return false;
         }
         PackWord packed;
@@ -430,13 +425,13 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
         for (const auto& [local, field] : media) {
             const QFileInfo file(local);
             if (!file.isFile()) {
-                *error = tr("Falta el archivo %1 de la palabra «%2».")
+                *error = QCoreApplication::translate("ContentPack", "Falta el archivo %1 de la palabra «%2».")
                              .arg(QDir::toNativeSeparators(local), word.fullName);
                 return false;
             }
             *field = joinPath(folder + QStringList{file.fileName()});
             if (!nameProblem(*field).isEmpty()) {
-                *error = tr("El nombre del archivo %1 no puede ir en un paquete.")
+                *error = QCoreApplication::translate("ContentPack", "El nombre del archivo %1 no puede ir en un paquete.")
                              .arg(QDir::toNativeSeparators(local));
                 return false;
             }
@@ -451,7 +446,7 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
 
     QSaveFile out(path);
     if (MediaStore::isRefused(path) || !out.open(QIODevice::WriteOnly)) {
-        *error = tr("No se pudo crear el archivo %1.").arg(QDir::toNativeSeparators(path));
+        *error = QCoreApplication::translate("ContentPack", "No se pudo crear el archivo %1.").arg(QDir::toNativeSeparators(path));
         return false;
     }
     bool cancelled = false;
@@ -474,7 +469,7 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
             if (!in.open(QIODevice::ReadOnly)
                 || !entry.open(QIODevice::WriteOnly, newInfo, nullptr, 0, 0, 0)) {
                 ok = false;
-                *error = tr("No se pudo leer %1.").arg(QDir::toNativeSeparators(sources.at(i).local));
+                *error = QCoreApplication::translate("ContentPack", "No se pudo leer %1.").arg(QDir::toNativeSeparators(sources.at(i).local));
                 break;
             }
             QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -489,7 +484,7 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
             if (!copiedAll || copied != manifest.files.at(i).size || entry.getZipError() != UNZ_OK) {
                 ok = false;
                 if (!cancelled)
-                    *error = tr("No se pudo copiar %1 al paquete (¿cambió durante la copia o "
+                    *error = QCoreApplication::translate("ContentPack", "No se pudo copiar %1 al paquete (¿cambió durante la copia o "
                                 "está lleno el disco?).")
                                  .arg(QDir::toNativeSeparators(sources.at(i).local));
                 break;
@@ -510,13 +505,13 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
     }
     if (cancelled) {
         out.cancelWriting();
-        *error = tr("Exportación cancelada.");
+        *error = QCoreApplication::translate("ContentPack", "Exportación cancelada.");
         return false;
     }
     if (!ok || !out.commit()) {
         out.cancelWriting();
         if (error->isEmpty())
-            *error = tr("No se pudo escribir el archivo %1 (¿está lleno el disco?).")
+            *error = QCoreApplication::translate("ContentPack", "No se pudo escribir el archivo %1 (¿está lleno el disco?).")
                          .arg(QDir::toNativeSeparators(path));
         return false;
     }
@@ -545,69 +540,69 @@ bool Reader::open(const QString& spaceFolder)
     opened = false;
     const QFileInfo archiveInfo(path);
     if (!archiveInfo.isFile())
-        return fail(tr("No se encuentra el archivo %1.").arg(QDir::toNativeSeparators(path)));
+        return fail(QCoreApplication::translate("ContentPack", "No se encuentra el archivo %1.").arg(QDir::toNativeSeparators(path)));
     QuaZip zip(path);
     zip.setFileNameCodec("UTF-8");
     if (!zip.open(QuaZip::mdUnzip))
-        return fail(tr("El archivo no es un paquete o está cortado o dañado."));
+        return fail(QCoreApplication::translate("ContentPack", "El archivo no es un paquete o está cortado o dañado."));
     QList<QuaZipFileInfo64> entries;
     QSet<QString> seen;
     qint64 declared = 0;
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFileInfo64 info;
         if (!zip.getCurrentFileInfo(&info))
-            return fail(tr("El paquete está dañado: no se puede leer su índice de archivos."));
+            return fail(QCoreApplication::translate("ContentPack", "El paquete está dañado: no se puede leer su índice de archivos."));
         if (entries.size() >= kMaxEntries)
-            return fail(tr("El paquete tiene demasiados archivos."));
+            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene demasiados archivos."));
         if (const QString why = nameProblem(info.name); !why.isEmpty())
-            return fail(tr("El paquete tiene %1.").arg(why));
+            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene %1.").arg(why));
         if (const QString why = kindProblem(info); !why.isEmpty())
-            return fail(tr("El paquete tiene %1.").arg(why));
+            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene %1.").arg(why));
         if (info.isEncrypted())
-            return fail(tr("El paquete tiene un archivo cifrado «%1».").arg(info.name));
+            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene un archivo cifrado «%1».").arg(info.name));
         const QString key = info.name.toCaseFolded();
         if (seen.contains(key))
-            return fail(tr("El paquete tiene dos veces «%1».").arg(info.name));
+            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene dos veces «%1».").arg(info.name));
         seen.insert(key);
         if (info.method != 0 && info.method != Z_DEFLATED)
-            return fail(tr("El paquete usa una compresión desconocida en «%1».").arg(info.name));
+            return fail(QCoreApplication::translate("ContentPack", "El paquete usa una compresión desconocida en «%1».").arg(info.name));
         if (info.name == manifestName() && info.uncompressedSize > quint64(kMaxManifest))
-            return fail(tr("El índice del paquete es demasiado grande."));
+            return fail(QCoreApplication::translate("ContentPack", "El índice del paquete es demasiado grande."));
         if (info.uncompressedSize > kRatioFloor
             && info.uncompressedSize / qMax<quint64>(info.compressedSize, 1) > kMaxRatio)
-            return fail(tr("El paquete es una bomba de compresión: «%1» ocuparía %2 MB.")
+            return fail(QCoreApplication::translate("ContentPack", "El paquete es una bomba de compresión: «%1» ocuparía %2 MB.")
                             .arg(info.name)
                             .arg(info.uncompressedSize >> 20));
         declared += qint64(qMin<quint64>(info.uncompressedSize, quint64(1) << 60));
         entries << info;
     }
     if (zip.getZipError() != UNZ_OK)
-        return fail(tr("El archivo no es un paquete o está cortado o dañado."));
+        return fail(QCoreApplication::translate("ContentPack", "El archivo no es un paquete o está cortado o dañado."));
     if (declared > kRatioFloor && declared / qMax<qint64>(archiveInfo.size(), 1) > kMaxRatio)
-        return fail(tr("El paquete es una bomba de compresión."));
+        return fail(QCoreApplication::translate("ContentPack", "El paquete es una bomba de compresión."));
 
     // The manifest, read no further than its allowed size.
     const auto manifestEntry = std::find_if(entries.cbegin(), entries.cend(), [](const QuaZipFileInfo64& i) {
         return i.name == manifestName();
     });
     if (manifestEntry == entries.cend())
-        return fail(tr("Al paquete le falta su índice (%1).").arg(manifestName()));
+        return fail(QCoreApplication::translate("ContentPack", "Al paquete le falta su índice (%1).").arg(manifestName()));
     if (manifestEntry->uncompressedSize > quint64(kMaxManifest))
-        return fail(tr("El índice del paquete es demasiado grande."));
+        return fail(QCoreApplication::translate("ContentPack", "El índice del paquete es demasiado grande."));
     QByteArray json;
     {
         if (!zip.setCurrentFile(manifestName()))
-            return fail(tr("No se puede leer el índice del paquete."));
+            return fail(QCoreApplication::translate("ContentPack", "No se puede leer el índice del paquete."));
         QuaZipFile entry(&zip);
         if (!entry.open(QIODevice::ReadOnly))
-            return fail(tr("No se puede leer el índice del paquete."));
+            return fail(QCoreApplication::translate("ContentPack", "No se puede leer el índice del paquete."));
         json = entry.read(kMaxManifest + 1);
         const bool more = !entry.atEnd();
         entry.close();
         if (json.size() > kMaxManifest || more)
-            return fail(tr("El índice del paquete es demasiado grande."));
+            return fail(QCoreApplication::translate("ContentPack", "El índice del paquete es demasiado grande."));
         if (entry.getZipError() != UNZ_OK || json.size() != qint64(manifestEntry->uncompressedSize))
-            return fail(tr("El índice del paquete está dañado."));
+            return fail(QCoreApplication::translate("ContentPack", "El índice del paquete está dañado."));
     }
     Manifest manifest;
     QString why;
@@ -624,26 +619,26 @@ bool Reader::open(const QString& spaceFolder)
             continue;
         if (isFolderEntry(info)) {
             if (info.uncompressedSize != 0)
-                return fail(tr("El paquete tiene una carpeta con contenido «%1».").arg(info.name));
+                return fail(QCoreApplication::translate("ContentPack", "El paquete tiene una carpeta con contenido «%1».").arg(info.name));
             continue;
         }
         const File* file = manifest.file(info.name);
         if (!file)
-            return fail(tr("El paquete tiene un archivo que su índice no nombra: «%1».").arg(info.name));
+            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene un archivo que su índice no nombra: «%1».").arg(info.name));
         if (qint64(info.uncompressedSize) != file->size)
-            return fail(tr("El tamaño de «%1» no coincide con el del índice del paquete.")
+            return fail(QCoreApplication::translate("ContentPack", "El tamaño de «%1» no coincide con el del índice del paquete.")
                             .arg(info.name));
         present.insert(info.name);
         order << info.name;
     }
     for (const File& file : manifest.files) {
         if (!present.contains(file.path))
-            return fail(tr("Falta en el paquete el archivo «%1».").arg(file.path));
+            return fail(QCoreApplication::translate("ContentPack", "Falta en el paquete el archivo «%1».").arg(file.path));
     }
     if (!spaceFolder.isEmpty()) {
         const qint64 space = freeSpace(spaceFolder);
         if (space >= 0 && space < manifest.totalSize())
-            return fail(tr("El paquete necesita %1 MB y solo quedan %2 MB libres.")
+            return fail(QCoreApplication::translate("ContentPack", "El paquete necesita %1 MB y solo quedan %2 MB libres.")
                             .arg((manifest.totalSize() + (1 << 20) - 1) >> 20)
                             .arg(space >> 20));
     }
@@ -679,28 +674,28 @@ QString Reader::localPath(const QString& archivePath) const
 bool Reader::readAll(const QString& folder, const Progress& progress)
 {
     if (!opened)
-        return fail(tr("El paquete no se ha abierto."));
+        return fail(QCoreApplication::translate("ContentPack", "El paquete no se ha abierto."));
     QuaZip zip(path);
     zip.setFileNameCodec("UTF-8");
     if (!zip.open(QuaZip::mdUnzip))
-        return fail(tr("El archivo no es un paquete o está cortado o dañado."));
+        return fail(QCoreApplication::translate("ContentPack", "El archivo no es un paquete o está cortado o dañado."));
     const qint64 total = data.totalSize();
     qint64 done = 0;
     for (int i = 0; i < order.size(); ++i) {
         const File* expected = data.file(order.at(i));
         if (!zip.setCurrentFile(order.at(i)))
-            return fail(tr("El archivo no es un paquete o está cortado o dañado."));
+            return fail(QCoreApplication::translate("ContentPack", "El archivo no es un paquete o está cortado o dañado."));
         QuaZipFile entry(&zip);
         if (!entry.open(QIODevice::ReadOnly))
-            return fail(tr("No se puede leer «%1» del paquete.").arg(order.at(i)));
+            return fail(QCoreApplication::translate("ContentPack", "No se puede leer «%1» del paquete.").arg(order.at(i)));
         std::unique_ptr<QFile> out;
         if (!folder.isEmpty()) {
             const QString target = folder + QLatin1Char('/') + QString::number(i);
             if (!QDir().mkpath(target))
-                return fail(tr("No se pudo crear la carpeta %1.").arg(QDir::toNativeSeparators(target)));
+                return fail(QCoreApplication::translate("ContentPack", "No se pudo crear la carpeta %1.").arg(QDir::toNativeSeparators(target)));
             out = std::make_unique<QFile>(target + QLatin1Char('/') + MediaStore::fileNameOf(order.at(i)));
             if (!out->open(QIODevice::WriteOnly | QIODevice::NewOnly))
-                return fail(tr("No se pudo escribir %1.").arg(QDir::toNativeSeparators(out->fileName())));
+                return fail(QCoreApplication::translate("ContentPack", "No se pudo escribir %1.").arg(QDir::toNativeSeparators(out->fileName())));
         }
         QCryptographicHash hash(QCryptographicHash::Sha256);
         qint64 copied = 0;
@@ -712,16 +707,16 @@ bool Reader::readAll(const QString& folder, const Progress& progress)
         });
         entry.close();
         if (out && !out->flush())
-            return fail(tr("No se pudo escribir %1 (¿está lleno el disco?).")
+            return fail(QCoreApplication::translate("ContentPack", "No se pudo escribir %1 (¿está lleno el disco?).")
                             .arg(QDir::toNativeSeparators(out->fileName())));
         if (cancelled)
-            return fail(tr("Importación cancelada."));
+            return fail(QCoreApplication::translate("ContentPack", "Importación cancelada."));
         if (!read || entry.getZipError() != UNZ_OK)
-            return fail(tr("«%1» está dañado en el paquete, o el paquete está cortado.").arg(order.at(i)));
+            return fail(QCoreApplication::translate("ContentPack", "«%1» está dañado en el paquete, o el paquete está cortado.").arg(order.at(i)));
         if (copied != expected->size)
-            return fail(tr("El tamaño de «%1» no coincide con el del índice del paquete.").arg(order.at(i)));
+            return fail(QCoreApplication::translate("ContentPack", "El tamaño de «%1» no coincide con el del índice del paquete.").arg(order.at(i)));
         if (hash.result().toHex() != expected->sha256)
-            return fail(tr("La suma de comprobación de «%1» no coincide: el archivo cambió o "
+            return fail(QCoreApplication::translate("ContentPack", "La suma de comprobación de «%1» no coincide: el archivo cambió o "
                            "está dañado.")
                             .arg(order.at(i)));
     }
@@ -773,24 +768,24 @@ ImportPlan planImport(const Manifest& manifest, Language& language)
 QStringList describe(const Manifest& manifest, const ImportPlan& plan)
 {
     QStringList lines;
-    lines << tr("Título: %1").arg(manifest.title) << tr("Autor: %1").arg(manifest.author)
-          << tr("Licencia: %1").arg(manifest.licence) << tr("Idioma: %1").arg(manifest.language)
-          << tr("Fecha: %1").arg(manifest.created.toString(Qt::ISODate));
+    lines << QCoreApplication::translate("ContentPack", "Título: %1").arg(manifest.title) << QCoreApplication::translate("ContentPack", "Autor: %1").arg(manifest.author)
+          << QCoreApplication::translate("ContentPack", "Licencia: %1").arg(manifest.licence) << QCoreApplication::translate("ContentPack", "Idioma: %1").arg(manifest.language)
+          << QCoreApplication::translate("ContentPack", "Fecha: %1").arg(manifest.created.toString(Qt::ISODate));
     QString letter;
     for (const ImportItem& item : plan.items) {
         const PackWord& word = manifest.words.at(item.word);
         if (word.letter != letter) {
             letter = word.letter;
-            lines << tr("Letra %1:").arg(letter);
+            lines << QCoreApplication::translate("ContentPack", "Letra %1:").arg(letter);
         }
-        const QString state = item.letterMissing ? tr("letra que este idioma no tiene: se omitirá")
-            : item.existingId > 0                ? tr("ya existe")
-                                                 : tr("nueva");
+        const QString state = item.letterMissing ? QCoreApplication::translate("ContentPack", "letra que este idioma no tiene: se omitirá")
+            : item.existingId > 0                ? QCoreApplication::translate("ContentPack", "ya existe")
+                                                 : QCoreApplication::translate("ContentPack", "nueva");
         lines << QStringLiteral("  %1 (%2): %3").arg(word.fullName, word.name, state);
     }
     if (!plan.missingCategories.isEmpty())
-        lines << tr("Categorías que se crearán: %1").arg(plan.missingCategories.join(QStringLiteral(", ")));
-    lines << tr("Tamaño total: %1 MB; espacio libre: %2 MB")
+        lines << QCoreApplication::translate("ContentPack", "Categorías que se crearán: %1").arg(plan.missingCategories.join(QStringLiteral(", ")));
+    lines << QCoreApplication::translate("ContentPack", "Tamaño total: %1 MB; espacio libre: %2 MB")
                  .arg(QString::number(double(plan.totalSize) / (1 << 20), 'f', 1),
                       QString::number(double(plan.freeSpace) / (1 << 20), 'f', 1));
     return lines;
@@ -802,14 +797,14 @@ QStringList describe(const ImportSummary& summary)
     const auto add = [&](const QString& label, const QStringList& names) {
         lines << label.arg(names.size()) + (names.isEmpty() ? QString() : QStringLiteral(": ") + names.join(QStringLiteral(", ")));
     };
-    add(tr("Añadidas: %1"), summary.added);
-    add(tr("Reemplazadas: %1"), summary.replaced);
-    add(tr("Conservadas: %1"), summary.kept);
-    add(tr("Omitidas: %1"), summary.skipped);
+    add(QCoreApplication::translate("ContentPack", "Añadidas: %1"), summary.added);
+    add(QCoreApplication::translate("ContentPack", "Reemplazadas: %1"), summary.replaced);
+    add(QCoreApplication::translate("ContentPack", "Conservadas: %1"), summary.kept);
+    add(QCoreApplication::translate("ContentPack", "Omitidas: %1"), summary.skipped);
     if (!summary.categoriesCreated.isEmpty())
-        add(tr("Categorías creadas: %1"), summary.categoriesCreated);
+        add(QCoreApplication::translate("ContentPack", "Categorías creadas: %1"), summary.categoriesCreated);
     for (const QString& failure : summary.failed)
-        lines << tr("Error: %1").arg(failure);
+        lines << QCoreApplication::translate("ContentPack", "Error: %1").arg(failure);
     return lines;
 }
 
@@ -818,23 +813,23 @@ QString saveProblem(const WordSaver::Result& result, const QString& fullName)
 {
     switch (result.outcome) {
     case WordSaver::Outcome::EmptyField:
-        return tr("«%1»: le falta un campo.").arg(fullName);
+        return QCoreApplication::translate("ContentPack", "«%1»: le falta un campo.").arg(fullName);
     case WordSaver::Outcome::Unshowable:
-        return tr("«%1»: tiene caracteres que el programa no sabe mostrar (%2).").arg(fullName, result.detail);
+        return QCoreApplication::translate("ContentPack", "«%1»: tiene caracteres que el programa no sabe mostrar (%2).").arg(fullName, result.detail);
     case WordSaver::Outcome::UnsafeName:
     case WordSaver::Outcome::NameTooLong:
-        return tr("«%1»: la descripción no puede nombrar una carpeta.").arg(fullName);
+        return QCoreApplication::translate("ContentPack", "«%1»: la descripción no puede nombrar una carpeta.").arg(fullName);
     case WordSaver::Outcome::DuplicateName:
     case WordSaver::Outcome::FolderExists:
-        return tr("«%1»: ya hay aquí una palabra o carpeta «%2».").arg(fullName, result.detail);
+        return QCoreApplication::translate("ContentPack", "«%1»: ya hay aquí una palabra o carpeta «%2».").arg(fullName, result.detail);
     case WordSaver::Outcome::DiskFull:
-        return tr("«%1»: el disco está lleno.").arg(fullName);
+        return QCoreApplication::translate("ContentPack", "«%1»: el disco está lleno.").arg(fullName);
     case WordSaver::Outcome::Unfinished:
-        return tr("«%1»: se guardó, pero sus archivos se colocarán al volver a abrir el "
+        return QCoreApplication::translate("ContentPack", "«%1»: se guardó, pero sus archivos se colocarán al volver a abrir el "
                   "programa.")
             .arg(fullName);
     default:
-        return tr("«%1»: no se pudo guardar.").arg(fullName);
+        return QCoreApplication::translate("ContentPack", "«%1»: no se pudo guardar.").arg(fullName);
     }
 }
 
@@ -859,20 +854,20 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
     // start-up recovery, and removed whatever happens.
     const QString letters = MediaStore::lettersFolder(language);
     if (!QFileInfo(letters).isDir() && !QDir().mkpath(letters)) {
-        *error = tr("No se pudo crear la carpeta %1.").arg(QDir::toNativeSeparators(letters));
+        *error = QCoreApplication::translate("ContentPack", "No se pudo crear la carpeta %1.").arg(QDir::toNativeSeparators(letters));
         return false;
     }
     const qint64 space = freeSpace(letters);
     // Unpacked once and copied once more into the words' folders.
     if (space >= 0 && space < 2 * manifest.totalSize()) {
-        *error = tr("El paquete necesita %1 MB y solo quedan %2 MB libres.")
+        *error = QCoreApplication::translate("ContentPack", "El paquete necesita %1 MB y solo quedan %2 MB libres.")
                      .arg((2 * manifest.totalSize() + (1 << 20) - 1) >> 20)
                      .arg(space >> 20);
         return false;
     }
     QTemporaryDir work(MediaPaths::languagesPath() + QStringLiteral(".paquete-XXXXXX"));
     if (!work.isValid()) {
-        *error = tr("No se pudo crear una carpeta temporal junto a la biblioteca de medios.");
+        *error = QCoreApplication::translate("ContentPack", "No se pudo crear una carpeta temporal junto a la biblioteca de medios.");
         return false;
     }
     const qint64 total = 2 * manifest.totalSize();
@@ -891,9 +886,9 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
                                                                   : MediaStore::videoSuffixes();
             if (!known.contains(suffix) || (probe && !probe(local, kind))) {
                 *error = kind == MediaKind::Picture
-                    ? tr("La imagen «%1» de la palabra «%2» no se puede abrir en este equipo.")
+                    ? QCoreApplication::translate("ContentPack", "La imagen «%1» de la palabra «%2» no se puede abrir en este equipo.")
                           .arg(archive, word.fullName)
-                    : tr("El video «%1» de la palabra «%2» no se puede reproducir en este equipo.")
+                    : QCoreApplication::translate("ContentPack", "El video «%1» de la palabra «%2» no se puede reproducir en este equipo.")
                           .arg(archive, word.fullName);
                 return false;
             }
@@ -911,7 +906,7 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
             category.name = name;
             category.setLanguage(&language);
             if (!category.insert()) {
-                summary->failed << tr("No se pudo crear la categoría «%1».").arg(name);
+                summary->failed << QCoreApplication::translate("ContentPack", "No se pudo crear la categoría «%1».").arg(name);
                 continue;
             }
             categories.loadOfLanguage(&language);
@@ -952,7 +947,7 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
         const bool replacing = item.existingId > 0 && item.choice == Conflict::TakeTheirs;
         if (replacing) {
             if (!word.loadById(item.existingId)) {
-                summary->failed << tr("«%1»: no se pudo leer la palabra de aquí.").arg(packed.fullName);
+                summary->failed << QCoreApplication::translate("ContentPack", "«%1»: no se pudo leer la palabra de aquí.").arg(packed.fullName);
                 continue;
             }
             shown = WordSaver::shownPaths(word);
@@ -971,7 +966,7 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
         if (result.outcome == WordSaver::Outcome::Interrupted)
             return false; // tests: the process "died" here
         if (result.outcome == WordSaver::Outcome::Cancelled) {
-            summary->failed << tr("Importación cancelada: las palabras anteriores quedan importadas.");
+            summary->failed << QCoreApplication::translate("ContentPack", "Importación cancelada: las palabras anteriores quedan importadas.");
             break;
         }
         if (result.outcome != WordSaver::Outcome::Saved) {
