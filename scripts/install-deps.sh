@@ -11,7 +11,7 @@ packages=(
     wspanish
     libespeak-ng-dev espeak-ng-data
     libavutil-dev
-    libquazip1-qt6-dev
+    libquazip1-qt6-dev libssl-dev
     gstreamer1.0-plugins-good gstreamer1.0-libav
     xvfb xauth x11-utils
     desktop-file-utils appstream

@@ -12,7 +12,6 @@
 #include "wordsaver.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,6 +27,7 @@
 
 #include <algorithm>
 
+#include <openssl/evp.h>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipfileinfo.h>
@@ -120,10 +120,37 @@ QString joinPath(const QStringList& parts)
     return parts.join(QLatin1Char('/'));
 }
 
+// SHA-256 through OpenSSL, which uses the processor's SHA instructions:
+// QCryptographicHash ran at about 175 MB/s here, far slower than the copy.
+class Sha256
+{
+public:
+    Sha256()
+        : context(EVP_MD_CTX_new())
+    {
+        EVP_DigestInit_ex(context, EVP_sha256(), nullptr);
+    }
+    ~Sha256() { EVP_MD_CTX_free(context); }
+    Sha256(const Sha256&) = delete;
+    Sha256& operator=(const Sha256&) = delete;
+
+    void addData(const char* data, qint64 size) { EVP_DigestUpdate(context, data, size_t(size)); }
+    QByteArray hex()
+    {
+        unsigned char digest[EVP_MAX_MD_SIZE];
+        unsigned int size = 0;
+        EVP_DigestFinal_ex(context, digest, &size);
+        return QByteArray(reinterpret_cast<const char*>(digest), int(size)).toHex();
+    }
+
+private:
+    EVP_MD_CTX* context;
+};
+
 // Copies a device into another in chunks, hashing what passes; stops with
 // false past limit bytes (a file larger than it says) or on a read or write
 // error.
-bool copyHashed(QIODevice& from, QIODevice* to, QCryptographicHash& hash, qint64 limit,
+bool copyHashed(QIODevice& from, QIODevice* to, Sha256& hash, qint64 limit,
                 qint64* copied, const std::function<bool(qint64)>& chunkDone)
 {
     QByteArray buffer(kChunk, Qt::Uninitialized);
@@ -137,7 +164,7 @@ bool copyHashed(QIODevice& from, QIODevice* to, QCryptographicHash& hash, qint64
         *copied += read;
         if (*copied > limit)
             return false;
-        hash.addData(QByteArrayView(buffer.constData(), read));
+        hash.addData(buffer.constData(), read);
         if (to && to->write(buffer.constData(), read) != read)
             return false;
         if (chunkDone && !chunkDone(read))
@@ -472,7 +499,7 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
                 *error = QCoreApplication::translate("ContentPack", "No se pudo leer %1.").arg(QDir::toNativeSeparators(sources.at(i).local));
                 break;
             }
-            QCryptographicHash hash(QCryptographicHash::Sha256);
+            Sha256 hash;
             qint64 copied = 0;
             const bool copiedAll = copyHashed(in, &entry, hash, manifest.files.at(i).size, &copied,
                                               [&](qint64 chunk) {
@@ -489,7 +516,7 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
                                  .arg(QDir::toNativeSeparators(sources.at(i).local));
                 break;
             }
-            manifest.files[i].sha256 = hash.result().toHex();
+            manifest.files[i].sha256 = hash.hex();
         }
         if (ok) {
             QuaZipFile entry(&zip);
@@ -697,7 +724,7 @@ bool Reader::readAll(const QString& folder, const Progress& progress)
             if (!out->open(QIODevice::WriteOnly | QIODevice::NewOnly))
                 return fail(QCoreApplication::translate("ContentPack", "No se pudo escribir %1.").arg(QDir::toNativeSeparators(out->fileName())));
         }
-        QCryptographicHash hash(QCryptographicHash::Sha256);
+        Sha256 hash;
         qint64 copied = 0;
         bool cancelled = false;
         const bool read = copyHashed(entry, out.get(), hash, expected->size, &copied, [&](qint64 chunk) {
@@ -715,7 +742,7 @@ bool Reader::readAll(const QString& folder, const Progress& progress)
             return fail(QCoreApplication::translate("ContentPack", "«%1» está dañado en el paquete, o el paquete está cortado.").arg(order.at(i)));
         if (copied != expected->size)
             return fail(QCoreApplication::translate("ContentPack", "El tamaño de «%1» no coincide con el del índice del paquete.").arg(order.at(i)));
-        if (hash.result().toHex() != expected->sha256)
+        if (hash.hex() != expected->sha256)
             return fail(QCoreApplication::translate("ContentPack", "La suma de comprobación de «%1» no coincide: el archivo cambió o "
                            "está dañado.")
                             .arg(order.at(i)));
