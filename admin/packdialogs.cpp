@@ -75,9 +75,8 @@ ExportPackDialog::ExportPackDialog(Language* lang, QWidget* parent)
     otherLicence->setObjectName(QStringLiteral("packOtherLicence"));
     otherLicence->setPlaceholderText(tr("Escriba la licencia"));
     otherLicence->setVisible(false);
-    connect(licence, &QComboBox::currentIndexChanged, this, [this](int index) {
-        otherLicence->setVisible(index == licence->count() - 1);
-    });
+    connect(licence, &QComboBox::currentIndexChanged, this,
+            [this](int index) { otherLicence->setVisible(index == licence->count() - 1); });
 
     if (language) {
         LetterList letters;
@@ -170,12 +169,13 @@ bool ExportPackDialog::exportTo(const QString& path)
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     QString error;
-    const bool done = ContentPack::exportPack(path, *language, words, info(),
-                                              [&](qint64 copied, qint64 total) {
-                                                  progress.setValue(perMille(copied, total));
-                                                  return !progress.wasCanceled();
-                                              },
-                                              &error);
+    const bool done = ContentPack::exportPack(
+        path, *language, words, info(),
+        [&](qint64 copied, qint64 total) {
+            progress.setValue(perMille(copied, total));
+            return !progress.wasCanceled();
+        },
+        &error);
     progress.reset();
     if (!done) {
         QMessageBox::warning(this, tr("Exportar paquete"), error);
@@ -191,8 +191,9 @@ bool ExportPackDialog::exportTo(const QString& path)
 void ExportPackDialog::slotExport()
 {
     if (chosenWords().isEmpty()) {
-        QMessageBox::warning(this, tr("Exportar paquete"),
-                             tr("Elija las letras, las categorías o las palabras que quiere exportar."));
+        QMessageBox::warning(
+            this, tr("Exportar paquete"),
+            tr("Elija las letras, las categorías o las palabras que quiere exportar."));
         return;
     }
     if (info().title.isEmpty() || info().author.isEmpty() || info().licence.isEmpty()) {
@@ -200,10 +201,10 @@ void ExportPackDialog::slotExport()
                              tr("Escriba el título, el autor y la licencia del paquete."));
         return;
     }
-    QString path = QFileDialog::getSaveFileName(this, tr("Exportar paquete"),
-                                                QDir::home().filePath(info().title + QLatin1Char('.')
-                                                                      + ContentPack::suffix()),
-                                                tr("Paquetes de Ondalira (*.%1)").arg(ContentPack::suffix()));
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Exportar paquete"),
+        QDir::home().filePath(info().title + QLatin1Char('.') + ContentPack::suffix()),
+        tr("Paquetes de Ondalira (*.%1)").arg(ContentPack::suffix()));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1Char('.') + ContentPack::suffix()))
@@ -238,8 +239,8 @@ ImportPackDialog::ImportPackDialog(const ContentPack::Manifest& manifest,
             letterItem->setExpanded(true);
         }
         const QString state = item.letterMissing ? tr("Letra que este idioma no tiene: se omitirá")
-            : item.existingId > 0               ? tr("Ya existe")
-                                                : tr("Nueva");
+            : item.existingId > 0                ? tr("Ya existe")
+                                                 : tr("Nueva");
         auto* row = new QTreeWidgetItem(letterItem, {word.fullName, state});
         if (item.existingId > 0 && !item.letterMissing) {
             auto* combo = new QComboBox(preview);
@@ -278,7 +279,8 @@ ImportPackDialog::ImportPackDialog(const ContentPack::Manifest& manifest,
         notes << tr("Letras que este idioma no tiene (sus palabras se omitirán): %1")
                      .arg(chosen.missingLetters.join(QStringLiteral(", ")));
     if (!chosen.missingCategories.isEmpty())
-        notes << tr("Categorías que se crearán: %1").arg(chosen.missingCategories.join(QStringLiteral(", ")));
+        notes << tr("Categorías que se crearán: %1")
+                     .arg(chosen.missingCategories.join(QStringLiteral(", ")));
     notes << tr("Tamaño total: %1 MB; espacio libre: %2 MB")
                  .arg(megabytes(chosen.totalSize), megabytes(chosen.freeSpace));
     auto* summary = new QLabel(notes.join(QLatin1Char('\n')), this);
@@ -313,37 +315,37 @@ bool importPackInteractively(Language* language, const QString& path, QWidget* p
     const bool opened = reader.open(MediaStore::lettersFolder(*language));
     QGuiApplication::restoreOverrideCursor();
     if (!opened) {
-        QMessageBox::warning(parent, title,
-                             QCoreApplication::translate("ImportPackDialog",
-                                                         "No se puede importar este paquete: %1")
-                                 .arg(reader.error()));
+        QMessageBox::warning(
+            parent, title,
+            QCoreApplication::translate("ImportPackDialog", "No se puede importar este paquete: %1")
+                .arg(reader.error()));
         return false;
     }
-    ImportPackDialog preview(reader.manifest(), ContentPack::planImport(reader.manifest(), *language),
-                             parent);
+    ImportPackDialog preview(reader.manifest(),
+                             ContentPack::planImport(reader.manifest(), *language), parent);
     if (preview.exec() != QDialog::Accepted)
         return false;
-    QProgressDialog progress(QCoreApplication::translate("ImportPackDialog",
-                                                         "Comprobando e importando el paquete…"),
-                             QCoreApplication::translate("ImportPackDialog", "Cancelar"), 0, 1000, parent);
+    QProgressDialog progress(
+        QCoreApplication::translate("ImportPackDialog", "Comprobando e importando el paquete…"),
+        QCoreApplication::translate("ImportPackDialog", "Cancelar"), 0, 1000, parent);
     progress.setObjectName(QStringLiteral("packProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     ContentPack::ImportSummary summary;
     QString error;
-    const bool done = ContentPack::importPack(reader, preview.plan(), *language, mediaProbe(),
-                                              [&](qint64 copied, qint64 total) {
-                                                  progress.setValue(perMille(copied, total));
-                                                  return !progress.wasCanceled();
-                                              },
-                                              &summary, &error);
+    const bool done = ContentPack::importPack(
+        reader, preview.plan(), *language, mediaProbe(),
+        [&](qint64 copied, qint64 total) {
+            progress.setValue(perMille(copied, total));
+            return !progress.wasCanceled();
+        },
+        &summary, &error);
     progress.reset();
     const QStringList lines = ContentPack::describe(summary);
     if (!done && summary.failed.isEmpty()) {
-        QMessageBox::warning(parent, title,
-                             QCoreApplication::translate("ImportPackDialog",
-                                                         "No se importó nada: %1")
-                                 .arg(error));
+        QMessageBox::warning(
+            parent, title,
+            QCoreApplication::translate("ImportPackDialog", "No se importó nada: %1").arg(error));
         return false;
     }
     if (!done)

@@ -19,6 +19,12 @@
 #include <QTranslator>
 
 namespace {
+// The context of the messages in the translation file.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(AdminCli)
+};
+
 int fail(const QString& message)
 {
     QTextStream(stderr) << "ondalira-admin: " << message << Qt::endl;
@@ -36,7 +42,7 @@ bool openHome(QString* error)
 {
     const QString path = MediaPaths::databasePath();
     if (!QFileInfo(path).isFile() || !Database::openDefault(path)) {
-        *error = QCoreApplication::translate("AdminCli", "No se puede abrir la base de datos %1.").arg(path);
+        *error = Text::tr("No se puede abrir la base de datos %1.").arg(path);
         return false;
     }
     return true;
@@ -48,7 +54,7 @@ ContentPack::Progress percent()
     return [last = -1](qint64 done, qint64 total) mutable {
         const int now = total > 0 ? int(done * 100 / total) : 100;
         if (now / 10 != last / 10) {
-            QTextStream(stderr) << now << "%\r" << Qt::flush;
+            QTextStream(stderr) << now << (now >= 100 ? "%\n" : "%\r") << Qt::flush;
             last = now;
         }
         return true;
@@ -66,44 +72,56 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(OL_VERSION));
     const QStringList languages = QLocale::system().uiLanguages();
     QTranslator translator;
-    if (InterfaceLanguage::loadProgramTranslation(&translator, languages, MediaPaths::translationsPath()))
+    if (InterfaceLanguage::loadProgramTranslation(&translator, languages,
+                                                  MediaPaths::translationsPath()))
         QApplication::installTranslator(&translator);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("AdminCli", "Paquetes de contenido de Ondalira: palabras con sus imágenes, videos y categorías.\n\n"
-           "Órdenes:\n"
-           "  export ARCHIVO   escribe un paquete con las palabras elegidas (todas si no se elige nada)\n"
-           "  import ARCHIVO   comprueba un paquete y añade sus palabras\n"
-           "  show ARCHIVO     comprueba un paquete y muestra lo que añadiría\n\n"
-           "La carpeta del programa es la de ONDALIRA_HOME o la del ejecutable."));
+    parser.setApplicationDescription(Text::tr(
+        "Paquetes de contenido de Ondalira: palabras con sus imágenes, videos y categorías.\n\n"
+        "Órdenes:\n"
+        "  export ARCHIVO   escribe un paquete con las palabras elegidas (todas si no se elige "
+        "nada)\n"
+        "  import ARCHIVO   comprueba un paquete y añade sus palabras\n"
+        "  show ARCHIVO     comprueba un paquete y muestra lo que añadiría\n\n"
+        "La carpeta del programa es la de ONDALIRA_HOME o la del ejecutable."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("orden"), QCoreApplication::translate("AdminCli", "export, import o show"));
-    parser.addPositionalArgument(QStringLiteral("archivo"), QCoreApplication::translate("AdminCli", "el paquete (.ondalira)"));
-    const QCommandLineOption letter(QStringLiteral("letter"), QCoreApplication::translate("AdminCli", "Exporta las palabras de esta letra (se puede repetir)."),
-                                    QStringLiteral("letra"));
-    const QCommandLineOption category(QStringLiteral("category"),
-                                      QCoreApplication::translate("AdminCli", "Exporta las palabras de esta categoría (se puede repetir)."),
-                                      QStringLiteral("categoría"));
-    const QCommandLineOption title(QStringLiteral("title"), QCoreApplication::translate("AdminCli", "Título del paquete."), QStringLiteral("título"));
-    const QCommandLineOption author(QStringLiteral("author"), QCoreApplication::translate("AdminCli", "Autor del paquete."), QStringLiteral("autor"));
-    const QCommandLineOption licence(QStringLiteral("licence"), QCoreApplication::translate("AdminCli", "Licencia del paquete."), QStringLiteral("licencia"));
-    const QCommandLineOption language(QStringLiteral("language"),
-                                      QCoreApplication::translate("AdminCli", "Idioma de las palabras que se exportan (el primero si no se dice)."),
-                                      QStringLiteral("idioma"));
-    const QCommandLineOption keepMine(QStringLiteral("keep-mine"),
-                                      QCoreApplication::translate("AdminCli", "Con las palabras que ya existen: conservar la de aquí (así por omisión)."));
-    const QCommandLineOption takeTheirs(QStringLiteral("take-theirs"),
-                                        QCoreApplication::translate("AdminCli", "Con las palabras que ya existen: tomar la del paquete."));
-    const QCommandLineOption keepBoth(QStringLiteral("keep-both"),
-                                      QCoreApplication::translate("AdminCli", "Con las palabras que ya existen: conservar ambas."));
-    parser.addOptions({letter, category, title, author, licence, language, keepMine, takeTheirs, keepBoth});
+    parser.addPositionalArgument(QStringLiteral("orden"), Text::tr("export, import o show"));
+    parser.addPositionalArgument(QStringLiteral("archivo"), Text::tr("el paquete (.ondalira)"));
+    const QCommandLineOption letter(
+        QStringLiteral("letter"),
+        Text::tr("Exporta las palabras de esta letra (se puede repetir)."),
+        QStringLiteral("letra"));
+    const QCommandLineOption category(
+        QStringLiteral("category"),
+        Text::tr("Exporta las palabras de esta categoría (se puede repetir)."),
+        QStringLiteral("categoría"));
+    const QCommandLineOption title(QStringLiteral("title"), Text::tr("Título del paquete."),
+                                   QStringLiteral("título"));
+    const QCommandLineOption author(QStringLiteral("author"), Text::tr("Autor del paquete."),
+                                    QStringLiteral("autor"));
+    const QCommandLineOption licence(QStringLiteral("licence"), Text::tr("Licencia del paquete."),
+                                     QStringLiteral("licencia"));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        Text::tr("Idioma de las palabras que se exportan (el primero si no se dice)."),
+        QStringLiteral("idioma"));
+    const QCommandLineOption keepMine(
+        QStringLiteral("keep-mine"),
+        Text::tr("Con las palabras que ya existen: conservar la de aquí (así por omisión)."));
+    const QCommandLineOption takeTheirs(
+        QStringLiteral("take-theirs"),
+        Text::tr("Con las palabras que ya existen: tomar la del paquete."));
+    const QCommandLineOption keepBoth(
+        QStringLiteral("keep-both"), Text::tr("Con las palabras que ya existen: conservar ambas."));
+    parser.addOptions(
+        {letter, category, title, author, licence, language, keepMine, takeTheirs, keepBoth});
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
     if (args.size() != 2)
-        return fail(QCoreApplication::translate("AdminCli", "Se espera una orden y un archivo; vea --help."));
+        return fail(Text::tr("Se espera una orden y un archivo; vea --help."));
     const QString command = args.at(0);
     const QString file = args.at(1);
     QString error;
@@ -112,46 +130,52 @@ int main(int argc, char* argv[])
 
     if (command == QLatin1String("export")) {
         Language chosen;
-        const bool found = parser.isSet(language) ? chosen.loadByName(parser.value(language)) : chosen.loadById(1);
+        const bool found = parser.isSet(language) ? chosen.loadByName(parser.value(language))
+                                                  : chosen.loadById(1);
         if (!found)
-            return fail(QCoreApplication::translate("AdminCli", "No existe ese idioma."));
-        const QList<int> words = ContentPack::chooseWords(chosen, parser.values(letter), parser.values(category));
+            return fail(Text::tr("No existe ese idioma."));
+        const QList<int> words
+            = ContentPack::chooseWords(chosen, parser.values(letter), parser.values(category));
         if (words.isEmpty())
-            return fail(QCoreApplication::translate("AdminCli", "No hay palabras que exportar."));
+            return fail(Text::tr("No hay palabras que exportar."));
         const ContentPack::PackInfo info{parser.value(title), parser.value(author),
-                                         parser.isSet(licence) ? parser.value(licence) : ContentPack::licences().first()};
+                                         parser.isSet(licence) ? parser.value(licence)
+                                                               : ContentPack::licences().first()};
         if (!ContentPack::exportPack(file, chosen, words, info, percent(), &error))
             return fail(error);
-        print({QCoreApplication::translate("AdminCli", "Se exportaron %1 palabras a %2.").arg(words.size()).arg(file)});
+        print({Text::tr("Se exportaron %1 palabras a %2.").arg(words.size()).arg(file)});
         return 0;
     }
     if (command != QLatin1String("import") && command != QLatin1String("show"))
-        return fail(QCoreApplication::translate("AdminCli", "Orden desconocida: %1; vea --help.").arg(command));
-    if (int(parser.isSet(keepMine)) + int(parser.isSet(takeTheirs)) + int(parser.isSet(keepBoth)) > 1)
-        return fail(QCoreApplication::translate("AdminCli", "Elija solo una de --keep-mine, --take-theirs y --keep-both."));
+        return fail(Text::tr("Orden desconocida: %1; vea --help.").arg(command));
+    if (int(parser.isSet(keepMine)) + int(parser.isSet(takeTheirs)) + int(parser.isSet(keepBoth))
+        > 1)
+        return fail(Text::tr("Elija solo una de --keep-mine, --take-theirs y --keep-both."));
 
     ContentPack::Reader reader(file);
     if (!reader.open(MediaPaths::languagesPath()))
-        return fail(QCoreApplication::translate("AdminCli", "No se puede importar este paquete: %1").arg(reader.error()));
+        return fail(Text::tr("No se puede importar este paquete: %1").arg(reader.error()));
     Language target;
     if (!target.loadByName(reader.manifest().language))
-        return fail(QCoreApplication::translate("AdminCli", "Este programa no tiene el idioma del paquete (%1).").arg(reader.manifest().language));
+        return fail(Text::tr("Este programa no tiene el idioma del paquete (%1).")
+                        .arg(reader.manifest().language));
     ContentPack::ImportPlan plan = ContentPack::planImport(reader.manifest(), target);
-    plan.chooseForAll(parser.isSet(takeTheirs) ? ContentPack::Conflict::TakeTheirs
-                      : parser.isSet(keepBoth) ? ContentPack::Conflict::KeepBoth
-                                               : ContentPack::Conflict::KeepMine);
+    plan.chooseForAll(parser.isSet(takeTheirs)     ? ContentPack::Conflict::TakeTheirs
+                          : parser.isSet(keepBoth) ? ContentPack::Conflict::KeepBoth
+                                                   : ContentPack::Conflict::KeepMine);
     if (command == QLatin1String("show")) {
         if (!reader.verify(percent()))
-            return fail(QCoreApplication::translate("AdminCli", "No se puede importar este paquete: %1").arg(reader.error()));
+            return fail(Text::tr("No se puede importar este paquete: %1").arg(reader.error()));
         print(ContentPack::describe(reader.manifest(), plan));
         return 0;
     }
     // A save a crash cut short is finished or undone first, as at start.
     WordSaver::reconcile(MediaPaths::languagesPath());
     ContentPack::ImportSummary summary;
-    const bool done = ContentPack::importPack(reader, plan, target, mediaProbe(), percent(), &summary, &error);
+    const bool done
+        = ContentPack::importPack(reader, plan, target, mediaProbe(), percent(), &summary, &error);
     if (!done && summary.failed.isEmpty())
-        return fail(QCoreApplication::translate("AdminCli", "No se importó nada: %1").arg(error));
+        return fail(Text::tr("No se importó nada: %1").arg(error));
     print(ContentPack::describe(summary));
     return done ? 0 : 1;
 }

@@ -35,179 +35,189 @@
 
 namespace ContentPack {
 namespace {
-const QString kWordsOfLanguage = QStringLiteral(
-    "SELECT word.id FROM word JOIN letter ON word.id_letter = letter.id "
-    "WHERE letter.id_language = :id_language ORDER BY letter.name, word.fullName");
-const QString kLetterOfWord = QStringLiteral(
-    "SELECT letter.name FROM word JOIN letter ON word.id_letter = letter.id WHERE word.id = :id");
-const QString kCategoriesOfWord = QStringLiteral(
-    "SELECT category.name FROM category JOIN word_x_category "
-    "ON word_x_category.id_category = category.id WHERE word_x_category.id_word = :id "
-    "ORDER BY category.name");
-const QString kWordsOfLetter
-    = QStringLiteral("SELECT id, fullName FROM word WHERE id_letter = :id_letter");
+    // The context of the messages in the translation file.
+    struct Text
+    {
+        Q_DECLARE_TR_FUNCTIONS(ContentPack)
+    };
 
-constexpr qint64 kChunk = 1 << 20;
-constexpr qint64 kMaxManifest = 8 << 20;
-constexpr int kMaxEntries = 100000;
-constexpr int kMaxNameBytes = 1024;
-// A file that inflates more than this many times over is a zip bomb;
-// pictures and videos hardly compress at all.
-constexpr qint64 kMaxRatio = 100;
-constexpr qint64 kRatioFloor = 1 << 20;
+    const QString kWordsOfLanguage = QStringLiteral(
+        "SELECT word.id FROM word JOIN letter ON word.id_letter = letter.id "
+        "WHERE letter.id_language = :id_language ORDER BY letter.name, word.fullName");
+    const QString kLetterOfWord = QStringLiteral("SELECT letter.name FROM word JOIN letter ON "
+                                                 "word.id_letter = letter.id WHERE word.id = :id");
+    const QString kCategoriesOfWord = QStringLiteral(
+        "SELECT category.name FROM category JOIN word_x_category "
+        "ON word_x_category.id_category = category.id WHERE word_x_category.id_word = :id "
+        "ORDER BY category.name");
+    const QString kWordsOfLetter
+        = QStringLiteral("SELECT id, fullName FROM word WHERE id_letter = :id_letter");
 
-std::function<qint64(const QString&)>& freeSpaceHook()
-{
-    static std::function<qint64(const QString&)> hook;
-    return hook;
-}
+    constexpr qint64 kChunk = 1 << 20;
+    constexpr qint64 kMaxManifest = 8 << 20;
+    constexpr int kMaxEntries = 100000;
+    constexpr int kMaxNameBytes = 1024;
+    // A file that inflates more than this many times over is a zip bomb;
+    // pictures and videos hardly compress at all.
+    constexpr qint64 kMaxRatio = 100;
+    constexpr qint64 kRatioFloor = 1 << 20;
 
-// Why an entry name cannot be unpacked, or empty when it is a plain
-// relative path.
-QString nameProblem(const QString& name)
-{
-    if (name.isEmpty())
-        return QCoreApplication::translate("ContentPack", "una entrada sin nombre");
-    if (name.contains(QChar::ReplacementCharacter))
-        return QCoreApplication::translate("ContentPack", "un nombre que no es UTF-8 válido");
-    if (name.toUtf8().size() > kMaxNameBytes)
-        return QCoreApplication::translate("ContentPack", "un nombre demasiado largo");
-    if (name.contains(QLatin1Char('\\')))
-        return QCoreApplication::translate("ContentPack", "una barra invertida en «%1»").arg(name);
-    if (name.startsWith(QLatin1Char('/')))
-        return QCoreApplication::translate("ContentPack", "una ruta absoluta «%1»").arg(name);
-    if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter())
-        return QCoreApplication::translate("ContentPack", "una letra de unidad en «%1»").arg(name);
-    for (const QChar c : name) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QCoreApplication::translate("ContentPack", "un carácter de control en «%1»").arg(name);
+    std::function<qint64(const QString&)>& freeSpaceHook()
+    {
+        static std::function<qint64(const QString&)> hook;
+        return hook;
     }
-    QString body = name;
-    if (body.endsWith(QLatin1Char('/')))
-        body.chop(1);
-    for (const QString& part : body.split(QLatin1Char('/'))) {
-        if (part == QLatin1String(".."))
-            return QCoreApplication::translate("ContentPack", "«..» en «%1»").arg(name);
-        if (part.isEmpty() || part == QLatin1String("."))
-            return QCoreApplication::translate("ContentPack", "una ruta mal formada «%1»").arg(name);
-    }
-    return QString();
-}
 
-// The kind of entry the Unix mode bits in the external attributes give.
-QString kindProblem(const QuaZipFileInfo64& info)
-{
-    const quint32 type = (info.externalAttr >> 16) & 0170000;
-    if (type == 0 || type == 0100000 || type == 0040000)
+    // Why an entry name cannot be unpacked, or empty when it is a plain
+    // relative path.
+    QString nameProblem(const QString& name)
+    {
+        if (name.isEmpty())
+            return Text::tr("una entrada sin nombre");
+        if (name.contains(QChar::ReplacementCharacter))
+            return Text::tr("un nombre que no es UTF-8 válido");
+        if (name.toUtf8().size() > kMaxNameBytes)
+            return Text::tr("un nombre demasiado largo");
+        if (name.contains(QLatin1Char('\\')))
+            return Text::tr("una barra invertida en «%1»").arg(name);
+        if (name.startsWith(QLatin1Char('/')))
+            return Text::tr("una ruta absoluta «%1»").arg(name);
+        if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter())
+            return Text::tr("una letra de unidad en «%1»").arg(name);
+        for (const QChar c : name) {
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                return Text::tr("un carácter de control en «%1»").arg(name);
+        }
+        QString body = name;
+        if (body.endsWith(QLatin1Char('/')))
+            body.chop(1);
+        for (const QString& part : body.split(QLatin1Char('/'))) {
+            if (part == QLatin1String(".."))
+                return Text::tr("«..» en «%1»").arg(name);
+            if (part.isEmpty() || part == QLatin1String("."))
+                return Text::tr("una ruta mal formada «%1»").arg(name);
+        }
         return QString();
-    if (type == 0120000)
-        return QCoreApplication::translate("ContentPack", "un enlace simbólico «%1»").arg(info.name);
-    return QCoreApplication::translate("ContentPack", "un dispositivo o archivo especial «%1»").arg(info.name);
-}
+    }
 
-bool isFolderEntry(const QuaZipFileInfo64& info)
-{
-    return info.name.endsWith(QLatin1Char('/'));
-}
-
-QJsonObject fileToJson(const File& file)
-{
-    return {{"path", file.path}, {"size", file.size}, {"sha256", QString::fromLatin1(file.sha256)}};
-}
-
-QString joinPath(const QStringList& parts)
-{
-    return parts.join(QLatin1Char('/'));
-}
-
-// SHA-256 through OpenSSL, which uses the processor's SHA instructions:
-// QCryptographicHash ran at about 175 MB/s here, far slower than the copy.
-class Sha256
-{
-public:
-    Sha256()
-        : context(EVP_MD_CTX_new())
+    // The kind of entry the Unix mode bits in the external attributes give.
+    QString kindProblem(const QuaZipFileInfo64& info)
     {
-        EVP_DigestInit_ex(context, EVP_sha256(), nullptr);
+        const quint32 type = (info.externalAttr >> 16) & 0170000;
+        if (type == 0 || type == 0100000 || type == 0040000)
+            return QString();
+        if (type == 0120000)
+            return Text::tr("un enlace simbólico «%1»").arg(info.name);
+        return Text::tr("un dispositivo o archivo especial «%1»").arg(info.name);
     }
-    ~Sha256() { EVP_MD_CTX_free(context); }
-    Sha256(const Sha256&) = delete;
-    Sha256& operator=(const Sha256&) = delete;
 
-    void addData(const char* data, qint64 size) { EVP_DigestUpdate(context, data, size_t(size)); }
-    QByteArray hex()
+    bool isFolderEntry(const QuaZipFileInfo64& info)
     {
-        unsigned char digest[EVP_MAX_MD_SIZE];
-        unsigned int size = 0;
-        EVP_DigestFinal_ex(context, digest, &size);
-        return QByteArray(reinterpret_cast<const char*>(digest), int(size)).toHex();
+        return info.name.endsWith(QLatin1Char('/'));
     }
 
-private:
-    EVP_MD_CTX* context;
-};
-
-// Copies a device into another in chunks, hashing what passes; stops with
-// false past limit bytes (a file larger than it says) or on a read or write
-// error.
-bool copyHashed(QIODevice& from, QIODevice* to, Sha256& hash, qint64 limit,
-                qint64* copied, const std::function<bool(qint64)>& chunkDone)
-{
-    QByteArray buffer(kChunk, Qt::Uninitialized);
-    *copied = 0;
-    for (;;) {
-        const qint64 read = from.read(buffer.data(), buffer.size());
-        if (read < 0)
-            return false;
-        if (read == 0)
-            return true;
-        *copied += read;
-        if (*copied > limit)
-            return false;
-        hash.addData(buffer.constData(), read);
-        if (to && to->write(buffer.constData(), read) != read)
-            return false;
-        if (chunkDone && !chunkDone(read))
-            return false;
+    QJsonObject fileToJson(const File& file)
+    {
+        return {
+            {"path", file.path}, {"size", file.size}, {"sha256", QString::fromLatin1(file.sha256)}};
     }
-}
 
-QStringList wordCategories(int wordId)
-{
-    QStringList names;
-    QSqlQuery query = SqlHelpers::prepare(kCategoriesOfWord);
-    query.bindValue(QStringLiteral(":id"), wordId);
-    if (SqlHelpers::execSelect(query)) {
-        while (query.next())
-            names << query.value(0).toString();
+    QString joinPath(const QStringList& parts)
+    {
+        return parts.join(QLatin1Char('/'));
     }
-    return names;
-}
 
-// The word of the letter whose description reads as this one, or 0.
-int wordNamed(const Letter& letter, const QString& fullName)
-{
-    QSqlQuery query = SqlHelpers::prepare(kWordsOfLetter);
-    query.bindValue(QStringLiteral(":id_letter"), letter.id);
-    if (SqlHelpers::execSelect(query)) {
-        while (query.next()) {
-            if (SpanishOrder::sameName(query.value(1).toString(), fullName))
-                return query.value(0).toInt();
+    // SHA-256 through OpenSSL, which uses the processor's SHA instructions:
+    // QCryptographicHash ran at about 175 MB/s here, far slower than the copy.
+    class Sha256
+    {
+    public:
+        Sha256()
+            : context(EVP_MD_CTX_new())
+        {
+            EVP_DigestInit_ex(context, EVP_sha256(), nullptr);
+        }
+        ~Sha256() { EVP_MD_CTX_free(context); }
+        Sha256(const Sha256&) = delete;
+        Sha256& operator=(const Sha256&) = delete;
+
+        void addData(const char* data, qint64 size)
+        {
+            EVP_DigestUpdate(context, data, size_t(size));
+        }
+        QByteArray hex()
+        {
+            unsigned char digest[EVP_MAX_MD_SIZE];
+            unsigned int size = 0;
+            EVP_DigestFinal_ex(context, digest, &size);
+            return QByteArray(reinterpret_cast<const char*>(digest), int(size)).toHex();
+        }
+
+    private:
+        EVP_MD_CTX* context;
+    };
+
+    // Copies a device into another in chunks, hashing what passes; stops with
+    // false past limit bytes (a file larger than it says) or on a read or write
+    // error.
+    bool copyHashed(QIODevice& from, QIODevice* to, Sha256& hash, qint64 limit, qint64* copied,
+                    const std::function<bool(qint64)>& chunkDone)
+    {
+        QByteArray buffer(kChunk, Qt::Uninitialized);
+        *copied = 0;
+        for (;;) {
+            const qint64 read = from.read(buffer.data(), buffer.size());
+            if (read < 0)
+                return false;
+            if (read == 0)
+                return true;
+            *copied += read;
+            if (*copied > limit)
+                return false;
+            hash.addData(buffer.constData(), read);
+            if (to && to->write(buffer.constData(), read) != read)
+                return false;
+            if (chunkDone && !chunkDone(read))
+                return false;
         }
     }
-    return 0;
-}
 
-int categoryNamed(Language& language, const QString& name, CategoryList& list)
-{
-    Q_UNUSED(language);
-    list.reset();
-    while (const Category* category = list.next()) {
-        if (SpanishOrder::sameName(category->name, name))
-            return category->id;
+    QStringList wordCategories(int wordId)
+    {
+        QStringList names;
+        QSqlQuery query = SqlHelpers::prepare(kCategoriesOfWord);
+        query.bindValue(QStringLiteral(":id"), wordId);
+        if (SqlHelpers::execSelect(query)) {
+            while (query.next())
+                names << query.value(0).toString();
+        }
+        return names;
     }
-    return 0;
-}
+
+    // The word of the letter whose description reads as this one, or 0.
+    int wordNamed(const Letter& letter, const QString& fullName)
+    {
+        QSqlQuery query = SqlHelpers::prepare(kWordsOfLetter);
+        query.bindValue(QStringLiteral(":id_letter"), letter.id);
+        if (SqlHelpers::execSelect(query)) {
+            while (query.next()) {
+                if (SpanishOrder::sameName(query.value(1).toString(), fullName))
+                    return query.value(0).toInt();
+            }
+        }
+        return 0;
+    }
+
+    int categoryNamed(Language& language, const QString& name, CategoryList& list)
+    {
+        Q_UNUSED(language);
+        list.reset();
+        while (const Category* category = list.next()) {
+            if (SpanishOrder::sameName(category->name, name))
+                return category->id;
+        }
+        return 0;
+    }
 } // namespace
 
 const QString& suffix()
@@ -224,10 +234,13 @@ const QString& manifestName()
 
 const QStringList& licences()
 {
-    static const QStringList list{QStringLiteral("CC BY 4.0"),       QStringLiteral("CC BY-SA 4.0"),
-                                  QStringLiteral("CC BY-NC 4.0"),    QStringLiteral("CC BY-NC-SA 4.0"),
-                                  QStringLiteral("CC BY-ND 4.0"),    QStringLiteral("CC0 1.0"),
-                                  QCoreApplication::translate("ContentPack", "otra")};
+    static const QStringList list{QStringLiteral("CC BY 4.0"),
+                                  QStringLiteral("CC BY-SA 4.0"),
+                                  QStringLiteral("CC BY-NC 4.0"),
+                                  QStringLiteral("CC BY-NC-SA 4.0"),
+                                  QStringLiteral("CC BY-ND 4.0"),
+                                  QStringLiteral("CC0 1.0"),
+                                  Text::tr("otra")};
     return list;
 }
 
@@ -311,14 +324,14 @@ bool fromJson(const QByteArray& json, Manifest* manifest, QString* error)
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parse);
     if (parse.error != QJsonParseError::NoError || !document.isObject())
-        return fail(QCoreApplication::translate("ContentPack", "El índice del paquete está dañado (%1).").arg(parse.errorString()));
+        return fail(Text::tr("El índice del paquete está dañado (%1).").arg(parse.errorString()));
     const QJsonObject root = document.object();
     const QJsonValue format = root.value(QLatin1String("format"));
     if (!format.isDouble() || format.toDouble() < 1 || format.toDouble() != format.toInt())
-        return fail(QCoreApplication::translate("ContentPack", "El índice del paquete no dice su versión."));
+        return fail(Text::tr("El índice del paquete no dice su versión."));
     if (format.toInt() > kFormatVersion)
-        return fail(QCoreApplication::translate("ContentPack", "El paquete es de una versión más nueva del programa (formato %1); "
-                       "actualice el programa para abrirlo.")
+        return fail(Text::tr("El paquete es de una versión más nueva del programa (formato %1); "
+                             "actualice el programa para abrirlo.")
                         .arg(format.toInt()));
     Manifest result;
     result.format = format.toInt();
@@ -331,12 +344,13 @@ bool fromJson(const QByteArray& json, Manifest* manifest, QString* error)
     };
     if (!text(root, "language", &result.language) || !text(root, "title", &result.title)
         || !text(root, "author", &result.author) || !text(root, "licence", &result.licence))
-        return fail(QCoreApplication::translate("ContentPack", "Al índice del paquete le falta el idioma, el título, el autor o la "
-                       "licencia."));
-    result.created = QDateTime::fromString(root.value(QLatin1String("created")).toString(),
-                                           Qt::ISODate);
-    if (!root.value(QLatin1String("files")).isArray() || !root.value(QLatin1String("words")).isArray())
-        return fail(QCoreApplication::translate("ContentPack", "Al índice del paquete le faltan las palabras o los archivos."));
+        return fail(Text::tr("Al índice del paquete le falta el idioma, el título, el autor o la "
+                             "licencia."));
+    result.created
+        = QDateTime::fromString(root.value(QLatin1String("created")).toString(), Qt::ISODate);
+    if (!root.value(QLatin1String("files")).isArray()
+        || !root.value(QLatin1String("words")).isArray())
+        return fail(Text::tr("Al índice del paquete le faltan las palabras o los archivos."));
     QSet<QString> paths;
     for (const QJsonValue& value : root.value(QLatin1String("files")).toArray()) {
         const QJsonObject object = value.toObject();
@@ -345,16 +359,16 @@ bool fromJson(const QByteArray& json, Manifest* manifest, QString* error)
         const QJsonValue size = object.value(QLatin1String("size"));
         if (!text(object, "path", &file.path) || !text(object, "sha256", &sha) || !size.isDouble()
             || size.toDouble() < 0 || size.toDouble() > 9.0e15)
-            return fail(QCoreApplication::translate("ContentPack", "Un archivo del índice del paquete está mal descrito."));
+            return fail(Text::tr("Un archivo del índice del paquete está mal descrito."));
         file.size = qint64(size.toDouble());
         file.sha256 = sha.toLatin1().toLower();
-        if (file.sha256.size() != 64
-            || QByteArray::fromHex(file.sha256).toHex() != file.sha256)
-            return fail(QCoreApplication::translate("ContentPack", "La suma de comprobación de «%1» está mal escrita.").arg(file.path));
+        if (file.sha256.size() != 64 || QByteArray::fromHex(file.sha256).toHex() != file.sha256)
+            return fail(
+                Text::tr("La suma de comprobación de «%1» está mal escrita.").arg(file.path));
         if (const QString problem = nameProblem(file.path); !problem.isEmpty())
-            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene %1.").arg(problem));
+            return fail(Text::tr("El paquete tiene %1.").arg(problem));
         if (file.path == manifestName() || paths.contains(file.path.toCaseFolded()))
-            return fail(QCoreApplication::translate("ContentPack", "El índice del paquete nombra dos veces «%1».").arg(file.path));
+            return fail(Text::tr("El índice del paquete nombra dos veces «%1».").arg(file.path));
         paths.insert(file.path.toCaseFolded());
         result.files << file;
     }
@@ -365,15 +379,15 @@ bool fromJson(const QByteArray& json, Manifest* manifest, QString* error)
             || !text(object, "fullName", &word.fullName) || !text(object, "image", &word.image)
             || !text(object, "sign", &word.sign) || !text(object, "lips", &word.lips)
             || !object.value(QLatin1String("categories")).isArray())
-            return fail(QCoreApplication::translate("ContentPack", "Una palabra del índice del paquete está mal descrita."));
+            return fail(Text::tr("Una palabra del índice del paquete está mal descrita."));
         for (const QJsonValue& category : object.value(QLatin1String("categories")).toArray()) {
             if (!category.isString() || !SpanishOrder::hasVisibleCharacter(category.toString()))
-                return fail(QCoreApplication::translate("ContentPack", "Una categoría del índice del paquete está mal escrita."));
+                return fail(Text::tr("Una categoría del índice del paquete está mal escrita."));
             word.categories << SpanishOrder::cleanName(category.toString());
         }
         for (const QString* media : {&word.image, &word.sign, &word.lips}) {
             if (!result.file(*media))
-                return fail(QCoreApplication::translate("ContentPack", "La palabra «%1» nombra un archivo que el paquete no lista.")
+                return fail(Text::tr("La palabra «%1» nombra un archivo que el paquete no lista.")
                                 .arg(word.fullName));
         }
         result.words << word;
@@ -438,7 +452,7 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
     for (const int id : wordIds) {
         Word word;
         if (!word.loadById(id) || !word.letter || !word.letter->language) {
-            *error = QCoreApplication::translate("ContentPack", "No se pudo leer una palabra de la base de datos.");
+            *error = Text::tr("No se pudo leer una palabra de la base de datos.");
             return false;
         }
         PackWord packed;
@@ -447,18 +461,19 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
         packed.fullName = word.fullName;
         packed.categories = wordCategories(id);
         const QStringList folder{QStringLiteral("palabras"), word.letter->name, word.fullName};
-        const std::pair<QString, QString*> media[] = {
-            {word.imagePath(), &packed.image}, {word.signPath(), &packed.sign}, {word.lipsPath(), &packed.lips}};
+        const std::pair<QString, QString*> media[] = {{word.imagePath(), &packed.image},
+                                                      {word.signPath(), &packed.sign},
+                                                      {word.lipsPath(), &packed.lips}};
         for (const auto& [local, field] : media) {
             const QFileInfo file(local);
             if (!file.isFile()) {
-                *error = QCoreApplication::translate("ContentPack", "Falta el archivo %1 de la palabra «%2».")
+                *error = Text::tr("Falta el archivo %1 de la palabra «%2».")
                              .arg(QDir::toNativeSeparators(local), word.fullName);
                 return false;
             }
             *field = joinPath(folder + QStringList{file.fileName()});
             if (!nameProblem(*field).isEmpty()) {
-                *error = QCoreApplication::translate("ContentPack", "El nombre del archivo %1 no puede ir en un paquete.")
+                *error = Text::tr("El nombre del archivo %1 no puede ir en un paquete.")
                              .arg(QDir::toNativeSeparators(local));
                 return false;
             }
@@ -473,7 +488,7 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
 
     QSaveFile out(path);
     if (MediaStore::isRefused(path) || !out.open(QIODevice::WriteOnly)) {
-        *error = QCoreApplication::translate("ContentPack", "No se pudo crear el archivo %1.").arg(QDir::toNativeSeparators(path));
+        *error = Text::tr("No se pudo crear el archivo %1.").arg(QDir::toNativeSeparators(path));
         return false;
     }
     bool cancelled = false;
@@ -496,7 +511,8 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
             if (!in.open(QIODevice::ReadOnly)
                 || !entry.open(QIODevice::WriteOnly, newInfo, nullptr, 0, 0, 0)) {
                 ok = false;
-                *error = QCoreApplication::translate("ContentPack", "No se pudo leer %1.").arg(QDir::toNativeSeparators(sources.at(i).local));
+                *error = Text::tr("No se pudo leer %1.")
+                             .arg(QDir::toNativeSeparators(sources.at(i).local));
                 break;
             }
             Sha256 hash;
@@ -508,11 +524,12 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
                                                   return !cancelled;
                                               });
             entry.close();
-            if (!copiedAll || copied != manifest.files.at(i).size || entry.getZipError() != UNZ_OK) {
+            if (!copiedAll || copied != manifest.files.at(i).size
+                || entry.getZipError() != UNZ_OK) {
                 ok = false;
                 if (!cancelled)
-                    *error = QCoreApplication::translate("ContentPack", "No se pudo copiar %1 al paquete (¿cambió durante la copia o "
-                                "está lleno el disco?).")
+                    *error = Text::tr("No se pudo copiar %1 al paquete (¿cambió durante la copia o "
+                                      "está lleno el disco?).")
                                  .arg(QDir::toNativeSeparators(sources.at(i).local));
                 break;
             }
@@ -532,13 +549,13 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
     }
     if (cancelled) {
         out.cancelWriting();
-        *error = QCoreApplication::translate("ContentPack", "Exportación cancelada.");
+        *error = Text::tr("Exportación cancelada.");
         return false;
     }
     if (!ok || !out.commit()) {
         out.cancelWriting();
         if (error->isEmpty())
-            *error = QCoreApplication::translate("ContentPack", "No se pudo escribir el archivo %1 (¿está lleno el disco?).")
+            *error = Text::tr("No se pudo escribir el archivo %1 (¿está lleno el disco?).")
                          .arg(QDir::toNativeSeparators(path));
         return false;
     }
@@ -549,8 +566,7 @@ bool exportPack(const QString& path, Language& language, const QList<int>& wordI
 
 Reader::Reader(const QString& archive)
     : path(archive)
-{
-}
+{ }
 
 Reader::~Reader() = default;
 
@@ -567,69 +583,71 @@ bool Reader::open(const QString& spaceFolder)
     opened = false;
     const QFileInfo archiveInfo(path);
     if (!archiveInfo.isFile())
-        return fail(QCoreApplication::translate("ContentPack", "No se encuentra el archivo %1.").arg(QDir::toNativeSeparators(path)));
+        return fail(Text::tr("No se encuentra el archivo %1.").arg(QDir::toNativeSeparators(path)));
     QuaZip zip(path);
     zip.setFileNameCodec("UTF-8");
     if (!zip.open(QuaZip::mdUnzip))
-        return fail(QCoreApplication::translate("ContentPack", "El archivo no es un paquete o está cortado o dañado."));
+        return fail(Text::tr("El archivo no es un paquete o está cortado o dañado."));
     QList<QuaZipFileInfo64> entries;
     QSet<QString> seen;
     qint64 declared = 0;
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFileInfo64 info;
         if (!zip.getCurrentFileInfo(&info))
-            return fail(QCoreApplication::translate("ContentPack", "El paquete está dañado: no se puede leer su índice de archivos."));
+            return fail(
+                Text::tr("El paquete está dañado: no se puede leer su índice de archivos."));
         if (entries.size() >= kMaxEntries)
-            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene demasiados archivos."));
+            return fail(Text::tr("El paquete tiene demasiados archivos."));
         if (const QString why = nameProblem(info.name); !why.isEmpty())
-            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene %1.").arg(why));
+            return fail(Text::tr("El paquete tiene %1.").arg(why));
         if (const QString why = kindProblem(info); !why.isEmpty())
-            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene %1.").arg(why));
+            return fail(Text::tr("El paquete tiene %1.").arg(why));
         if (info.isEncrypted())
-            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene un archivo cifrado «%1».").arg(info.name));
+            return fail(Text::tr("El paquete tiene un archivo cifrado «%1».").arg(info.name));
         const QString key = info.name.toCaseFolded();
         if (seen.contains(key))
-            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene dos veces «%1».").arg(info.name));
+            return fail(Text::tr("El paquete tiene dos veces «%1».").arg(info.name));
         seen.insert(key);
         if (info.method != 0 && info.method != Z_DEFLATED)
-            return fail(QCoreApplication::translate("ContentPack", "El paquete usa una compresión desconocida en «%1».").arg(info.name));
+            return fail(
+                Text::tr("El paquete usa una compresión desconocida en «%1».").arg(info.name));
         if (info.name == manifestName() && info.uncompressedSize > quint64(kMaxManifest))
-            return fail(QCoreApplication::translate("ContentPack", "El índice del paquete es demasiado grande."));
+            return fail(Text::tr("El índice del paquete es demasiado grande."));
         if (info.uncompressedSize > kRatioFloor
             && info.uncompressedSize / qMax<quint64>(info.compressedSize, 1) > kMaxRatio)
-            return fail(QCoreApplication::translate("ContentPack", "El paquete es una bomba de compresión: «%1» ocuparía %2 MB.")
+            return fail(Text::tr("El paquete es una bomba de compresión: «%1» ocuparía %2 MB.")
                             .arg(info.name)
                             .arg(info.uncompressedSize >> 20));
         declared += qint64(qMin<quint64>(info.uncompressedSize, quint64(1) << 60));
         entries << info;
     }
     if (zip.getZipError() != UNZ_OK)
-        return fail(QCoreApplication::translate("ContentPack", "El archivo no es un paquete o está cortado o dañado."));
+        return fail(Text::tr("El archivo no es un paquete o está cortado o dañado."));
     if (declared > kRatioFloor && declared / qMax<qint64>(archiveInfo.size(), 1) > kMaxRatio)
-        return fail(QCoreApplication::translate("ContentPack", "El paquete es una bomba de compresión."));
+        return fail(Text::tr("El paquete es una bomba de compresión."));
 
     // The manifest, read no further than its allowed size.
-    const auto manifestEntry = std::find_if(entries.cbegin(), entries.cend(), [](const QuaZipFileInfo64& i) {
-        return i.name == manifestName();
-    });
+    const auto manifestEntry
+        = std::find_if(entries.cbegin(), entries.cend(),
+                       [](const QuaZipFileInfo64& i) { return i.name == manifestName(); });
     if (manifestEntry == entries.cend())
-        return fail(QCoreApplication::translate("ContentPack", "Al paquete le falta su índice (%1).").arg(manifestName()));
+        return fail(Text::tr("Al paquete le falta su índice (%1).").arg(manifestName()));
     if (manifestEntry->uncompressedSize > quint64(kMaxManifest))
-        return fail(QCoreApplication::translate("ContentPack", "El índice del paquete es demasiado grande."));
+        return fail(Text::tr("El índice del paquete es demasiado grande."));
     QByteArray json;
     {
         if (!zip.setCurrentFile(manifestName()))
-            return fail(QCoreApplication::translate("ContentPack", "No se puede leer el índice del paquete."));
+            return fail(Text::tr("No se puede leer el índice del paquete."));
         QuaZipFile entry(&zip);
         if (!entry.open(QIODevice::ReadOnly))
-            return fail(QCoreApplication::translate("ContentPack", "No se puede leer el índice del paquete."));
+            return fail(Text::tr("No se puede leer el índice del paquete."));
         json = entry.read(kMaxManifest + 1);
         const bool more = !entry.atEnd();
         entry.close();
         if (json.size() > kMaxManifest || more)
-            return fail(QCoreApplication::translate("ContentPack", "El índice del paquete es demasiado grande."));
+            return fail(Text::tr("El índice del paquete es demasiado grande."));
         if (entry.getZipError() != UNZ_OK || json.size() != qint64(manifestEntry->uncompressedSize))
-            return fail(QCoreApplication::translate("ContentPack", "El índice del paquete está dañado."));
+            return fail(Text::tr("El índice del paquete está dañado."));
     }
     Manifest manifest;
     QString why;
@@ -646,26 +664,28 @@ bool Reader::open(const QString& spaceFolder)
             continue;
         if (isFolderEntry(info)) {
             if (info.uncompressedSize != 0)
-                return fail(QCoreApplication::translate("ContentPack", "El paquete tiene una carpeta con contenido «%1».").arg(info.name));
+                return fail(
+                    Text::tr("El paquete tiene una carpeta con contenido «%1».").arg(info.name));
             continue;
         }
         const File* file = manifest.file(info.name);
         if (!file)
-            return fail(QCoreApplication::translate("ContentPack", "El paquete tiene un archivo que su índice no nombra: «%1».").arg(info.name));
+            return fail(Text::tr("El paquete tiene un archivo que su índice no nombra: «%1».")
+                            .arg(info.name));
         if (qint64(info.uncompressedSize) != file->size)
-            return fail(QCoreApplication::translate("ContentPack", "El tamaño de «%1» no coincide con el del índice del paquete.")
+            return fail(Text::tr("El tamaño de «%1» no coincide con el del índice del paquete.")
                             .arg(info.name));
         present.insert(info.name);
         order << info.name;
     }
     for (const File& file : manifest.files) {
         if (!present.contains(file.path))
-            return fail(QCoreApplication::translate("ContentPack", "Falta en el paquete el archivo «%1».").arg(file.path));
+            return fail(Text::tr("Falta en el paquete el archivo «%1».").arg(file.path));
     }
     if (!spaceFolder.isEmpty()) {
         const qint64 space = freeSpace(spaceFolder);
         if (space >= 0 && space < manifest.totalSize())
-            return fail(QCoreApplication::translate("ContentPack", "El paquete necesita %1 MB y solo quedan %2 MB libres.")
+            return fail(Text::tr("El paquete necesita %1 MB y solo quedan %2 MB libres.")
                             .arg((manifest.totalSize() + (1 << 20) - 1) >> 20)
                             .arg(space >> 20));
     }
@@ -701,50 +721,56 @@ QString Reader::localPath(const QString& archivePath) const
 bool Reader::readAll(const QString& folder, const Progress& progress)
 {
     if (!opened)
-        return fail(QCoreApplication::translate("ContentPack", "El paquete no se ha abierto."));
+        return fail(Text::tr("El paquete no se ha abierto."));
     QuaZip zip(path);
     zip.setFileNameCodec("UTF-8");
     if (!zip.open(QuaZip::mdUnzip))
-        return fail(QCoreApplication::translate("ContentPack", "El archivo no es un paquete o está cortado o dañado."));
+        return fail(Text::tr("El archivo no es un paquete o está cortado o dañado."));
     const qint64 total = data.totalSize();
     qint64 done = 0;
     for (int i = 0; i < order.size(); ++i) {
         const File* expected = data.file(order.at(i));
         if (!zip.setCurrentFile(order.at(i)))
-            return fail(QCoreApplication::translate("ContentPack", "El archivo no es un paquete o está cortado o dañado."));
+            return fail(Text::tr("El archivo no es un paquete o está cortado o dañado."));
         QuaZipFile entry(&zip);
         if (!entry.open(QIODevice::ReadOnly))
-            return fail(QCoreApplication::translate("ContentPack", "No se puede leer «%1» del paquete.").arg(order.at(i)));
+            return fail(Text::tr("No se puede leer «%1» del paquete.").arg(order.at(i)));
         std::unique_ptr<QFile> out;
         if (!folder.isEmpty()) {
             const QString target = folder + QLatin1Char('/') + QString::number(i);
             if (!QDir().mkpath(target))
-                return fail(QCoreApplication::translate("ContentPack", "No se pudo crear la carpeta %1.").arg(QDir::toNativeSeparators(target)));
-            out = std::make_unique<QFile>(target + QLatin1Char('/') + MediaStore::fileNameOf(order.at(i)));
+                return fail(Text::tr("No se pudo crear la carpeta %1.")
+                                .arg(QDir::toNativeSeparators(target)));
+            out = std::make_unique<QFile>(target + QLatin1Char('/')
+                                          + MediaStore::fileNameOf(order.at(i)));
             if (!out->open(QIODevice::WriteOnly | QIODevice::NewOnly))
-                return fail(QCoreApplication::translate("ContentPack", "No se pudo escribir %1.").arg(QDir::toNativeSeparators(out->fileName())));
+                return fail(Text::tr("No se pudo escribir %1.")
+                                .arg(QDir::toNativeSeparators(out->fileName())));
         }
         Sha256 hash;
         qint64 copied = 0;
         bool cancelled = false;
-        const bool read = copyHashed(entry, out.get(), hash, expected->size, &copied, [&](qint64 chunk) {
-            done += chunk;
-            cancelled = progress && !progress(done, total);
-            return !cancelled;
-        });
+        const bool read
+            = copyHashed(entry, out.get(), hash, expected->size, &copied, [&](qint64 chunk) {
+                  done += chunk;
+                  cancelled = progress && !progress(done, total);
+                  return !cancelled;
+              });
         entry.close();
         if (out && !out->flush())
-            return fail(QCoreApplication::translate("ContentPack", "No se pudo escribir %1 (¿está lleno el disco?).")
+            return fail(Text::tr("No se pudo escribir %1 (¿está lleno el disco?).")
                             .arg(QDir::toNativeSeparators(out->fileName())));
         if (cancelled)
-            return fail(QCoreApplication::translate("ContentPack", "Importación cancelada."));
+            return fail(Text::tr("Importación cancelada."));
         if (!read || entry.getZipError() != UNZ_OK)
-            return fail(QCoreApplication::translate("ContentPack", "«%1» está dañado en el paquete, o el paquete está cortado.").arg(order.at(i)));
+            return fail(Text::tr("«%1» está dañado en el paquete, o el paquete está cortado.")
+                            .arg(order.at(i)));
         if (copied != expected->size)
-            return fail(QCoreApplication::translate("ContentPack", "El tamaño de «%1» no coincide con el del índice del paquete.").arg(order.at(i)));
+            return fail(Text::tr("El tamaño de «%1» no coincide con el del índice del paquete.")
+                            .arg(order.at(i)));
         if (hash.hex() != expected->sha256)
-            return fail(QCoreApplication::translate("ContentPack", "La suma de comprobación de «%1» no coincide: el archivo cambió o "
-                           "está dañado.")
+            return fail(Text::tr("La suma de comprobación de «%1» no coincide: el archivo cambió o "
+                                 "está dañado.")
                             .arg(order.at(i)));
     }
     return true;
@@ -795,24 +821,28 @@ ImportPlan planImport(const Manifest& manifest, Language& language)
 QStringList describe(const Manifest& manifest, const ImportPlan& plan)
 {
     QStringList lines;
-    lines << QCoreApplication::translate("ContentPack", "Título: %1").arg(manifest.title) << QCoreApplication::translate("ContentPack", "Autor: %1").arg(manifest.author)
-          << QCoreApplication::translate("ContentPack", "Licencia: %1").arg(manifest.licence) << QCoreApplication::translate("ContentPack", "Idioma: %1").arg(manifest.language)
-          << QCoreApplication::translate("ContentPack", "Fecha: %1").arg(manifest.created.toString(Qt::ISODate));
+    lines << Text::tr("Título: %1").arg(manifest.title)
+          << Text::tr("Autor: %1").arg(manifest.author)
+          << Text::tr("Licencia: %1").arg(manifest.licence)
+          << Text::tr("Idioma: %1").arg(manifest.language)
+          << Text::tr("Fecha: %1").arg(manifest.created.toString(Qt::ISODate));
     QString letter;
     for (const ImportItem& item : plan.items) {
         const PackWord& word = manifest.words.at(item.word);
         if (word.letter != letter) {
             letter = word.letter;
-            lines << QCoreApplication::translate("ContentPack", "Letra %1:").arg(letter);
+            lines << Text::tr("Letra %1:").arg(letter);
         }
-        const QString state = item.letterMissing ? QCoreApplication::translate("ContentPack", "letra que este idioma no tiene: se omitirá")
-            : item.existingId > 0                ? QCoreApplication::translate("ContentPack", "ya existe")
-                                                 : QCoreApplication::translate("ContentPack", "nueva");
+        const QString state = item.letterMissing
+            ? Text::tr("letra que este idioma no tiene: se omitirá")
+            : item.existingId > 0 ? Text::tr("ya existe")
+                                  : Text::tr("nueva");
         lines << QStringLiteral("  %1 (%2): %3").arg(word.fullName, word.name, state);
     }
     if (!plan.missingCategories.isEmpty())
-        lines << QCoreApplication::translate("ContentPack", "Categorías que se crearán: %1").arg(plan.missingCategories.join(QStringLiteral(", ")));
-    lines << QCoreApplication::translate("ContentPack", "Tamaño total: %1 MB; espacio libre: %2 MB")
+        lines << Text::tr("Categorías que se crearán: %1")
+                     .arg(plan.missingCategories.join(QStringLiteral(", ")));
+    lines << Text::tr("Tamaño total: %1 MB; espacio libre: %2 MB")
                  .arg(QString::number(double(plan.totalSize) / (1 << 20), 'f', 1),
                       QString::number(double(plan.freeSpace) / (1 << 20), 'f', 1));
     return lines;
@@ -822,54 +852,58 @@ QStringList describe(const ImportSummary& summary)
 {
     QStringList lines;
     const auto add = [&](const QString& label, const QStringList& names) {
-        lines << label.arg(names.size()) + (names.isEmpty() ? QString() : QStringLiteral(": ") + names.join(QStringLiteral(", ")));
+        lines << label.arg(names.size())
+                + (names.isEmpty() ? QString()
+                                   : QStringLiteral(": ") + names.join(QStringLiteral(", ")));
     };
-    add(QCoreApplication::translate("ContentPack", "Añadidas: %1"), summary.added);
-    add(QCoreApplication::translate("ContentPack", "Reemplazadas: %1"), summary.replaced);
-    add(QCoreApplication::translate("ContentPack", "Conservadas: %1"), summary.kept);
-    add(QCoreApplication::translate("ContentPack", "Omitidas: %1"), summary.skipped);
+    add(Text::tr("Añadidas: %1"), summary.added);
+    add(Text::tr("Reemplazadas: %1"), summary.replaced);
+    add(Text::tr("Conservadas: %1"), summary.kept);
+    add(Text::tr("Omitidas: %1"), summary.skipped);
     if (!summary.categoriesCreated.isEmpty())
-        add(QCoreApplication::translate("ContentPack", "Categorías creadas: %1"), summary.categoriesCreated);
+        add(Text::tr("Categorías creadas: %1"), summary.categoriesCreated);
     for (const QString& failure : summary.failed)
-        lines << QCoreApplication::translate("ContentPack", "Error: %1").arg(failure);
+        lines << Text::tr("Error: %1").arg(failure);
     return lines;
 }
 
 namespace {
-QString saveProblem(const WordSaver::Result& result, const QString& fullName)
-{
-    switch (result.outcome) {
-    case WordSaver::Outcome::EmptyField:
-        return QCoreApplication::translate("ContentPack", "«%1»: le falta un campo.").arg(fullName);
-    case WordSaver::Outcome::Unshowable:
-        return QCoreApplication::translate("ContentPack", "«%1»: tiene caracteres que el programa no sabe mostrar (%2).").arg(fullName, result.detail);
-    case WordSaver::Outcome::UnsafeName:
-    case WordSaver::Outcome::NameTooLong:
-        return QCoreApplication::translate("ContentPack", "«%1»: la descripción no puede nombrar una carpeta.").arg(fullName);
-    case WordSaver::Outcome::DuplicateName:
-    case WordSaver::Outcome::FolderExists:
-        return QCoreApplication::translate("ContentPack", "«%1»: ya hay aquí una palabra o carpeta «%2».").arg(fullName, result.detail);
-    case WordSaver::Outcome::DiskFull:
-        return QCoreApplication::translate("ContentPack", "«%1»: el disco está lleno.").arg(fullName);
-    case WordSaver::Outcome::Unfinished:
-        return QCoreApplication::translate("ContentPack", "«%1»: se guardó, pero sus archivos se colocarán al volver a abrir el "
-                  "programa.")
-            .arg(fullName);
-    default:
-        return QCoreApplication::translate("ContentPack", "«%1»: no se pudo guardar.").arg(fullName);
+    QString saveProblem(const WordSaver::Result& result, const QString& fullName)
+    {
+        switch (result.outcome) {
+        case WordSaver::Outcome::EmptyField:
+            return Text::tr("«%1»: le falta un campo.").arg(fullName);
+        case WordSaver::Outcome::Unshowable:
+            return Text::tr("«%1»: tiene caracteres que el programa no sabe mostrar (%2).")
+                .arg(fullName, result.detail);
+        case WordSaver::Outcome::UnsafeName:
+        case WordSaver::Outcome::NameTooLong:
+            return Text::tr("«%1»: la descripción no puede nombrar una carpeta.").arg(fullName);
+        case WordSaver::Outcome::DuplicateName:
+        case WordSaver::Outcome::FolderExists:
+            return Text::tr("«%1»: ya hay aquí una palabra o carpeta «%2».")
+                .arg(fullName, result.detail);
+        case WordSaver::Outcome::DiskFull:
+            return Text::tr("«%1»: el disco está lleno.").arg(fullName);
+        case WordSaver::Outcome::Unfinished:
+            return Text::tr("«%1»: se guardó, pero sus archivos se colocarán al volver a abrir el "
+                            "programa.")
+                .arg(fullName);
+        default:
+            return Text::tr("«%1»: no se pudo guardar.").arg(fullName);
+        }
     }
-}
 
-// A description the letter does not use yet: "casa (2)", "casa (3)"…
-QString freeDescription(const Letter& letter, const QString& fullName)
-{
-    for (int n = 2;; ++n) {
-        const QString candidate = QStringLiteral("%1 (%2)").arg(fullName).arg(n);
-        if (!wordNamed(letter, candidate)
-            && !MediaStore::isOccupied(letter.folderPath() + candidate))
-            return candidate;
+    // A description the letter does not use yet: "casa (2)", "casa (3)"…
+    QString freeDescription(const Letter& letter, const QString& fullName)
+    {
+        for (int n = 2;; ++n) {
+            const QString candidate = QStringLiteral("%1 (%2)").arg(fullName).arg(n);
+            if (!wordNamed(letter, candidate)
+                && !MediaStore::isOccupied(letter.folderPath() + candidate))
+                return candidate;
+        }
     }
-}
 } // namespace
 
 bool importPack(Reader& reader, const ImportPlan& plan, Language& language, const Probe& probe,
@@ -881,31 +915,33 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
     // start-up recovery, and removed whatever happens.
     const QString letters = MediaStore::lettersFolder(language);
     if (!QFileInfo(letters).isDir() && !QDir().mkpath(letters)) {
-        *error = QCoreApplication::translate("ContentPack", "No se pudo crear la carpeta %1.").arg(QDir::toNativeSeparators(letters));
+        *error = Text::tr("No se pudo crear la carpeta %1.").arg(QDir::toNativeSeparators(letters));
         return false;
     }
     const qint64 space = freeSpace(letters);
     // Unpacked once and copied once more into the words' folders.
     if (space >= 0 && space < 2 * manifest.totalSize()) {
-        *error = QCoreApplication::translate("ContentPack", "El paquete necesita %1 MB y solo quedan %2 MB libres.")
+        *error = Text::tr("El paquete necesita %1 MB y solo quedan %2 MB libres.")
                      .arg((2 * manifest.totalSize() + (1 << 20) - 1) >> 20)
                      .arg(space >> 20);
         return false;
     }
     QTemporaryDir work(MediaPaths::languagesPath() + QStringLiteral(".paquete-XXXXXX"));
     if (!work.isValid()) {
-        *error = QCoreApplication::translate("ContentPack", "No se pudo crear una carpeta temporal junto a la biblioteca de medios.");
+        *error = Text::tr("No se pudo crear una carpeta temporal junto a la biblioteca de medios.");
         return false;
     }
     const qint64 total = 2 * manifest.totalSize();
-    const Progress unpacking = [&](qint64 done, qint64) { return !progress || progress(done, total); };
+    const Progress unpacking
+        = [&](qint64 done, qint64) { return !progress || progress(done, total); };
     if (!reader.extract(work.path(), unpacking)) {
         *error = reader.error();
         return false;
     }
     for (const PackWord& word : manifest.words) {
-        const std::pair<QString, MediaKind> media[] = {
-            {word.image, MediaKind::Picture}, {word.sign, MediaKind::Video}, {word.lips, MediaKind::Video}};
+        const std::pair<QString, MediaKind> media[] = {{word.image, MediaKind::Picture},
+                                                       {word.sign, MediaKind::Video},
+                                                       {word.lips, MediaKind::Video}};
         for (const auto& [archive, kind] : media) {
             const QString local = reader.localPath(archive);
             const QString suffix = QFileInfo(local).suffix().toLower();
@@ -913,9 +949,11 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
                                                                   : MediaStore::videoSuffixes();
             if (!known.contains(suffix) || (probe && !probe(local, kind))) {
                 *error = kind == MediaKind::Picture
-                    ? QCoreApplication::translate("ContentPack", "La imagen «%1» de la palabra «%2» no se puede abrir en este equipo.")
+                    ? Text::tr(
+                          "La imagen «%1» de la palabra «%2» no se puede abrir en este equipo.")
                           .arg(archive, word.fullName)
-                    : QCoreApplication::translate("ContentPack", "El video «%1» de la palabra «%2» no se puede reproducir en este equipo.")
+                    : Text::tr(
+                          "El video «%1» de la palabra «%2» no se puede reproducir en este equipo.")
                           .arg(archive, word.fullName);
                 return false;
             }
@@ -933,7 +971,7 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
             category.name = name;
             category.setLanguage(&language);
             if (!category.insert()) {
-                summary->failed << QCoreApplication::translate("ContentPack", "No se pudo crear la categoría «%1».").arg(name);
+                summary->failed << Text::tr("No se pudo crear la categoría «%1».").arg(name);
                 continue;
             }
             categories.loadOfLanguage(&language);
@@ -974,7 +1012,8 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
         const bool replacing = item.existingId > 0 && item.choice == Conflict::TakeTheirs;
         if (replacing) {
             if (!word.loadById(item.existingId)) {
-                summary->failed << QCoreApplication::translate("ContentPack", "«%1»: no se pudo leer la palabra de aquí.").arg(packed.fullName);
+                summary->failed
+                    << Text::tr("«%1»: no se pudo leer la palabra de aquí.").arg(packed.fullName);
                 continue;
             }
             shown = WordSaver::shownPaths(word);
@@ -986,14 +1025,17 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
                 form.fullName = freeDescription(letter, packed.fullName);
         }
         const qint64 start = before;
-        const WordSaver::Result result = WordSaver::save(word, form, shown, [&](qint64 copied, qint64) {
-            return !progress || progress(start + copied, total);
-        });
-        before += QFileInfo(form.image).size() + QFileInfo(form.sign).size() + QFileInfo(form.lips).size();
+        const WordSaver::Result result
+            = WordSaver::save(word, form, shown, [&](qint64 copied, qint64) {
+                  return !progress || progress(start + copied, total);
+              });
+        before += QFileInfo(form.image).size() + QFileInfo(form.sign).size()
+            + QFileInfo(form.lips).size();
         if (result.outcome == WordSaver::Outcome::Interrupted)
             return false; // tests: the process "died" here
         if (result.outcome == WordSaver::Outcome::Cancelled) {
-            summary->failed << QCoreApplication::translate("ContentPack", "Importación cancelada: las palabras anteriores quedan importadas.");
+            summary->failed << Text::tr(
+                "Importación cancelada: las palabras anteriores quedan importadas.");
             break;
         }
         if (result.outcome != WordSaver::Outcome::Saved) {

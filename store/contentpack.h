@@ -130,9 +130,9 @@ enum class Conflict { KeepMine, TakeTheirs, KeepBoth };
 
 struct ImportItem
 {
-    int word = 0;            // index in the manifest's words
+    int word = 0; // index in the manifest's words
     bool letterMissing = false;
-    int existingId = 0;      // the word here with the same description, or 0
+    int existingId = 0; // the word here with the same description, or 0
     Conflict choice = Conflict::KeepMine;
 };
 
@@ -153,7 +153,7 @@ ImportPlan planImport(const Manifest& manifest, Language& language);
 struct ImportSummary
 {
     QStringList added, replaced, kept, skipped; // descriptions
-    QStringList failed;                          // messages
+    QStringList failed;                         // messages
     QStringList categoriesCreated;
     bool ok() const { return failed.isEmpty(); }
 };

@@ -6,19 +6,19 @@
 #include "language.h"
 #include "letter.h"
 #include "mediastore.h"
-#include "word.h"
 #include "testhome.h"
 #include "tinyvideo.h"
+#include "word.h"
 #include "wordsaver.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
-#include <QImage>
-#include <QProcess>
 #include <QFile>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,14 +42,17 @@ QStringList snapshot(const QString& folder)
         if (path.endsWith(QLatin1String("/data/bd")) || path.contains(QLatin1String("/data/bd-")))
             continue;
         state << path.mid(folder.size()) + QLatin1Char('=')
-                + QString::fromLatin1(QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256).toHex());
+                + QString::fromLatin1(
+                     QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256).toHex());
     }
     for (const QString& sql :
-         {QStringLiteral("SELECT letter.name, word.name, word.fullName, image, sign, lips FROM word "
-                         "JOIN letter ON letter.id = word.id_letter"),
+         {QStringLiteral(
+              "SELECT letter.name, word.name, word.fullName, image, sign, lips FROM word "
+              "JOIN letter ON letter.id = word.id_letter"),
           QStringLiteral("SELECT name, '', '', '', '', '' FROM category"),
-          QStringLiteral("SELECT word.fullName, category.name, '', '', '', '' FROM word_x_category "
-                         "JOIN word ON word.id = id_word JOIN category ON category.id = id_category")}) {
+          QStringLiteral(
+              "SELECT word.fullName, category.name, '', '', '', '' FROM word_x_category "
+              "JOIN word ON word.id = id_word JOIN category ON category.id = id_category")}) {
         QSqlQuery query(sql);
         while (query.next()) {
             QStringList row;
@@ -72,7 +75,8 @@ struct Library
     explicit Library(const QStringList& categories = {})
     {
         language.loadById(TestHome::addLanguage(QStringLiteral("Español")));
-        for (const QString& letter : {QStringLiteral("C"), QStringLiteral("M"), QStringLiteral("P")})
+        for (const QString& letter :
+             {QStringLiteral("C"), QStringLiteral("M"), QStringLiteral("P")})
             TestHome::addLetter(letter, language.id);
         for (const QString& category : categories)
             TestHome::addCategory(category, language.id);
@@ -85,12 +89,17 @@ struct Library
         Letter letter;
         if (!letter.loadByName(letterName, &language))
             return false;
-        const QString sources = home.path() + QStringLiteral("/elegidos/") + fullName + QLatin1Char('/');
+        const QString sources
+            = home.path() + QStringLiteral("/elegidos/") + fullName + QLatin1Char('/');
         writeFile(sources + QStringLiteral("dibujo.png"), "picture " + content);
         writeFile(sources + QStringLiteral("sena.avi"), "sign " + content);
         writeFile(sources + QStringLiteral("labios.mov"), "lips " + content);
-        WordForm form{fullName, fullName, sources + QStringLiteral("dibujo.png"),
-                      sources + QStringLiteral("sena.avi"), sources + QStringLiteral("labios.mov"), {}};
+        WordForm form{fullName,
+                      fullName,
+                      sources + QStringLiteral("dibujo.png"),
+                      sources + QStringLiteral("sena.avi"),
+                      sources + QStringLiteral("labios.mov"),
+                      {}};
         for (const QString& name : categories) {
             QSqlQuery query;
             query.prepare(QStringLiteral("SELECT id FROM category WHERE name = ?"));
@@ -119,16 +128,18 @@ struct Library
         }
         ImportPlan plan = planImport(reader.manifest(), language);
         plan.chooseForAll(choice);
-        return importPack(reader, plan, language, probe ? probe : [](const QString&, MediaKind) { return true; },
-                          {}, summary, error);
+        return importPack(
+            reader, plan, language, probe ? probe : [](const QString&, MediaKind) { return true; },
+            {}, summary, error);
     }
 };
 
 bool exportAll(Library& library, const QString& path, QString* error)
 {
-    return exportPack(path, library.language, chooseWords(library.language, {}, {}),
-                      {QStringLiteral("Mi escuela"), QStringLiteral("Ana"), QStringLiteral("CC BY 4.0")},
-                      {}, error);
+    return exportPack(
+        path, library.language, chooseWords(library.language, {}, {}),
+        {QStringLiteral("Mi escuela"), QStringLiteral("Ana"), QStringLiteral("CC BY 4.0")}, {},
+        error);
 }
 
 // A crafted archive entry.
@@ -163,8 +174,9 @@ Manifest manifestOf(const QList<Entry>& entries)
     manifest.created = QDateTime::currentDateTimeUtc();
     for (const Entry& entry : entries)
         manifest.files << File{entry.name, entry.data.size(), sha(entry.data)};
-    manifest.words << PackWord{QStringLiteral("M"), QStringLiteral("mesa"), QStringLiteral("mesa"),
-                               {QStringLiteral("MUEBLES")}, entries.at(0).name, entries.at(1).name,
+    manifest.words << PackWord{QStringLiteral("M"),    QStringLiteral("mesa"),
+                               QStringLiteral("mesa"), {QStringLiteral("MUEBLES")},
+                               entries.at(0).name,     entries.at(1).name,
                                entries.at(2).name};
     return manifest;
 }
@@ -181,7 +193,8 @@ bool writeZip(const QString& path, const QList<Entry>& entries, bool utf8 = true
         QuaZipNewInfo info(entry.name);
         info.externalAttr = entry.mode << 16;
         QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, info, nullptr, 0, entry.level ? Z_DEFLATED : 0, entry.level))
+        if (!file.open(QIODevice::WriteOnly, info, nullptr, 0, entry.level ? Z_DEFLATED : 0,
+                       entry.level))
             return false;
         file.write(entry.data);
         file.close();
@@ -191,10 +204,29 @@ bool writeZip(const QString& path, const QList<Entry>& entries, bool utf8 = true
 }
 
 enum class Case {
-    ParentFolder, AbsolutePath, Backslash, DriveLetter, SymbolicLink, Device, Duplicate,
-    NoManifest, MalformedManifest, OversizedManifest, NewerFormat, ChecksumMismatch, SizeMismatch,
-    Truncated, Corrupt, InvalidUtf8, UnnamedFile, Unlisted, MissingFile, OverFreeSpace, ZipBomb,
-    BadPicture, BadVideo,
+    ParentFolder,
+    AbsolutePath,
+    Backslash,
+    DriveLetter,
+    SymbolicLink,
+    Device,
+    Duplicate,
+    NoManifest,
+    MalformedManifest,
+    OversizedManifest,
+    NewerFormat,
+    ChecksumMismatch,
+    SizeMismatch,
+    Truncated,
+    Corrupt,
+    InvalidUtf8,
+    UnnamedFile,
+    Unlisted,
+    MissingFile,
+    OverFreeSpace,
+    ZipBomb,
+    BadPicture,
+    BadVideo,
 };
 } // namespace
 Q_DECLARE_METATYPE(Case)
@@ -225,7 +257,8 @@ void TestSharedPack::shouldGiveTheSameLibraryAfterARoundTrip()
         Library school({QStringLiteral("CASAS"), QStringLiteral("COSAS")});
         QVERIFY(school.addWord(QStringLiteral("C"), QStringLiteral("casa"), "1",
                                {QStringLiteral("CASAS"), QStringLiteral("COSAS")}));
-        QVERIFY(school.addWord(QStringLiteral("C"), QStringLiteral("cama"), "2", {QStringLiteral("COSAS")}));
+        QVERIFY(school.addWord(QStringLiteral("C"), QStringLiteral("cama"), "2",
+                               {QStringLiteral("COSAS")}));
         QVERIFY(school.addWord(QStringLiteral("M"), QStringLiteral("mesa"), "3"));
         QString error;
         QVERIFY2(exportAll(school, pack, &error), qPrintable(error));
@@ -242,13 +275,15 @@ void TestSharedPack::shouldGiveTheSameLibraryAfterARoundTrip()
 void TestSharedPack::shouldApplyTheChosenWayWithWordsThatExist_data()
 {
     QTest::addColumn<Conflict>("choice");
-    QTest::addColumn<QStringList>("words");     // descriptions under C afterwards
+    QTest::addColumn<QStringList>("words");      // descriptions under C afterwards
     QTest::addColumn<QByteArray>("casaPicture"); // the picture of "casa" afterwards
     QTest::addColumn<QStringList>("summary");    // added|replaced|kept|skipped
     QTest::newRow("keep mine") << Conflict::KeepMine << QStringList{"cama", "casa"}
-                               << QByteArray("picture mine") << QStringList{"cama", "", "Casa", "pez"};
+                               << QByteArray("picture mine")
+                               << QStringList{"cama", "", "Casa", "pez"};
     QTest::newRow("take theirs") << Conflict::TakeTheirs << QStringList{"cama", "Casa"}
-                                 << QByteArray("picture theirs") << QStringList{"cama", "Casa", "", "pez"};
+                                 << QByteArray("picture theirs")
+                                 << QStringList{"cama", "Casa", "", "pez"};
     QTest::newRow("keep both") << Conflict::KeepBoth << QStringList{"cama", "casa", "Casa (2)"}
                                << QByteArray("picture mine")
                                << QStringList{"Casa (2),cama", "", "", "pez"};
@@ -265,7 +300,8 @@ void TestSharedPack::shouldApplyTheChosenWayWithWordsThatExist()
         // Their school has a letter P that this language lacks here.
         Library theirs({QStringLiteral("CASAS")});
         TestHome::addLetter(QStringLiteral("Ñ"), theirs.language.id);
-        QVERIFY(theirs.addWord(QStringLiteral("C"), QStringLiteral("Casa"), "theirs", {QStringLiteral("CASAS")}));
+        QVERIFY(theirs.addWord(QStringLiteral("C"), QStringLiteral("Casa"), "theirs",
+                               {QStringLiteral("CASAS")}));
         QVERIFY(theirs.addWord(QStringLiteral("C"), QStringLiteral("cama"), "theirs"));
         QVERIFY(theirs.addWord(QStringLiteral("Ñ"), QStringLiteral("pez"), "theirs"));
         QString error;
@@ -288,14 +324,17 @@ void TestSharedPack::shouldApplyTheChosenWayWithWordsThatExist()
                           done.kept.join(QLatin1Char(',')), done.skipped.join(QLatin1Char(','))}),
              summary);
     const QString letter = mine.language.mediaPath() + QStringLiteral("Letras/C/");
-    QCOMPARE(QDir(letter).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase), words);
+    QCOMPARE(
+        QDir(letter).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase),
+        words);
     QSqlQuery query(QStringLiteral("SELECT fullName, image FROM word WHERE fullName LIKE 'casa%' "
                                    "ORDER BY fullName COLLATE NOCASE"));
     QVERIFY(query.next());
-    QCOMPARE(query.value(0).toString(), choice == Conflict::TakeTheirs ? QStringLiteral("Casa")
-                                                                       : QStringLiteral("casa"));
-    QCOMPARE(readFile(letter + query.value(0).toString() + QLatin1Char('/') + query.value(1).toString()),
-             casaPicture);
+    QCOMPARE(query.value(0).toString(),
+             choice == Conflict::TakeTheirs ? QStringLiteral("Casa") : QStringLiteral("casa"));
+    QCOMPARE(
+        readFile(letter + query.value(0).toString() + QLatin1Char('/') + query.value(1).toString()),
+        casaPicture);
     // The category was made here and linked to every word the pack put in it.
     QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM category WHERE name = 'CASAS'")), 1);
     QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category")),
@@ -314,7 +353,8 @@ void TestSharedPack::shouldRefuseAStrangePackWritingNothing_data()
     QTest::newRow("device") << Case::Device << "dispositivo";
     QTest::newRow("duplicate entry") << Case::Duplicate << "dos veces";
     QTest::newRow("no manifest") << Case::NoManifest << "le falta su índice";
-    QTest::newRow("malformed manifest") << Case::MalformedManifest << "índice del paquete está dañado";
+    QTest::newRow("malformed manifest")
+        << Case::MalformedManifest << "índice del paquete está dañado";
     QTest::newRow("oversized manifest") << Case::OversizedManifest << "demasiado grande";
     QTest::newRow("newer format") << Case::NewerFormat << "versión más nueva";
     QTest::newRow("checksum") << Case::ChecksumMismatch << "suma de comprobación";
@@ -336,7 +376,8 @@ void TestSharedPack::shouldRefuseAStrangePackWritingNothing()
     QFETCH(Case, kind);
     QFETCH(QString, message);
     Library library({QStringLiteral("COSAS")});
-    QVERIFY(library.addWord(QStringLiteral("C"), QStringLiteral("casa"), "mine", {QStringLiteral("COSAS")}));
+    QVERIFY(library.addWord(QStringLiteral("C"), QStringLiteral("casa"), "mine",
+                            {QStringLiteral("COSAS")}));
 
     QList<Entry> entries = goodEntries();
     Manifest manifest = manifestOf(entries);
@@ -346,22 +387,46 @@ void TestSharedPack::shouldRefuseAStrangePackWritingNothing()
     };
     bool utf8 = true;
     switch (kind) {
-    case Case::ParentFolder: add(QStringLiteral("palabras/../../fuera.png"), "x"); break;
-    case Case::AbsolutePath: add(QStringLiteral("/tmp/fuera.png"), "x"); break;
-    case Case::Backslash: add(QStringLiteral("palabras\\M\\fuera.png"), "x"); break;
-    case Case::DriveLetter: add(QStringLiteral("C:/fuera.png"), "x"); break;
-    case Case::SymbolicLink: add(QStringLiteral("palabras/M/enlace.png"), "/etc/passwd", 0120777); break;
-    case Case::Device: add(QStringLiteral("palabras/M/disco"), "", 0060660); break;
-    case Case::Duplicate: entries << entries.at(1); break;
-    case Case::Unlisted: entries << Entry{QStringLiteral("palabras/M/otro.png"), "x"}; break;
-    case Case::MissingFile: entries.removeLast(); break;
-    case Case::UnnamedFile: entries << Entry{QString(), "x"}; break;
+    case Case::ParentFolder:
+        add(QStringLiteral("palabras/../../fuera.png"), "x");
+        break;
+    case Case::AbsolutePath:
+        add(QStringLiteral("/tmp/fuera.png"), "x");
+        break;
+    case Case::Backslash:
+        add(QStringLiteral("palabras\\M\\fuera.png"), "x");
+        break;
+    case Case::DriveLetter:
+        add(QStringLiteral("C:/fuera.png"), "x");
+        break;
+    case Case::SymbolicLink:
+        add(QStringLiteral("palabras/M/enlace.png"), "/etc/passwd", 0120777);
+        break;
+    case Case::Device:
+        add(QStringLiteral("palabras/M/disco"), "", 0060660);
+        break;
+    case Case::Duplicate:
+        entries << entries.at(1);
+        break;
+    case Case::Unlisted:
+        entries << Entry{QStringLiteral("palabras/M/otro.png"), "x"};
+        break;
+    case Case::MissingFile:
+        entries.removeLast();
+        break;
+    case Case::UnnamedFile:
+        entries << Entry{QString(), "x"};
+        break;
     case Case::InvalidUtf8:
         utf8 = false;
         add(QStringLiteral("palabras/M/caf\u00e9.png"), "x");
         break;
-    case Case::ChecksumMismatch: manifest.files[1].sha256 = sha("something else"); break;
-    case Case::SizeMismatch: manifest.files[1].size += 1; break;
+    case Case::ChecksumMismatch:
+        manifest.files[1].sha256 = sha("something else");
+        break;
+    case Case::SizeMismatch:
+        manifest.files[1].size += 1;
+        break;
     case Case::ZipBomb:
         entries[1].data = QByteArray(4 << 20, '\0');
         entries[1].level = 9;
@@ -370,7 +435,8 @@ void TestSharedPack::shouldRefuseAStrangePackWritingNothing()
     case Case::OverFreeSpace:
         setFreeSpace([](const QString&) { return qint64(20); });
         break;
-    default: break;
+    default:
+        break;
     }
     QByteArray json = toJson(manifest);
     if (kind == Case::MalformedManifest)
@@ -403,12 +469,12 @@ void TestSharedPack::shouldRefuseAStrangePackWritingNothing()
     const QStringList before = snapshot(library.home.path());
     ImportSummary summary;
     QString error;
-    const bool imported = library.import(pack, Conflict::TakeTheirs, &summary, &error,
-                                         [&](const QString& path, MediaKind what) {
-                                             if (kind == Case::BadPicture && what == MediaKind::Picture)
-                                                 return false;
-                                             return kind != Case::BadVideo || !path.endsWith(QLatin1String(".mov"));
-                                         });
+    const bool imported = library.import(
+        pack, Conflict::TakeTheirs, &summary, &error, [&](const QString& path, MediaKind what) {
+            if (kind == Case::BadPicture && what == MediaKind::Picture)
+                return false;
+            return kind != Case::BadVideo || !path.endsWith(QLatin1String(".mov"));
+        });
     setFreeSpace({});
     QVERIFY(!imported);
     QVERIFY2(error.contains(message), qPrintable(error));
@@ -427,13 +493,15 @@ void TestSharedPack::shouldLeaveEachWordWhollyOldOrNewAfterAKill()
     }
     // The state of one word: its row and the files of its folder.
     const auto wordState = [](Library& library, const QString& letter, const QString& fullName) {
-        QStringList state = snapshot(library.language.mediaPath() + QStringLiteral("Letras/") + letter
-                                     + QLatin1Char('/') + fullName)
+        QStringList state = snapshot(library.language.mediaPath() + QStringLiteral("Letras/")
+                                     + letter + QLatin1Char('/') + fullName)
                                 .filter(QStringLiteral("="));
-        QSqlQuery query(QStringLiteral("SELECT name, image, sign, lips FROM word WHERE fullName = '%1'")
-                            .arg(fullName));
+        QSqlQuery query(
+            QStringLiteral("SELECT name, image, sign, lips FROM word WHERE fullName = '%1'")
+                .arg(fullName));
         if (query.next())
-            state << query.value(1).toString() + query.value(2).toString() + query.value(3).toString();
+            state << query.value(1).toString() + query.value(2).toString()
+                    + query.value(3).toString();
         return state;
     };
     // Replaces "casa" and adds "mesa", dying after the stopAt-th step of the
@@ -469,10 +537,11 @@ void TestSharedPack::shouldLeaveEachWordWhollyOldOrNewAfterAKill()
         const QList<QStringList> after = run(stopAt, &ignored);
         QCOMPARE(after.size(), 4);
         for (int w = 0; w < 2; ++w) {
-            QVERIFY2(after.at(2 + w) == after.at(w) || after.at(2 + w) == whole.at(2 + w),
-                     qPrintable(QStringLiteral("word %1 after step %2: %3")
-                                    .arg(w)
-                                    .arg(steps.at(stopAt), after.at(2 + w).join(QLatin1Char(' ')))));
+            QVERIFY2(
+                after.at(2 + w) == after.at(w) || after.at(2 + w) == whole.at(2 + w),
+                qPrintable(QStringLiteral("word %1 after step %2: %3")
+                               .arg(w)
+                               .arg(steps.at(stopAt), after.at(2 + w).join(QLatin1Char(' ')))));
         }
     }
 }
@@ -483,11 +552,14 @@ void TestSharedPack::shouldLeaveNoFileWhenTheExportIsCancelled()
     QVERIFY(school.addWord(QStringLiteral("C"), QStringLiteral("casa"), QByteArray(3 << 20, 'v')));
     const QString pack = packs.filePath(QStringLiteral("cancelado.ondalira"));
     QString error;
-    QVERIFY(!exportPack(pack, school.language, chooseWords(school.language, {QStringLiteral("c")}, {}),
-                        {}, [](qint64 done, qint64) { return done < (1 << 20); }, &error));
+    QVERIFY(!exportPack(
+        pack, school.language, chooseWords(school.language, {QStringLiteral("c")}, {}), {},
+        [](qint64 done, qint64) { return done < (1 << 20); }, &error));
     QVERIFY2(error.contains(QStringLiteral("cancelada")), qPrintable(error));
     QVERIFY(!QFileInfo::exists(pack));
-    QCOMPARE(QDir(packs.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("cancelado")),
+    QCOMPARE(QDir(packs.path())
+                 .entryList(QDir::Files | QDir::Hidden)
+                 .filter(QStringLiteral("cancelado")),
              QStringList());
 }
 
@@ -511,16 +583,18 @@ void TestSharedPack::shouldDoTheSameFromATerminal()
         if (!process.waitForFinished(60000))
             return -1;
         if (output)
-            *output = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+            *output = QString::fromUtf8(process.readAllStandardOutput()
+                                        + process.readAllStandardError());
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     };
     const QString pack = packs.filePath(QStringLiteral("terminal.ondalira"));
     QString output;
-    QCOMPARE(admin({QStringLiteral("export"), pack, QStringLiteral("--letter"), QStringLiteral("c"),
-                    QStringLiteral("--title"), QStringLiteral("Casas"), QStringLiteral("--author"),
-                    QStringLiteral("Ana"), QStringLiteral("--licence"), QStringLiteral("CC BY-SA 4.0")},
-                   &output),
-             0);
+    QCOMPARE(
+        admin({QStringLiteral("export"), pack, QStringLiteral("--letter"), QStringLiteral("c"),
+               QStringLiteral("--title"), QStringLiteral("Casas"), QStringLiteral("--author"),
+               QStringLiteral("Ana"), QStringLiteral("--licence"), QStringLiteral("CC BY-SA 4.0")},
+              &output),
+        0);
     {
         Reader reader(pack);
         QVERIFY2(reader.open(), qPrintable(reader.error() + output));
@@ -540,10 +614,12 @@ void TestSharedPack::shouldDoTheSameFromATerminal()
     QVERIFY2(output.contains(QStringLiteral("cortado")), qPrintable(output));
     QCOMPARE(snapshot(school.home.path()), before);
 
-    QVERIFY2(admin({QStringLiteral("import"), pack, QStringLiteral("--keep-both")}, &output) == 0, qPrintable(output));
+    QVERIFY2(admin({QStringLiteral("import"), pack, QStringLiteral("--keep-both")}, &output) == 0,
+             qPrintable(output));
     QVERIFY2(output.contains(QStringLiteral("Añadidas: 1: casa (2)")), qPrintable(output));
     const QString letter = school.language.mediaPath() + QStringLiteral("Letras/C/");
-    QCOMPARE(readFile(letter + QStringLiteral("casa (2)/sena.avi")), readFile(letter + QStringLiteral("casa/sena.avi")));
+    QCOMPARE(readFile(letter + QStringLiteral("casa (2)/sena.avi")),
+             readFile(letter + QStringLiteral("casa/sena.avi")));
 }
 
 QTEST_GUILESS_MAIN(TestSharedPack)
