@@ -19,6 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QSet>
 #include <QStorageInfo>
@@ -52,6 +53,9 @@ namespace {
         "ORDER BY category.name");
     const QString kWordsOfLetter
         = QStringLiteral("SELECT id, fullName FROM word WHERE id_letter = :id_letter");
+
+    const QString kUnpackPrefix = QStringLiteral(".paquete-");
+    const QString kLockSuffix = QStringLiteral(".bloqueo");
 
     constexpr qint64 kChunk = 1 << 20;
     constexpr qint64 kMaxManifest = 8 << 20;
@@ -894,6 +898,24 @@ namespace {
         }
     }
 
+    // Removes the unpacked folders that an import killed half way left beside
+    // the media library: those whose lock no running program holds.
+    void removeStaleUnpacked(const QString& folder)
+    {
+        const QStringList names
+            = QDir(folder).entryList({kUnpackPrefix + QStringLiteral("*")},
+                                     QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+        for (const QString& name : names) {
+            const QString path = folder + name;
+            if (QFileInfo(path).isSymLink())
+                continue; // never followed out of the library
+            QLockFile lock(path + kLockSuffix);
+            if (!lock.tryLock(0))
+                continue;
+            QDir(path).removeRecursively();
+        }
+    }
+
     // A description the letter does not use yet: "casa (2)", "casa (3)"…
     QString freeDescription(const Letter& letter, const QString& fullName)
     {
@@ -926,8 +948,11 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
                      .arg(space >> 20);
         return false;
     }
-    QTemporaryDir work(MediaPaths::languagesPath() + QStringLiteral(".paquete-XXXXXX"));
-    if (!work.isValid()) {
+    removeStaleUnpacked(MediaPaths::languagesPath());
+    QTemporaryDir work(MediaPaths::languagesPath() + kUnpackPrefix + QStringLiteral("XXXXXX"));
+    // Held while the import lives: another program's import leaves it alone.
+    QLockFile workLock(work.path() + kLockSuffix);
+    if (!work.isValid() || !workLock.tryLock(0)) {
         *error = Text::tr("No se pudo crear una carpeta temporal junto a la biblioteca de medios.");
         return false;
     }

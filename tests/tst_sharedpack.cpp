@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -244,6 +245,7 @@ private Q_SLOTS:
     void shouldLeaveEachWordWhollyOldOrNewAfterAKill();
     void shouldLeaveNoFileWhenTheExportIsCancelled();
     void shouldDoTheSameFromATerminal();
+    void shouldClearWhatAKilledImportLeftOnly();
 
 private:
     QTemporaryDir packs;
@@ -620,6 +622,27 @@ void TestSharedPack::shouldDoTheSameFromATerminal()
     const QString letter = school.language.mediaPath() + QStringLiteral("Letras/C/");
     QCOMPARE(readFile(letter + QStringLiteral("casa (2)/sena.avi")),
              readFile(letter + QStringLiteral("casa/sena.avi")));
+}
+
+void TestSharedPack::shouldClearWhatAKilledImportLeftOnly()
+{
+    const QString pack = packs.filePath(QStringLiteral("limpieza.ondalira"));
+    QVERIFY(writeZip(
+        pack, goodEntries() + QList<Entry>{{manifestName(), toJson(manifestOf(goodEntries()))}}));
+    Library library;
+    const QString languages = library.home.path() + QStringLiteral("/media/languages/");
+    // A killed import's folder, and one another running import holds.
+    QVERIFY(writeFile(languages + QStringLiteral(".paquete-Kx81aQ/0/mesa.png"), "old"));
+    QVERIFY(writeFile(languages + QStringLiteral(".paquete-Hd72pL/0/mesa.png"), "busy"));
+    QLockFile held(languages + QStringLiteral(".paquete-Hd72pL.bloqueo"));
+    QVERIFY(held.tryLock(0));
+    ImportSummary summary;
+    QString error;
+    QVERIFY2(library.import(pack, Conflict::KeepMine, &summary, &error), qPrintable(error));
+    QCOMPARE(summary.added, QStringList{QStringLiteral("mesa")});
+    QCOMPARE(QDir(languages).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList({QStringLiteral(".paquete-Hd72pL"),
+                          QStringLiteral(".paquete-Hd72pL.bloqueo"), QStringLiteral("Español")}));
 }
 
 QTEST_GUILESS_MAIN(TestSharedPack)
