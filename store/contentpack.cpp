@@ -739,15 +739,17 @@ bool Reader::readAll(const QString& folder, const Progress& progress)
         QuaZipFile entry(&zip);
         if (!entry.open(QIODevice::ReadOnly))
             return fail(Text::tr("No se puede leer «%1» del paquete.").arg(order.at(i)));
-        std::unique_ptr<QFile> out;
+        // Written in full and synced before it counts: the word save may
+        // move it into the library as it is.
+        std::unique_ptr<QSaveFile> out;
         if (!folder.isEmpty()) {
             const QString target = folder + QLatin1Char('/') + QString::number(i);
             if (!QDir().mkpath(target))
                 return fail(Text::tr("No se pudo crear la carpeta %1.")
                                 .arg(QDir::toNativeSeparators(target)));
-            out = std::make_unique<QFile>(target + QLatin1Char('/')
-                                          + MediaStore::fileNameOf(order.at(i)));
-            if (!out->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            out = std::make_unique<QSaveFile>(target + QLatin1Char('/')
+                                              + MediaStore::fileNameOf(order.at(i)));
+            if (!out->open(QIODevice::WriteOnly))
                 return fail(Text::tr("No se pudo escribir %1.")
                                 .arg(QDir::toNativeSeparators(out->fileName())));
         }
@@ -761,7 +763,7 @@ bool Reader::readAll(const QString& folder, const Progress& progress)
                   return !cancelled;
               });
         entry.close();
-        if (out && !out->flush())
+        if (out && out->error() != QFileDevice::NoError)
             return fail(Text::tr("No se pudo escribir %1 (¿está lleno el disco?).")
                             .arg(QDir::toNativeSeparators(out->fileName())));
         if (cancelled)
@@ -776,6 +778,9 @@ bool Reader::readAll(const QString& folder, const Progress& progress)
             return fail(Text::tr("La suma de comprobación de «%1» no coincide: el archivo cambió o "
                                  "está dañado.")
                             .arg(order.at(i)));
+        if (out && !out->commit())
+            return fail(Text::tr("No se pudo escribir %1 (¿está lleno el disco?).")
+                            .arg(QDir::toNativeSeparators(out->fileName())));
     }
     return true;
 }
@@ -1006,6 +1011,11 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
         categoryIds.insert(name, id);
     }
 
+    QHash<QString, int> uses; // how many words of the pack name each file
+    for (const PackWord& word : manifest.words) {
+        for (const QString* media : {&word.image, &word.sign, &word.lips})
+            ++uses[*media];
+    }
     qint64 before = manifest.totalSize();
     for (const ImportItem& item : plan.items) {
         const PackWord& packed = manifest.words.at(item.word);
@@ -1030,6 +1040,9 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
         form.image = reader.localPath(packed.image);
         form.sign = reader.localPath(packed.sign);
         form.lips = reader.localPath(packed.lips);
+        // The unpacked files move into place unless another word needs them.
+        form.takeFiles = uses.value(packed.image) == 1 && uses.value(packed.sign) == 1
+            && uses.value(packed.lips) == 1;
         for (const QString& name : packed.categories) {
             if (categoryIds.value(name))
                 form.categories << CategoryChoice{categoryIds.value(name), true};
@@ -1050,12 +1063,12 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
                 form.fullName = freeDescription(letter, packed.fullName);
         }
         const qint64 start = before;
+        before += QFileInfo(form.image).size() + QFileInfo(form.sign).size()
+            + QFileInfo(form.lips).size();
         const WordSaver::Result result
             = WordSaver::save(word, form, shown, [&](qint64 copied, qint64) {
                   return !progress || progress(start + copied, total);
               });
-        before += QFileInfo(form.image).size() + QFileInfo(form.sign).size()
-            + QFileInfo(form.lips).size();
         if (result.outcome == WordSaver::Outcome::Interrupted)
             return false; // tests: the process "died" here
         if (result.outcome == WordSaver::Outcome::Cancelled) {
