@@ -36,192 +36,187 @@
 
 namespace ContentPack {
 namespace {
-    // The context of the messages in the translation file.
-    struct Text
-    {
-        Q_DECLARE_TR_FUNCTIONS(ContentPack)
-    };
+// The context of the messages in the translation file.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(ContentPack)
+};
 
-    const QString kWordsOfLanguage = QStringLiteral(
-        "SELECT word.id FROM word JOIN letter ON word.id_letter = letter.id "
-        "WHERE letter.id_language = :id_language ORDER BY letter.name, word.fullName");
-    const QString kLetterOfWord = QStringLiteral("SELECT letter.name FROM word JOIN letter ON "
-                                                 "word.id_letter = letter.id WHERE word.id = :id");
-    const QString kCategoriesOfWord = QStringLiteral(
-        "SELECT category.name FROM category JOIN word_x_category "
-        "ON word_x_category.id_category = category.id WHERE word_x_category.id_word = :id "
-        "ORDER BY category.name");
-    const QString kWordsOfLetter
-        = QStringLiteral("SELECT id, fullName FROM word WHERE id_letter = :id_letter");
+const QString kWordsOfLanguage
+    = QStringLiteral("SELECT word.id FROM word JOIN letter ON word.id_letter = letter.id "
+                     "WHERE letter.id_language = :id_language ORDER BY letter.name, word.fullName");
+const QString kLetterOfWord = QStringLiteral("SELECT letter.name FROM word JOIN letter ON "
+                                             "word.id_letter = letter.id WHERE word.id = :id");
+const QString kCategoriesOfWord = QStringLiteral(
+    "SELECT category.name FROM category JOIN word_x_category "
+    "ON word_x_category.id_category = category.id WHERE word_x_category.id_word = :id "
+    "ORDER BY category.name");
+const QString kWordsOfLetter
+    = QStringLiteral("SELECT id, fullName FROM word WHERE id_letter = :id_letter");
 
-    const QString kUnpackPrefix = QStringLiteral(".paquete-");
-    const QString kLockSuffix = QStringLiteral(".bloqueo");
+const QString kUnpackPrefix = QStringLiteral(".paquete-");
+const QString kLockSuffix = QStringLiteral(".bloqueo");
 
-    constexpr qint64 kChunk = 1 << 20;
-    constexpr qint64 kMaxManifest = 8 << 20;
-    constexpr int kMaxEntries = 100000;
-    constexpr int kMaxNameBytes = 1024;
-    // A file that inflates more than this many times over is a zip bomb;
-    // pictures and videos hardly compress at all.
-    constexpr qint64 kMaxRatio = 100;
-    constexpr qint64 kRatioFloor = 1 << 20;
+constexpr qint64 kChunk = 1 << 20;
+constexpr qint64 kMaxManifest = 8 << 20;
+constexpr int kMaxEntries = 100000;
+constexpr int kMaxNameBytes = 1024;
+// A file that inflates more than this many times over is a zip bomb;
+// pictures and videos hardly compress at all.
+constexpr qint64 kMaxRatio = 100;
+constexpr qint64 kRatioFloor = 1 << 20;
 
-    std::function<qint64(const QString&)>& freeSpaceHook()
-    {
-        static std::function<qint64(const QString&)> hook;
-        return hook;
+std::function<qint64(const QString&)>& freeSpaceHook()
+{
+    static std::function<qint64(const QString&)> hook;
+    return hook;
+}
+
+// Why an entry name cannot be unpacked, or empty when it is a plain
+// relative path.
+QString nameProblem(const QString& name)
+{
+    if (name.isEmpty())
+        return Text::tr("una entrada sin nombre");
+    if (name.contains(QChar::ReplacementCharacter))
+        return Text::tr("un nombre que no es UTF-8 válido");
+    if (name.toUtf8().size() > kMaxNameBytes)
+        return Text::tr("un nombre demasiado largo");
+    if (name.contains(QLatin1Char('\\')))
+        return Text::tr("una barra invertida en «%1»").arg(name);
+    if (name.startsWith(QLatin1Char('/')))
+        return Text::tr("una ruta absoluta «%1»").arg(name);
+    if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter())
+        return Text::tr("una letra de unidad en «%1»").arg(name);
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return Text::tr("un carácter de control en «%1»").arg(name);
     }
+    QString body = name;
+    if (body.endsWith(QLatin1Char('/')))
+        body.chop(1);
+    for (const QString& part : body.split(QLatin1Char('/'))) {
+        if (part == QLatin1String(".."))
+            return Text::tr("«..» en «%1»").arg(name);
+        if (part.isEmpty() || part == QLatin1String("."))
+            return Text::tr("una ruta mal formada «%1»").arg(name);
+    }
+    return QString();
+}
 
-    // Why an entry name cannot be unpacked, or empty when it is a plain
-    // relative path.
-    QString nameProblem(const QString& name)
-    {
-        if (name.isEmpty())
-            return Text::tr("una entrada sin nombre");
-        if (name.contains(QChar::ReplacementCharacter))
-            return Text::tr("un nombre que no es UTF-8 válido");
-        if (name.toUtf8().size() > kMaxNameBytes)
-            return Text::tr("un nombre demasiado largo");
-        if (name.contains(QLatin1Char('\\')))
-            return Text::tr("una barra invertida en «%1»").arg(name);
-        if (name.startsWith(QLatin1Char('/')))
-            return Text::tr("una ruta absoluta «%1»").arg(name);
-        if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter())
-            return Text::tr("una letra de unidad en «%1»").arg(name);
-        for (const QChar c : name) {
-            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-                return Text::tr("un carácter de control en «%1»").arg(name);
-        }
-        QString body = name;
-        if (body.endsWith(QLatin1Char('/')))
-            body.chop(1);
-        for (const QString& part : body.split(QLatin1Char('/'))) {
-            if (part == QLatin1String(".."))
-                return Text::tr("«..» en «%1»").arg(name);
-            if (part.isEmpty() || part == QLatin1String("."))
-                return Text::tr("una ruta mal formada «%1»").arg(name);
-        }
+// The kind of entry the Unix mode bits in the external attributes give.
+QString kindProblem(const QuaZipFileInfo64& info)
+{
+    const quint32 type = (info.externalAttr >> 16) & 0170000;
+    if (type == 0 || type == 0100000 || type == 0040000)
         return QString();
+    if (type == 0120000)
+        return Text::tr("un enlace simbólico «%1»").arg(info.name);
+    return Text::tr("un dispositivo o archivo especial «%1»").arg(info.name);
+}
+
+bool isFolderEntry(const QuaZipFileInfo64& info)
+{
+    return info.name.endsWith(QLatin1Char('/'));
+}
+
+QJsonObject fileToJson(const File& file)
+{
+    return {{"path", file.path}, {"size", file.size}, {"sha256", QString::fromLatin1(file.sha256)}};
+}
+
+QString joinPath(const QStringList& parts)
+{
+    return parts.join(QLatin1Char('/'));
+}
+
+// SHA-256 through OpenSSL, which uses the processor's SHA instructions:
+// QCryptographicHash ran at about 175 MB/s here, far slower than the copy.
+class Sha256
+{
+public:
+    Sha256()
+        : context(EVP_MD_CTX_new())
+    {
+        EVP_DigestInit_ex(context, EVP_sha256(), nullptr);
+    }
+    ~Sha256() { EVP_MD_CTX_free(context); }
+    Sha256(const Sha256&) = delete;
+    Sha256& operator=(const Sha256&) = delete;
+
+    void addData(const char* data, qint64 size) { EVP_DigestUpdate(context, data, size_t(size)); }
+    QByteArray hex()
+    {
+        unsigned char digest[EVP_MAX_MD_SIZE];
+        unsigned int size = 0;
+        EVP_DigestFinal_ex(context, digest, &size);
+        return QByteArray(reinterpret_cast<const char*>(digest), int(size)).toHex();
     }
 
-    // The kind of entry the Unix mode bits in the external attributes give.
-    QString kindProblem(const QuaZipFileInfo64& info)
-    {
-        const quint32 type = (info.externalAttr >> 16) & 0170000;
-        if (type == 0 || type == 0100000 || type == 0040000)
-            return QString();
-        if (type == 0120000)
-            return Text::tr("un enlace simbólico «%1»").arg(info.name);
-        return Text::tr("un dispositivo o archivo especial «%1»").arg(info.name);
-    }
+private:
+    EVP_MD_CTX* context;
+};
 
-    bool isFolderEntry(const QuaZipFileInfo64& info)
-    {
-        return info.name.endsWith(QLatin1Char('/'));
+// Copies a device into another in chunks, hashing what passes; stops with
+// false past limit bytes (a file larger than it says) or on a read or write
+// error.
+bool copyHashed(QIODevice& from, QIODevice* to, Sha256& hash, qint64 limit, qint64* copied,
+                const std::function<bool(qint64)>& chunkDone)
+{
+    QByteArray buffer(kChunk, Qt::Uninitialized);
+    *copied = 0;
+    for (;;) {
+        const qint64 read = from.read(buffer.data(), buffer.size());
+        if (read < 0)
+            return false;
+        if (read == 0)
+            return true;
+        *copied += read;
+        if (*copied > limit)
+            return false;
+        hash.addData(buffer.constData(), read);
+        if (to && to->write(buffer.constData(), read) != read)
+            return false;
+        if (chunkDone && !chunkDone(read))
+            return false;
     }
+}
 
-    QJsonObject fileToJson(const File& file)
-    {
-        return {
-            {"path", file.path}, {"size", file.size}, {"sha256", QString::fromLatin1(file.sha256)}};
+QStringList wordCategories(int wordId)
+{
+    QStringList names;
+    QSqlQuery query = SqlHelpers::prepare(kCategoriesOfWord);
+    query.bindValue(QStringLiteral(":id"), wordId);
+    if (SqlHelpers::execSelect(query)) {
+        while (query.next())
+            names << query.value(0).toString();
     }
+    return names;
+}
 
-    QString joinPath(const QStringList& parts)
-    {
-        return parts.join(QLatin1Char('/'));
-    }
-
-    // SHA-256 through OpenSSL, which uses the processor's SHA instructions:
-    // QCryptographicHash ran at about 175 MB/s here, far slower than the copy.
-    class Sha256
-    {
-    public:
-        Sha256()
-            : context(EVP_MD_CTX_new())
-        {
-            EVP_DigestInit_ex(context, EVP_sha256(), nullptr);
+// The word of the letter whose description reads as this one, or 0.
+int wordNamed(const Letter& letter, const QString& fullName)
+{
+    QSqlQuery query = SqlHelpers::prepare(kWordsOfLetter);
+    query.bindValue(QStringLiteral(":id_letter"), letter.id);
+    if (SqlHelpers::execSelect(query)) {
+        while (query.next()) {
+            if (SpanishOrder::sameName(query.value(1).toString(), fullName))
+                return query.value(0).toInt();
         }
-        ~Sha256() { EVP_MD_CTX_free(context); }
-        Sha256(const Sha256&) = delete;
-        Sha256& operator=(const Sha256&) = delete;
-
-        void addData(const char* data, qint64 size)
-        {
-            EVP_DigestUpdate(context, data, size_t(size));
-        }
-        QByteArray hex()
-        {
-            unsigned char digest[EVP_MAX_MD_SIZE];
-            unsigned int size = 0;
-            EVP_DigestFinal_ex(context, digest, &size);
-            return QByteArray(reinterpret_cast<const char*>(digest), int(size)).toHex();
-        }
-
-    private:
-        EVP_MD_CTX* context;
-    };
-
-    // Copies a device into another in chunks, hashing what passes; stops with
-    // false past limit bytes (a file larger than it says) or on a read or write
-    // error.
-    bool copyHashed(QIODevice& from, QIODevice* to, Sha256& hash, qint64 limit, qint64* copied,
-                    const std::function<bool(qint64)>& chunkDone)
-    {
-        QByteArray buffer(kChunk, Qt::Uninitialized);
-        *copied = 0;
-        for (;;) {
-            const qint64 read = from.read(buffer.data(), buffer.size());
-            if (read < 0)
-                return false;
-            if (read == 0)
-                return true;
-            *copied += read;
-            if (*copied > limit)
-                return false;
-            hash.addData(buffer.constData(), read);
-            if (to && to->write(buffer.constData(), read) != read)
-                return false;
-            if (chunkDone && !chunkDone(read))
-                return false;
-        }
     }
+    return 0;
+}
 
-    QStringList wordCategories(int wordId)
-    {
-        QStringList names;
-        QSqlQuery query = SqlHelpers::prepare(kCategoriesOfWord);
-        query.bindValue(QStringLiteral(":id"), wordId);
-        if (SqlHelpers::execSelect(query)) {
-            while (query.next())
-                names << query.value(0).toString();
-        }
-        return names;
+int categoryNamed(const QString& name, CategoryList& list)
+{
+    list.reset();
+    while (const Category* category = list.next()) {
+        if (SpanishOrder::sameName(category->name, name))
+            return category->id;
     }
-
-    // The word of the letter whose description reads as this one, or 0.
-    int wordNamed(const Letter& letter, const QString& fullName)
-    {
-        QSqlQuery query = SqlHelpers::prepare(kWordsOfLetter);
-        query.bindValue(QStringLiteral(":id_letter"), letter.id);
-        if (SqlHelpers::execSelect(query)) {
-            while (query.next()) {
-                if (SpanishOrder::sameName(query.value(1).toString(), fullName))
-                    return query.value(0).toInt();
-            }
-        }
-        return 0;
-    }
-
-    int categoryNamed(Language& language, const QString& name, CategoryList& list)
-    {
-        Q_UNUSED(language);
-        list.reset();
-        while (const Category* category = list.next()) {
-            if (SpanishOrder::sameName(category->name, name))
-                return category->id;
-        }
-        return 0;
-    }
+    return 0;
+}
 } // namespace
 
 const QString& suffix()
@@ -807,7 +802,7 @@ ImportPlan planImport(const Manifest& manifest, Language& language)
     CategoryList categories;
     categories.loadOfLanguage(&language);
     for (const QString& name : manifest.categories()) {
-        if (!categoryNamed(language, name, categories))
+        if (!categoryNamed(name, categories))
             plan.missingCategories << name;
     }
     for (int i = 0; i < manifest.words.size(); ++i) {
@@ -877,60 +872,59 @@ QStringList describe(const ImportSummary& summary)
 }
 
 namespace {
-    QString saveProblem(const WordSaver::Result& result, const QString& fullName)
-    {
-        switch (result.outcome) {
-        case WordSaver::Outcome::EmptyField:
-            return Text::tr("«%1»: le falta un campo.").arg(fullName);
-        case WordSaver::Outcome::Unshowable:
-            return Text::tr("«%1»: tiene caracteres que el programa no sabe mostrar (%2).")
-                .arg(fullName, result.detail);
-        case WordSaver::Outcome::UnsafeName:
-        case WordSaver::Outcome::NameTooLong:
-            return Text::tr("«%1»: la descripción no puede nombrar una carpeta.").arg(fullName);
-        case WordSaver::Outcome::DuplicateName:
-        case WordSaver::Outcome::FolderExists:
-            return Text::tr("«%1»: ya hay aquí una palabra o carpeta «%2».")
-                .arg(fullName, result.detail);
-        case WordSaver::Outcome::DiskFull:
-            return Text::tr("«%1»: el disco está lleno.").arg(fullName);
-        case WordSaver::Outcome::Unfinished:
-            return Text::tr("«%1»: se guardó, pero sus archivos se colocarán al volver a abrir el "
-                            "programa.")
-                .arg(fullName);
-        default:
-            return Text::tr("«%1»: no se pudo guardar.").arg(fullName);
-        }
+QString saveProblem(const WordSaver::Result& result, const QString& fullName)
+{
+    switch (result.outcome) {
+    case WordSaver::Outcome::EmptyField:
+        return Text::tr("«%1»: le falta un campo.").arg(fullName);
+    case WordSaver::Outcome::Unshowable:
+        return Text::tr("«%1»: tiene caracteres que el programa no sabe mostrar (%2).")
+            .arg(fullName, result.detail);
+    case WordSaver::Outcome::UnsafeName:
+    case WordSaver::Outcome::NameTooLong:
+        return Text::tr("«%1»: la descripción no puede nombrar una carpeta.").arg(fullName);
+    case WordSaver::Outcome::DuplicateName:
+    case WordSaver::Outcome::FolderExists:
+        return Text::tr("«%1»: ya hay aquí una palabra o carpeta «%2».")
+            .arg(fullName, result.detail);
+    case WordSaver::Outcome::DiskFull:
+        return Text::tr("«%1»: el disco está lleno.").arg(fullName);
+    case WordSaver::Outcome::Unfinished:
+        return Text::tr("«%1»: se guardó, pero sus archivos se colocarán al volver a abrir el "
+                        "programa.")
+            .arg(fullName);
+    default:
+        return Text::tr("«%1»: no se pudo guardar.").arg(fullName);
     }
+}
 
-    // Removes the unpacked folders that an import killed half way left beside
-    // the media library: those whose lock no running program holds.
-    void removeStaleUnpacked(const QString& folder)
-    {
-        const QStringList names
-            = QDir(folder).entryList({kUnpackPrefix + QStringLiteral("*")},
-                                     QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-        for (const QString& name : names) {
-            const QString path = folder + name;
-            if (QFileInfo(path).isSymLink())
-                continue; // never followed out of the library
-            QLockFile lock(path + kLockSuffix);
-            if (!lock.tryLock(0))
-                continue;
-            QDir(path).removeRecursively();
-        }
+// Removes the unpacked folders that an import killed half way left beside
+// the media library: those whose lock no running program holds.
+void removeStaleUnpacked(const QString& folder)
+{
+    const QStringList names = QDir(folder).entryList(
+        {kUnpackPrefix + QStringLiteral("*")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& name : names) {
+        const QString path = folder + name;
+        if (QFileInfo(path).isSymLink())
+            continue; // never followed out of the library
+        QLockFile lock(path + kLockSuffix);
+        if (!lock.tryLock(0))
+            continue;
+        QDir(path).removeRecursively();
     }
+}
 
-    // A description the letter does not use yet: "casa (2)", "casa (3)"…
-    QString freeDescription(const Letter& letter, const QString& fullName)
-    {
-        for (int n = 2;; ++n) {
-            const QString candidate = QStringLiteral("%1 (%2)").arg(fullName).arg(n);
-            if (!wordNamed(letter, candidate)
-                && !MediaStore::isOccupied(letter.folderPath() + candidate))
-                return candidate;
-        }
+// A description the letter does not use yet: "casa (2)", "casa (3)"…
+QString freeDescription(const Letter& letter, const QString& fullName)
+{
+    for (int n = 2;; ++n) {
+        const QString candidate = QStringLiteral("%1 (%2)").arg(fullName).arg(n);
+        if (!wordNamed(letter, candidate)
+            && !MediaStore::isOccupied(letter.folderPath() + candidate))
+            return candidate;
     }
+}
 } // namespace
 
 bool importPack(Reader& reader, const ImportPlan& plan, Language& language, const Probe& probe,
@@ -995,7 +989,7 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
     categories.loadOfLanguage(&language);
     QHash<QString, int> categoryIds; // by the pack's name
     for (const QString& name : manifest.categories()) {
-        int id = categoryNamed(language, name, categories);
+        int id = categoryNamed(name, categories);
         if (!id) {
             Category category;
             category.name = name;
@@ -1005,7 +999,7 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
                 continue;
             }
             categories.loadOfLanguage(&language);
-            id = categoryNamed(language, name, categories);
+            id = categoryNamed(name, categories);
             summary->categoriesCreated << name;
         }
         categoryIds.insert(name, id);
