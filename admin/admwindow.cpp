@@ -5,9 +5,11 @@
 #include "contentlists.h"
 #include "mediastore.h"
 #include "mediawidget.h"
+#include "packdialogs.h"
 #include "wordfoldermodel.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,8 +63,20 @@ AdmWindow::AdmWindow(LetterList* letters, WordList* words, CategoryList* categor
     categoriesPage->setEnabled(false);
     tabWidget->setTabEnabled(1, false);
 
+    // Content packs: words shared with other schools.
+    exportPackButton = makeButton(tr("Exportar paquete…"), "exportPackButton", this);
+    importPackButton = makeButton(tr("Importar paquete…"), "importPackButton", this);
+    exportPackButton->setEnabled(false);
+    importPackButton->setEnabled(false);
+    connect(exportPackButton, &QPushButton::clicked, this, &AdmWindow::slotExportPack);
+    connect(importPackButton, &QPushButton::clicked, this, &AdmWindow::slotImportPack);
+    auto* packButtons = new QHBoxLayout;
+    packButtons->addWidget(exportPackButton);
+    packButtons->addWidget(importPackButton);
+
     auto* column = new QVBoxLayout(this);
     column->addWidget(tabWidget);
+    column->addLayout(packButtons);
     setWindowTitle(tr("Administrador de Medios"));
     resize(480, 320);
 }
@@ -163,7 +177,32 @@ void AdmWindow::setLanguage(Language* newLanguage)
     lettersPage->setEnabled(true);
     categoriesPage->setEnabled(true);
     tabWidget->setTabEnabled(1, true);
+    exportPackButton->setEnabled(language != nullptr);
+    importPackButton->setEnabled(language != nullptr);
     slotTabs(0);
+}
+
+void AdmWindow::slotExportPack()
+{
+    if (!language)
+        return;
+    ExportPackDialog dialog(language, this);
+    dialog.exec();
+}
+
+void AdmWindow::slotImportPack()
+{
+    if (!language)
+        return;
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Importar paquete"), QDir::homePath(),
+        tr("Paquetes de Ondalira (*.%1)").arg(ContentPack::suffix()));
+    if (path.isEmpty())
+        return;
+    importPackInteractively(language, path, this);
+    // Whatever was written shows, even after a failure half way.
+    categoryList->loadOfLanguage(language);
+    slotTabs(tabWidget->currentIndex());
 }
 
 void AdmWindow::slotTabs(int index)

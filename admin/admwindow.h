@@ -48,6 +48,8 @@ public Q_SLOTS:
     void slotCategoryClicked(QListWidgetItem* item);
     void slotRefreshCategoriesList();
     void slotShowWordsCategory();
+    void slotExportPack();
+    void slotImportPack();
 
 private:
     void buildLettersTab();
@@ -82,6 +84,8 @@ private:
     QPushButton* editCategoryButton = nullptr;
     QPushButton* deleteCategoryButton = nullptr;
     QPushButton* categoryWordsButton = nullptr;
+    QPushButton* exportPackButton = nullptr;
+    QPushButton* importPackButton = nullptr;
     WordFolderModel* directoryModel = nullptr;
     QTreeView* lettersTree = nullptr;
     QLabel* lettersCaption = nullptr;

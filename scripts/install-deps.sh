@@ -11,6 +11,7 @@ packages=(
     wspanish
     libavformat-dev libavutil-dev
     libespeak-ng-dev espeak-ng-data
+    libquazip1-qt6-dev libssl-dev
     gstreamer1.0-plugins-good gstreamer1.0-libav
     xvfb xauth x11-utils
     ffmpeg  # tests make videos as phones record them

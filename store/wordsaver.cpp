@@ -656,15 +656,22 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& typed, const WordF
             return !progress || progress(copiedBefore + copied, total);
         };
         CopyError error = CopyError::None;
-        if (!copyFile(copy.source, plan.stagingPath() + QLatin1Char('/') + copy.name, report,
-                      &error)) {
+        const QString staged = plan.stagingPath() + QLatin1Char('/') + copy.name;
+        const qint64 size = QFileInfo(copy.source).size();
+        if (form.takeFiles && !isRefused(staged) && !isOccupied(staged)
+            && QFile::rename(copy.source, staged)) {
+            if (!report(size)) {
+                undo(plan);
+                return fail(Outcome::Cancelled, copy.source);
+            }
+        } else if (!copyFile(copy.source, staged, report, &error)) {
             undo(plan);
             return fail(error == CopyError::DiskFull   ? Outcome::DiskFull
                             : error == CopyError::Cancelled ? Outcome::Cancelled
                                                           : Outcome::CopyFailed,
                         copy.source);
         }
-        copiedBefore += QFileInfo(copy.source).size();
+        copiedBefore += size;
         if (crash(QStringLiteral("copy ") + copy.name))
             return fail(Outcome::Interrupted);
     }

@@ -27,6 +27,10 @@ struct WordForm
     // Links written in the same transaction as the record; categories not
     // listed keep their links.
     QList<CategoryChoice> categories;
+    // The chosen files are the caller's own temporary copies (a content
+    // pack's unpacked files): they may be moved into place rather than
+    // copied when they lie on the same disk.
+    bool takeFiles = false;
 };
 
 // Files a word into the media library and writes its record so that a crash

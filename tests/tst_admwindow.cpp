@@ -6,12 +6,18 @@
 #include "contentlists.h"
 #include "mediastore.h"
 #include "mediawidget.h"
+#include "packdialogs.h"
 #include "videoprobe.h"
 #include "messageboxanswerer.h"
 #include "testhome.h"
 #include "widgets.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QLabel>
@@ -188,6 +194,7 @@ private Q_SLOTS:
     void shouldRefuseEmptyOrTakenCategoryName_data();
     void shouldRefuseEmptyOrTakenCategoryName();
     void shouldWriteNoCategoryWhenEditorClosedThroughTitleBar();
+    void shouldExportCheckedWordsAndImportThemThroughThePreview();
 };
 
 void TestAdmWindow::shouldShowLettersFolderAndEnableButtonsByEntry()
@@ -623,6 +630,69 @@ void TestAdmWindow::shouldWriteNoCategoryWhenEditorClosedThroughTitleBar()
     QTRY_VERIFY(editor.isNull());
     QCOMPARE(done.count(), 0);
     QCOMPARE(categoryNames(f.language.id).size(), 2);
+}
+
+void TestAdmWindow::shouldExportCheckedWordsAndImportThemThroughThePreview()
+{
+    VideoProbe::setProbe([](const QString&) { return true; });
+    QTemporaryDir packs;
+    const QString pack = packs.filePath(QStringLiteral("animales.ondalira"));
+    {
+        Fixture f;
+        for (const QString& word : {QStringLiteral("A/árbol"), QStringLiteral("B/bota")}) {
+            QImage picture(4, 4, QImage::Format_RGB32);
+            picture.fill(Qt::green);
+            QVERIFY(picture.save(f.path(word + QStringLiteral("/imagen.png"))));
+        }
+        Admin admin(f);
+        QVERIFY(child<QPushButton>(&admin.window, "exportPackButton")->isEnabled());
+        ExportPackDialog dialog(&f.language, &admin.window);
+        auto* tree = child<QTreeWidget>(&dialog, "packWordsTree");
+        QCOMPARE(tree->topLevelItemCount(), 2);
+        // The whole letter B and the word "árbol" of A.
+        tree->topLevelItem(1)->setCheckState(0, Qt::Checked);
+        QTreeWidgetItem* a = tree->topLevelItem(0);
+        for (int i = 0; i < a->childCount(); ++i) {
+            if (a->child(i)->text(0) == QStringLiteral("árbol"))
+                a->child(i)->setCheckState(0, Qt::Checked);
+        }
+        child<QLineEdit>(&dialog, "packTitle")->setText(QStringLiteral("Animales"));
+        child<QLineEdit>(&dialog, "packAuthor")->setText(QStringLiteral("Ana"));
+        MessageBoxAnswerer answerer;
+        QVERIFY(dialog.exportTo(pack));
+        QVERIFY2(answerer.boxes.value(0).text.contains(QStringLiteral("2 palabras")),
+                 qPrintable(answerer.boxes.value(0).text));
+    }
+    // Another school that has "bota" already takes theirs for it.
+    Fixture f;
+    QVERIFY(TestHome::exec(QStringLiteral("DELETE FROM word WHERE fullName = 'árbol'")));
+    QVERIFY(QDir(f.path(QStringLiteral("A/árbol"))).removeRecursively());
+    Admin admin(f);
+    QStringList preview;
+    QTimer driver;
+    driver.setInterval(5);
+    QObject::connect(&driver, &QTimer::timeout, &driver, [&] {
+        auto* dialog = qobject_cast<ImportPackDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        driver.stop();
+        preview << child<QLabel>(dialog, "packAbout")->text()
+                << child<QLabel>(dialog, "packSummary")->text();
+        child<QComboBox>(dialog, "packChoiceAll")->setCurrentIndex(int(ContentPack::Conflict::TakeTheirs));
+        child<QPushButton>(dialog, "packImportButton")->click();
+    });
+    driver.start();
+    MessageBoxAnswerer answerer;
+    QVERIFY(importPackInteractively(&f.language, pack, &admin.window));
+    QVERIFY2(preview.join(QLatin1Char('\n')).contains(QStringLiteral("Animales")), qPrintable(preview.join(QLatin1Char('\n'))));
+    QVERIFY(preview.join(QLatin1Char('\n')).contains(QStringLiteral("nuevas: 1, ya existen: 1")));
+    QCOMPARE(answerer.boxes.size(), 1);
+    QVERIFY(answerer.boxes.value(0).text.contains(QStringLiteral("Añadidas: 1: árbol")));
+    QVERIFY2(answerer.boxes.value(0).text.contains(QStringLiteral("Reemplazadas: 1: bota")),
+             qPrintable(answerer.boxes.value(0).text));
+    QImage picture(f.path(QStringLiteral("B/bota/imagen.png")));
+    QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::green));
+    VideoProbe::setProbe({});
 }
 
 QTEST_MAIN(TestAdmWindow)

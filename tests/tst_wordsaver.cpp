@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStorageInfo>
 #include <QSqlQuery>
@@ -118,6 +119,7 @@ class TestWordSaver : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void shouldFileNewWordIntoItsFolder_data();
     void shouldFileNewWordIntoItsFolder();
     void shouldKeepMediaWhenEditingAndMoveThemWithTheDescription();
     void shouldReplacePictureCopyingFirst_data();
@@ -136,13 +138,24 @@ private Q_SLOTS:
     void shouldRefuseWithTheReasonAndKeepNothing();
 };
 
+void TestWordSaver::shouldFileNewWordIntoItsFolder_data()
+{
+    QTest::addColumn<bool>("takeFiles");
+    QTest::newRow("copying the chosen files") << false;
+    // A content pack's unpacked files are moved in, not copied.
+    QTest::newRow("taking the caller's own copies") << true;
+}
+
 void TestWordSaver::shouldFileNewWordIntoItsFolder()
 {
+    QFETCH(bool, takeFiles);
     Fixture f;
     Word word;
     word.setLetter(&f.letter);
     QList<qint64> totals;
-    const auto result = WordSaver::save(word, f.newForm(), {},
+    WordForm form = f.newForm();
+    form.takeFiles = takeFiles;
+    const auto result = WordSaver::save(word, form, {},
                                         [&](qint64, qint64 total) {
                                             totals << total;
                                             return true;
@@ -155,6 +168,8 @@ void TestWordSaver::shouldFileNewWordIntoItsFolder()
     QCOMPARE(readFile(word.imagePath()), QByteArray("picture"));
     QVERIFY(!totals.isEmpty());
     QCOMPARE(totals.last(), qint64(7 + 4 + 4));
+    QCOMPARE(QFileInfo::exists(form.image), !takeFiles);
+    QCOMPARE(QFileInfo::exists(form.lips), !takeFiles);
 
     Word stored;
     QVERIFY(stored.loadByFullName(QStringLiteral("casa grande"), &f.letter));

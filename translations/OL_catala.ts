@@ -133,6 +133,127 @@ S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
         <source>La categoría %1 ha sido eliminada exitosamente.</source>
         <translation>La categoria %1 s&apos;ha eliminat correctament.</translation>
     </message>
+    <message>
+        <source>Exportar paquete…</source>
+        <translation>Exporta un paquet…</translation>
+    </message>
+    <message>
+        <source>Importar paquete…</source>
+        <translation>Importa un paquet…</translation>
+    </message>
+    <message>
+        <source>Importar paquete</source>
+        <translation>Importa un paquet</translation>
+    </message>
+    <message>
+        <source>Paquetes de Ondalira (*.%1)</source>
+        <translation>Paquets d&apos;Ondalira (*.%1)</translation>
+    </message>
+</context>
+<context>
+    <name>AdminCli</name>
+    <message>
+        <source>No se puede abrir la base de datos %1.</source>
+        <translation>No es pot obrir la base de dades %1.</translation>
+    </message>
+    <message>
+        <source>Paquetes de contenido de Ondalira: palabras con sus imágenes, videos y categorías.
+
+Órdenes:
+  export ARCHIVO   escribe un paquete con las palabras elegidas (todas si no se elige nada)
+  import ARCHIVO   comprueba un paquete y añade sus palabras
+  show ARCHIVO     comprueba un paquete y muestra lo que añadiría
+
+La carpeta del programa es la de ONDALIRA_HOME o la del ejecutable.</source>
+        <translation>Paquets de contingut d&apos;Ondalira: paraules amb les seves imatges, vídeos i categories.
+
+Ordres:
+  export FITXER    escriu un paquet amb les paraules triades (totes si no se&apos;n tria cap)
+  import FITXER    comprova un paquet i n&apos;afegeix les paraules
+  show FITXER      comprova un paquet i mostra què afegiria
+
+La carpeta del programa és la d&apos;ONDALIRA_HOME o la de l&apos;executable.</translation>
+    </message>
+    <message>
+        <source>export, import o show</source>
+        <translation>export, import o show</translation>
+    </message>
+    <message>
+        <source>el paquete (.ondalira)</source>
+        <translation>el paquet (.ondalira)</translation>
+    </message>
+    <message>
+        <source>Exporta las palabras de esta letra (se puede repetir).</source>
+        <translation>Exporta les paraules d&apos;aquesta lletra (es pot repetir).</translation>
+    </message>
+    <message>
+        <source>Exporta las palabras de esta categoría (se puede repetir).</source>
+        <translation>Exporta les paraules d&apos;aquesta categoria (es pot repetir).</translation>
+    </message>
+    <message>
+        <source>Título del paquete.</source>
+        <translation>Títol del paquet.</translation>
+    </message>
+    <message>
+        <source>Autor del paquete.</source>
+        <translation>Autor del paquet.</translation>
+    </message>
+    <message>
+        <source>Licencia del paquete.</source>
+        <translation>Llicència del paquet.</translation>
+    </message>
+    <message>
+        <source>Idioma de las palabras que se exportan (el primero si no se dice).</source>
+        <translation>Idioma de les paraules que s&apos;exporten (el primer si no es diu).</translation>
+    </message>
+    <message>
+        <source>Con las palabras que ya existen: conservar la de aquí (así por omisión).</source>
+        <translation>Amb les paraules que ja existeixen: conserva la d&apos;aquí (així per defecte).</translation>
+    </message>
+    <message>
+        <source>Con las palabras que ya existen: tomar la del paquete.</source>
+        <translation>Amb les paraules que ja existeixen: pren la del paquet.</translation>
+    </message>
+    <message>
+        <source>Con las palabras que ya existen: conservar ambas.</source>
+        <translation>Amb les paraules que ja existeixen: conserva les dues.</translation>
+    </message>
+    <message>
+        <source>Se espera una orden y un archivo; vea --help.</source>
+        <translation>S&apos;espera una ordre i un fitxer; vegeu --help.</translation>
+    </message>
+    <message>
+        <source>No existe ese idioma.</source>
+        <translation>Aquest idioma no existeix.</translation>
+    </message>
+    <message>
+        <source>No hay palabras que exportar.</source>
+        <translation>No hi ha paraules per exportar.</translation>
+    </message>
+    <message>
+        <source>Se exportaron %1 palabras a %2.</source>
+        <translation>S&apos;han exportat %1 paraules a %2.</translation>
+    </message>
+    <message>
+        <source>Orden desconocida: %1; vea --help.</source>
+        <translation>Ordre desconeguda: %1; vegeu --help.</translation>
+    </message>
+    <message>
+        <source>Elija solo una de --keep-mine, --take-theirs y --keep-both.</source>
+        <translation>Trieu només una de --keep-mine, --take-theirs i --keep-both.</translation>
+    </message>
+    <message>
+        <source>No se puede importar este paquete: %1</source>
+        <translation>No es pot importar aquest paquet: %1</translation>
+    </message>
+    <message>
+        <source>Este programa no tiene el idioma del paquete (%1).</source>
+        <translation>Aquest programa no té l&apos;idioma del paquet (%1).</translation>
+    </message>
+    <message>
+        <source>No se importó nada: %1</source>
+        <translation>No s&apos;ha importat res: %1</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -324,6 +445,361 @@ S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
     </message>
 </context>
 <context>
+    <name>ContentPack</name>
+    <message>
+        <source>una entrada sin nombre</source>
+        <translation>una entrada sense nom</translation>
+    </message>
+    <message>
+        <source>un nombre que no es UTF-8 válido</source>
+        <translation>un nom que no és UTF-8 vàlid</translation>
+    </message>
+    <message>
+        <source>un nombre demasiado largo</source>
+        <translation>un nom massa llarg</translation>
+    </message>
+    <message>
+        <source>una barra invertida en «%1»</source>
+        <translation>una barra inversa a «%1»</translation>
+    </message>
+    <message>
+        <source>una ruta absoluta «%1»</source>
+        <translation>un camí absolut «%1»</translation>
+    </message>
+    <message>
+        <source>una letra de unidad en «%1»</source>
+        <translation>una lletra d&apos;unitat a «%1»</translation>
+    </message>
+    <message>
+        <source>un carácter de control en «%1»</source>
+        <translation>un caràcter de control a «%1»</translation>
+    </message>
+    <message>
+        <source>«..» en «%1»</source>
+        <translation>«..» a «%1»</translation>
+    </message>
+    <message>
+        <source>una ruta mal formada «%1»</source>
+        <translation>un camí mal format «%1»</translation>
+    </message>
+    <message>
+        <source>un enlace simbólico «%1»</source>
+        <translation>un enllaç simbòlic «%1»</translation>
+    </message>
+    <message>
+        <source>un dispositivo o archivo especial «%1»</source>
+        <translation>un dispositiu o fitxer especial «%1»</translation>
+    </message>
+    <message>
+        <source>otra</source>
+        <translation>una altra</translation>
+    </message>
+    <message>
+        <source>El índice del paquete está dañado (%1).</source>
+        <translation>L&apos;índex del paquet està malmès (%1).</translation>
+    </message>
+    <message>
+        <source>El índice del paquete no dice su versión.</source>
+        <translation>L&apos;índex del paquet no diu la seva versió.</translation>
+    </message>
+    <message>
+        <source>El paquete es de una versión más nueva del programa (formato %1); actualice el programa para abrirlo.</source>
+        <translation>El paquet és d&apos;una versió més nova del programa (format %1); actualitzeu el programa per obrir-lo.</translation>
+    </message>
+    <message>
+        <source>Al índice del paquete le falta el idioma, el título, el autor o la licencia.</source>
+        <translation>A l&apos;índex del paquet li falta l&apos;idioma, el títol, l&apos;autor o la llicència.</translation>
+    </message>
+    <message>
+        <source>Al índice del paquete le faltan las palabras o los archivos.</source>
+        <translation>A l&apos;índex del paquet li falten les paraules o els fitxers.</translation>
+    </message>
+    <message>
+        <source>Un archivo del índice del paquete está mal descrito.</source>
+        <translation>Un fitxer de l&apos;índex del paquet està mal descrit.</translation>
+    </message>
+    <message>
+        <source>La suma de comprobación de «%1» está mal escrita.</source>
+        <translation>La suma de comprovació de «%1» està mal escrita.</translation>
+    </message>
+    <message>
+        <source>El paquete tiene %1.</source>
+        <translation>El paquet té %1.</translation>
+    </message>
+    <message>
+        <source>El índice del paquete nombra dos veces «%1».</source>
+        <translation>L&apos;índex del paquet anomena dues vegades «%1».</translation>
+    </message>
+    <message>
+        <source>Una palabra del índice del paquete está mal descrita.</source>
+        <translation>Una paraula de l&apos;índex del paquet està mal descrita.</translation>
+    </message>
+    <message>
+        <source>Una categoría del índice del paquete está mal escrita.</source>
+        <translation>Una categoria de l&apos;índex del paquet està mal escrita.</translation>
+    </message>
+    <message>
+        <source>La palabra «%1» nombra un archivo que el paquete no lista.</source>
+        <translation>La paraula «%1» anomena un fitxer que el paquet no llista.</translation>
+    </message>
+    <message>
+        <source>No se pudo leer una palabra de la base de datos.</source>
+        <translation>No s&apos;ha pogut llegir una paraula de la base de dades.</translation>
+    </message>
+    <message>
+        <source>Falta el archivo %1 de la palabra «%2».</source>
+        <translation>Falta el fitxer %1 de la paraula «%2».</translation>
+    </message>
+    <message>
+        <source>El nombre del archivo %1 no puede ir en un paquete.</source>
+        <translation>El nom del fitxer %1 no pot anar en un paquet.</translation>
+    </message>
+    <message>
+        <source>No se pudo crear el archivo %1.</source>
+        <translation>No s&apos;ha pogut crear el fitxer %1.</translation>
+    </message>
+    <message>
+        <source>No se pudo leer %1.</source>
+        <translation>No s&apos;ha pogut llegir %1.</translation>
+    </message>
+    <message>
+        <source>No se pudo copiar %1 al paquete (¿cambió durante la copia o está lleno el disco?).</source>
+        <translation>No s&apos;ha pogut copiar %1 al paquet (ha canviat durant la còpia o el disc és ple?).</translation>
+    </message>
+    <message>
+        <source>Exportación cancelada.</source>
+        <translation>Exportació cancel·lada.</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir el archivo %1 (¿está lleno el disco?).</source>
+        <translation>No s&apos;ha pogut escriure el fitxer %1 (el disc és ple?).</translation>
+    </message>
+    <message>
+        <source>No se encuentra el archivo %1.</source>
+        <translation>No es troba el fitxer %1.</translation>
+    </message>
+    <message>
+        <source>El archivo no es un paquete o está cortado o dañado.</source>
+        <translation>El fitxer no és un paquet o està tallat o malmès.</translation>
+    </message>
+    <message>
+        <source>El paquete está dañado: no se puede leer su índice de archivos.</source>
+        <translation>El paquet està malmès: no se&apos;n pot llegir l&apos;índex de fitxers.</translation>
+    </message>
+    <message>
+        <source>El paquete tiene demasiados archivos.</source>
+        <translation>El paquet té massa fitxers.</translation>
+    </message>
+    <message>
+        <source>El paquete tiene un archivo cifrado «%1».</source>
+        <translation>El paquet té un fitxer xifrat «%1».</translation>
+    </message>
+    <message>
+        <source>El paquete tiene dos veces «%1».</source>
+        <translation>El paquet té dues vegades «%1».</translation>
+    </message>
+    <message>
+        <source>El paquete usa una compresión desconocida en «%1».</source>
+        <translation>El paquet fa servir una compressió desconeguda a «%1».</translation>
+    </message>
+    <message>
+        <source>El índice del paquete es demasiado grande.</source>
+        <translation>L&apos;índex del paquet és massa gran.</translation>
+    </message>
+    <message>
+        <source>El paquete es una bomba de compresión: «%1» ocuparía %2 MB.</source>
+        <translation>El paquet és una bomba de compressió: «%1» ocuparia %2 MB.</translation>
+    </message>
+    <message>
+        <source>El paquete es una bomba de compresión.</source>
+        <translation>El paquet és una bomba de compressió.</translation>
+    </message>
+    <message>
+        <source>Al paquete le falta su índice (%1).</source>
+        <translation>Al paquet li falta l&apos;índex (%1).</translation>
+    </message>
+    <message>
+        <source>No se puede leer el índice del paquete.</source>
+        <translation>No es pot llegir l&apos;índex del paquet.</translation>
+    </message>
+    <message>
+        <source>El índice del paquete está dañado.</source>
+        <translation>L&apos;índex del paquet està malmès.</translation>
+    </message>
+    <message>
+        <source>El paquete tiene una carpeta con contenido «%1».</source>
+        <translation>El paquet té una carpeta amb contingut «%1».</translation>
+    </message>
+    <message>
+        <source>El paquete tiene un archivo que su índice no nombra: «%1».</source>
+        <translation>El paquet té un fitxer que el seu índex no anomena: «%1».</translation>
+    </message>
+    <message>
+        <source>El tamaño de «%1» no coincide con el del índice del paquete.</source>
+        <translation>La mida de «%1» no coincideix amb la de l&apos;índex del paquet.</translation>
+    </message>
+    <message>
+        <source>Falta en el paquete el archivo «%1».</source>
+        <translation>Falta al paquet el fitxer «%1».</translation>
+    </message>
+    <message>
+        <source>El paquete necesita %1 MB y solo quedan %2 MB libres.</source>
+        <translation>El paquet necessita %1 MB i només queden %2 MB lliures.</translation>
+    </message>
+    <message>
+        <source>El paquete no se ha abierto.</source>
+        <translation>El paquet no s&apos;ha obert.</translation>
+    </message>
+    <message>
+        <source>No se puede leer «%1» del paquete.</source>
+        <translation>No es pot llegir «%1» del paquet.</translation>
+    </message>
+    <message>
+        <source>No se pudo crear la carpeta %1.</source>
+        <translation>No s&apos;ha pogut crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir %1.</source>
+        <translation>No s&apos;ha pogut escriure %1.</translation>
+    </message>
+    <message>
+        <source>No se pudo escribir %1 (¿está lleno el disco?).</source>
+        <translation>No s&apos;ha pogut escriure %1 (el disc és ple?).</translation>
+    </message>
+    <message>
+        <source>Importación cancelada.</source>
+        <translation>Importació cancel·lada.</translation>
+    </message>
+    <message>
+        <source>«%1» está dañado en el paquete, o el paquete está cortado.</source>
+        <translation>«%1» està malmès al paquet, o el paquet està tallat.</translation>
+    </message>
+    <message>
+        <source>La suma de comprobación de «%1» no coincide: el archivo cambió o está dañado.</source>
+        <translation>La suma de comprovació de «%1» no coincideix: el fitxer ha canviat o està malmès.</translation>
+    </message>
+    <message>
+        <source>Título: %1</source>
+        <translation>Títol: %1</translation>
+    </message>
+    <message>
+        <source>Autor: %1</source>
+        <translation>Autor: %1</translation>
+    </message>
+    <message>
+        <source>Licencia: %1</source>
+        <translation>Llicència: %1</translation>
+    </message>
+    <message>
+        <source>Idioma: %1</source>
+        <translation>Idioma: %1</translation>
+    </message>
+    <message>
+        <source>Fecha: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Letra %1:</source>
+        <translation>Lletra %1:</translation>
+    </message>
+    <message>
+        <source>letra que este idioma no tiene: se omitirá</source>
+        <translation>lletra que aquest idioma no té: s&apos;ometrà</translation>
+    </message>
+    <message>
+        <source>ya existe</source>
+        <translation>ja existeix</translation>
+    </message>
+    <message>
+        <source>nueva</source>
+        <translation>nova</translation>
+    </message>
+    <message>
+        <source>Categorías que se crearán: %1</source>
+        <translation>Categories que es crearan: %1</translation>
+    </message>
+    <message>
+        <source>Tamaño total: %1 MB; espacio libre: %2 MB</source>
+        <translation>Mida total: %1 MB; espai lliure: %2 MB</translation>
+    </message>
+    <message>
+        <source>Añadidas: %1</source>
+        <translation>Afegides: %1</translation>
+    </message>
+    <message>
+        <source>Reemplazadas: %1</source>
+        <translation>Substituïdes: %1</translation>
+    </message>
+    <message>
+        <source>Conservadas: %1</source>
+        <translation>Conservades: %1</translation>
+    </message>
+    <message>
+        <source>Omitidas: %1</source>
+        <translation>Omeses: %1</translation>
+    </message>
+    <message>
+        <source>Categorías creadas: %1</source>
+        <translation>Categories creades: %1</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>«%1»: le falta un campo.</source>
+        <translation>«%1»: li falta un camp.</translation>
+    </message>
+    <message>
+        <source>«%1»: tiene caracteres que el programa no sabe mostrar (%2).</source>
+        <translation>«%1»: té caràcters que el programa no sap mostrar (%2).</translation>
+    </message>
+    <message>
+        <source>«%1»: la descripción no puede nombrar una carpeta.</source>
+        <translation>«%1»: la descripció no pot anomenar una carpeta.</translation>
+    </message>
+    <message>
+        <source>«%1»: ya hay aquí una palabra o carpeta «%2».</source>
+        <translation>«%1»: ja hi ha aquí una paraula o carpeta «%2».</translation>
+    </message>
+    <message>
+        <source>«%1»: el disco está lleno.</source>
+        <translation>«%1»: el disc és ple.</translation>
+    </message>
+    <message>
+        <source>«%1»: se guardó, pero sus archivos se colocarán al volver a abrir el programa.</source>
+        <translation>«%1»: s&apos;ha desat, però els seus fitxers es col·locaran en tornar a obrir el programa.</translation>
+    </message>
+    <message>
+        <source>«%1»: no se pudo guardar.</source>
+        <translation>«%1»: no s&apos;ha pogut desar.</translation>
+    </message>
+    <message>
+        <source>No se pudo crear una carpeta temporal junto a la biblioteca de medios.</source>
+        <translation>No s&apos;ha pogut crear una carpeta temporal al costat de la biblioteca de mitjans.</translation>
+    </message>
+    <message>
+        <source>La imagen «%1» de la palabra «%2» no se puede abrir en este equipo.</source>
+        <translation>La imatge «%1» de la paraula «%2» no es pot obrir en aquest ordinador.</translation>
+    </message>
+    <message>
+        <source>El video «%1» de la palabra «%2» no se puede reproducir en este equipo.</source>
+        <translation>El vídeo «%1» de la paraula «%2» no es pot reproduir en aquest ordinador.</translation>
+    </message>
+    <message>
+        <source>No se pudo crear la categoría «%1».</source>
+        <translation>No s&apos;ha pogut crear la categoria «%1».</translation>
+    </message>
+    <message>
+        <source>«%1»: no se pudo leer la palabra de aquí.</source>
+        <translation>«%1»: no s&apos;ha pogut llegir la paraula d&apos;aquí.</translation>
+    </message>
+    <message>
+        <source>Importación cancelada: las palabras anteriores quedan importadas.</source>
+        <translation>Importació cancel·lada: les paraules anteriors queden importades.</translation>
+    </message>
+</context>
+<context>
     <name>DatabaseMessages</name>
     <message>
         <source>le faltan partes que el programa necesita</source>
@@ -410,6 +886,69 @@ El programa no el modificarà ni l&apos;esborrarà.</translation>
     </message>
 </context>
 <context>
+    <name>ExportPackDialog</name>
+    <message>
+        <source>Exportar paquete</source>
+        <translation>Exporta un paquet</translation>
+    </message>
+    <message>
+        <source>Todas las palabras</source>
+        <translation>Totes les paraules</translation>
+    </message>
+    <message>
+        <source>Letras y palabras</source>
+        <translation>Lletres i paraules</translation>
+    </message>
+    <message>
+        <source>Escriba la licencia</source>
+        <translation>Escriviu la llicència</translation>
+    </message>
+    <message>
+        <source>Título:</source>
+        <translation>Títol:</translation>
+    </message>
+    <message>
+        <source>Autor:</source>
+        <translation>Autor:</translation>
+    </message>
+    <message>
+        <source>Licencia:</source>
+        <translation>Llicència:</translation>
+    </message>
+    <message>
+        <source>Categorías:</source>
+        <translation>Categories:</translation>
+    </message>
+    <message>
+        <source>Exportar…</source>
+        <translation>Exporta…</translation>
+    </message>
+    <message>
+        <source>Exportando el paquete…</source>
+        <translation>S&apos;està exportant el paquet…</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>Elija las letras, las categorías o las palabras que quiere exportar.</source>
+        <translation>Trieu les lletres, les categories o les paraules que voleu exportar.</translation>
+    </message>
+    <message>
+        <source>Escriba el título, el autor y la licencia del paquete.</source>
+        <translation>Escriviu el títol, l&apos;autor i la llicència del paquet.</translation>
+    </message>
+    <message>
+        <source>Paquetes de Ondalira (*.%1)</source>
+        <translation>Paquets d&apos;Ondalira (*.%1)</translation>
+    </message>
+    <message>
+        <source>Se exportaron %1 palabras a %2.</source>
+        <translation>S&apos;han exportat %1 paraules a %2.</translation>
+    </message>
+</context>
+<context>
     <name>HelpDialog</name>
     <message>
         <source>Ayuda de Ondalira</source>
@@ -432,6 +971,99 @@ El programa no el modificarà ni l&apos;esborrarà.</translation>
 Revise que haya un programa para ver archivos PDF.</source>
         <translation>No s&apos;ha pogut obrir el manual %1.
 Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPackDialog</name>
+    <message>
+        <source>Importar paquete</source>
+        <translation>Importa un paquet</translation>
+    </message>
+    <message>
+        <source>Título: %1
+Autor: %2
+Licencia: %3
+Idioma: %4</source>
+        <translation>Títol: %1
+Autor: %2
+Llicència: %3
+Idioma: %4</translation>
+    </message>
+    <message>
+        <source>Palabra</source>
+        <translation>Paraula</translation>
+    </message>
+    <message>
+        <source>Estado</source>
+        <translation>Estat</translation>
+    </message>
+    <message>
+        <source>Si ya existe</source>
+        <translation>Si ja existeix</translation>
+    </message>
+    <message>
+        <source>Conservar la mía</source>
+        <translation>Conserva la meva</translation>
+    </message>
+    <message>
+        <source>Tomar la suya</source>
+        <translation>Pren la seva</translation>
+    </message>
+    <message>
+        <source>Conservar ambas</source>
+        <translation>Conserva les dues</translation>
+    </message>
+    <message>
+        <source>Letra que este idioma no tiene: se omitirá</source>
+        <translation>Lletra que aquest idioma no té: s&apos;ometrà</translation>
+    </message>
+    <message>
+        <source>Ya existe</source>
+        <translation>Ja existeix</translation>
+    </message>
+    <message>
+        <source>Nueva</source>
+        <translation>Nova</translation>
+    </message>
+    <message>
+        <source>Para todas las que ya existen:</source>
+        <translation>Per a totes les que ja existeixen:</translation>
+    </message>
+    <message>
+        <source>Palabras: %1 (nuevas: %2, ya existen: %3)</source>
+        <translation>Paraules: %1 (noves: %2, ja existeixen: %3)</translation>
+    </message>
+    <message>
+        <source>Letras que este idioma no tiene (sus palabras se omitirán): %1</source>
+        <translation>Lletres que aquest idioma no té (les seves paraules s&apos;ometran): %1</translation>
+    </message>
+    <message>
+        <source>Categorías que se crearán: %1</source>
+        <translation>Categories que es crearan: %1</translation>
+    </message>
+    <message>
+        <source>Tamaño total: %1 MB; espacio libre: %2 MB</source>
+        <translation>Mida total: %1 MB; espai lliure: %2 MB</translation>
+    </message>
+    <message>
+        <source>Importar</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>No se puede importar este paquete: %1</source>
+        <translation>No es pot importar aquest paquet: %1</translation>
+    </message>
+    <message>
+        <source>Comprobando e importando el paquete…</source>
+        <translation>S&apos;està comprovant i important el paquet…</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>No se importó nada: %1</source>
+        <translation>No s&apos;ha importat res: %1</translation>
     </message>
 </context>
 <context>
