@@ -1,5 +1,7 @@
 #include "videoprobe.h"
 
+#include "asciilink.h"
+
 #include <QEventLoop>
 #include <QMediaPlayer>
 #include <QTimer>
@@ -44,7 +46,8 @@ bool canPlay(const QString& path, int timeoutMs)
                      },
                      Qt::QueuedConnection);
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    player.setSource(QUrl::fromLocalFile(path));
+    AsciiLink link;
+    player.setSource(QUrl::fromLocalFile(link.openable(path, QStringLiteral("probe"))));
     if (player.error() == QMediaPlayer::NoError && player.mediaStatus() != QMediaPlayer::InvalidMedia)
         loop.exec();
     return playable && player.error() == QMediaPlayer::NoError;

@@ -76,29 +76,13 @@ bool VideoPlayer::play(const QString& path)
         }
     }, Qt::QueuedConnection);
 
-    player->setSource(QUrl::fromLocalFile(sourcePath(path)));
+    player->setSource(QUrl::fromLocalFile(
+        links.openable(path, QStringLiteral("clip%1").arg(clipSerial % 2))));
     player->play();
     // Counted from here: opening the file above may itself take seconds on
     // a loaded machine.
     watchdog.start(silenceTimeout);
     return true;
-}
-
-QString VideoPlayer::sourcePath(const QString& path)
-{
-    // The FFmpeg backend of Qt 6.4 cannot open a path with non-ASCII
-    // characters (word folders are named by their words), and reading
-    // through a QIODevice instead loses about 32 KB per clip inside it: an
-    // ASCII-named link to the file serves both.
-    bool ascii = true;
-    for (const QChar c : path)
-        ascii = ascii && c.unicode() < 0x80;
-    if (ascii || !links.isValid())
-        return path;
-    const QString link = links.filePath(QStringLiteral("clip%1.").arg(clipSerial % 2)
-                                        + QFileInfo(path).suffix());
-    QFile::remove(link);
-    return QFile::link(QFileInfo(path).absoluteFilePath(), link) ? link : path;
 }
 
 void VideoPlayer::stop()

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "asciilink.h"
+
 #include <QImage>
 #include <QString>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -65,9 +66,8 @@ private:
     void discardPlayer();
 
     void takeFrame(const QVideoFrame& videoFrame, int clip);
-    QString sourcePath(const QString& path);
 
-    QTemporaryDir links; // ASCII names for files the backend cannot open
+    AsciiLink links; // ASCII names for files the backend cannot open
 
     QVideoSink* sink = nullptr;
     QImage frame;      // as decoded
