@@ -8,15 +8,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlError>
 
-DatabaseConnection::DatabaseConnection(const QString& path, Reporter& reporter)
+DatabaseConnection::DatabaseConnection(const QString& path, Reporter& reporter,
+                                       const QString& systemConfig)
     : reporter(reporter)
+    , systemConfig(systemConfig)
 {
     open(path);
 }
 
 void DatabaseConnection::open(const QString& path)
 {
+    config = ServerConfig::find(QFileInfo(path).absolutePath(), systemConfig);
+    if (config.isSet()) {
+        openServer();
+        database = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+        return;
+    }
     if (openChecked(path)) {
         upgradeSchema(path);
         checkMediaFolders(path);
@@ -26,6 +35,37 @@ void DatabaseConnection::open(const QString& path)
                                              + QStringLiteral("/../media/languages")));
     }
     database = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+}
+
+// The school's server instead of the embedded file. What is logged names
+// the file and the server's address, never a password.
+void DatabaseConnection::openServer()
+{
+    for (const QString& problem : std::as_const(config.problems))
+        qWarning("%s: %s", qPrintable(config.file), qPrintable(problem));
+    if (config.exposed)
+        reporter.serverConfigExposed(config.file);
+    const Database::ServerAddress address = Database::parseServerUri(config.database);
+    if (!address.valid) {
+        reporter.cannotReachServer(config.file, QString());
+        return;
+    }
+    const QString server = (address.host.isEmpty() ? QStringLiteral("localhost") : address.host)
+        + (address.databaseName.isEmpty() ? QString() : QLatin1Char('/') + address.databaseName);
+    if (!Database::openDefaultServer(config.database)) {
+        qWarning("Cannot connect to %s: %s", qPrintable(server),
+                 qPrintable(QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false)
+                                .lastError()
+                                .databaseText()));
+        reporter.cannotReachServer(config.file, server);
+        return;
+    }
+    const QString problem = Database::problemOfDefault();
+    if (!problem.isEmpty()) {
+        qWarning("Database problem on %s: %s", qPrintable(server), qPrintable(problem));
+        Database::closeDefault();
+        reporter.cannotReachServer(config.file, server);
+    }
 }
 
 bool DatabaseConnection::openChecked(const QString& path)

@@ -7,14 +7,14 @@
 
 namespace {
 const QString kSelectById = QStringLiteral(
-    "SELECT id, name, last_login, created_in FROM user WHERE id = :id");
+    "SELECT id, name, last_login, created_in FROM \"user\" WHERE id = :id");
 const QString kSelectByName = QStringLiteral(
-    "SELECT id, name, last_login, created_in FROM user WHERE name = :name");
+    "SELECT id, name, last_login, created_in FROM \"user\" WHERE name = :name");
 const QString kSelectAll = QStringLiteral(
-    "SELECT id, name, last_login, created_in FROM user ORDER BY name ASC");
+    "SELECT id, name, last_login, created_in FROM \"user\" ORDER BY name ASC");
 const QString kInsert = QStringLiteral(
-    "INSERT INTO user (name, last_login, created_in) VALUES (:name, :last_login, :created_in)");
-const QString kDelete = QStringLiteral("DELETE FROM user WHERE id = :id");
+    "INSERT INTO \"user\" (name, last_login, created_in) VALUES (:name, :last_login, :created_in)");
+const QString kDelete = QStringLiteral("DELETE FROM \"user\" WHERE id = :id");
 const QString kDeleteSettings = QStringLiteral("DELETE FROM config WHERE id_user = :id_user");
 } // namespace
 

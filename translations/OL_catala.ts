@@ -377,6 +377,26 @@ El programa no el modificarà ni l&apos;esborrarà.</translation>
         <source>Vuelva a instalar el programa, o copie la carpeta de medios de una copia de seguridad en %1.</source>
         <translation>Torneu a instal·lar el programa, o copieu la carpeta de mitjans d&apos;una còpia de seguretat a %1.</translation>
     </message>
+    <message>
+        <source>Otros pueden leer el archivo de conexión</source>
+        <translation>Altres poden llegir el fitxer de connexió</translation>
+    </message>
+    <message>
+        <source>El archivo %1, que dice a qué servidor se conecta el programa, puede ser leído o modificado por otros usuarios de este ordenador. Permita leerlo solo a su dueño (chmod 600) y guarde las contraseñas en ~/.pgpass, nunca en ese archivo.</source>
+        <translation>El fitxer %1, que diu a quin servidor es connecta el programa, pot ser llegit o modificat per altres usuaris d&apos;aquest ordinador. Permeteu llegir-lo només al seu propietari (chmod 600) i deseu les contrasenyes a ~/.pgpass, mai en aquest fitxer.</translation>
+    </message>
+    <message>
+        <source>El archivo de conexión %1 no indica un servidor válido. Revise sus líneas database= y media=.</source>
+        <translation>El fitxer de connexió %1 no indica un servidor vàlid. Reviseu-ne les línies database= i media=.</translation>
+    </message>
+    <message>
+        <source>No se puede usar la base de datos del servidor %1, indicado en %2. Compruebe la red y que el servidor esté encendido, o avise al responsable de informática.</source>
+        <translation>No es pot fer servir la base de dades del servidor %1, indicat a %2. Comproveu la xarxa i que el servidor estigui engegat, o aviseu el responsable d&apos;informàtica.</translation>
+    </message>
+    <message>
+        <source>No se puede conectar con el servidor</source>
+        <translation>No es pot connectar amb el servidor</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseActivity</name>
