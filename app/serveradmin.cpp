@@ -81,6 +81,8 @@ int main(int argc, char* argv[])
     }
     if (command == QLatin1String("server-init"))
         out << tr("Base de datos creada y copiada; filas en el servidor / en la copiada:") << '\n';
+    else if (command == QLatin1String("server-upgrade") && report.versionBefore == report.version)
+        out << tr("El esquema ya está en la versión %1.").arg(report.version) << '\n';
     else if (command == QLatin1String("server-upgrade"))
         out << tr("Esquema de la versión %1 a la %2.").arg(report.versionBefore).arg(report.version) << '\n';
     else

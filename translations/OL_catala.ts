@@ -1377,4 +1377,69 @@ Comproveu que hi hagi un programa per veure fitxers PDF.</translation>
         <translation>%1 (carpeta sense paraula)</translation>
     </message>
 </context>
+<context>
+    <name>ServerAdmin</name>
+    <message>
+        <source>Versión del esquema: %1</source>
+        <translation>Versió de l&apos;esquema: %1</translation>
+    </message>
+    <message>
+        <source>Prepara y mantiene la base de datos de Ondalira en el servidor PostgreSQL de la escuela.
+
+Órdenes:
+  server-init URI [--from BD]  crea el esquema en una base vacía y copia todas las filas
+  server-status URI            dice si responde, su versión y sus filas
+  server-upgrade URI           actualiza un esquema anterior
+
+URI: postgresql://usuario@servidor/base. La contraseña va en ~/.pgpass, nunca en la URI.</source>
+        <translation>Prepara i manté la base de dades d&apos;Ondalira al servidor PostgreSQL de l&apos;escola.
+
+Ordres:
+  server-init URI [--from BD]  crea l&apos;esquema en una base buida i hi copia totes les files
+  server-status URI            diu si respon, la seva versió i les seves files
+  server-upgrade URI           actualitza un esquema anterior
+
+URI: postgresql://usuari@servidor/base. La contrasenya va a ~/.pgpass, mai a la URI.</translation>
+    </message>
+    <message>
+        <source>server-init, server-status o server-upgrade</source>
+        <translation>server-init, server-status o server-upgrade</translation>
+    </message>
+    <message>
+        <source>la base de datos del servidor</source>
+        <translation>la base de dades del servidor</translation>
+    </message>
+    <message>
+        <source>la base de datos del programa que se copia (por omisión, la instalada)</source>
+        <translation>la base de dades del programa que es copia (per defecte, la instal·lada)</translation>
+    </message>
+    <message>
+        <source>Indique una orden y la URI del servidor (--help para ayuda).</source>
+        <translation>Indiqueu una ordre i la URI del servidor (--help per a ajuda).</translation>
+    </message>
+    <message>
+        <source>Orden desconocida: %1 (--help para ayuda).</source>
+        <translation>Ordre desconeguda: %1 (--help per a ajuda).</translation>
+    </message>
+    <message>
+        <source>Falló: %1</source>
+        <translation>Ha fallat: %1</translation>
+    </message>
+    <message>
+        <source>Base de datos creada y copiada; filas en el servidor / en la copiada:</source>
+        <translation>Base de dades creada i copiada; files al servidor / a la copiada:</translation>
+    </message>
+    <message>
+        <source>El esquema ya está en la versión %1.</source>
+        <translation>L&apos;esquema ja és a la versió %1.</translation>
+    </message>
+    <message>
+        <source>Esquema de la versión %1 a la %2.</source>
+        <translation>Esquema de la versió %1 a la %2.</translation>
+    </message>
+    <message>
+        <source>El servidor responde.</source>
+        <translation>El servidor respon.</translation>
+    </message>
+</context>
 </TS>
