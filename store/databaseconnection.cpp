@@ -65,6 +65,13 @@ void DatabaseConnection::openServer()
         qWarning("Database problem on %s: %s", qPrintable(server), qPrintable(problem));
         Database::closeDefault();
         reporter.cannotReachServer(config.file, server);
+        return;
+    }
+    const int version = SchemaUpgrade::currentVersion(
+        QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false));
+    if (version != SchemaUpgrade::latestVersion()) {
+        Database::closeDefault();
+        reporter.serverSchemaDiffers(server, version, SchemaUpgrade::latestVersion());
     }
 }
 

@@ -29,6 +29,10 @@ public:
         // The server that file names cannot be used (server: its address
         // without any password; empty when the file itself is wrong).
         virtual void cannotReachServer(const QString& file, const QString& server) = 0;
+        // The server's schema is not this program's: an older one waits for
+        // ondalira-server-admin server-upgrade, a newer one for a newer
+        // program on this PC. The program never writes to either.
+        virtual void serverSchemaDiffers(const QString& server, int serverVersion, int programVersion) = 0;
     };
 
     // systemConfig: the system-wide connection file (tests give their own).

@@ -278,7 +278,7 @@ void TestDatabaseConnection::shouldUseTheServerThatTheConnectionFileNames_data()
 {
     QTest::addColumn<QString>("where"); // "home", "system" or "" (no file)
     QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("server"); // "throwaway", "refusing" or "none"
+    QTest::addColumn<QString>("server"); // "throwaway" (one version "older", "newer"), "refusing" or "none"
     QTest::addColumn<QStringList>("boxes");
     const QString exposed = QStringLiteral("Otros pueden leer el archivo de conexión");
     const QString unreachable = QStringLiteral("No se puede conectar con el servidor");
@@ -287,6 +287,9 @@ void TestDatabaseConnection::shouldUseTheServerThatTheConnectionFileNames_data()
     QTest::newRow("the home's file, readable by others") << "home" << 0644 << "throwaway" << QStringList{exposed};
     QTest::newRow("the system's file, readable by all") << "system" << 0644 << "throwaway" << QStringList{};
     QTest::newRow("the system's file, writable by others") << "system" << 0666 << "throwaway" << QStringList{exposed};
+    const QString otherVersion = QStringLiteral("El servidor tiene otra versión de la base de datos");
+    QTest::newRow("a server at an older schema") << "home" << 0600 << "older" << QStringList{otherVersion};
+    QTest::newRow("a server at a newer schema") << "home" << 0600 << "newer" << QStringList{otherVersion};
     QTest::newRow("a server refusing connections") << "home" << 0600 << "refusing" << QStringList{unreachable};
     QTest::newRow("a file naming no server") << "home" << 0600 << "none" << QStringList{unreachable};
 }
@@ -297,7 +300,8 @@ void TestDatabaseConnection::shouldUseTheServerThatTheConnectionFileNames()
     QFETCH(int, mode);
     QFETCH(QString, server);
     QFETCH(QStringList, boxes);
-    const bool onServer = server == QLatin1String("throwaway");
+    const int versionShift = server == QLatin1String("older") ? -1 : server == QLatin1String("newer") ? 1 : 0;
+    const bool onServer = server == QLatin1String("throwaway") || versionShift != 0;
     const Database::Engine engine = onServer ? Database::Engine::PostgreSQL : Database::Engine::SQLite;
     if (!TestHome::canUse(engine))
         return;
@@ -306,6 +310,9 @@ void TestDatabaseConnection::shouldUseTheServerThatTheConnectionFileNames()
     QVERIFY(home.isValid());
     QVERIFY(onServer ? TestHome::addLanguage(QStringLiteral("Español")) == 1
                      : writeFile(home.databasePath(), embedded));
+    if (versionShift != 0)
+        QVERIFY(TestHome::exec(QStringLiteral("UPDATE schema_version SET version = %1")
+                                   .arg(SchemaUpgrade::latestVersion() + versionShift)));
     Database::closeDefault();
     QTemporaryDir etc;
     const QString file = where == QLatin1String("home")
@@ -322,7 +329,7 @@ void TestDatabaseConnection::shouldUseTheServerThatTheConnectionFileNames()
     DatabaseMessages messages;
     DatabaseConnection connection(home.databasePath(), messages, etc.filePath(QStringLiteral("server.conf")));
     QCOMPARE(answerer.titles(), boxes);
-    QCOMPARE(connection.isOpen(), where.isEmpty() || onServer);
+    QCOMPARE(connection.isOpen(), where.isEmpty() || (onServer && versionShift == 0));
     QCOMPARE(connection.server().isSet(), !where.isEmpty());
     if (connection.isOpen()) {
         QCOMPARE(Database::engine(), engine);

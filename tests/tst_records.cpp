@@ -49,22 +49,9 @@ struct Content
     }
 };
 
-// A trigger that refuses every delete from the table: on PostgreSQL the
-// transaction is aborted at that statement, on SQLite it goes on.
 void failDeletesOf(const QString& table)
 {
-    if (TestHome::engine() == Database::Engine::SQLite) {
-        QVERIFY(TestHome::exec(QStringLiteral("CREATE TRIGGER keep_%1 BEFORE DELETE ON %1 "
-                                              "BEGIN SELECT RAISE(ABORT, 'kept'); END")
-                                   .arg(table)));
-        return;
-    }
-    QVERIFY(TestHome::exec(QStringLiteral(
-        "CREATE OR REPLACE FUNCTION refuse_delete() RETURNS trigger LANGUAGE plpgsql "
-        "AS 'BEGIN RAISE EXCEPTION ''kept''; END'")));
-    QVERIFY(TestHome::exec(QStringLiteral("CREATE TRIGGER keep_%1 BEFORE DELETE ON %1 "
-                                          "FOR EACH ROW EXECUTE FUNCTION refuse_delete()")
-                               .arg(table)));
+    QVERIFY(TestHome::refuse(table, QStringLiteral("DELETE")));
 }
 } // namespace
 

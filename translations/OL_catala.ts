@@ -397,6 +397,18 @@ El programa no el modificarà ni l&apos;esborrarà.</translation>
         <source>No se puede conectar con el servidor</source>
         <translation>No es pot connectar amb el servidor</translation>
     </message>
+    <message>
+        <source>La base de datos del servidor %1 es de una versión anterior del programa. Pida al responsable de informática que la actualice con «ondalira-server-admin server-upgrade».</source>
+        <translation>La base de dades del servidor %1 és d&apos;una versió anterior del programa. Demaneu al responsable d&apos;informàtica que l&apos;actualitzi amb «ondalira-server-admin server-upgrade».</translation>
+    </message>
+    <message>
+        <source>La base de datos del servidor %1 es de una versión más nueva del programa. Actualice el programa en este ordenador antes de usarla.</source>
+        <translation>La base de dades del servidor %1 és d&apos;una versió més nova del programa. Actualitzeu el programa en aquest ordinador abans de fer-la servir.</translation>
+    </message>
+    <message>
+        <source>El servidor tiene otra versión de la base de datos</source>
+        <translation>El servidor té una altra versió de la base de dades</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseActivity</name>

@@ -113,3 +113,16 @@ void DatabaseMessages::cannotReachServer(const QString& file, const QString& ser
               .arg(server, nativePath(file));
     show(QMessageBox::Critical, tr("No se puede conectar con el servidor"), text, "databaseErrorBox");
 }
+
+void DatabaseMessages::serverSchemaDiffers(const QString& server, int serverVersion, int programVersion)
+{
+    const QString text = serverVersion < programVersion
+        ? tr("La base de datos del servidor %1 es de una versión anterior del programa. Pida al "
+             "responsable de informática que la actualice con «ondalira-server-admin server-upgrade».")
+              .arg(server)
+        : tr("La base de datos del servidor %1 es de una versión más nueva del programa. Actualice "
+             "el programa en este ordenador antes de usarla.")
+              .arg(server);
+    show(QMessageBox::Critical, tr("El servidor tiene otra versión de la base de datos"), text,
+         "databaseErrorBox");
+}

@@ -17,4 +17,5 @@ public:
     void mediaFolderMissing(const QString& folder, const QString& home) override;
     void serverConfigExposed(const QString& file) override;
     void cannotReachServer(const QString& file, const QString& server) override;
+    void serverSchemaDiffers(const QString& server, int serverVersion, int programVersion) override;
 };

@@ -105,6 +105,18 @@ bool TestHome::exec(const QString& statement)
     return query.exec(statement);
 }
 
+bool TestHome::refuse(const QString& table, const QString& event)
+{
+    const QString name = QStringLiteral("refuse_%1_%2").arg(table, event.toLower());
+    if (Database::engine() == Database::Engine::SQLite)
+        return exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 BEGIN SELECT RAISE(ABORT, 'no'); END")
+                        .arg(name, event, table));
+    return exec(QStringLiteral("CREATE OR REPLACE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql "
+                               "AS 'BEGIN RAISE EXCEPTION ''no''; END'"))
+        && exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW EXECUTE FUNCTION refuse()")
+                    .arg(name, event, table));
+}
+
 namespace {
 int insert(const QString& statement, const QVariantList& values)
 {

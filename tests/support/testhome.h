@@ -47,6 +47,10 @@ public:
 
     // Runs one SQL statement on the test database; false when it fails.
     static bool exec(const QString& statement);
+    // A trigger that refuses every `event` (INSERT, UPDATE, DELETE) on the
+    // table, written for the engine of the test database: PostgreSQL
+    // aborts the transaction at that statement, SQLite goes on.
+    static bool refuse(const QString& table, const QString& event);
     // Inserts and returns the new row id (or -1).
     static int addLanguage(const QString& name);
     static int addLetter(const QString& name, int languageId);
