@@ -117,6 +117,21 @@ WriteProblem writeProblemOf(const QSqlError& error)
 {
     if (error.type() == QSqlError::NoError)
         return WriteProblem::None;
+    // PostgreSQL's SQLSTATE, always five characters (SQLite's codes have
+    // at most four digits).
+    const QString state = error.nativeErrorCode();
+    if (state.size() == 5) {
+        if (state == QLatin1String("25006") || state == QLatin1String("42501"))
+            return WriteProblem::ReadOnly; // a read-only transaction, no privilege
+        if (state == QLatin1String("53100"))
+            return WriteProblem::DiskFull;
+        if (state == QLatin1String("55P03") || state == QLatin1String("40P01")
+            || state == QLatin1String("40001"))
+            return WriteProblem::Busy; // a lock, a deadlock, a conflicting transaction
+        if (state.startsWith(QLatin1String("XX00")))
+            return WriteProblem::Damaged;
+        return WriteProblem::Other;
+    }
     // SQLite's primary result codes (the low byte of an extended one).
     bool numeric = false;
     const int code = error.nativeErrorCode().toInt(&numeric) & 0xFF;
