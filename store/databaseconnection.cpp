@@ -21,13 +21,11 @@ DatabaseConnection::DatabaseConnection(const QString& path, Reporter& reporter,
 void DatabaseConnection::open(const QString& path)
 {
     config = ServerConfig::find(QFileInfo(path).absolutePath(), systemConfig);
-    if (config.isSet()) {
-        openServer();
-        database = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
-        return;
-    }
-    if (openChecked(path)) {
-        upgradeSchema(path);
+    // On a server the media library stays the home's own (for now), and
+    // only ondalira-server-admin upgrades the schema, never a PC.
+    if (config.isSet() ? openServer() : openChecked(path)) {
+        if (!config.isSet())
+            upgradeSchema(path);
         checkMediaFolders(path);
         // Saves and deletions that a crash cut short are finished or undone
         // before anyone sees the media library.
@@ -39,7 +37,7 @@ void DatabaseConnection::open(const QString& path)
 
 // The school's server instead of the embedded file. What is logged names
 // the file and the server's address, never a password.
-void DatabaseConnection::openServer()
+bool DatabaseConnection::openServer()
 {
     for (const QString& problem : std::as_const(config.problems))
         qWarning("%s: %s", qPrintable(config.file), qPrintable(problem));
@@ -48,7 +46,7 @@ void DatabaseConnection::openServer()
     const Database::ServerAddress address = Database::parseServerUri(config.database);
     if (!address.valid) {
         reporter.cannotReachServer(config.file, QString());
-        return;
+        return false;
     }
     const QString server = (address.host.isEmpty() ? QStringLiteral("localhost") : address.host)
         + (address.databaseName.isEmpty() ? QString() : QLatin1Char('/') + address.databaseName);
@@ -58,21 +56,23 @@ void DatabaseConnection::openServer()
                                 .lastError()
                                 .databaseText()));
         reporter.cannotReachServer(config.file, server);
-        return;
+        return false;
     }
     const QString problem = Database::problemOfDefault();
     if (!problem.isEmpty()) {
         qWarning("Database problem on %s: %s", qPrintable(server), qPrintable(problem));
         Database::closeDefault();
         reporter.cannotReachServer(config.file, server);
-        return;
+        return false;
     }
     const int version = SchemaUpgrade::currentVersion(
         QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false));
     if (version != SchemaUpgrade::latestVersion()) {
         Database::closeDefault();
         reporter.serverSchemaDiffers(server, version, SchemaUpgrade::latestVersion());
+        return false;
     }
+    return true;
 }
 
 bool DatabaseConnection::openChecked(const QString& path)

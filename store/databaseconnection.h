@@ -49,7 +49,7 @@ public:
     const ServerConfig& server() const { return config; }
 
 private:
-    void openServer();
+    bool openServer();
     bool openChecked(const QString& path);
     bool restore(const QString& path, const QString& copy);
     void upgradeSchema(const QString& path);
