@@ -12,6 +12,8 @@
 #include "wordsaver.h"
 
 #include <QApplication>
+#include "serveradmin.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QLocale>
@@ -64,6 +66,9 @@ ContentPack::Progress percent()
 
 int main(int argc, char* argv[])
 {
+    // The school server's commands need no media and no probe.
+    if (argc > 1 && QByteArray(argv[1]).startsWith("server-"))
+        return serverAdmin(argc, argv);
     // The probe needs a GUI application but never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -83,7 +88,9 @@ int main(int argc, char* argv[])
         "  export ARCHIVO   escribe un paquete con las palabras elegidas (todas si no se elige "
         "nada)\n"
         "  import ARCHIVO   comprueba un paquete y añade sus palabras\n"
-        "  show ARCHIVO     comprueba un paquete y muestra lo que añadiría\n\n"
+        "  show ARCHIVO     comprueba un paquete y muestra lo que añadiría\n"
+        "  server-init, server-status, server-upgrade   el servidor de la escuela "
+        "(ondalira-admin server-init --help)\n\n"
         "La carpeta del programa es la de ONDALIRA_HOME o la del ejecutable."));
     parser.addHelpOption();
     parser.addVersionOption();

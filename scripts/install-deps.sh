@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    libqt6sql6-sqlite libqt6svg6 libqt6charts6 qt6-qpa-plugins qt6-translations-l10n
+    libqt6sql6-sqlite libqt6sql6-psql libqt6svg6 libqt6charts6 qt6-qpa-plugins qt6-translations-l10n
     fonts-sil-andika fonts-noto-color-emoji fonts-dejavu-core
     wspanish
     libavformat-dev libavutil-dev
@@ -16,6 +16,7 @@ packages=(
     xvfb xauth x11-utils
     ffmpeg  # tests make videos as phones record them
     desktop-file-utils appstream
+    postgresql postgresql-common  # the store's tests run on a throwaway server too
 )
 packages+=("$@")  # and what the caller names (the package script: lintian)
 

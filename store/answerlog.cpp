@@ -20,8 +20,6 @@ const QString kSelectOfUser = QStringLiteral(
     "ORDER BY id");
 const QString kCountOfUser = QStringLiteral("SELECT COUNT(*) FROM answer_log WHERE id_user = :id_user");
 const QString kDeleteOfUser = QStringLiteral("DELETE FROM answer_log WHERE id_user = :id_user");
-const QString kTableExists = QStringLiteral(
-    "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'answer_log'");
 } // namespace
 
 bool Answer::operator==(const Answer& o) const
@@ -34,8 +32,8 @@ bool Answer::operator==(const Answer& o) const
 
 bool AnswerLog::tableExists()
 {
-    QSqlQuery query = SqlHelpers::prepare(kTableExists);
-    return SqlHelpers::execFirstRow(query);
+    // The driver's own catalogue query: sqlite_master or pg_class.
+    return QSqlDatabase::database().tables().contains(QStringLiteral("answer_log"));
 }
 
 namespace {
@@ -53,11 +51,11 @@ void bindAnswer(QSqlQuery& query, const Answer& answer)
     query.bindValue(QStringLiteral(":expected"), text(answer.expected));
     query.bindValue(QStringLiteral(":word"), text(answer.word));
     query.bindValue(QStringLiteral(":typed"), text(answer.typed));
-    query.bindValue(QStringLiteral(":correct"), answer.correct ? 1 : 0);
+    query.bindValue(QStringLiteral(":correct"), answer.correct); // 1 or 0 on SQLite
     query.bindValue(QStringLiteral(":attempt"), answer.attempt);
     query.bindValue(QStringLiteral(":elapsed_ms"), answer.elapsedMs);
     query.bindValue(QStringLiteral(":answered_at"), AnswerLog::timeText(answer.answeredAt));
-    query.bindValue(QStringLiteral(":heard_only"), answer.heardOnly ? 1 : 0);
+    query.bindValue(QStringLiteral(":heard_only"), answer.heardOnly); // 1 or 0 on SQLite
 }
 
 // Writes the answers in one transaction on `db`; false with the error.
@@ -85,8 +83,13 @@ struct AnswerLog::Writer
     QThread thread;
     QObject* context = nullptr; // lives in the thread; runs the writes
     QString connection;
+    QString driver;
     QString databaseName;
     QString options;
+    QString host;
+    int port = -1;
+    QString user;
+    QString password;
 
     mutable QMutex mutex;
     QList<Answer> pending;
@@ -105,9 +108,13 @@ struct AnswerLog::Writer
             return;
         QSqlDatabase db = QSqlDatabase::database(connection, false);
         if (!db.isValid()) {
-            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            db = QSqlDatabase::addDatabase(driver, connection);
             db.setConnectOptions(options);
             db.setDatabaseName(databaseName);
+            db.setHostName(host);
+            db.setPort(port);
+            db.setUserName(user);
+            db.setPassword(password);
         }
         QString message;
         if (!db.isOpen() && !db.open())
@@ -153,8 +160,13 @@ void AnswerLog::record(const Answer& answer)
     if (!w->thread.isRunning()) {
         // The same database as the default connection, opened the same way.
         const QSqlDatabase main = QSqlDatabase::database();
+        w->driver = main.driverName();
         w->databaseName = main.databaseName();
         w->options = main.connectOptions();
+        w->host = main.hostName();
+        w->port = main.port();
+        w->user = main.userName();
+        w->password = main.password();
         w->context = new QObject;
         w->context->moveToThread(&w->thread);
         w->thread.setObjectName(QStringLiteral("answer log"));
@@ -211,7 +223,7 @@ QList<Answer> AnswerLog::answersOf(int userId, int languageId)
         a.expected = query.value(3).toString();
         a.word = query.value(4).toString();
         a.typed = query.value(5).toString();
-        a.correct = query.value(6).toInt() != 0;
+        a.correct = query.value(6).toBool(); // 1/0 on SQLite, a boolean on PostgreSQL
         a.attempt = query.value(7).toInt();
         a.elapsedMs = query.value(8).toInt();
         a.answeredAt = parseTime(query.value(9).toString());

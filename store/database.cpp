@@ -5,12 +5,78 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
+#include <QUrlQuery>
 #include <QVariant>
 
 namespace Database {
 
+Engine engineOf(const QSqlDatabase& db)
+{
+    return db.driverName() == QLatin1String("QPSQL") ? Engine::PostgreSQL : Engine::SQLite;
+}
+
+Engine engine()
+{
+    return engineOf(QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false));
+}
+
+ServerAddress parseServerUri(const QString& uri)
+{
+    ServerAddress address;
+    const QUrl url(uri.trimmed(), QUrl::StrictMode);
+    if (!url.isValid()
+        || (url.scheme() != QLatin1String("postgresql") && url.scheme() != QLatin1String("postgres"))) {
+        address.error = QStringLiteral("not a postgresql:// URI");
+        return address;
+    }
+    address.hadPassword = !url.password().isEmpty();
+    address.host = url.host();
+    address.port = url.port(-1);
+    address.user = url.userName();
+    address.databaseName = url.path().mid(1); // without the leading "/"
+    QStringList options;
+    const QUrlQuery query(url);
+    for (const auto& [key, value] : query.queryItems(QUrl::FullyDecoded)) {
+        if (key == QLatin1String("password")) {
+            address.hadPassword = true;
+            continue;
+        }
+        // QPSQL splits its options at ";": a value holding one cannot pass.
+        if (value.contains(QLatin1Char(';'))) {
+            address.error = QStringLiteral("the option %1 holds a \";\"").arg(key);
+            return address;
+        }
+        options << key + QLatin1Char('=') + value;
+    }
+    address.options = options.join(QLatin1Char(';'));
+    address.valid = true;
+    return address;
+}
+
+void configureServer(QSqlDatabase& db, const ServerAddress& address)
+{
+    db.setHostName(address.host);
+    db.setPort(address.port);
+    db.setDatabaseName(address.databaseName);
+    db.setUserName(address.user);
+    db.setConnectOptions(address.options);
+}
+
+bool openDefaultServer(const QString& uri)
+{
+    const ServerAddress address = parseServerUri(uri);
+    if (!address.valid)
+        return false;
+    closeDefault();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"));
+    configureServer(db, address);
+    return db.open();
+}
+
 bool openDefault(const QString& path)
 {
+    if (engine() != Engine::SQLite)
+        closeDefault();
     QSqlDatabase db = QSqlDatabase::contains(QLatin1String(QSqlDatabase::defaultConnection))
         ? QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false)
         : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
@@ -27,14 +93,17 @@ QString problemOfDefault()
 {
     QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
-        const QString error = query.lastError().databaseText();
-        return error.isEmpty() ? QStringLiteral("quick_check failed") : error;
+    // A server checks its own pages; only a missing table can be wrong there.
+    if (engineOf(db) == Engine::SQLite) {
+        if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()) {
+            const QString error = query.lastError().databaseText();
+            return error.isEmpty() ? QStringLiteral("quick_check failed") : error;
+        }
+        const QString verdict = query.value(0).toString();
+        if (verdict != QLatin1String("ok"))
+            return verdict;
+        query.finish();
     }
-    const QString verdict = query.value(0).toString();
-    if (verdict != QLatin1String("ok"))
-        return verdict;
-    query.finish();
     const QStringList tables = db.tables();
     for (const char* needed :
          {"language", "letter", "word", "word_x_category", "category", "user", "config"}) {
@@ -48,6 +117,21 @@ WriteProblem writeProblemOf(const QSqlError& error)
 {
     if (error.type() == QSqlError::NoError)
         return WriteProblem::None;
+    // PostgreSQL's SQLSTATE, always five characters (SQLite's codes have
+    // at most four digits).
+    const QString state = error.nativeErrorCode();
+    if (state.size() == 5) {
+        if (state == QLatin1String("25006") || state == QLatin1String("42501"))
+            return WriteProblem::ReadOnly; // a read-only transaction, no privilege
+        if (state == QLatin1String("53100"))
+            return WriteProblem::DiskFull;
+        if (state == QLatin1String("55P03") || state == QLatin1String("40P01")
+            || state == QLatin1String("40001"))
+            return WriteProblem::Busy; // a lock, a deadlock, a conflicting transaction
+        if (state.startsWith(QLatin1String("XX00")))
+            return WriteProblem::Damaged;
+        return WriteProblem::Other;
+    }
     // SQLite's primary result codes (the low byte of an extended one).
     bool numeric = false;
     const int code = error.nativeErrorCode().toInt(&numeric) & 0xFF;

@@ -3,9 +3,41 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlDatabase;
+
 class QSqlError;
 
 namespace Database {
+
+// The engines the store runs on: the embedded SQLite file (the default) or
+// a school's PostgreSQL server. Only the statements whose text must differ
+// ask which one a connection uses.
+enum class Engine { SQLite, PostgreSQL };
+Engine engineOf(const QSqlDatabase& db);
+Engine engine(); // of the default connection
+
+// The parts of a libpq connection URI (postgresql://user@host:port/dbname
+// ?key=value) that QPSQL takes. A password in the URI is never kept: it
+// belongs in ~/.pgpass, a service file or the environment.
+struct ServerAddress
+{
+    bool valid = false;
+    QString host;
+    int port = -1;
+    QString databaseName;
+    QString user;
+    QString options;        // "key=value;..." for QPSQL's connect options
+    bool hadPassword = false;
+    QString error;
+};
+ServerAddress parseServerUri(const QString& uri);
+
+// Points `db` (a QPSQL connection) at the server; fields left empty are
+// taken by libpq from PGHOST, PGPORT, PGUSER, PGDATABASE and ~/.pgpass.
+void configureServer(QSqlDatabase& db, const ServerAddress& address);
+
+// Opens the server at uri as the default connection.
+bool openDefaultServer(const QString& uri);
 
 // Opens the content database as the default connection, only when the file
 // already exists: a missing file is reported as a failure and never created.

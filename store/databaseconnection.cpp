@@ -8,17 +8,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlError>
 
-DatabaseConnection::DatabaseConnection(const QString& path, Reporter& reporter)
+DatabaseConnection::DatabaseConnection(const QString& path, Reporter& reporter,
+                                       const QString& systemConfig)
     : reporter(reporter)
+    , systemConfig(systemConfig)
 {
     open(path);
 }
 
 void DatabaseConnection::open(const QString& path)
 {
-    if (openChecked(path)) {
-        upgradeSchema(path);
+    config = ServerConfig::find(QFileInfo(path).absolutePath(), systemConfig);
+    // On a server the media library stays the home's own (for now), and
+    // only ondalira-server-admin upgrades the schema, never a PC.
+    if (config.isSet() ? openServer() : openChecked(path)) {
+        if (!config.isSet())
+            upgradeSchema(path);
         checkMediaFolders(path);
         // Saves and deletions that a crash cut short are finished or undone
         // before anyone sees the media library.
@@ -26,6 +33,46 @@ void DatabaseConnection::open(const QString& path)
                                              + QStringLiteral("/../media/languages")));
     }
     database = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+}
+
+// The school's server instead of the embedded file. What is logged names
+// the file and the server's address, never a password.
+bool DatabaseConnection::openServer()
+{
+    for (const QString& problem : std::as_const(config.problems))
+        qWarning("%s: %s", qPrintable(config.file), qPrintable(problem));
+    if (config.exposed)
+        reporter.serverConfigExposed(config.file);
+    const Database::ServerAddress address = Database::parseServerUri(config.database);
+    if (!address.valid) {
+        reporter.cannotReachServer(config.file, QString());
+        return false;
+    }
+    const QString server = (address.host.isEmpty() ? QStringLiteral("localhost") : address.host)
+        + (address.databaseName.isEmpty() ? QString() : QLatin1Char('/') + address.databaseName);
+    if (!Database::openDefaultServer(config.database)) {
+        qWarning("Cannot connect to %s: %s", qPrintable(server),
+                 qPrintable(QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false)
+                                .lastError()
+                                .databaseText()));
+        reporter.cannotReachServer(config.file, server);
+        return false;
+    }
+    const QString problem = Database::problemOfDefault();
+    if (!problem.isEmpty()) {
+        qWarning("Database problem on %s: %s", qPrintable(server), qPrintable(problem));
+        Database::closeDefault();
+        reporter.cannotReachServer(config.file, server);
+        return false;
+    }
+    const int version = SchemaUpgrade::currentVersion(
+        QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false));
+    if (version != SchemaUpgrade::latestVersion()) {
+        Database::closeDefault();
+        reporter.serverSchemaDiffers(server, version, SchemaUpgrade::latestVersion());
+        return false;
+    }
+    return true;
 }
 
 bool DatabaseConnection::openChecked(const QString& path)

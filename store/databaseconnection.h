@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serverconfig.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
@@ -22,9 +24,20 @@ public:
         // noCopy: the copy kept before an upgrade could not be written.
         virtual void upgradeFailed(const QString& path, bool noCopy) = 0;
         virtual void mediaFolderMissing(const QString& folder, const QString& home) = 0;
+        // The connection file may be read (or changed) by others than its owner.
+        virtual void serverConfigExposed(const QString& file) = 0;
+        // The server that file names cannot be used (server: its address
+        // without any password; empty when the file itself is wrong).
+        virtual void cannotReachServer(const QString& file, const QString& server) = 0;
+        // The server's schema is not this program's: an older one waits for
+        // ondalira-server-admin server-upgrade, a newer one for a newer
+        // program on this PC. The program never writes to either.
+        virtual void serverSchemaDiffers(const QString& server, int serverVersion, int programVersion) = 0;
     };
 
-    DatabaseConnection(const QString& path, Reporter& reporter);
+    // systemConfig: the system-wide connection file (tests give their own).
+    DatabaseConnection(const QString& path, Reporter& reporter,
+                       const QString& systemConfig = ServerConfig::kSystemFile);
 
     // Opens an existing database, checks that it can be used (offering the
     // newest kept copy when it cannot) and upgrades its schema; every
@@ -32,13 +45,18 @@ public:
     // deleted. Missing media folders beside it are reported too.
     void open(const QString& path);
     bool isOpen() const { return database.isOpen(); }
+    // The connection file in use; not set: the embedded database.
+    const ServerConfig& server() const { return config; }
 
 private:
+    bool openServer();
     bool openChecked(const QString& path);
     bool restore(const QString& path, const QString& copy);
     void upgradeSchema(const QString& path);
     void checkMediaFolders(const QString& path);
 
     Reporter& reporter;
+    QString systemConfig;
+    ServerConfig config;
     QSqlDatabase database;
 };

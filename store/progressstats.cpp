@@ -12,18 +12,20 @@ const QString kAskedLetters = QStringLiteral(
     "SELECT DISTINCT expected FROM answer_log"
     " WHERE id_user = :id_user AND id_language = :id_language AND attempt = 1");
 const QString kCell = QStringLiteral(
-    "SELECT COUNT(*), TOTAL(correct) FROM (SELECT correct FROM answer_log"
+    "SELECT COUNT(*), COALESCE(SUM(CASE WHEN correct THEN 1 ELSE 0 END), 0)"
+    " FROM (SELECT correct FROM answer_log"
     " WHERE id_user = :id_user AND id_language = :id_language AND attempt = 1"
     " AND expected = :expected AND activity = :activity AND heard_only = :heard_only"
-    " ORDER BY id DESC LIMIT :last)");
+    " ORDER BY id DESC LIMIT :last) AS newest");
 const QString kLetters = QStringLiteral("SELECT name FROM letter WHERE id_language = :id_language");
 const QString kPerDay = QStringLiteral(
-    "SELECT substr(answered_at, 1, 10), COUNT(*), SUM(correct) FROM answer_log"
+    "SELECT substr(answered_at, 1, 10), COUNT(*),"
+    " SUM(CASE WHEN correct THEN 1 ELSE 0 END) FROM answer_log"
     " WHERE id_user = :id_user AND id_language = :id_language"
     " AND answered_at >= :from AND answered_at < :to GROUP BY 1");
 const QString kPairs = QStringLiteral(
     "SELECT expected, typed, COUNT(*) AS n FROM answer_log"
-    " WHERE id_user = :id_user AND id_language = :id_language AND correct = 0"
+    " WHERE id_user = :id_user AND id_language = :id_language AND NOT correct"
     " GROUP BY expected, typed ORDER BY n DESC, expected, typed LIMIT :limit");
 
 void bindUser(QSqlQuery& query, int userId, int languageId)
@@ -66,7 +68,7 @@ Grid letterGrid(int userId, int languageId)
             bindUser(cell, userId, languageId);
             cell.bindValue(QStringLiteral(":expected"), letter);
             cell.bindValue(QStringLiteral(":activity"), activity % kHeardOnly);
-            cell.bindValue(QStringLiteral(":heard_only"), activity >= kHeardOnly ? 1 : 0);
+            cell.bindValue(QStringLiteral(":heard_only"), activity >= kHeardOnly); // boolean on PostgreSQL
             cell.bindValue(QStringLiteral(":last"), kLastAnswers);
             if (SqlHelpers::execFirstRow(cell) && cell.value(0).toInt() > 0)
                 grid.cells.insert({letter, activity}, Cell{cell.value(0).toInt(), cell.value(1).toInt()});

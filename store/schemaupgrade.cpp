@@ -103,24 +103,30 @@ CREATE TABLE adult_pin (
 const QString kHeardOnly = QStringLiteral(R"(
 ALTER TABLE answer_log ADD COLUMN heard_only INTEGER NOT NULL DEFAULT 0;
 )");
+const QString kHeardOnlyOnServer = QStringLiteral(R"(
+ALTER TABLE answer_log ADD COLUMN heard_only boolean NOT NULL DEFAULT false;
+)");
 
 // A picture for every child, for those who cannot read their name yet:
 // existing users get the drawings in turn, in the order they were added.
 const QString kUserPictures = QStringLiteral(R"(
 ALTER TABLE user ADD COLUMN picture TEXT NOT NULL DEFAULT '';
 )");
+const QString kUserPicturesOnServer = QStringLiteral(R"(
+ALTER TABLE "user" ADD COLUMN picture text NOT NULL DEFAULT '';
+)");
 
 bool givePictures(QSqlDatabase& db)
 {
     QSqlQuery users(db);
-    if (!users.exec(QStringLiteral("SELECT id FROM user ORDER BY id")))
+    if (!users.exec(QStringLiteral("SELECT id FROM \"user\" ORDER BY id")))
         return false;
     QList<int> ids;
     while (users.next())
         ids << users.value(0).toInt();
     QStringList used;
     QSqlQuery update(db);
-    if (!update.prepare(QStringLiteral("UPDATE user SET picture = ? WHERE id = ?")))
+    if (!update.prepare(QStringLiteral("UPDATE \"user\" SET picture = ? WHERE id = ?")))
         return false;
     for (const int id : std::as_const(ids)) {
         used << UserPictures::nextFree(used);
@@ -165,8 +171,8 @@ const std::vector<Step>& steps()
     static const std::vector<Step> table = {
         {1, kNeverReuseIds},
         {2, kAdultsCorner},
-        {3, kHeardOnly},
-        {4, kUserPictures, givePictures},
+        {3, kHeardOnly, {}, kHeardOnlyOnServer},
+        {4, kUserPictures, givePictures, kUserPicturesOnServer},
     };
     return table;
 }
@@ -179,7 +185,10 @@ int latestVersion(const std::vector<Step>& table)
 int currentVersion(QSqlDatabase db)
 {
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+    const bool server = Database::engineOf(db) == Database::Engine::PostgreSQL;
+    if (!query.exec(server ? QStringLiteral("SELECT version FROM schema_version")
+                           : QStringLiteral("PRAGMA user_version"))
+        || !query.next())
         return -1;
     return query.value(0).toInt();
 }
@@ -225,7 +234,8 @@ Result upgrade(QSqlDatabase db, const QString& path, const std::vector<Step>& ta
     }
     if (result.from >= latestVersion(table))
         return result;
-    if (!keepCopy(path, &result.keptCopy)) {
+    const bool server = Database::engineOf(db) == Database::Engine::PostgreSQL;
+    if (!server && !keepCopy(path, &result.keptCopy)) {
         result.ok = false;
         result.keptCopy.clear();
         return result;
@@ -236,16 +246,35 @@ Result upgrade(QSqlDatabase db, const QString& path, const std::vector<Step>& ta
         return result;
     }
     bool ok = true;
-    for (const Step& step : table) {
-        if (step.version <= result.from)
-            continue;
-        ok = runScript(db, step.script, &result.error) && (!step.apply || step.apply(db));
-        if (!ok)
-            break;
-    }
     QSqlQuery query(db);
+    if (server) {
+        // A second PC upgrading at the same time waits here, then finds
+        // the version it would have reached and changes nothing.
+        ok = query.exec(QStringLiteral("LOCK TABLE schema_version IN EXCLUSIVE MODE"));
+        const int locked = ok ? currentVersion(db) : -1;
+        if (ok && locked >= latestVersion(table)) {
+            db.commit();
+            result.from = result.to = locked;
+            return result;
+        }
+        result.from = locked;
+        ok = locked >= 0;
+    }
+    for (const Step& step : table) {
+        if (!ok || step.version <= result.from)
+            continue;
+        if (server && step.postgresScript.isEmpty()) {
+            result.error = QStringLiteral("step %1 has no PostgreSQL form").arg(step.version);
+            ok = false;
+            break;
+        }
+        ok = runScript(db, server ? step.postgresScript : step.script, &result.error)
+            && (!step.apply || step.apply(db));
+    }
     ok = ok
-        && query.exec(QStringLiteral("PRAGMA user_version = %1").arg(latestVersion(table)));
+        && query.exec(server ? QStringLiteral("UPDATE schema_version SET version = %1")
+                                   .arg(latestVersion(table))
+                             : QStringLiteral("PRAGMA user_version = %1").arg(latestVersion(table)));
     if (ok && db.commit()) {
         result.upgraded = true;
         result.to = latestVersion(table);

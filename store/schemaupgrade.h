@@ -7,9 +7,11 @@
 #include <vector>
 
 // Upgrades a user's database in place to the schema this program uses.
-// The schema version lives in PRAGMA user_version; each step brings the
-// database from the version before it to its own. All pending steps run in
-// one transaction, after a copy of the file has been kept beside it.
+// The schema version lives in PRAGMA user_version on SQLite and in the one
+// row of schema_version on PostgreSQL; each step brings the database from
+// the version before it to its own. All pending steps run in one
+// transaction: on SQLite after a copy of the file has been kept beside it,
+// on PostgreSQL under a lock that keeps a second upgrader waiting.
 namespace SchemaUpgrade {
 
 struct Step
@@ -17,6 +19,9 @@ struct Step
     int version;          // the version the database has after this step
     QString script;       // statements separated by ";" ("--" comments allowed)
     std::function<bool(QSqlDatabase& db)> apply = {}; // run after the script, when set
+    // The step on PostgreSQL; a server is created at the newest version
+    // (content/schema.postgres.sql), so only steps after that need one.
+    QString postgresScript = {};
 };
 
 // The program's steps, oldest first. A later schema change is one new entry
@@ -24,7 +29,7 @@ struct Step
 const std::vector<Step>& steps();
 int latestVersion(const std::vector<Step>& table = steps());
 
-int currentVersion(QSqlDatabase db);
+int currentVersion(QSqlDatabase db); // -1 when it cannot be read
 
 struct Result
 {

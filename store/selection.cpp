@@ -58,9 +58,13 @@ QString wordCandidateIds(const QString& categoryFilter)
 
 QString wordQuery(const QString& categoryFilter)
 {
+    // The candidates as a table of their own: PostgreSQL refuses ORDER BY
+    // random() beside the DISTINCT that keeps each word drawn as often.
     return QStringLiteral(
-               "SELECT id, name, fullName, image, sign, lips, id_letter FROM word WHERE id = (")
-        + wordCandidateIds(categoryFilter) + kRandomOne + QLatin1Char(')');
+               "SELECT id, name, fullName, image, sign, lips, id_letter FROM word WHERE id = ("
+               "SELECT id FROM (")
+        + wordCandidateIds(categoryFilter) + QStringLiteral(") AS candidates") + kRandomOne
+        + QLatin1Char(')');
 }
 
 bool isIdList(const QString& filter)

@@ -8,17 +8,17 @@
 
 namespace {
 const QString kSelectById = QStringLiteral(
-    "SELECT id, name, last_login, created_in, picture FROM user WHERE id = :id");
+    "SELECT id, name, last_login, created_in, picture FROM \"user\" WHERE id = :id");
 const QString kSelectByName = QStringLiteral(
-    "SELECT id, name, last_login, created_in, picture FROM user WHERE name = :name");
+    "SELECT id, name, last_login, created_in, picture FROM \"user\" WHERE name = :name");
 const QString kSelectAll = QStringLiteral(
-    "SELECT id, name, last_login, created_in, picture FROM user ORDER BY name ASC");
+    "SELECT id, name, last_login, created_in, picture FROM \"user\" ORDER BY name ASC");
 const QString kInsert = QStringLiteral(
-    "INSERT INTO user (name, last_login, created_in, picture) "
+    "INSERT INTO \"user\" (name, last_login, created_in, picture) "
     "VALUES (:name, :last_login, :created_in, :picture)");
-const QString kPictures = QStringLiteral("SELECT picture FROM user");
-const QString kSetPicture = QStringLiteral("UPDATE user SET picture = :picture WHERE id = :id");
-const QString kDelete = QStringLiteral("DELETE FROM user WHERE id = :id");
+const QString kPictures = QStringLiteral("SELECT picture FROM \"user\"");
+const QString kSetPicture = QStringLiteral("UPDATE \"user\" SET picture = :picture WHERE id = :id");
+const QString kDelete = QStringLiteral("DELETE FROM \"user\" WHERE id = :id");
 const QString kDeleteSettings = QStringLiteral("DELETE FROM config WHERE id_user = :id_user");
 } // namespace
 

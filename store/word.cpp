@@ -22,7 +22,8 @@ const QString kDeleteLinks = QStringLiteral("DELETE FROM word_x_category WHERE i
 const QString kOthersOfLetter
     = QStringLiteral("SELECT fullName FROM word WHERE id_letter = :id_letter AND id <> :id");
 const QString kAddCategory = QStringLiteral(
-    "INSERT OR IGNORE INTO word_x_category (id_word,id_category) VALUES (:id_word, :id_category)");
+    "INSERT INTO word_x_category (id_word, id_category) VALUES (:id_word, :id_category) "
+    "ON CONFLICT (id_word, id_category) DO NOTHING");
 const QString kRemoveCategory = QStringLiteral(
     "DELETE FROM word_x_category WHERE id_word = :id_word AND id_category = :id_category");
 const QString kHasCategory = QStringLiteral(

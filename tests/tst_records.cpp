@@ -5,6 +5,7 @@
 #include "testhome.h"
 #include "word.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -51,9 +52,7 @@ struct Content
 
 void failDeletesOf(const QString& table)
 {
-    QVERIFY(TestHome::exec(QStringLiteral("CREATE TRIGGER keep_%1 BEFORE DELETE ON %1 "
-                                          "BEGIN SELECT RAISE(ABORT, 'kept'); END")
-                               .arg(table)));
+    QVERIFY(TestHome::refuse(table, QStringLiteral("DELETE")));
 }
 } // namespace
 
@@ -62,6 +61,9 @@ class TestRecords : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every case runs on the embedded database and on a PostgreSQL server.
+    void initTestCase_data() { TestHome::addEngineRows(); }
+    void init() { TestHome::useEngineOfRow(); }
     void shouldFindLetterByNameInAnyCase();
     void shouldUpperCaseListRowsButKeepStoredCaseById();
     void shouldResolveParentsWhenLoadingById();
@@ -76,6 +78,7 @@ private Q_SLOTS:
     void shouldNeverReuseIdsNorLetStaleFiltersEmptyTheActivities();
     void shouldTellTakenDescriptionWithinLetterOnly_data();
     void shouldTellTakenDescriptionWithinLetterOnly();
+    void shouldSayAWriteWasRefusedAsReadOnly();
 };
 
 void TestRecords::shouldFindLetterByNameInAnyCase()
@@ -479,6 +482,20 @@ void TestRecords::shouldTellTakenDescriptionWithinLetterOnly()
     QVERIFY(!own.isFullNameTaken());
     own.fullName = QStringLiteral("Ajo");
     QVERIFY(own.isFullNameTaken());
+}
+
+// An adult reads why a save failed; a database that may only be read says so
+// on either engine.
+void TestRecords::shouldSayAWriteWasRefusedAsReadOnly()
+{
+    TestHome home;
+    QVERIFY(home.isValid());
+    QVERIFY(TestHome::exec(TestHome::engine() == Database::Engine::SQLite
+                               ? QStringLiteral("PRAGMA query_only = 1")
+                               : QStringLiteral("SET default_transaction_read_only = on")));
+    QSqlQuery query;
+    QVERIFY(!query.exec(QStringLiteral("INSERT INTO language (name) VALUES ('X')")));
+    QCOMPARE(Database::writeProblemOf(query.lastError()), Database::WriteProblem::ReadOnly);
 }
 
 QTEST_GUILESS_MAIN(TestRecords)

@@ -1,5 +1,6 @@
 #include "database.h"
 #include "schemaupgrade.h"
+#include "serversetup.h"
 #include "testhome.h"
 
 #include <QFile>
@@ -32,12 +33,16 @@ QStringList allRows(QSqlDatabase db)
     for (const QString& table : kTables) {
         if (!db.tables().contains(table))
             continue;
-        QSqlQuery query(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(table), db);
+        QSqlQuery query(QStringLiteral("SELECT * FROM \"%1\" ORDER BY id").arg(table), db);
         while (query.next()) {
             QStringList values{table};
-            for (int column = 0; column < query.record().count(); ++column)
-                values << query.record().fieldName(column) + QLatin1Char('=')
-                        + query.value(column).toString();
+            for (int column = 0; column < query.record().count(); ++column) {
+                // A server's booleans read as the embedded database's 1 and 0.
+                const QVariant value = query.value(column);
+                values << query.record().fieldName(column).toLower() + QLatin1Char('=')
+                        + (value.metaType().id() == QMetaType::Bool ? QString::number(value.toBool())
+                                                                    : value.toString());
+            }
             rows << values.join(QLatin1Char('|'));
         }
     }
@@ -80,6 +85,29 @@ QStringList schemaOf(QSqlDatabase db)
         schema << entry.join(QLatin1Char('|'));
     }
     return schema;
+}
+
+// Each table with its columns (lower case: PostgreSQL folds unquoted names).
+QStringList columnsOf(QSqlDatabase db)
+{
+    QStringList tables;
+    for (const QString& table : db.tables()) {
+        if (table == QLatin1String("schema_version") || table.startsWith(QLatin1String("sqlite_")))
+            continue;
+        const QSqlRecord record = db.record(table);
+        QStringList fields;
+        for (int i = 0; i < record.count(); ++i)
+            fields << record.fieldName(i).toLower();
+        tables << table + QLatin1String(": ") + fields.join(QLatin1Char(','));
+    }
+    tables.sort();
+    return tables;
+}
+
+int countOfCategories(QSqlDatabase db)
+{
+    QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM category"), db);
+    return query.next() ? query.value(0).toInt() : -1;
 }
 
 int newId(QSqlDatabase db, const QString& insert)
@@ -150,6 +178,11 @@ private Q_SLOTS:
     void shouldUpgradeEachEarlierVersion();
     void shouldLeaveEverythingWhenAStepFails();
     void shouldRunLaterStepsAddedToTheTable();
+    void shouldRunOrUndoEveryStepOnEitherEngine_data();
+    void shouldRunOrUndoEveryStepOnEitherEngine();
+    void shouldCreateNewDatabasesAtTheNewestVersion_data() { TestHome::addEngineRows(); }
+    void shouldCopyEveryRowToANewServerOrNothing_data();
+    void shouldCopyEveryRowToANewServerOrNothing();
     void shouldCreateNewDatabasesAtTheNewestVersion();
 };
 
@@ -308,14 +341,146 @@ void TestSchemaUpgrade::shouldRunLaterStepsAddedToTheTable()
     QVERIFY(earlier.db.tables().contains(QStringLiteral("answer")));
 }
 
+void TestSchemaUpgrade::shouldRunOrUndoEveryStepOnEitherEngine_data()
+{
+    QTest::addColumn<Database::Engine>("engine");
+    QTest::addColumn<QString>("secondStep");
+    QTest::addColumn<bool>("ok");
+    for (const auto& [name, engine] : {std::pair{"sqlite", Database::Engine::SQLite},
+                                       std::pair{"postgresql", Database::Engine::PostgreSQL}}) {
+        QTest::addRow("%s: both steps run", name)
+            << engine << QStringLiteral("INSERT INTO extra (id) VALUES (7)") << true;
+        QTest::addRow("%s: the second step fails", name)
+            << engine << QStringLiteral("INSERT INTO missing VALUES (1)") << false;
+    }
+    // A step written for SQLite only never runs half on a server.
+    QTest::newRow("postgresql: a step without its server form")
+        << Database::Engine::PostgreSQL << QString() << false;
+}
+
+void TestSchemaUpgrade::shouldRunOrUndoEveryStepOnEitherEngine()
+{
+    QFETCH(Database::Engine, engine);
+    QFETCH(QString, secondStep);
+    QFETCH(bool, ok);
+    if (!TestHome::canUse(engine))
+        return;
+    TestHome home(engine);
+    QVERIFY(home.isValid());
+    QSqlDatabase db = QSqlDatabase::database();
+    const int latest = SchemaUpgrade::latestVersion();
+    std::vector<SchemaUpgrade::Step> table = SchemaUpgrade::steps();
+    const QString createExtra = QStringLiteral("CREATE TABLE extra (id INTEGER)");
+    table.push_back({latest + 1, createExtra, {}, createExtra});
+    table.push_back({latest + 2, secondStep.isEmpty() ? createExtra : secondStep, {}, secondStep});
+
+    const SchemaUpgrade::Result result = SchemaUpgrade::upgrade(db, home.databasePath(), table);
+    QCOMPARE(result.ok, ok);
+    QCOMPARE(SchemaUpgrade::currentVersion(db), ok ? latest + 2 : latest);
+    QCOMPARE(db.tables().contains(QStringLiteral("extra")), ok);
+    // The connection goes on after a failed upgrade (PostgreSQL aborts the
+    // transaction at its first error until it is rolled back).
+    QVERIFY(TestHome::addLanguage(QStringLiteral("Español")) > 0);
+}
+
 void TestSchemaUpgrade::shouldCreateNewDatabasesAtTheNewestVersion()
 {
-    TestHome home;
+    QFETCH(Database::Engine, engine);
+    if (!TestHome::canUse(engine))
+        return;
+    QStringList embedded; // the shipped schema's tables and columns
+    {
+        QTemporaryDir dir;
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
+        db.setDatabaseName(dir.filePath(QStringLiteral("bd")));
+        QFile schema(QStringLiteral(OL_SCHEMA_PATH));
+        QVERIFY(db.open() && schema.open(QIODevice::ReadOnly)
+                && run(db, QString::fromUtf8(schema.readAll())));
+        embedded = columnsOf(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(kConnection);
+    TestHome home(engine);
     QVERIFY(home.isValid());
+    QCOMPARE(columnsOf(QSqlDatabase::database()), embedded);
     QCOMPARE(SchemaUpgrade::currentVersion(QSqlDatabase::database()), SchemaUpgrade::latestVersion());
     const SchemaUpgrade::Result result = SchemaUpgrade::upgrade(QSqlDatabase::database(), home.databasePath());
     QVERIFY(result.ok && !result.upgraded);
     QVERIFY(SchemaUpgrade::keptCopies(home.databasePath()).isEmpty());
+}
+
+void TestSchemaUpgrade::shouldCopyEveryRowToANewServerOrNothing_data()
+{
+    QTest::addColumn<QString>("extra"); // run on the embedded database before the copy
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("every row, the answers and the PIN")
+        << "INSERT INTO answer_log (id_user, id_language, activity, expected, word, typed, correct, "
+           "attempt, elapsed_ms, answered_at) VALUES (1, 1, 21, 'A', 'ajo', 'A', 1, 1, 900, "
+           "'2026-03-02T10:00:00');"
+           "INSERT INTO answer_log (id_user, id_language, activity, expected, word, typed, correct, "
+           "attempt, elapsed_ms, answered_at) VALUES (1, 1, 21, 'A', 'ajo', 'E', 0, 1, 700, "
+           "'2026-03-02T10:00:05');"
+           "INSERT INTO adult_pin (salt, hash, iterations) VALUES (x'00ff10', x'a5a5', 1000)"
+        << true;
+    // SQLite keeps a text in an integer column; the server refuses it.
+    QTest::newRow("a row the server refuses")
+        << "INSERT INTO config (key, data, id_user, id_language) VALUES ('letter', 'uno', 1, 1)"
+        << false;
+}
+
+void TestSchemaUpgrade::shouldCopyEveryRowToANewServerOrNothing()
+{
+    QFETCH(QString, extra);
+    QFETCH(bool, ok);
+    if (!TestHome::canUse(Database::Engine::PostgreSQL))
+        return;
+    EarlierDatabase earlier;
+    QVERIFY(SchemaUpgrade::upgrade(earlier.db, earlier.path).ok);
+    QVERIFY(run(earlier.db, extra));
+    const QString name = TestHome::createServerDatabase();
+    QVERIFY(!name.isEmpty());
+    const QString uri = QStringLiteral("postgresql:///") + name;
+
+    const ServerSetup::Report report = ServerSetup::init(uri, earlier.path);
+    QVERIFY2(report.ok == ok, qPrintable(report.error));
+    {
+        QSqlDatabase server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("server"));
+        server.setDatabaseName(name);
+        QVERIFY(server.open());
+        if (!ok) {
+            // Nothing half done: not even the schema stays.
+            QCOMPARE(server.tables(), QStringList{});
+        } else {
+            QCOMPARE(report.counts.size(), ServerSetup::tables().size());
+            for (const ServerSetup::TableCount& count : report.counts)
+                QVERIFY2(count.server == count.source && count.server >= 0, qPrintable(count.table));
+            QCOMPARE(allRows(server), allRows(earlier.db));
+            QSqlQuery answers(QStringLiteral("SELECT correct FROM answer_log ORDER BY id"), server);
+            QVERIFY(answers.next() && answers.value(0).toBool());
+            QVERIFY(answers.next() && !answers.value(0).toBool());
+            QSqlQuery pin(QStringLiteral("SELECT salt FROM adult_pin"), server);
+            QVERIFY(pin.next());
+            QCOMPARE(pin.value(0).toByteArray(), QByteArray::fromHex("00ff10"));
+            // Ids go on above every id the embedded database gave, also a
+            // deleted category's that a setting still names.
+            QSqlQuery insert(server);
+            QVERIFY(insert.exec(QStringLiteral(
+                "INSERT INTO category (name, id_language) VALUES ('X', 1) RETURNING id")));
+            QVERIFY(insert.next());
+            QCOMPARE(insert.value(0).toInt(), 4);
+            // A second init never touches a database in use.
+            const ServerSetup::Report again = ServerSetup::init(uri, earlier.path);
+            QVERIFY(!again.ok);
+            QCOMPARE(countOfCategories(server), 3);
+            const ServerSetup::Report status = ServerSetup::status(uri);
+            QVERIFY(status.ok);
+            QCOMPARE(status.version, SchemaUpgrade::latestVersion());
+            QCOMPARE(ServerSetup::upgrade(uri).version, SchemaUpgrade::latestVersion());
+        }
+        server.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("server"));
+    TestHome::dropServerDatabase(name);
 }
 
 QTEST_GUILESS_MAIN(TestSchemaUpgrade)

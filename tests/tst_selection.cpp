@@ -49,6 +49,9 @@ class TestSelection : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every case runs on the embedded database and on a PostgreSQL server.
+    void initTestCase_data() { TestHome::addEngineRows(); }
+    void init() { TestHome::useEngineOfRow(); }
     void shouldAgreeWithReferenceStatements();
     void shouldDrawOnlyAllowedLetters_data();
     void shouldDrawOnlyAllowedLetters();

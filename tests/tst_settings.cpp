@@ -18,6 +18,9 @@ class TestSettings : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every case runs on the embedded database and on a PostgreSQL server.
+    void initTestCase_data() { TestHome::addEngineRows(); }
+    void init() { TestHome::useEngineOfRow(); }
     void shouldReadZeroAndDefaultsWithoutRows();
     void shouldJoinFilterIdsInRowOrder();
     void shouldResetOnlyPerUserKeysOfThatUserAndLanguage();
@@ -109,7 +112,7 @@ void TestSettings::shouldStampNewUserWithEqualTimes()
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     QVERIFY(user.save());
     QVERIFY(user.id > 0);
-    QSqlQuery row(QStringLiteral("SELECT last_login, created_in FROM user"));
+    QSqlQuery row(QStringLiteral("SELECT last_login, created_in FROM \"user\""));
     QVERIFY(row.next());
     QCOMPARE(row.value(0).toString(), row.value(1).toString());
     QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$"))

@@ -119,6 +119,9 @@ class TestWordSaver : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every case runs on the embedded database and on a PostgreSQL server.
+    void initTestCase_data() { TestHome::addEngineRows(); }
+    void init() { TestHome::useEngineOfRow(); }
     void shouldFileNewWordIntoItsFolder_data();
     void shouldFileNewWordIntoItsFolder();
     void shouldKeepMediaWhenEditingAndMoveThemWithTheDescription();
@@ -391,8 +394,7 @@ void TestWordSaver::shouldUndoFilesWhenTheRecordCannotBeWritten()
     Word word;
     WordForm shown;
     QVERIFY(f.addSavedWord(word, shown));
-    QVERIFY(TestHome::exec(QStringLiteral(
-        "CREATE TRIGGER frozen BEFORE UPDATE ON word BEGIN SELECT RAISE(ABORT, 'no'); END")));
+    QVERIFY(TestHome::refuse(QStringLiteral("word"), QStringLiteral("UPDATE")));
     WordForm form = shown;
     form.fullName = QStringLiteral("casona");
     form.image = f.sources + QStringLiteral("v2/casa.png");
@@ -407,8 +409,7 @@ void TestWordSaver::shouldUndoFilesWhenTheRecordCannotBeWritten()
     QCOMPARE(readFile(word.imagePath()), QByteArray("picture"));
 
     // A new word whose insert fails leaves no folder behind.
-    QVERIFY(TestHome::exec(QStringLiteral(
-        "CREATE TRIGGER closed BEFORE INSERT ON word BEGIN SELECT RAISE(ABORT, 'no'); END")));
+    QVERIFY(TestHome::refuse(QStringLiteral("word"), QStringLiteral("INSERT")));
     Word fresh;
     fresh.setLetter(&f.letter);
     QCOMPARE(WordSaver::save(fresh, f.newForm(QStringLiteral("cama")), {}).outcome,

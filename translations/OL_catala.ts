@@ -157,24 +157,6 @@ S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
         <translation>No es pot obrir la base de dades %1.</translation>
     </message>
     <message>
-        <source>Paquetes de contenido de Ondalira: palabras con sus imágenes, videos y categorías.
-
-Órdenes:
-  export ARCHIVO   escribe un paquete con las palabras elegidas (todas si no se elige nada)
-  import ARCHIVO   comprueba un paquete y añade sus palabras
-  show ARCHIVO     comprueba un paquete y muestra lo que añadiría
-
-La carpeta del programa es la de ONDALIRA_HOME o la del ejecutable.</source>
-        <translation>Paquets de contingut d&apos;Ondalira: paraules amb les seves imatges, vídeos i categories.
-
-Ordres:
-  export FITXER    escriu un paquet amb les paraules triades (totes si no se&apos;n tria cap)
-  import FITXER    comprova un paquet i n&apos;afegeix les paraules
-  show FITXER      comprova un paquet i mostra què afegiria
-
-La carpeta del programa és la d&apos;ONDALIRA_HOME o la de l&apos;executable.</translation>
-    </message>
-    <message>
         <source>export, import o show</source>
         <translation>export, import o show</translation>
     </message>
@@ -253,6 +235,26 @@ La carpeta del programa és la d&apos;ONDALIRA_HOME o la de l&apos;executable.</
     <message>
         <source>No se importó nada: %1</source>
         <translation>No s&apos;ha importat res: %1</translation>
+    </message>
+    <message>
+        <source>Paquetes de contenido de Ondalira: palabras con sus imágenes, videos y categorías.
+
+Órdenes:
+  export ARCHIVO   escribe un paquete con las palabras elegidas (todas si no se elige nada)
+  import ARCHIVO   comprueba un paquete y añade sus palabras
+  show ARCHIVO     comprueba un paquete y muestra lo que añadiría
+  server-init, server-status, server-upgrade   el servidor de la escuela (ondalira-admin server-init --help)
+
+La carpeta del programa es la de ONDALIRA_HOME o la del ejecutable.</source>
+        <translation>Paquets de contingut d&apos;Ondalira: paraules amb les seves imatges, vídeos i categories.
+
+Ordres:
+  export FITXER    escriu un paquet amb les paraules triades (totes si no se&apos;n tria cap)
+  import FITXER    comprova un paquet i n&apos;afegeix les paraules
+  show FITXER      comprova un paquet i mostra què afegiria
+  server-init, server-status, server-upgrade   el servidor de l&apos;escola (ondalira-admin server-init --help)
+
+La carpeta del programa és la d&apos;ONDALIRA_HOME o la de l&apos;executable.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +874,38 @@ El programa no el modificarà ni l&apos;esborrarà.</translation>
     <message>
         <source>Vuelva a instalar el programa, o copie la carpeta de medios de una copia de seguridad en %1.</source>
         <translation>Torneu a instal·lar el programa, o copieu la carpeta de mitjans d&apos;una còpia de seguretat a %1.</translation>
+    </message>
+    <message>
+        <source>Otros pueden leer el archivo de conexión</source>
+        <translation>Altres poden llegir el fitxer de connexió</translation>
+    </message>
+    <message>
+        <source>El archivo %1, que dice a qué servidor se conecta el programa, puede ser leído o modificado por otros usuarios de este ordenador. Permita leerlo solo a su dueño (chmod 600) y guarde las contraseñas en ~/.pgpass, nunca en ese archivo.</source>
+        <translation>El fitxer %1, que diu a quin servidor es connecta el programa, pot ser llegit o modificat per altres usuaris d&apos;aquest ordinador. Permeteu llegir-lo només al seu propietari (chmod 600) i deseu les contrasenyes a ~/.pgpass, mai en aquest fitxer.</translation>
+    </message>
+    <message>
+        <source>El archivo de conexión %1 no indica un servidor válido. Revise sus líneas database= y media=.</source>
+        <translation>El fitxer de connexió %1 no indica un servidor vàlid. Reviseu-ne les línies database= i media=.</translation>
+    </message>
+    <message>
+        <source>No se puede usar la base de datos del servidor %1, indicado en %2. Compruebe la red y que el servidor esté encendido, o avise al responsable de informática.</source>
+        <translation>No es pot fer servir la base de dades del servidor %1, indicat a %2. Comproveu la xarxa i que el servidor estigui engegat, o aviseu el responsable d&apos;informàtica.</translation>
+    </message>
+    <message>
+        <source>No se puede conectar con el servidor</source>
+        <translation>No es pot connectar amb el servidor</translation>
+    </message>
+    <message>
+        <source>La base de datos del servidor %1 es de una versión más nueva del programa. Actualice el programa en este ordenador antes de usarla.</source>
+        <translation>La base de dades del servidor %1 és d&apos;una versió més nova del programa. Actualitzeu el programa en aquest ordinador abans de fer-la servir.</translation>
+    </message>
+    <message>
+        <source>El servidor tiene otra versión de la base de datos</source>
+        <translation>El servidor té una altra versió de la base de dades</translation>
+    </message>
+    <message>
+        <source>La base de datos del servidor %1 es de una versión anterior del programa. Pida al responsable de informática que la actualice con «ondalira-admin server-upgrade».</source>
+        <translation>La base de dades del servidor %1 és d&apos;una versió anterior del programa. Demaneu al responsable d&apos;informàtica que l&apos;actualitzi amb «ondalira-admin server-upgrade».</translation>
     </message>
 </context>
 <context>

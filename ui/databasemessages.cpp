@@ -91,3 +91,38 @@ void DatabaseMessages::mediaFolderMissing(const QString& folder, const QString& 
                                .arg(nativePath(home)));
     box.exec();
 }
+
+void DatabaseMessages::serverConfigExposed(const QString& file)
+{
+    show(QMessageBox::Warning, tr("Otros pueden leer el archivo de conexión"),
+         tr("El archivo %1, que dice a qué servidor se conecta el programa, puede ser leído o "
+            "modificado por otros usuarios de este ordenador. Permita leerlo solo a su dueño "
+            "(chmod 600) y guarde las contraseñas en ~/.pgpass, nunca en ese archivo.")
+             .arg(nativePath(file)),
+         "serverConfigBox");
+}
+
+void DatabaseMessages::cannotReachServer(const QString& file, const QString& server)
+{
+    const QString text = server.isEmpty()
+        ? tr("El archivo de conexión %1 no indica un servidor válido. Revise sus líneas "
+             "database= y media=.")
+              .arg(nativePath(file))
+        : tr("No se puede usar la base de datos del servidor %1, indicado en %2. Compruebe la "
+             "red y que el servidor esté encendido, o avise al responsable de informática.")
+              .arg(server, nativePath(file));
+    show(QMessageBox::Critical, tr("No se puede conectar con el servidor"), text, "databaseErrorBox");
+}
+
+void DatabaseMessages::serverSchemaDiffers(const QString& server, int serverVersion, int programVersion)
+{
+    const QString text = serverVersion < programVersion
+        ? tr("La base de datos del servidor %1 es de una versión anterior del programa. Pida al "
+             "responsable de informática que la actualice con «ondalira-admin server-upgrade».")
+              .arg(server)
+        : tr("La base de datos del servidor %1 es de una versión más nueva del programa. Actualice "
+             "el programa en este ordenador antes de usarla.")
+              .arg(server);
+    show(QMessageBox::Critical, tr("El servidor tiene otra versión de la base de datos"), text,
+         "databaseErrorBox");
+}

@@ -15,4 +15,7 @@ public:
     void restoreFailed(const QString& copy, const QString& path) override;
     void upgradeFailed(const QString& path, bool noCopy) override;
     void mediaFolderMissing(const QString& folder, const QString& home) override;
+    void serverConfigExposed(const QString& file) override;
+    void cannotReachServer(const QString& file, const QString& server) override;
+    void serverSchemaDiffers(const QString& server, int serverVersion, int programVersion) override;
 };

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// What the school's IT runs to set up and look after the server's database
+// (ondalira-server-admin): every step in one transaction, and every
+// failure returned, never half done.
+namespace ServerSetup {
+
+// The tables of the program, in the order they are copied.
+const QStringList& tables();
+
+// content/schema.postgres.sql, built into the program.
+QString schema();
+
+struct TableCount
+{
+    QString table;
+    qint64 source = -1; // rows in the embedded database (-1: not counted)
+    qint64 server = -1; // rows on the server
+};
+
+struct Report
+{
+    bool ok = false;
+    QString error;            // the drivers' words, for the IT person
+    int version = -1;         // the server's schema version
+    int versionBefore = -1;   // before an upgrade
+    QList<TableCount> counts; // table by table
+};
+
+// Creates the schema in an empty server database and copies every row of
+// the embedded database at sqlitePath with its ids, moving each identity
+// past the highest id the embedded database ever gave; then compares the
+// counts table by table. Nothing is left on the server when a step fails.
+Report init(const QString& uri, const QString& sqlitePath);
+
+// Whether the server answers, its schema version and its counts.
+Report status(const QString& uri);
+
+// Brings an older server schema to this program's, in one transaction
+// under a lock (SchemaUpgrade).
+Report upgrade(const QString& uri);
+
+} // namespace ServerSetup
