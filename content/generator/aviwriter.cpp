@@ -1,4 +1,5 @@
 #include "aviwriter.h"
+#include "littleendian.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -13,19 +14,6 @@ namespace {
 constexpr quint32 kAvifHasIndex = 0x10;
 constexpr quint32 kAviifKeyFrame = 0x10;
 
-void put32(QByteArray& out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-void put16(QByteArray& out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
 
 void putFourCc(QByteArray& out, const char* code)
 {

@@ -5,6 +5,7 @@
 #include "speechtiming.h"
 #include "stamp.h"
 #include "userpictures.h"
+#include "littleendian.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,21 +17,6 @@
 
 #include <cmath>
 
-namespace {
-void put32(QByteArray& out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
-void put16(QByteArray& out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
-} // namespace
 
 QString spokenLetterName(const QString& letter)
 {
