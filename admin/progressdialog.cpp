@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -122,9 +123,18 @@ void ProgressDialog::buildLayout()
     (new QVBoxLayout(gridGroup))->addWidget(grid);
     auto* pairsGroup = new QGroupBox(tr("Letras que se confunden"), this);
     (new QVBoxLayout(pairsGroup))->addWidget(pairs);
+    auto* childPage = new QWidget(this);
+    auto* childColumn = new QVBoxLayout(childPage);
+    childColumn->setContentsMargins(0, 0, 0, 0);
     auto* lower = new QHBoxLayout;
     lower->addWidget(chartView, 2);
     lower->addWidget(pairsGroup, 1);
+    childColumn->addWidget(gridGroup);
+    childColumn->addLayout(lower, 1);
+    tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("progressTabs"));
+    tabs->addTab(childPage, tr("Cada niño"));
+    tabs->addTab(buildClassPage(), tr("La clase"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(csv);
     buttons->addWidget(pdf);
@@ -133,14 +143,103 @@ void ProgressDialog::buildLayout()
     auto* column = new QVBoxLayout(this);
     column->addLayout(top);
     column->addWidget(failureLabel);
-    column->addWidget(gridGroup);
-    column->addLayout(lower, 1);
+    column->addWidget(tabs, 1);
     column->addLayout(buttons);
     // Within a netbook's 1024 x 600 screen, title bar and panel included.
     QSize size(1000, 540);
     if (const QScreen* shownOn = screen())
         size = size.boundedTo(shownOn->availableGeometry().size() - QSize(8, 48));
     resize(size);
+}
+
+QWidget* ProgressDialog::buildClassPage()
+{
+    auto* page = new QWidget(this);
+    classTable = new QTableWidget(page);
+    classTable->setObjectName(QStringLiteral("classGrid"));
+    classTable->setAccessibleName(tr("La clase"));
+    classTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    classTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    classTable->setFont(grid->font());
+    classTable->setWordWrap(false);
+    classTable->horizontalHeader()->setMinimumSectionSize(20);
+    classTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // A click on a child's row opens that child's report.
+    connect(classTable, &QTableWidget::cellClicked, this, [this](int row) {
+        if (row < 0 || row >= classData.rows.size())
+            return;
+        userBox->setCurrentIndex(userBox->findData(classData.rows.at(row).userId));
+        tabs->setCurrentIndex(0);
+    });
+    auto* csv = new QPushButton(tr("Exportar la clase…"), page);
+    csv->setObjectName(QStringLiteral("classCsvButton"));
+    connect(csv, &QPushButton::clicked, this, &ProgressDialog::slotExportClassCsv);
+    auto* hint = new QLabel(tr("Cada casilla: respuestas acertadas a la primera entre las últimas "
+                               "%1 preguntas de esa letra, en todos los ejercicios. Pulse un niño "
+                               "para ver su informe.")
+                                .arg(ProgressStats::kLastAnswers),
+                            page);
+    hint->setWordWrap(true);
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(hint);
+    column->addWidget(classTable, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(csv);
+    row->addStretch();
+    column->addLayout(row);
+    fillClass();
+    return page;
+}
+
+void ProgressDialog::fillClass()
+{
+    classData = ProgressStats::classGrid(languageId);
+    classTable->clear();
+    classTable->setRowCount(int(classData.rows.size()));
+    classTable->setColumnCount(int(classData.letters.size()));
+    classTable->setHorizontalHeaderLabels(classData.letters);
+    QStringList names;
+    for (int row = 0; row < classData.rows.size(); ++row) {
+        const ProgressStats::ClassRow& child = classData.rows.at(row);
+        names << child.name;
+        for (int column = 0; column < classData.letters.size(); ++column) {
+            const QString& letter = classData.letters.at(column);
+            const ProgressStats::Cell cell = child.cells.value(letter);
+            auto* item = new QTableWidgetItem(ProgressReport::cellText(cell));
+            item->setTextAlignment(Qt::AlignCenter);
+            item->setBackground(ProgressReport::cellColour(cell));
+            item->setForeground(QColor(Qt::black));
+            item->setToolTip(cell.isEmpty()
+                                 ? tr("%1: nunca preguntada").arg(letter)
+                                 : tr("%1: %2 de %3 bien a la primera")
+                                       .arg(letter).arg(cell.right).arg(cell.answers));
+            classTable->setItem(row, column, item);
+        }
+    }
+    classTable->setVerticalHeaderLabels(names);
+}
+
+bool ProgressDialog::exportClassCsv(const QString& path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(ProgressStats::classCsv(classData));
+    return file.commit();
+}
+
+void ProgressDialog::slotExportClassCsv()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Exportar la clase"),
+                                                      QDir::home().filePath(tr("clase") + QStringLiteral(".csv")),
+                                                      tr("Archivos CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (exportClassCsv(path))
+        QMessageBox::information(this, windowTitle(), tr("El registro se guardó en %1.").arg(path));
+    else
+        QMessageBox::critical(this, windowTitle(), tr("No se pudo guardar el registro en %1.").arg(path));
 }
 
 int ProgressDialog::currentUserId() const

@@ -8,10 +8,12 @@ class AnswerLog;
 class QChartView;
 class QComboBox;
 class QLabel;
+class QTabWidget;
 class QTableWidget;
 
 // "Progreso": what one child has learned, letter by letter and exercise by
-// exercise, with answers per day, confused letters, and CSV and PDF exports.
+// exercise, with answers per day, confused letters, and CSV and PDF exports;
+// and the whole class at a glance, each child's row leading to its report.
 class ProgressDialog : public QDialog
 {
     Q_OBJECT
@@ -24,15 +26,19 @@ public:
     const ProgressData& shown() const { return data; }
     bool exportCsv(const QString& path) const;
     bool exportPdf(const QString& path) const;
+    bool exportClassCsv(const QString& path) const;
 
 private Q_SLOTS:
     void slotExportCsv();
     void slotExportPdf();
+    void slotExportClassCsv();
 
 private:
     void buildLayout();
     void fillGrid();
     void fillPairs();
+    void fillClass();
+    QWidget* buildClassPage();
     int currentUserId() const;
     QString defaultFileName(const QString& suffix) const;
 
@@ -44,4 +50,7 @@ private:
     QTableWidget* grid = nullptr;
     QChartView* chartView = nullptr;
     QTableWidget* pairs = nullptr;
+    QTabWidget* tabs = nullptr;
+    QTableWidget* classTable = nullptr;
+    ProgressStats::ClassGrid classData;
 };

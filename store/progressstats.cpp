@@ -2,9 +2,12 @@
 
 #include "spanishorder.h"
 #include "sqlhelpers.h"
+#include "user.h"
 
 #include <QSet>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace {
 // Letters that the record asks for, and the newest first answers of one cell.
@@ -18,6 +21,13 @@ const QString kCell = QStringLiteral(
     " AND expected = :expected AND activity = :activity AND heard_only = :heard_only"
     " ORDER BY id DESC LIMIT :last) AS newest");
 const QString kLetters = QStringLiteral("SELECT name FROM letter WHERE id_language = :id_language");
+const QString kClassLetters = QStringLiteral(
+    "SELECT DISTINCT expected FROM answer_log WHERE id_language = :id_language AND attempt = 1");
+const QString kClassCell = QStringLiteral(
+    "SELECT COUNT(*), COALESCE(SUM(CASE WHEN correct THEN 1 ELSE 0 END), 0)"
+    " FROM (SELECT correct FROM answer_log"
+    " WHERE id_user = :id_user AND id_language = :id_language AND attempt = 1"
+    " AND expected = :expected ORDER BY id DESC LIMIT :last) AS newest");
 const QString kPerDay = QStringLiteral(
     "SELECT substr(answered_at, 1, 10), COUNT(*),"
     " SUM(CASE WHEN correct THEN 1 ELSE 0 END) FROM answer_log"
@@ -77,6 +87,63 @@ Grid letterGrid(int userId, int languageId)
     grid.letters = QStringList(letters.cbegin(), letters.cend());
     SpanishOrder::sort(grid.letters);
     return grid;
+}
+
+ClassGrid classGrid(int languageId)
+{
+    ClassGrid grid;
+    QSet<QString> letters;
+    for (const QString& statement : {kLetters, kClassLetters}) {
+        QSqlQuery query = SqlHelpers::prepare(statement);
+        query.bindValue(QStringLiteral(":id_language"), languageId);
+        if (SqlHelpers::execSelect(query)) {
+            while (query.next())
+                letters.insert(query.value(0).toString().toUpper());
+        }
+    }
+    grid.letters = QStringList(letters.cbegin(), letters.cend());
+    SpanishOrder::sort(grid.letters);
+
+    UserList users;
+    users.loadAll();
+    users.reset();
+    while (const User* user = users.next())
+        grid.rows.append(ClassRow{user->id, user->name, {}});
+    std::stable_sort(grid.rows.begin(), grid.rows.end(), [](const ClassRow& a, const ClassRow& b) {
+        return SpanishOrder::less(a.name, b.name);
+    });
+    QSqlQuery cell = SqlHelpers::prepare(kClassCell);
+    for (ClassRow& row : grid.rows) {
+        for (const QString& letter : std::as_const(grid.letters)) {
+            bindUser(cell, row.userId, languageId);
+            cell.bindValue(QStringLiteral(":expected"), letter);
+            cell.bindValue(QStringLiteral(":last"), kLastAnswers);
+            if (SqlHelpers::execFirstRow(cell) && cell.value(0).toInt() > 0)
+                row.cells.insert(letter, Cell{cell.value(0).toInt(), cell.value(1).toInt()});
+        }
+    }
+    return grid;
+}
+
+QByteArray classCsv(const ClassGrid& grid)
+{
+    const auto field = [](const QString& text) -> QString {
+        if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
+            && !text.contains(QLatin1Char('\n')))
+            return text;
+        return QLatin1Char('"') + QString(text).replace(QLatin1String("\""), QLatin1String("\"\""))
+            + QLatin1Char('"');
+    };
+    QStringList lines{(QStringList{QStringLiteral("usuario")} + grid.letters).join(QLatin1Char(','))};
+    for (const ClassRow& row : grid.rows) {
+        QStringList fields{field(row.name)};
+        for (const QString& letter : grid.letters) {
+            const Cell cell = row.cells.value(letter);
+            fields << (cell.isEmpty() ? QString() : QStringLiteral("%1/%2").arg(cell.right).arg(cell.answers));
+        }
+        lines << fields.join(QLatin1Char(','));
+    }
+    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
 }
 
 QList<Day> perDay(int userId, int languageId, const QDate& from, const QDate& to)

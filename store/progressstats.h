@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QHash>
 #include <QList>
@@ -39,6 +40,27 @@ struct Grid
 // deleted since), each × exercise: the last first answers and how many of
 // them were right.
 Grid letterGrid(int userId, int languageId);
+
+// The class at a glance: every user (Spanish order) by letter; a cell holds
+// the user's last first answers to that letter, in every exercise.
+struct ClassRow
+{
+    int userId = 0;
+    QString name;
+    QHash<QString, Cell> cells;
+};
+
+struct ClassGrid
+{
+    QStringList letters; // the language's, and any other a user was asked
+    QList<ClassRow> rows;
+};
+
+ClassGrid classGrid(int languageId);
+
+// The class grid as a CSV file: UTF-8, a header row ("usuario" and the
+// letters), one row per user, each cell "right/answers" or empty.
+QByteArray classCsv(const ClassGrid& grid);
 
 struct Day
 {

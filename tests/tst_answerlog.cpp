@@ -9,8 +9,12 @@
 #include "progressstats.h"
 #include "sounddevice.h"
 #include "widgets.h"
+#include "user.h"
 #include "windowfixture.h"
 
+#include <QComboBox>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QLabel>
 #include <QSqlQuery>
 #include <QTest>
@@ -54,6 +58,8 @@ private Q_SLOTS:
     void shouldCountEveryAnswerThatCouldNotBeWritten();
     void shouldCountLastFirstAnswersPerLetterAndExercise_data() { TestHome::addEngineRows(); }
     void shouldCountLastFirstAnswersPerLetterAndExercise();
+    void shouldShowTheClassAtAGlance_data() { TestHome::addEngineRows(); }
+    void shouldShowTheClassAtAGlance();
     void shouldReadBackWrittenCsv();
 };
 
@@ -256,6 +262,62 @@ void TestAnswerLog::shouldCountLastFirstAnswersPerLetterAndExercise()
         perDay << QStringLiteral("%1 %2/%3").arg(d.day.toString(Qt::ISODate)).arg(d.right).arg(d.answers);
     QCOMPARE(perDay, (QStringList{"2026-03-01 0/0", "2026-03-02 11/16", "2026-03-03 1/4",
                                   "2026-03-04 0/0"}));
+}
+
+void TestAnswerLog::shouldShowTheClassAtAGlance()
+{
+    QFETCH(Database::Engine, engine);
+    if (!TestHome::canUse(engine))
+        return;
+    TestHome home(engine);
+    QVERIFY(home.isValid());
+    const int language = TestHome::addLanguage(QStringLiteral("Español"));
+    for (const char* letter : {"B", "A", "Ñ"})
+        TestHome::addLetter(QString::fromUtf8(letter), language);
+    QList<int> ids;
+    for (const char* name : {"Bea", "Zoe", "Ángel"}) {
+        User user;
+        user.name = QString::fromUtf8(name);
+        QVERIFY(user.save());
+        ids << user.id;
+    }
+    const int bea = ids.at(0), zoe = ids.at(1), angel = ids.at(2);
+    const QDateTime at(QDate(2026, 3, 2), QTime(10, 0));
+    // Every exercise counts for the letter; second attempts do not.
+    QVERIFY(AnswerLog::insert({answer(angel, 21, "A", "A", 1, at), answer(angel, 23, "A", "E", 1, at),
+                               answer(angel, 31, "B", "B", 1, at), answer(angel, 31, "B", "B", 2, at),
+                               answer(bea, 21, "B", "V", 1, at), answer(bea, 30, "B", "P", 1, at),
+                               answer(zoe, 25, "W", "W", 1, at)}));
+
+    const ProgressStats::ClassGrid grid = ProgressStats::classGrid(language);
+    // A letter deleted since stays; children in Spanish order.
+    QCOMPARE(grid.letters, (QStringList{"A", "B", "Ñ", "W"}));
+    QStringList rows;
+    for (const ProgressStats::ClassRow& row : grid.rows) {
+        QStringList cells{row.name};
+        for (const QString& letter : grid.letters) {
+            const ProgressStats::Cell cell = row.cells.value(letter);
+            cells << QStringLiteral("%1/%2").arg(cell.right).arg(cell.answers);
+        }
+        rows << cells.join(QLatin1Char(' '));
+    }
+    QCOMPARE(rows, (QStringList{"Ángel 1/2 1/1 0/0 0/0", "Bea 0/0 0/2 0/0 0/0", "Zoe 0/0 0/0 0/0 1/1"}));
+    QCOMPARE(QString::fromUtf8(ProgressStats::classCsv(grid)),
+             QStringLiteral("usuario,A,B,Ñ,W\nÁngel,1/2,1/1,,\nBea,,0/2,,\nZoe,,,,1/1\n"));
+
+    // A child's row leads to that child's report.
+    ProgressDialog dialog(language, angel, nullptr);
+    dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+    dialog.show();
+    auto* tabs = child<QTabWidget>(&dialog, "progressTabs");
+    tabs->setCurrentIndex(1);
+    auto* table = child<QTableWidget>(&dialog, "classGrid");
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->item(1, 1)->text(), ProgressReport::cellText(grid.rows.at(1).cells.value("B")));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(1, 1)).center());
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(child<QComboBox>(&dialog, "progressUserBox")->currentText(), QStringLiteral("Bea"));
+    QCOMPARE(dialog.shown().userName, QStringLiteral("Bea"));
 }
 
 void TestAnswerLog::shouldReadBackWrittenCsv()

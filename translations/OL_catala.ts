@@ -1992,6 +1992,30 @@ Idioma: %4</translation>
         <source>No se pudo guardar el informe en %1.</source>
         <translation>No s&apos;ha pogut desar l&apos;informe a %1.</translation>
     </message>
+    <message>
+        <source>Cada niño</source>
+        <translation>Cada infant</translation>
+    </message>
+    <message>
+        <source>La clase</source>
+        <translation>La classe</translation>
+    </message>
+    <message>
+        <source>Exportar la clase…</source>
+        <translation>Exporta la classe…</translation>
+    </message>
+    <message>
+        <source>Cada casilla: respuestas acertadas a la primera entre las últimas %1 preguntas de esa letra, en todos los ejercicios. Pulse un niño para ver su informe.</source>
+        <translation>Cada casella: respostes encertades a la primera entre les darreres %1 preguntes d&apos;aquesta lletra, en tots els exercicis. Premeu un infant per veure&apos;n l&apos;informe.</translation>
+    </message>
+    <message>
+        <source>Exportar la clase</source>
+        <translation>Exporta la classe</translation>
+    </message>
+    <message>
+        <source>clase</source>
+        <translation>classe</translation>
+    </message>
 </context>
 <context>
     <name>ProgressReport</name>
