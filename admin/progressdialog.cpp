@@ -22,6 +22,15 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+namespace {
+// A file written whole or not at all.
+bool writeWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+} // namespace
+
 ProgressDialog::ProgressDialog(int language, int userId, const AnswerLog* log, QWidget* parent)
     : QDialog(parent)
     , languageId(language)
@@ -205,16 +214,7 @@ void ProgressDialog::fillClass()
         names << child.name;
         for (int column = 0; column < classData.letters.size(); ++column) {
             const QString& letter = classData.letters.at(column);
-            const ProgressStats::Cell cell = child.cells.value(letter);
-            auto* item = new QTableWidgetItem(ProgressReport::cellText(cell));
-            item->setTextAlignment(Qt::AlignCenter);
-            item->setBackground(ProgressReport::cellColour(cell));
-            item->setForeground(QColor(Qt::black));
-            item->setToolTip(cell.isEmpty()
-                                 ? tr("%1: nunca preguntada").arg(letter)
-                                 : tr("%1: %2 de %3 bien a la primera")
-                                       .arg(letter).arg(cell.right).arg(cell.answers));
-            classTable->setItem(row, column, item);
+            classTable->setItem(row, column, cellItem(letter, child.cells.value(letter)));
         }
     }
     classTable->setVerticalHeaderLabels(names);
@@ -222,24 +222,26 @@ void ProgressDialog::fillClass()
 
 bool ProgressDialog::exportClassCsv(const QString& path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(ProgressStats::classCsv(classData));
-    return file.commit();
+    return writeWhole(path, ProgressStats::classCsv(classData));
 }
 
 void ProgressDialog::slotExportClassCsv()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Exportar la clase"),
-                                                      QDir::home().filePath(tr("clase") + QStringLiteral(".csv")),
-                                                      tr("Archivos CSV (*.csv)"));
+    saveAs(tr("Exportar la clase"), QDir::home().filePath(tr("clase") + QStringLiteral(".csv")),
+           tr("Archivos CSV (*.csv)"), &ProgressDialog::exportClassCsv, tr("El registro se guardó en %1."), tr("No se pudo guardar el registro en %1."));
+}
+
+void ProgressDialog::saveAs(const QString& title, const QString& suggested, const QString& filter,
+                            bool (ProgressDialog::*write)(const QString&) const, const QString& done,
+                            const QString& failed)
+{
+    const QString path = QFileDialog::getSaveFileName(this, title, suggested, filter);
     if (path.isEmpty())
         return;
-    if (exportClassCsv(path))
-        QMessageBox::information(this, windowTitle(), tr("El registro se guardó en %1.").arg(path));
+    if ((this->*write)(path))
+        QMessageBox::information(this, windowTitle(), done.arg(path));
     else
-        QMessageBox::critical(this, windowTitle(), tr("No se pudo guardar el registro en %1.").arg(path));
+        QMessageBox::critical(this, windowTitle(), failed.arg(path));
 }
 
 int ProgressDialog::currentUserId() const
@@ -270,19 +272,22 @@ void ProgressDialog::fillGrid()
         rowNames << ProgressReport::exerciseName(exercises.at(row));
         for (int column = 0; column < data.grid.letters.size(); ++column) {
             const QString& letter = data.grid.letters.at(column);
-            const ProgressStats::Cell cell = data.grid.cell(letter, exercises.at(row));
-            auto* item = new QTableWidgetItem(ProgressReport::cellText(cell));
-            item->setTextAlignment(Qt::AlignCenter);
-            item->setBackground(ProgressReport::cellColour(cell));
-            item->setForeground(QColor(Qt::black));
-            item->setToolTip(cell.isEmpty()
-                                 ? tr("%1: nunca preguntada").arg(letter)
-                                 : tr("%1: %2 de %3 bien a la primera")
-                                       .arg(letter).arg(cell.right).arg(cell.answers));
-            grid->setItem(row, column, item);
+            grid->setItem(row, column, cellItem(letter, data.grid.cell(letter, exercises.at(row))));
         }
     }
     grid->setVerticalHeaderLabels(rowNames);
+}
+
+QTableWidgetItem* ProgressDialog::cellItem(const QString& letter, const ProgressStats::Cell& cell) const
+{
+    auto* item = new QTableWidgetItem(ProgressReport::cellText(cell));
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setBackground(ProgressReport::cellColour(cell));
+    item->setForeground(QColor(Qt::black));
+    item->setToolTip(cell.isEmpty() ? tr("%1: nunca preguntada").arg(letter)
+                                    : tr("%1: %2 de %3 bien a la primera")
+                                          .arg(letter).arg(cell.right).arg(cell.answers));
+    return item;
 }
 
 void ProgressDialog::fillPairs()
@@ -302,11 +307,7 @@ void ProgressDialog::fillPairs()
 bool ProgressDialog::exportCsv(const QString& path) const
 {
     const int userId = currentUserId();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(AnswerCsv::write(AnswerLog::answersOf(userId, languageId), data.userName, languageName));
-    return file.commit();
+    return writeWhole(path, AnswerCsv::write(AnswerLog::answersOf(userId, languageId), data.userName, languageName));
 }
 
 bool ProgressDialog::exportPdf(const QString& path) const
@@ -321,26 +322,12 @@ QString ProgressDialog::defaultFileName(const QString& suffix) const
 
 void ProgressDialog::slotExportCsv()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Exportar el registro"),
-                                                      defaultFileName(QStringLiteral(".csv")),
-                                                      tr("Archivos CSV (*.csv)"));
-    if (path.isEmpty())
-        return;
-    if (exportCsv(path))
-        QMessageBox::information(this, windowTitle(), tr("El registro se guardó en %1.").arg(path));
-    else
-        QMessageBox::critical(this, windowTitle(), tr("No se pudo guardar el registro en %1.").arg(path));
+    saveAs(tr("Exportar el registro"), defaultFileName(QStringLiteral(".csv")),
+           tr("Archivos CSV (*.csv)"), &ProgressDialog::exportCsv, tr("El registro se guardó en %1."), tr("No se pudo guardar el registro en %1."));
 }
 
 void ProgressDialog::slotExportPdf()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Guardar el informe"),
-                                                      defaultFileName(QStringLiteral(".pdf")),
-                                                      tr("Documentos PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    if (exportPdf(path))
-        QMessageBox::information(this, windowTitle(), tr("El informe se guardó en %1.").arg(path));
-    else
-        QMessageBox::critical(this, windowTitle(), tr("No se pudo guardar el informe en %1.").arg(path));
+    saveAs(tr("Guardar el informe"), defaultFileName(QStringLiteral(".pdf")),
+           tr("Documentos PDF (*.pdf)"), &ProgressDialog::exportPdf, tr("El informe se guardó en %1."), tr("No se pudo guardar el informe en %1."));
 }

@@ -10,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QTabWidget;
 class QTableWidget;
+class QTableWidgetItem;
 
 // "Progreso": what one child has learned, letter by letter and exercise by
 // exercise, with answers per day, confused letters, and CSV and PDF exports;
@@ -38,6 +39,11 @@ private:
     void fillGrid();
     void fillPairs();
     void fillClass();
+    QTableWidgetItem* cellItem(const QString& letter, const ProgressStats::Cell& cell) const;
+    // Asks where to save, writes, and says how it went.
+    void saveAs(const QString& title, const QString& suggested, const QString& filter,
+                bool (ProgressDialog::*write)(const QString&) const, const QString& done,
+                const QString& failed);
     QWidget* buildClassPage();
     int currentUserId() const;
     QString defaultFileName(const QString& suffix) const;
