@@ -1,5 +1,5 @@
 -- Ondalira content database on a school's PostgreSQL server: the same
--- tables, columns and indexes as schema.sql at its user_version 4, in
+-- tables, columns and indexes as schema.sql at its user_version 5, in
 -- PostgreSQL's form. ondalira-admin server-init runs this file on an
 -- empty database and then copies the rows of an embedded database.
 
@@ -8,7 +8,7 @@
 CREATE TABLE schema_version (
     version integer NOT NULL
 );
-INSERT INTO schema_version (version) VALUES (4);
+INSERT INTO schema_version (version) VALUES (5);
 
 -- Identity columns where the embedded database has AUTOINCREMENT: a deleted
 -- row's id is never handed to a new row. Rows copied with their ids move
@@ -42,7 +42,8 @@ CREATE TABLE word (
     image     text DEFAULT '',
     sign      text DEFAULT '',
     lips      text DEFAULT '',
-    id_letter bigint NOT NULL
+    id_letter bigint NOT NULL,
+    revision  integer NOT NULL DEFAULT 0
 );
 CREATE UNIQUE INDEX word_by_letter ON word (id_letter, fullName);
 
@@ -85,8 +86,10 @@ CREATE TABLE answer_log (
     attempt     integer NOT NULL,
     elapsed_ms  integer NOT NULL,
     answered_at text NOT NULL,
-    heard_only  boolean NOT NULL DEFAULT false
+    heard_only  boolean NOT NULL DEFAULT false,
+    uid         text
 );
+CREATE UNIQUE INDEX answer_log_by_uid ON answer_log (uid);
 CREATE INDEX answer_log_by_day ON answer_log (id_user, id_language, answered_at, correct);
 CREATE INDEX answer_log_by_letter ON answer_log (id_user, id_language, attempt, expected, activity);
 CREATE INDEX answer_log_by_result ON answer_log (id_user, id_language, correct, expected, typed);

@@ -7,7 +7,7 @@ PRAGMA foreign_keys = OFF;
 -- The schema version; databases made at an earlier one are upgraded in
 -- place at start (store/schemaupgrade.cpp), so this file and the last step
 -- there always agree.
-PRAGMA user_version = 4;
+PRAGMA user_version = 5;
 
 -- AUTOINCREMENT on letters, words, categories and users: a deleted row's id
 -- is never handed to a new row, which settings or links naming the old one
@@ -39,7 +39,10 @@ CREATE TABLE word (
     image     TEXT DEFAULT '',
     sign      TEXT DEFAULT '',
     lips      TEXT DEFAULT '',
-    id_letter INTEGER NOT NULL
+    id_letter INTEGER NOT NULL,
+    -- Counts the word's saves: a save made from an older reading (another
+    -- PC saved in between) is refused rather than mixed with it.
+    revision  INTEGER NOT NULL DEFAULT 0
 );
 -- Serves the word draw of one letter and the look-up by description; a
 -- description is unique within its letter because it names the media folder.
@@ -90,8 +93,13 @@ CREATE TABLE answer_log (
     elapsed_ms  INTEGER NOT NULL,
     answered_at TEXT NOT NULL,
     -- 1: the question was the spoken word alone (listening practice)
-    heard_only  INTEGER NOT NULL DEFAULT 0
+    heard_only  INTEGER NOT NULL DEFAULT 0,
+    -- The answer's own id, made where it was given: an answer delivered
+    -- twice to a school's server (a replay after a lost connection) is
+    -- stored once. NULL in answers recorded before it existed.
+    uid         TEXT
 );
+CREATE UNIQUE INDEX answer_log_by_uid ON answer_log (uid);
 -- The report's answers per day, its letter grid (the newest first answers
 -- of a cell, in id order) and its confused pairs.
 CREATE INDEX answer_log_by_day ON answer_log (id_user, id_language, answered_at, correct);

@@ -116,6 +116,20 @@ const QString kUserPicturesOnServer = QStringLiteral(R"(
 ALTER TABLE "user" ADD COLUMN picture text NOT NULL DEFAULT '';
 )");
 
+// A school's server: each answer carries its own id, so that one delivered
+// again after a lost connection is stored once; each word counts its saves,
+// so that a save from an older reading is refused.
+const QString kServerSafety = QStringLiteral(R"(
+ALTER TABLE answer_log ADD COLUMN uid TEXT;
+CREATE UNIQUE INDEX answer_log_by_uid ON answer_log (uid);
+ALTER TABLE word ADD COLUMN revision INTEGER NOT NULL DEFAULT 0;
+)");
+const QString kServerSafetyOnServer = QStringLiteral(R"(
+ALTER TABLE answer_log ADD COLUMN uid text;
+CREATE UNIQUE INDEX answer_log_by_uid ON answer_log (uid);
+ALTER TABLE word ADD COLUMN revision integer NOT NULL DEFAULT 0;
+)");
+
 bool givePictures(QSqlDatabase& db)
 {
     QSqlQuery users(db);
@@ -173,6 +187,7 @@ const std::vector<Step>& steps()
         {2, kAdultsCorner},
         {3, kHeardOnly, {}, kHeardOnlyOnServer},
         {4, kUserPictures, givePictures, kUserPicturesOnServer},
+        {5, kServerSafety, {}, kServerSafetyOnServer},
     };
     return table;
 }
