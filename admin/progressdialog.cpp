@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLocale>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -54,6 +55,9 @@ ProgressDialog::ProgressDialog(int language, int userId, const AnswerLog* log, Q
     if (log && log->failedWrites() > 0)
         problems << tr("Respuestas de esta sesión que no se pudieron guardar: %1.")
                         .arg(log->failedWrites());
+    if (log && log->waiting() > 0)
+        problems << tr("Respuestas que esperan en este ordenador para llegar al servidor: %1.")
+                        .arg(log->waiting());
     if (log && log->failedWrites() > 0)
         qWarning("Answer record: %s", qPrintable(log->lastError()));
     failureLabel->setText(problems.join(QLatin1Char('\n')));
@@ -68,6 +72,16 @@ ProgressDialog::ProgressDialog(int language, int userId, const AnswerLog* log, Q
     userBox->setCurrentIndex(index >= 0 ? index : 0);
     showUser(currentUserId());
     connect(userBox, &QComboBox::currentIndexChanged, this, [this] { showUser(currentUserId()); });
+}
+
+void ProgressDialog::setOffline(const QString& server, const QDateTime& copyTime)
+{
+    const QString note = tr("Sin conexión con el servidor %1: este informe muestra la copia de este "
+                            "ordenador del %2 y puede estar incompleto.")
+                             .arg(server, QLocale().toString(copyTime, QLocale::ShortFormat));
+    const QString shown = failureLabel->text();
+    failureLabel->setText(shown.isEmpty() ? note : note + QLatin1Char('\n') + shown);
+    failureLabel->setVisible(true);
 }
 
 void ProgressDialog::buildLayout()

@@ -2,6 +2,7 @@
 
 #include "progressreport.h"
 
+#include <QDateTime>
 #include <QDialog>
 
 class AnswerLog;
@@ -24,6 +25,9 @@ public:
     ProgressDialog(int languageId, int userId, const AnswerLog* log, QWidget* parent = nullptr);
 
     void showUser(int userId);
+    // The school's server is away: the report holds what the PC's copy of
+    // copyTime holds, and says so.
+    void setOffline(const QString& server, const QDateTime& copyTime);
     const ProgressData& shown() const { return data; }
     bool exportCsv(const QString& path) const;
     bool exportPdf(const QString& path) const;

@@ -1,5 +1,6 @@
 #include "answerlog.h"
 
+#include "answeroutbox.h"
 #include "database.h"
 #include "sqlhelpers.h"
 
@@ -7,13 +8,16 @@
 #include <QMutexLocker>
 #include <QSqlError>
 #include <QThread>
+#include <QTimer>
+#include <QUuid>
 #include <QVariant>
 
 namespace {
 const QString kInsert = QStringLiteral(
     "INSERT INTO answer_log (id_user, id_language, activity, expected, word, typed, correct, "
-    "attempt, elapsed_ms, answered_at, heard_only) VALUES (:id_user, :id_language, :activity, "
-    ":expected, :word, :typed, :correct, :attempt, :elapsed_ms, :answered_at, :heard_only)");
+    "attempt, elapsed_ms, answered_at, heard_only, uid) VALUES (:id_user, :id_language, :activity, "
+    ":expected, :word, :typed, :correct, :attempt, :elapsed_ms, :answered_at, :heard_only, :uid) "
+    "ON CONFLICT (uid) DO NOTHING");
 const QString kSelectOfUser = QStringLiteral(
     "SELECT id_user, id_language, activity, expected, word, typed, correct, attempt, elapsed_ms, "
     "answered_at, heard_only FROM answer_log WHERE id_user = :id_user AND id_language = :id_language "
@@ -56,6 +60,8 @@ void bindAnswer(QSqlQuery& query, const Answer& answer)
     query.bindValue(QStringLiteral(":elapsed_ms"), answer.elapsedMs);
     query.bindValue(QStringLiteral(":answered_at"), AnswerLog::timeText(answer.answeredAt));
     query.bindValue(QStringLiteral(":heard_only"), answer.heardOnly); // 1 or 0 on SQLite
+    query.bindValue(QStringLiteral(":uid"), answer.uid.isEmpty() ? QVariant(QMetaType::fromType<QString>())
+                                                                 : QVariant(answer.uid));
 }
 
 // Writes the answers in one transaction on `db`; false with the error.
@@ -90,13 +96,39 @@ struct AnswerLog::Writer
     int port = -1;
     QString user;
     QString password;
+    // A school's server: the answers go through the outbox.
+    QString serverUri;
+    QString outboxPath;
+    std::unique_ptr<AnswerOutbox> outbox; // made and used in the thread
+    QTimer* retry = nullptr;              // in the thread, while answers wait
+    bool serverAway = false;
 
     mutable QMutex mutex;
     QList<Answer> pending;
     int failures = 0;
+    int waiting = 0;
     QString error;
 
     // In the writer thread.
+    QSqlDatabase connect()
+    {
+        QSqlDatabase db = QSqlDatabase::database(connection, false);
+        if (db.isValid())
+            return db;
+        db = QSqlDatabase::addDatabase(driver, connection);
+        if (!serverUri.isEmpty()) {
+            Database::configureServer(db, Database::parseServerUri(serverUri));
+            return db;
+        }
+        db.setConnectOptions(options);
+        db.setDatabaseName(databaseName);
+        db.setHostName(host);
+        db.setPort(port);
+        db.setUserName(user);
+        db.setPassword(password);
+        return db;
+    }
+
     void drain()
     {
         QList<Answer> batch;
@@ -104,18 +136,14 @@ struct AnswerLog::Writer
             QMutexLocker lock(&mutex);
             batch.swap(pending);
         }
+        if (outbox) {
+            keep(batch);
+            send();
+            return;
+        }
         if (batch.isEmpty())
             return;
-        QSqlDatabase db = QSqlDatabase::database(connection, false);
-        if (!db.isValid()) {
-            db = QSqlDatabase::addDatabase(driver, connection);
-            db.setConnectOptions(options);
-            db.setDatabaseName(databaseName);
-            db.setHostName(host);
-            db.setPort(port);
-            db.setUserName(user);
-            db.setPassword(password);
-        }
+        QSqlDatabase db = connect();
         QString message;
         if (!db.isOpen() && !db.open())
             message = db.lastError().text();
@@ -126,13 +154,78 @@ struct AnswerLog::Writer
         error = message;
     }
 
+    // Commits the answers to the outbox: from then on they survive a lost
+    // server and a killed program.
+    void keep(const QList<Answer>& batch)
+    {
+        QString message;
+        if (batch.isEmpty() || outbox->add(batch, &message))
+            return;
+        QMutexLocker lock(&mutex);
+        failures += int(batch.size());
+        error = message;
+    }
+
+    // Delivers what the outbox holds, unless the server was found away
+    // (then only the retry timer or deliver() tries again).
+    void send()
+    {
+        if (!serverAway) {
+            QSqlDatabase db = connect();
+            QString message;
+            if ((db.isOpen() || db.open()) && outbox->deliver(db, &message) >= 0) {
+                serverAway = false;
+            } else {
+                // A broken connection is opened afresh next time.
+                qWarning("Answers wait for the server: %s",
+                         qPrintable(message.isEmpty() ? db.lastError().text() : message));
+                db.close();
+                serverAway = true;
+            }
+        }
+        const int left = outbox->size();
+        {
+            QMutexLocker lock(&mutex);
+            waiting = left;
+        }
+        if (left > 0 && !retry->isActive())
+            retry->start();
+        else if (left == 0)
+            retry->stop();
+    }
+
+    void startOutbox()
+    {
+        outbox = std::make_unique<AnswerOutbox>(outboxPath);
+        retry = new QTimer(context);
+        retry->setInterval(10000);
+        QObject::connect(retry, &QTimer::timeout, context, [this] {
+            serverAway = false;
+            send();
+        });
+        send(); // what an earlier run left
+    }
+
     void close()
     {
+        delete retry; // a timer stops in its own thread
+        retry = nullptr;
+        outbox.reset();
         {
             QSqlDatabase db = QSqlDatabase::database(connection, false);
             db.close();
         }
         QSqlDatabase::removeDatabase(connection);
+    }
+
+    void start()
+    {
+        if (thread.isRunning())
+            return;
+        context = new QObject;
+        context->moveToThread(&thread);
+        thread.setObjectName(QStringLiteral("answer log"));
+        thread.start(QThread::LowPriority);
     }
 };
 
@@ -167,19 +260,50 @@ void AnswerLog::record(const Answer& answer)
         w->port = main.port();
         w->user = main.userName();
         w->password = main.password();
-        w->context = new QObject;
-        w->context->moveToThread(&w->thread);
-        w->thread.setObjectName(QStringLiteral("answer log"));
-        w->thread.start(QThread::LowPriority);
+        w->start();
     }
+    Answer kept = answer;
+    if (kept.uid.isEmpty())
+        kept.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     bool first = false;
     {
         QMutexLocker lock(&w->mutex);
         first = w->pending.isEmpty();
-        w->pending.append(answer);
+        w->pending.append(kept);
     }
     if (first)
         QMetaObject::invokeMethod(w->context, [w] { w->drain(); }, Qt::QueuedConnection);
+}
+
+void AnswerLog::useServer(const QString& uri, const QString& outboxPath)
+{
+    Writer* w = writer.get();
+    if (w->thread.isRunning())
+        return;
+    w->driver = QStringLiteral("QPSQL");
+    w->serverUri = uri;
+    w->outboxPath = outboxPath;
+    w->start();
+    QMetaObject::invokeMethod(w->context, [w] { w->startOutbox(); }, Qt::QueuedConnection);
+}
+
+void AnswerLog::deliver()
+{
+    Writer* w = writer.get();
+    if (w->thread.isRunning() && !w->outboxPath.isEmpty())
+        QMetaObject::invokeMethod(
+            w->context,
+            [w] {
+                w->serverAway = false;
+                w->drain();
+            },
+            Qt::QueuedConnection);
+}
+
+int AnswerLog::waiting() const
+{
+    QMutexLocker lock(&writer->mutex);
+    return writer->waiting;
 }
 
 void AnswerLog::flush() const
@@ -204,6 +328,11 @@ QString AnswerLog::lastError() const
 bool AnswerLog::insert(const QList<Answer>& answers, QString* error)
 {
     return insertAll(QSqlDatabase::database(), answers, error);
+}
+
+bool AnswerLog::insertOn(QSqlDatabase db, const QList<Answer>& answers, QString* error)
+{
+    return insertAll(db, answers, error);
 }
 
 QList<Answer> AnswerLog::answersOf(int userId, int languageId)

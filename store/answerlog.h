@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <memory>
 
+class QSqlDatabase;
+
 // One judged key of an exercise. The letter and the word are kept as texts,
 // so a record stays readable after its word or letter is deleted.
 struct Answer
@@ -21,6 +23,10 @@ struct Answer
     int elapsedMs = 0;  // from the question to the key
     QDateTime answeredAt;
     bool heardOnly = false; // the question was the spoken word alone
+    // The answer's own id, made when it is recorded: delivered twice to a
+    // school's server, it is stored once. Not part of what it says, so
+    // not compared.
+    QString uid;
 
     bool operator==(const Answer& other) const;
 };
@@ -31,6 +37,12 @@ struct Answer
 // one), so answers are written by a thread of their own with its own
 // connection to the same database: recording costs the round only the
 // queueing. flush() waits for what is queued.
+//
+// On a PC that works on a school's server, each answer is first committed
+// to the PC's outbox (AnswerOutbox) and then delivered; it leaves the
+// outbox only once the server has committed it. While the server is away
+// answers wait there, and a program killed in between sends them at its
+// next start.
 class AnswerLog
 {
 public:
@@ -50,12 +62,24 @@ public:
     int failedWrites() const;
     QString lastError() const;
 
+    // Sends the answers to the school's server at uri through the outbox
+    // file at outboxPath, starting with what an earlier run left there.
+    // Before the first record.
+    void useServer(const QString& uri, const QString& outboxPath);
+    // The server is back: deliver what waits, now.
+    void deliver();
+    // Answers waiting in the outbox (0 without a server).
+    int waiting() const;
+
     // Every answer of a user in a language, oldest first.
     static QList<Answer> answersOf(int userId, int languageId);
     static int countOf(int userId);
     static bool removeUser(int userId);
     // Stores answers at once on the default connection, in one transaction.
     static bool insert(const QList<Answer>& answers, QString* error = nullptr);
+    // The same on a given connection; an answer whose uid is stored already
+    // is left out.
+    static bool insertOn(QSqlDatabase db, const QList<Answer>& answers, QString* error = nullptr);
 
     // Text form of answeredAt in the table and the CSV file.
     static constexpr const char* kTimeFormat = "yyyy-MM-dd hh:mm:ss";

@@ -102,14 +102,17 @@ void Config::loadFilters(int idUser)
         return;
     const auto idsOf = [&](const QString& key, const QString& statement) {
         QStringList ids;
-        QSqlQuery query = SqlHelpers::prepare(statement);
-        query.bindValue(QStringLiteral(":key"), key);
-        query.bindValue(QStringLiteral(":id_user"), idUser);
-        query.bindValue(QStringLiteral(":id_language"), language->id);
-        if (SqlHelpers::execSelect(query)) {
-            while (query.next())
-                ids << QString::number(query.value(2).toInt());
-        }
+        SqlHelpers::select(
+            statement,
+            [&](QSqlQuery& query) {
+                query.bindValue(QStringLiteral(":key"), key);
+                query.bindValue(QStringLiteral(":id_user"), idUser);
+                query.bindValue(QStringLiteral(":id_language"), language->id);
+            },
+            [&](QSqlQuery& query) {
+                while (query.next())
+                    ids << QString::number(query.value(2).toInt());
+            });
         return ids.join(QLatin1Char(','));
     };
     letterFilter = idsOf(SettingKey::Letter, kExistingLetters);

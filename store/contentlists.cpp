@@ -30,9 +30,6 @@ bool filtersAreSafe(const Config& settings)
 
 void LetterList::fill(QSqlQuery& query, Language* language)
 {
-    clearRows();
-    if (!SqlHelpers::execSelect(query))
-        return;
     while (query.next()) {
         Letter letter;
         letter.id = query.value(0).toInt();
@@ -44,9 +41,11 @@ void LetterList::fill(QSqlQuery& query, Language* language)
 
 void LetterList::loadOfLanguage(Language* language)
 {
-    QSqlQuery query = SqlHelpers::prepare(kLettersOfLanguage);
-    query.bindValue(QStringLiteral(":id_language"), languageIdOf(language));
-    fill(query, language);
+    clearRows();
+    SqlHelpers::select(
+        kLettersOfLanguage,
+        [&](QSqlQuery& query) { query.bindValue(QStringLiteral(":id_language"), languageIdOf(language)); },
+        [&](QSqlQuery& query) { fill(query, language); });
     sortRowsByName();
 }
 
@@ -55,20 +54,22 @@ void LetterList::selectRandom(const Config& settings, Language* language)
     clearRows();
     if (!filtersAreSafe(settings))
         return;
-    QSqlQuery query = SqlHelpers::prepare(
-        Selection::letterQuery(settings.categoryFilter, settings.letterFilter));
-    query.bindValue(QStringLiteral(":id_language"), languageIdOf(language));
-    fill(query, language);
+    SqlHelpers::select(
+        Selection::letterQuery(settings.categoryFilter, settings.letterFilter),
+        [&](QSqlQuery& query) { query.bindValue(QStringLiteral(":id_language"), languageIdOf(language)); },
+        [&](QSqlQuery& query) { fill(query, language); });
 }
 
 bool LetterList::hasAvailable(const Config& settings, Language* language)
 {
     if (!filtersAreSafe(settings))
         return false;
-    QSqlQuery query = SqlHelpers::prepare(
-        Selection::letterQuery(settings.categoryFilter, settings.letterFilter));
-    query.bindValue(QStringLiteral(":id_language"), languageIdOf(language));
-    return SqlHelpers::execFirstRow(query);
+    bool found = false;
+    SqlHelpers::select(
+        Selection::letterQuery(settings.categoryFilter, settings.letterFilter),
+        [&](QSqlQuery& query) { query.bindValue(QStringLiteral(":id_language"), languageIdOf(language)); },
+        [&](QSqlQuery& query) { found = query.first(); });
+    return found;
 }
 
 void CategoryList::loadOfLanguage(Language* language)
@@ -90,9 +91,6 @@ void CategoryList::loadOfLanguage(Language* language)
 
 void WordList::fill(QSqlQuery& query, Letter* letter)
 {
-    clearRows();
-    if (!SqlHelpers::execSelect(query))
-        return;
     while (query.next()) {
         Word word;
         word.id = query.value(0).toInt();
@@ -108,9 +106,11 @@ void WordList::fill(QSqlQuery& query, Letter* letter)
 
 void WordList::loadOfCategory(const Category& category)
 {
+    clearRows();
     QSqlQuery query = SqlHelpers::prepare(kWordsOfCategory);
     query.bindValue(QStringLiteral(":id_category"), category.id);
-    fill(query, nullptr);
+    if (SqlHelpers::execSelect(query))
+        fill(query, nullptr);
     sortRowsByName();
 }
 
@@ -119,7 +119,8 @@ void WordList::selectRandom(const Config& settings, Letter* letter)
     clearRows();
     if (!filtersAreSafe(settings))
         return;
-    QSqlQuery query = SqlHelpers::prepare(Selection::wordQuery(settings.categoryFilter));
-    query.bindValue(QStringLiteral(":id_letter"), letter ? letter->id : -1);
-    fill(query, letter);
+    SqlHelpers::select(
+        Selection::wordQuery(settings.categoryFilter),
+        [&](QSqlQuery& query) { query.bindValue(QStringLiteral(":id_letter"), letter ? letter->id : -1); },
+        [&](QSqlQuery& query) { fill(query, letter); });
 }

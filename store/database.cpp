@@ -59,7 +59,20 @@ void configureServer(QSqlDatabase& db, const ServerAddress& address)
     db.setPort(address.port);
     db.setDatabaseName(address.databaseName);
     db.setUserName(address.user);
-    db.setConnectOptions(address.options);
+    // A server that stops answering (a cable pulled, a PC asleep) must fail
+    // a statement within seconds, not after the system's TCP timeouts, so
+    // that a child's lesson goes on from the PC's copy. The URI may say
+    // otherwise.
+    QStringList options = address.options.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    const QStringList defaults{QStringLiteral("connect_timeout=3"), QStringLiteral("keepalives=1"),
+                               QStringLiteral("keepalives_idle=5"), QStringLiteral("keepalives_interval=2"),
+                               QStringLiteral("keepalives_count=2"), QStringLiteral("tcp_user_timeout=4000")};
+    for (const QString& option : defaults) {
+        const QString key = option.section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
+        if (!address.options.contains(key))
+            options << option;
+    }
+    db.setConnectOptions(options.join(QLatin1Char(';')));
 }
 
 bool openDefaultServer(const QString& uri)
@@ -86,6 +99,45 @@ bool openDefault(const QString& path)
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
     db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString()
                        + QStringLiteral("?mode=rw"));
+    return db.open();
+}
+
+namespace {
+struct Recovery
+{
+    std::function<bool()> now;
+    std::function<void()> soon;
+};
+Recovery& recovery()
+{
+    static Recovery handlers;
+    return handlers;
+}
+} // namespace
+
+void setRecovery(std::function<bool()> now, std::function<void()> soon)
+{
+    recovery() = {std::move(now), std::move(soon)};
+}
+
+bool recover()
+{
+    return recovery().now && recovery().now();
+}
+
+void recoverSoon()
+{
+    if (recovery().soon)
+        recovery().soon();
+}
+
+bool openDefaultCopy(const QString& path)
+{
+    closeDefault();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
+    db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString()
+                       + QStringLiteral("?mode=ro"));
     return db.open();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QSqlDatabase;
 
@@ -42,6 +43,20 @@ bool openDefaultServer(const QString& uri);
 // Opens the content database as the default connection, only when the file
 // already exists: a missing file is reported as a failure and never created.
 bool openDefault(const QString& path);
+
+// A PC's copy of the server's database (a SQLite file), opened read-only as
+// the default connection while the server cannot be reached.
+bool openDefaultCopy(const QString& path);
+
+// What to do when a statement on the default connection failed: the
+// handler (the school server's link) reconnects, or puts the PC's copy in
+// the server's place, and returns true when the statement should be tried
+// again on the default connection. Without a handler: false. recoverSoon()
+// asks for the same once the event loop runs (a failed statement's query
+// may still be alive where it failed).
+void setRecovery(std::function<bool()> now, std::function<void()> soon);
+bool recover();
+void recoverSoon();
 
 // What makes the open default database unusable: SQLite's quick check
 // failed, or a table the program reads is missing. Empty when it is usable.

@@ -18,26 +18,34 @@ DatabaseConnection::DatabaseConnection(const QString& path, Reporter& reporter,
     open(path);
 }
 
+DatabaseConnection::~DatabaseConnection()
+{
+    if (serverLink)
+        Database::setRecovery({}, {});
+}
+
 void DatabaseConnection::open(const QString& path)
 {
-    config = ServerConfig::find(QFileInfo(path).absolutePath(), systemConfig);
+    const QString dataFolder = QFileInfo(path).absolutePath();
+    config = ServerConfig::find(dataFolder, systemConfig);
     // On a server the media library stays the home's own (for now), and
-    // only ondalira-server-admin upgrades the schema, never a PC.
-    if (config.isSet() ? openServer() : openChecked(path)) {
+    // only ondalira-admin upgrades the schema, never a PC.
+    if (config.isSet() ? openServer(dataFolder) : openChecked(path)) {
         if (!config.isSet())
             upgradeSchema(path);
         checkMediaFolders(path);
         // Saves and deletions that a crash cut short are finished or undone
         // before anyone sees the media library.
-        WordSaver::reconcile(QDir::cleanPath(QFileInfo(path).absolutePath()
-                                             + QStringLiteral("/../media/languages")));
+        // Not on the server's copy: the server says which saves are alive.
+        if (!serverLink || serverLink->isOnline())
+            WordSaver::reconcile(QDir::cleanPath(QFileInfo(path).absolutePath()
+                                                 + QStringLiteral("/../media/languages")));
     }
-    database = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
 }
 
 // The school's server instead of the embedded file. What is logged names
 // the file and the server's address, never a password.
-bool DatabaseConnection::openServer()
+bool DatabaseConnection::openServer(const QString& dataFolder)
 {
     for (const QString& problem : std::as_const(config.problems))
         qWarning("%s: %s", qPrintable(config.file), qPrintable(problem));
@@ -50,13 +58,15 @@ bool DatabaseConnection::openServer()
     }
     const QString server = (address.host.isEmpty() ? QStringLiteral("localhost") : address.host)
         + (address.databaseName.isEmpty() ? QString() : QLatin1Char('/') + address.databaseName);
+    serverLink = std::make_unique<ServerLink>(config.database, server, dataFolder);
+    ServerLink* link = serverLink.get();
+    Database::setRecovery([link] { return link->recoverNow(); }, [link] { link->recoverSoon(); });
     if (!Database::openDefaultServer(config.database)) {
         qWarning("Cannot connect to %s: %s", qPrintable(server),
                  qPrintable(QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false)
                                 .lastError()
                                 .databaseText()));
-        reporter.cannotReachServer(config.file, server);
-        return false;
+        return goOnWithCopy(server);
     }
     const QString problem = Database::problemOfDefault();
     if (!problem.isEmpty()) {
@@ -72,7 +82,34 @@ bool DatabaseConnection::openServer()
         reporter.serverSchemaDiffers(server, version, SchemaUpgrade::latestVersion());
         return false;
     }
+    // The copy the PC goes on with should the server go away.
+    link->setOnline();
+    link->refreshCopy();
     return true;
+}
+
+// The server does not answer at start: the PC's last copy of it, if the
+// adult wants it.
+bool DatabaseConnection::goOnWithCopy(const QString& server)
+{
+    if (!serverLink->hasCopy()) {
+        reporter.cannotReachServer(config.file, server);
+        return false;
+    }
+    if (!reporter.offerLastCopy(config.file, server, serverLink->copyTime())) {
+        quit = true;
+        return false;
+    }
+    if (serverLink->goOffline())
+        return true;
+    reporter.cannotReachServer(config.file, server);
+    return false;
+}
+
+bool DatabaseConnection::isOpen() const
+{
+    // No handle is kept: the server's link replaces the default connection.
+    return QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false).isOpen();
 }
 
 bool DatabaseConnection::openChecked(const QString& path)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "serverconfig.h"
+#include "serverlink.h"
 
 #include <QSqlDatabase>
 #include <QString>
+#include <memory>
 
 // The program's one database connection, registered as the default one so
 // that every record reaches it through a plain QSqlQuery.
@@ -33,23 +35,33 @@ public:
         // ondalira-server-admin server-upgrade, a newer one for a newer
         // program on this PC. The program never writes to either.
         virtual void serverSchemaDiffers(const QString& server, int serverVersion, int programVersion) = 0;
+        // The server cannot be reached at start, but the PC has a copy of
+        // it made at copyTime: true when the adult goes on with that copy
+        // (the lesson works, nothing can be changed), false to quit.
+        virtual bool offerLastCopy(const QString& file, const QString& server, const QDateTime& copyTime) = 0;
     };
 
     // systemConfig: the system-wide connection file (tests give their own).
     DatabaseConnection(const QString& path, Reporter& reporter,
                        const QString& systemConfig = ServerConfig::kSystemFile);
+    ~DatabaseConnection();
 
     // Opens an existing database, checks that it can be used (offering the
     // newest kept copy when it cannot) and upgrades its schema; every
     // failure goes to the reporter. A damaged file is never changed or
     // deleted. Missing media folders beside it are reported too.
     void open(const QString& path);
-    bool isOpen() const { return database.isOpen(); }
+    bool isOpen() const;
     // The connection file in use; not set: the embedded database.
     const ServerConfig& server() const { return config; }
+    // The link to the school's server (none on the embedded database).
+    ServerLink* link() const { return serverLink.get(); }
+    // The adult chose to quit rather than go on without the server.
+    bool quitChosen() const { return quit; }
 
 private:
-    bool openServer();
+    bool openServer(const QString& dataFolder);
+    bool goOnWithCopy(const QString& server);
     bool openChecked(const QString& path);
     bool restore(const QString& path, const QString& copy);
     void upgradeSchema(const QString& path);
@@ -58,5 +70,6 @@ private:
     Reporter& reporter;
     QString systemConfig;
     ServerConfig config;
-    QSqlDatabase database;
+    std::unique_ptr<ServerLink> serverLink;
+    bool quit = false;
 };

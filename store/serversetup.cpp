@@ -3,6 +3,12 @@
 #include "database.h"
 #include "schemaupgrade.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <QAtomicInt>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlField>
@@ -96,6 +102,8 @@ bool copyTable(QSqlDatabase source, QSqlDatabase server, const QString& table, R
             const QSqlField field = target.field(columns.fieldName(i).toLower());
             if (field.metaType().id() == QMetaType::Bool && !value.isNull())
                 value = QVariant(value.toLongLong() != 0);
+            else if (value.typeId() == QMetaType::Bool) // to the embedded database
+                value = QVariant(value.toBool() ? 1 : 0);
             insert.bindValue(i, value);
         }
         if (!insert.exec())
@@ -139,6 +147,63 @@ const QStringList& tables()
     static const QStringList names{"language", "letter",     "category", "word",     "word_x_category",
                                    "user",     "config",     "answer_log", "adult_pin"};
     return names;
+}
+
+bool copyRows(QSqlDatabase from, QSqlDatabase to, const QString& table, QString* error)
+{
+    Report report;
+    if (copyTable(from, to, table, &report))
+        return true;
+    if (error)
+        *error = report.error;
+    return false;
+}
+
+bool refreshCopy(const QString& uri, const QString& path, QString* error)
+{
+    Report report;
+    static QAtomicInt made;
+    const QString unique = QString::number(made.fetchAndAddRelaxed(1));
+    Connection server(QStringLiteral("server-copy-source-") + unique, QStringLiteral("QPSQL"));
+    if (!openServer(server, uri, &report)) {
+        *error = report.error;
+        return false;
+    }
+    const int version = SchemaUpgrade::currentVersion(server.db);
+    if (version != SchemaUpgrade::latestVersion()) {
+        *error = QStringLiteral("the server's schema is at version %1, not %2").arg(version).arg(SchemaUpgrade::latestVersion());
+        return false;
+    }
+    const QString partial = path + QStringLiteral(".part");
+    QFile::remove(partial);
+    bool ok = true;
+    {
+        Connection copy(QStringLiteral("server-copy-") + unique, QStringLiteral("QSQLITE"));
+        copy.db.setDatabaseName(partial);
+        QSqlQuery snapshot(server.db);
+        // One snapshot of the server: no word without its links.
+        ok = copy.db.open()
+            && snapshot.exec(QStringLiteral("START TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY"));
+        if (!ok)
+            *error = copy.db.isOpen() ? snapshot.lastError().text() : copy.db.lastError().text();
+        QSqlQuery query(copy.db);
+        for (const QString& statement : Database::scriptStatements(embeddedSchema())) {
+            if (ok && !(ok = query.exec(statement)))
+                *error = query.lastError().text();
+        }
+        ok = ok && copy.db.transaction();
+        for (const QString& table : tables())
+            ok = ok && copyRows(server.db, copy.db, table, error);
+        ok = ok && copy.db.commit();
+        snapshot.exec(QStringLiteral("COMMIT"));
+    }
+    // rename(2) replaces the old copy in one step: a reader has either.
+    if (ok && std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) == 0)
+        return true;
+    if (ok)
+        *error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    QFile::remove(partial);
+    return false;
 }
 
 Report init(const QString& uri, const QString& sqlitePath)

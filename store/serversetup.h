@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class QSqlDatabase;
+
 // What the school's IT runs to set up and look after the server's database
 // (ondalira-server-admin): every step in one transaction, and every
 // failure returned, never half done.
@@ -13,6 +15,18 @@ const QStringList& tables();
 
 // content/schema.postgres.sql, built into the program.
 QString schema();
+// content/schema.sql, for a PC's copy of the server.
+QString embeddedSchema();
+
+// Copies one table's rows with their ids from one connection to another,
+// either way between the engines (booleans and SQLite's 1 and 0 converted).
+bool copyRows(QSqlDatabase from, QSqlDatabase to, const QString& table, QString* error);
+
+// Makes the PC's copy of the server's database at path: every table read
+// in one snapshot, written to a new SQLite file that replaces the old copy
+// only once it is whole. False, with the error, when the server cannot be
+// read or the file written; the old copy is then left as it was.
+bool refreshCopy(const QString& uri, const QString& path, QString* error);
 
 struct TableCount
 {

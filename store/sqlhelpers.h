@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -17,14 +19,43 @@ inline QSqlQuery prepare(const QString& statement)
     return query;
 }
 
-inline bool execFirstRow(QSqlQuery& query)
-{
-    return query.exec() && query.isActive() && query.isSelect() && query.first();
-}
-
+// A failed statement may mean that the school's server went away: the
+// connection is then looked after as soon as the program is back in its
+// event loop (Database::recoverSoon).
 inline bool execSelect(QSqlQuery& query)
 {
-    return query.exec() && query.isActive() && query.isSelect();
+    if (query.exec() && query.isActive() && query.isSelect())
+        return true;
+    Database::recoverSoon();
+    return false;
+}
+
+inline bool execFirstRow(QSqlQuery& query)
+{
+    return execSelect(query) && query.first();
+}
+
+// A SELECT whose failure the child would see (a draw, the login): `bind`
+// binds its values, `read` reads its rows. When it fails because the
+// server went away, the connection is recovered at once (the server again,
+// or the PC's copy in its place) and the statement runs once more. The
+// first query is gone by then: no query outlives its connection.
+template <typename Bind, typename Read>
+bool select(const QString& statement, Bind bind, Read read)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        {
+            QSqlQuery query = prepare(statement);
+            bind(query);
+            if (query.exec() && query.isActive() && query.isSelect()) {
+                read(query);
+                return true;
+            }
+        }
+        if (attempt == 0 && !Database::recover())
+            return false;
+    }
+    return false;
 }
 
 // One statement of a cascade, with the single id it is bound to.

@@ -114,12 +114,13 @@ bool User::save()
 void UserList::loadAll()
 {
     clearRows();
-    QSqlQuery query = SqlHelpers::prepare(kSelectAll);
-    if (!SqlHelpers::execSelect(query))
-        return;
-    while (query.next()) {
-        User user;
-        user.readRow(query);
-        appendRow(user);
-    }
+    SqlHelpers::select(
+        kSelectAll, [](QSqlQuery&) {},
+        [this](QSqlQuery& query) {
+            while (query.next()) {
+                User user;
+                user.readRow(query);
+                appendRow(user);
+            }
+        });
 }

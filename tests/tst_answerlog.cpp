@@ -159,6 +159,7 @@ void TestAnswerLog::shouldGoOnWithRoundWhenRecordFails()
     // Upgraded as a database of the version before the record, it records again.
     QVERIFY(TestHome::exec(QStringLiteral("DROP TABLE adult_pin")));
     QVERIFY(TestHome::exec(QStringLiteral("ALTER TABLE user DROP COLUMN picture")));
+    QVERIFY(TestHome::exec(QStringLiteral("ALTER TABLE word DROP COLUMN revision")));
     QVERIFY(TestHome::exec(QStringLiteral("PRAGMA user_version = 1")));
     QVERIFY(SchemaUpgrade::upgrade(QSqlDatabase::database(), f.home.databasePath()).ok);
     f.typeLetter(QStringLiteral("y"));

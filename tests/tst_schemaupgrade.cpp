@@ -49,6 +49,16 @@ QStringList allRows(QSqlDatabase db)
     return rows;
 }
 
+// The rows without the columns that start empty when the upgrade adds
+// them: no save counted yet, no answer's own id. Any other value stays in
+// the row and fails the comparison.
+QStringList withoutNewColumns(QStringList rows)
+{
+    static const QRegularExpression empty(QStringLiteral("\\|(revision=0|uid=)(?=\\||$)"));
+    rows.replaceInStrings(empty, QString());
+    return rows;
+}
+
 // The rows without the users' pictures, which the upgrade gives them; the
 // pictures apart, in row order.
 QStringList withoutPictures(QStringList rows, QStringList* pictures)
@@ -200,7 +210,7 @@ void TestSchemaUpgrade::shouldUpgradeKeepingEveryRowAndACopy()
     QCOMPARE(SchemaUpgrade::currentVersion(earlier.db), SchemaUpgrade::latestVersion());
     // Every row stays, and every child gets a picture of its own.
     QStringList pictures;
-    QCOMPARE(withoutPictures(allRows(earlier.db), &pictures), before);
+    QCOMPARE(withoutNewColumns(withoutPictures(allRows(earlier.db), &pictures)), before);
     QCOMPARE(pictures, QStringList({"usuarios/perro.png", "usuarios/gato.png"}));
     {
         // The upgraded database has every table and index of a new one.
@@ -299,12 +309,15 @@ void TestSchemaUpgrade::shouldUpgradeEachEarlierVersion()
     // Every row stays; the answers recorded before listening practice were
     // seen ones.
     QStringList pictures;
-    QStringList after = withoutPictures(allRows(earlier.db), &pictures);
+    // Users get a picture each at the upgrade that brings pictures, and keep theirs after it.
+    const bool hadPictures = from >= 4;
+    QStringList after = withoutNewColumns(hadPictures ? allRows(earlier.db)
+                                                      : withoutPictures(allRows(earlier.db), &pictures));
     QCOMPARE(after.filter(QStringLiteral("heard_only=")).size(), after.filter(QStringLiteral("answer_log|")).size());
     after.replaceInStrings(QStringLiteral("|heard_only=0"), QString());
     QCOMPARE(after, before);
-    // Users get a picture each at the upgrade that brings pictures.
-    QCOMPARE(pictures, QStringList({"usuarios/perro.png", "usuarios/gato.png"}));
+    if (!hadPictures)
+        QCOMPARE(pictures, QStringList({"usuarios/perro.png", "usuarios/gato.png"}));
     {
         TestHome fresh;
         QVERIFY(fresh.isValid());

@@ -1,7 +1,9 @@
 #include "databasemessages.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -125,4 +127,25 @@ void DatabaseMessages::serverSchemaDiffers(const QString& server, int serverVers
               .arg(server);
     show(QMessageBox::Critical, tr("El servidor tiene otra versión de la base de datos"), text,
          "databaseErrorBox");
+}
+
+bool DatabaseMessages::offerLastCopy(const QString& file, const QString& server, const QDateTime& copyTime)
+{
+    QMessageBox box(QMessageBox::Warning, tr("No se puede conectar con el servidor"),
+                    tr("No se puede usar la base de datos del servidor %1, indicado en %2. Compruebe la "
+                       "red y que el servidor esté encendido, o avise al responsable de informática.")
+                        .arg(server, nativePath(file)),
+                    QMessageBox::NoButton);
+    box.setObjectName(QStringLiteral("offlineStartBox"));
+    box.setInformativeText(
+        tr("Este ordenador tiene una copia del servidor del %1. Con ella los niños pueden seguir "
+           "aprendiendo, y sus respuestas llegarán al servidor cuando vuelva; mientras tanto no se "
+           "puede cambiar nada.")
+            .arg(QLocale().toString(copyTime, QLocale::ShortFormat)));
+    QPushButton* goOn = box.addButton(tr("Seguir con la última copia"), QMessageBox::AcceptRole);
+    QPushButton* quit = box.addButton(tr("Salir"), QMessageBox::RejectRole);
+    box.setDefaultButton(goOn);
+    box.setEscapeButton(quit);
+    box.exec();
+    return box.clickedButton() == goOn;
 }

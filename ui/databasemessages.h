@@ -18,4 +18,5 @@ public:
     void serverConfigExposed(const QString& file) override;
     void cannotReachServer(const QString& file, const QString& server) override;
     void serverSchemaDiffers(const QString& server, int serverVersion, int programVersion) override;
+    bool offerLastCopy(const QString& file, const QString& server, const QDateTime& copyTime) override;
 };

@@ -318,6 +318,10 @@ void InputDialog::slotLogin()
 
 void InputDialog::slotAdd()
 {
+    if (!refusedReason.isEmpty()) {
+        showStatus(refusedReason);
+        return;
+    }
     // Blanks around a name would make two users look alike.
     const QString name = nameField->text().trimmed();
     int added = 0;
@@ -365,6 +369,10 @@ bool confirmDeleteRecord(QWidget* parent, const QString& name)
 
 void InputDialog::slotDelete()
 {
+    if (!refusedReason.isEmpty()) {
+        showStatus(refusedReason);
+        return;
+    }
     // The user whose entry was highlighted, and only after the adult agreed.
     User user;
     if (highlightedId > 0 && user.loadById(highlightedId) && PinDialog::allow(this)

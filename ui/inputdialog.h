@@ -49,6 +49,9 @@ public:
     QToolButton* pictureButton = nullptr;
     QString newPicture() const { return pendingPicture; }
     void setNewPicture(const QString& picture);
+    // Not empty: users can be chosen but not added or removed, and this
+    // says why (the school's server is away).
+    void setWritesRefused(const QString& reason) { refusedReason = reason; }
 
 Q_SIGNALS:
     void chooseUser(User* user);
@@ -87,4 +90,5 @@ private:
     int highlightedId = 0; // the entry last highlighted in the user box
     QGridLayout* pictureLayout = nullptr;
     QString pendingPicture;
+    QString refusedReason;
 };

@@ -23,6 +23,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -58,6 +61,7 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     buildMenus();
     buildScreen();
     buildStage();
+    followServer();
 
     // A fixed window in the middle of the primary screen. (Asking for the
     // maximized state as well would pin it to the corner on some desktops.)
@@ -247,6 +251,9 @@ void MainWindow::slotChooseUser(User* user)
     flusSequence->baseFolder = languageFlusPath();
     storySequence->baseFolder = languageStoriesPath();
 
+    // The child's settings as the server has them now, should it go away.
+    if (ServerLink* link = database->link())
+        link->refreshCopy();
     goToFirstActivity();
 }
 
@@ -259,7 +266,7 @@ void MainWindow::slotUser()
 
 void MainWindow::slotConfig()
 {
-    if (!currentLanguage || !currentUser || !adultAllowed())
+    if (!currentLanguage || !currentUser || refuseWhileOffline() || !adultAllowed())
         return;
     auto* dialog = new ConfigWidget(currentUser.get(), currentLanguage.get(), &letterList,
                                     &categoryList, &settings, nullptr);
@@ -284,7 +291,7 @@ void MainWindow::slotRestart()
 
 void MainWindow::slotAdministrador()
 {
-    if (!currentLanguage || !currentUser || !adultAllowed())
+    if (!currentLanguage || !currentUser || refuseWhileOffline() || !adultAllowed())
         return;
     adminWindow->setLanguage(currentLanguage.get());
     adminWindow->setVisible(true);
@@ -301,6 +308,8 @@ void MainWindow::slotProgreso()
         return;
     auto* dialog = new ProgressDialog(currentLanguage->id, currentUser ? currentUser->id : 0,
                                       &answerLog, this);
+    if (const ServerLink* link = database->link(); link && !link->isOnline())
+        dialog->setOffline(link->serverName(), link->copyTime());
     dialog->setWindowFlag(Qt::Window);
     dialog->show();
 }
@@ -360,4 +369,69 @@ bool MainWindow::handleShellKey(QKeyEvent* event)
         return true;
     }
     return false;
+}
+
+void MainWindow::followServer()
+{
+    // A crossed-out cloud in the corner, for the adult; the child plays on.
+    offlineIndicator = place(new QLabel(this), "offlineIndicator", {990, 4, 30, 22}, false);
+    QPixmap cloud(30, 22);
+    cloud.fill(Qt::transparent);
+    {
+        QPainter painter(&cloud);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(70, 70, 70), 1.5));
+        painter.setBrush(QColor(235, 235, 235));
+        QPainterPath shape;
+        shape.addEllipse(QRectF(3, 8, 12, 11));
+        shape.addEllipse(QRectF(9, 3, 13, 13));
+        shape.addEllipse(QRectF(15, 8, 12, 11));
+        painter.drawPath(shape.simplified());
+        painter.setPen(QPen(QColor(200, 30, 30), 2.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(4, 20), QPointF(26, 2));
+    }
+    offlineIndicator->setPixmap(cloud);
+
+    ServerLink* link = database->link();
+    if (!database->isOpen() && database->quitChosen())
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (!link)
+        return;
+    offlineIndicator->setToolTip(
+        tr("Sin conexión con el servidor %1: este ordenador trabaja con su última copia.")
+            .arg(link->serverName()));
+    answerLog.useServer(link->uri(), link->outboxPath());
+    connect(link, &ServerLink::onlineChanged, this, &MainWindow::showServerState);
+    showServerState(link->isOnline());
+}
+
+void MainWindow::showServerState(bool online)
+{
+    const ServerLink* link = database->link();
+    offlineIndicator->setVisible(!online);
+    offlineIndicator->raise();
+    userDialog->setWritesRefused(
+        online ? QString()
+               : tr("Sin conexión con el servidor %1: no se pueden agregar ni eliminar usuarios "
+                    "hasta que vuelva.")
+                     .arg(link->serverName()));
+    if (online)
+        answerLog.deliver();
+}
+
+bool MainWindow::refuseWhileOffline()
+{
+    const ServerLink* link = database->link();
+    if (!link || link->isOnline())
+        return false;
+    QMessageBox box(QMessageBox::Information, tr("Sin conexión con el servidor"),
+                    tr("Este ordenador no puede conectar con el servidor %1, así que ahora no se "
+                       "puede cambiar nada. Vuelva a intentarlo cuando el servidor vuelva.")
+                        .arg(link->serverName()),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("offlineBox"));
+    box.setInformativeText(tr("Los niños pueden seguir aprendiendo: sus respuestas esperan en este "
+                              "ordenador y llegarán al servidor."));
+    box.exec();
+    return true;
 }

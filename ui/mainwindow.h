@@ -145,6 +145,13 @@ private:
     void showActivityTitle();
     // The settings the activities follow, read afresh.
     void readSettings();
+    // The school's server: the answers' way to it, and what the window
+    // shows and refuses while it is away.
+    void followServer();
+    void showServerState(bool online);
+    // True (after telling the adult) when the server is away: the entries
+    // that write change nothing then.
+    bool refuseWhileOffline();
 
     // Owned for the window's whole life.
     DatabaseMessages databaseMessages;
@@ -198,6 +205,7 @@ private:
     QLabel* handLabel = nullptr;
     QLabel* feedbackLabel = nullptr;
     QLabel* typedKeyLabel = nullptr;    // the key pressed, beside the arrow
+    QLabel* offlineIndicator = nullptr; // the school's server is away
     QLabel* doubleLetterHint = nullptr; // how to type CH / LL
     QLabel* promptLabel = nullptr;      // a picture prompt of a presentation
     SequenceWidget* flusSequence = nullptr;

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QThread;
+
+// A PC's link to the school's server, and what stands in for the server
+// while it cannot be reached: the PC's copy of its database (a SQLite
+// file beside the home's database, refreshed at each login and whenever
+// the server is back), opened read-only as the default connection, so that
+// a child's lesson goes on. Meanwhile the link asks the server every few
+// seconds whether it is back, in a thread of its own, and puts it back in
+// the copy's place when it is.
+//
+// A statement that failed on the server comes here (Database::recover):
+// a server that restarted is simply connected again; one that does not
+// answer is replaced by the copy.
+class ServerLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    // uri: the connection file's; dataFolder: the home's data folder.
+    ServerLink(const QString& uri, const QString& serverName, const QString& dataFolder,
+               QObject* parent = nullptr);
+    ~ServerLink() override;
+
+    // The PC's copy of the server and the answers waiting for it.
+    static QString copyPathIn(const QString& dataFolder);
+    static QString outboxPathIn(const QString& dataFolder);
+    QString copyPath() const { return copy; }
+    QString outboxPath() const { return outbox; }
+    QString uri() const { return serverUri; }
+    // The server as the adult knows it: its host and database, no password.
+    QString serverName() const { return name; }
+    bool hasCopy() const;
+    QDateTime copyTime() const;
+
+    bool isOnline() const { return online; }
+    // The server has been opened as the default connection.
+    void setOnline();
+    // The copy replaces the server as the default connection; false when
+    // there is no copy (or it cannot be opened).
+    bool goOffline();
+
+    // Makes a fresh copy of the server in the background (copyRefreshed
+    // tells how it went); at most one at a time.
+    void refreshCopy();
+    // Waits for the copy being made and the server being asked (tests, exit).
+    void waitForThreads();
+
+    // How often the server is asked while it is away (ms).
+    void setRetryInterval(int ms) { retry.setInterval(ms); }
+
+    // Database::recover's handlers.
+    bool recoverNow();
+    void recoverSoon();
+
+Q_SIGNALS:
+    void onlineChanged(bool online);
+    void copyRefreshed(bool ok);
+
+private:
+    void askServer();
+    void serverAnswered(bool usable);
+
+    QString serverUri;
+    QString name;
+    QString copy;
+    QString outbox;
+    bool online = false;
+    bool recoveryQueued = false;
+    QTimer retry;
+    QThread* copying = nullptr;
+    QThread* asking = nullptr;
+};
