@@ -117,17 +117,20 @@ bool ServerLink::recoverNow()
     recoveryQueued = false;
     if (!online)
         return false;
-    QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
     {
-        QSqlQuery ping(db);
-        if (ping.exec(QStringLiteral("SELECT 1")))
-            return false;
+        QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+        if (db.isOpen()) {
+            QSqlQuery ping(db);
+            if (ping.exec(QStringLiteral("SELECT 1")))
+                return false;
+        }
+        db.close();
+        if (db.open() && SchemaUpgrade::currentVersion(db) == SchemaUpgrade::latestVersion()) {
+            qWarning("Connected to %s again", qPrintable(name));
+            return true;
+        }
     }
-    db.close();
-    if (db.open() && SchemaUpgrade::currentVersion(db) == SchemaUpgrade::latestVersion()) {
-        qWarning("Connected to %s again", qPrintable(name));
-        return true;
-    }
+    // No handle left on the server's connection: the copy takes its name.
     return goOffline();
 }
 

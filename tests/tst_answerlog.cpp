@@ -2,6 +2,9 @@
 // report's numbers for a known record, and the CSV file.
 #include "answercsv.h"
 #include "answerlog.h"
+#include "answeroutbox.h"
+#include "database.h"
+#include "testserver.h"
 #include "config.h"
 #include "schemaupgrade.h"
 #include "mainwindow.h"
@@ -17,6 +20,8 @@
 #include <QTableWidget>
 #include <QLabel>
 #include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QUuid>
 #include <QTest>
 
 namespace {
@@ -61,6 +66,8 @@ private Q_SLOTS:
     void shouldShowTheClassAtAGlance_data() { TestHome::addEngineRows(); }
     void shouldShowTheClassAtAGlance();
     void shouldReadBackWrittenCsv();
+    void shouldDeliverEveryAnswerToTheServerOnce_data();
+    void shouldDeliverEveryAnswerToTheServerOnce();
 };
 
 void TestAnswerLog::shouldRecordEveryKeyOfPlayedRound_data()
@@ -346,6 +353,122 @@ void TestAnswerLog::shouldReadBackWrittenCsv()
     QCOMPARE(describe(read.first()), QStringLiteral("21 A ala A bien 1"));
     QVERIFY(!AnswerCsv::read("name,letter\r\nAna,A\r\n", read));
     QVERIFY(read.isEmpty());
+}
+
+namespace {
+// The answers on the server: how many, and how many different ids.
+QPair<int, int> answersOnServer(const QString& uri)
+{
+    QPair<int, int> counts{-1, -1};
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("report PC"));
+        Database::configureServer(db, Database::parseServerUri(uri));
+        QSqlQuery query(db);
+        if (db.open() && query.exec(QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT uid) FROM answer_log"))
+            && query.next())
+            counts = {query.value(0).toInt(), query.value(1).toInt()};
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("report PC"));
+    return counts;
+}
+} // namespace
+
+void TestAnswerLog::shouldDeliverEveryAnswerToTheServerOnce_data()
+{
+    QTest::addColumn<QString>("story");
+    QTest::addColumn<int>("answers");
+    QTest::newRow("the server there all along") << "up" << 5;
+    QTest::newRow("the server stopped in the middle, then back") << "stopped" << 7;
+    QTest::newRow("the program closed while the server was away") << "closed" << 4;
+    QTest::newRow("sent again: the outbox's commit lost in a crash") << "replayed" << 3;
+}
+
+// A real server of the test's own: an answer reaches it once, whatever
+// happens to the server or the program in between.
+void TestAnswerLog::shouldDeliverEveryAnswerToTheServerOnce()
+{
+    QFETCH(QString, story);
+    QFETCH(int, answers);
+    TestServer server;
+    QVERIFY2(server.isValid(), qPrintable(server.error()));
+    QString uri;
+    {
+        TestHome embedded(Database::Engine::SQLite);
+        QVERIFY(embedded.isValid());
+        Database::closeDefault();
+        uri = server.createDatabase(embedded.databasePath());
+    }
+    QVERIFY2(!uri.isEmpty(), qPrintable(server.error()));
+    QTemporaryDir pc;
+    const QString outbox = pc.filePath(QStringLiteral("respuestas-por-enviar"));
+    const QDateTime at(QDate(2026, 12, 7), QTime(9, 0));
+    const auto some = [&](int n) {
+        QList<Answer> list;
+        for (int i = 0; i < n; ++i)
+            list << answer(1, 21, QStringLiteral("A"), QStringLiteral("A"), 1, at.addSecs(i));
+        return list;
+    };
+
+    if (story == QLatin1String("replayed")) {
+        QList<Answer> sent = some(answers);
+        for (Answer& a : sent)
+            a.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("this PC"));
+        Database::configureServer(db, Database::parseServerUri(uri));
+        QVERIFY(db.open());
+        {
+            AnswerOutbox box(outbox);
+            QVERIFY(box.add(sent));
+            QCOMPARE(box.deliver(db), answers);
+            QVERIFY(box.add(sent)); // as if the outbox had never forgotten them
+            QCOMPARE(box.size(), answers);
+            QCOMPARE(box.deliver(db), answers);
+            QCOMPARE(box.size(), 0);
+        }
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("this PC"));
+    } else if (story == QLatin1String("closed")) {
+        QVERIFY(server.stop());
+        {
+            AnswerLog log;
+            log.useServer(uri, outbox);
+            for (const Answer& a : some(answers))
+                log.record(a);
+            log.flush();
+            QCOMPARE(log.waiting(), answers);
+            QCOMPARE(log.failedWrites(), 0);
+        }
+        QVERIFY(server.start());
+        AnswerLog nextDay; // sends what the last run left, before any new answer
+        nextDay.useServer(uri, outbox);
+        nextDay.flush();
+        QCOMPARE(nextDay.waiting(), 0);
+    } else {
+        AnswerLog log;
+        log.useServer(uri, outbox);
+        const QList<Answer> list = some(answers);
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            if (story == QLatin1String("stopped") && i == 3) {
+                log.flush();
+                QCOMPARE(log.waiting(), 0);
+                QVERIFY(server.stop());
+            }
+            log.record(list.at(i));
+        }
+        log.flush();
+        QCOMPARE(log.waiting(), story == QLatin1String("stopped") ? answers - 3 : 0);
+        if (story == QLatin1String("stopped")) {
+            QCOMPARE(answersOnServer(uri).first, -1); // it is away
+            QVERIFY(server.start());
+            log.deliver();
+            log.flush();
+            QCOMPARE(log.waiting(), 0);
+        }
+        QCOMPARE(log.failedWrites(), 0);
+    }
+    QCOMPARE(answersOnServer(uri), qMakePair(answers, answers));
 }
 
 QTEST_MAIN(TestAnswerLog)

@@ -4,9 +4,12 @@
 #include "databaseconnection.h"
 #include "databasemessages.h"
 #include "messageboxanswerer.h"
+#include "language.h"
 #include "schemaupgrade.h"
 #include "serverconfig.h"
+#include "serverlink.h"
 #include "testhome.h"
+#include "testserver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,6 +17,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -87,6 +91,8 @@ private Q_SLOTS:
     void shouldReadConnectionFile();
     void shouldUseTheServerThatTheConnectionFileNames_data();
     void shouldUseTheServerThatTheConnectionFileNames();
+    void shouldKeepTheLessonGoingWhenTheServerGoesAway_data();
+    void shouldKeepTheLessonGoingWhenTheServerGoesAway();
 };
 
 void TestDatabaseConnection::shouldUpgradeAnEarlierDatabaseAtStart()
@@ -336,6 +342,129 @@ void TestDatabaseConnection::shouldUseTheServerThatTheConnectionFileNames()
         Language language;
         QVERIFY(language.loadById(1));
     }
+    Database::closeDefault();
+}
+
+namespace {
+// The name of the word a draw gives, as a lesson draws it: a letter, then
+// one of its words. Empty when nothing could be drawn.
+QString drawnWord(Language& language)
+{
+    Config settings;
+    settings.language = &language;
+    LetterList letters;
+    letters.selectRandom(settings, &language);
+    letters.reset();
+    Letter* letter = letters.next();
+    if (!letter)
+        return QString();
+    WordList words;
+    words.selectRandom(settings, letter);
+    words.reset();
+    const Word* word = words.next();
+    return word ? word->name : QString();
+}
+} // namespace
+
+void TestDatabaseConnection::shouldKeepTheLessonGoingWhenTheServerGoesAway_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<QString>("answer"); // to the message at start
+    QTest::addColumn<bool>("online");    // right after
+    QTest::addColumn<QStringList>("boxes");
+    const QString offer = QStringLiteral("No se puede conectar con el servidor");
+    QTest::newRow("stopped in the middle of a round") << "round" << "" << false << QStringList{};
+    QTest::newRow("restarted in the middle of a round") << "restart" << "" << true << QStringList{};
+    QTest::newRow("refusing at start, going on with the copy")
+        << "start" << "Seguir con la última copia" << false << QStringList{offer};
+    QTest::newRow("refusing at start, quitting") << "start" << "Salir" << false << QStringList{offer};
+    QTest::newRow("refusing at start before any copy") << "first start" << "" << false << QStringList{offer};
+}
+
+// A real server of the test's own, stopped and started: the child's draws
+// go on from the PC's copy, nothing can be written to it, and the server
+// takes over again when it is back.
+void TestDatabaseConnection::shouldKeepTheLessonGoingWhenTheServerGoesAway()
+{
+    QFETCH(QString, when);
+    QFETCH(QString, answer);
+    QFETCH(bool, online);
+    QFETCH(QStringList, boxes);
+    TestServer server;
+    QVERIFY2(server.isValid(), qPrintable(server.error()));
+    TestHome home(Database::Engine::SQLite);
+    QVERIFY(home.isValid());
+    QCOMPARE(TestHome::addLanguage(QStringLiteral("Español")), 1);
+    const int letter = TestHome::addLetter(QStringLiteral("o"), 1);
+    QVERIFY(TestHome::addWord(QStringLiteral("oso"), letter) > 0);
+    Database::closeDefault();
+    const QString uri = server.createDatabase(home.databasePath());
+    QVERIFY2(!uri.isEmpty(), qPrintable(server.error()));
+    const QString file = home.path() + QStringLiteral("/data/server.conf");
+    QVERIFY(writeFile(file, QStringLiteral("database=%1\n").arg(uri).toUtf8()));
+    QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0600), 0);
+    const QString noSystemFile = home.path() + QStringLiteral("/none.conf");
+    const QString copy = ServerLink::copyPathIn(home.path() + QStringLiteral("/data"));
+    if (when == QLatin1String("start")) {
+        // An earlier day on the server left its copy.
+        DatabaseMessages messages;
+        DatabaseConnection earlier(home.databasePath(), messages, noSystemFile);
+        QVERIFY(earlier.link()->isOnline());
+        earlier.link()->waitForThreads();
+        Database::closeDefault();
+    }
+    const bool atStart = when == QLatin1String("start") || when == QLatin1String("first start");
+    if (atStart)
+        QVERIFY(server.stop());
+
+    MessageBoxAnswerer answerer(answer.isEmpty() ? QStringList() : QStringList{answer});
+    DatabaseMessages messages;
+    DatabaseConnection connection(home.databasePath(), messages, noSystemFile);
+    QCOMPARE(answerer.titles(), boxes);
+    ServerLink* link = connection.link();
+    QVERIFY(link);
+    link->waitForThreads();
+    QCOMPARE(QFile::exists(copy), when != QLatin1String("first start"));
+    QCOMPARE(connection.quitChosen(), answer == QLatin1String("Salir"));
+    if (!connection.isOpen()) {
+        QVERIFY(atStart && answer != QLatin1String("Seguir con la última copia"));
+        return;
+    }
+    Language language; // loaded as the window loads it, at start
+    QVERIFY(language.loadById(1));
+    QSignalSpy changes(link, &ServerLink::onlineChanged);
+    if (when == QLatin1String("round") || when == QLatin1String("restart"))
+        QVERIFY(server.stop());
+    if (when == QLatin1String("restart"))
+        QVERIFY(server.start());
+
+    // The child's next word comes, from wherever it can.
+    QCOMPARE(drawnWord(language), QStringLiteral("oso"));
+    QCOMPARE(link->isOnline(), online);
+    QCOMPARE(changes.size(), when == QLatin1String("round") ? 1 : 0);
+    // The copy takes nothing: what an adult would write waits for the server.
+    QCOMPARE(TestHome::addLetter(QStringLiteral("p"), 1) > 0, online);
+    if (online)
+        return;
+
+    // Back: the server again, with what was added there meanwhile.
+    link->setRetryInterval(3600 * 1000); // not asked before the test says
+    QVERIFY(server.start());
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("other PC"));
+        Database::configureServer(other, Database::parseServerUri(uri));
+        QVERIFY(other.open());
+        QSqlQuery(QStringLiteral("DELETE FROM word"), other);
+        QSqlQuery(QStringLiteral("INSERT INTO word (name, fullName, id_letter) VALUES ('ola', 'ola', %1)").arg(letter), other);
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other PC"));
+    QCOMPARE(drawnWord(language), QStringLiteral("oso")); // still the copy
+    link->setRetryInterval(20);
+    QTRY_VERIFY_WITH_TIMEOUT(link->isOnline(), 20000);
+    QCOMPARE(Database::engine(), Database::Engine::PostgreSQL);
+    QCOMPARE(drawnWord(language), QStringLiteral("ola"));
+    link->waitForThreads();
     Database::closeDefault();
 }
 
