@@ -8,6 +8,9 @@
 #include "config.h"
 #include "schemaupgrade.h"
 #include "mainwindow.h"
+#include "admwindow.h"
+#include "configwidget.h"
+#include "inputdialog.h"
 #include "progressdialog.h"
 #include "progressstats.h"
 #include "sounddevice.h"
@@ -16,6 +19,10 @@
 #include "windowfixture.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QFile>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QLabel>
@@ -68,6 +75,7 @@ private Q_SLOTS:
     void shouldReadBackWrittenCsv();
     void shouldDeliverEveryAnswerToTheServerOnce_data();
     void shouldDeliverEveryAnswerToTheServerOnce();
+    void shouldGoOnWithTheLessonWhileTheServerIsAway();
 };
 
 void TestAnswerLog::shouldRecordEveryKeyOfPlayedRound_data()
@@ -469,6 +477,93 @@ void TestAnswerLog::shouldDeliverEveryAnswerToTheServerOnce()
         QCOMPARE(log.failedWrites(), 0);
     }
     QCOMPARE(answersOnServer(uri), qMakePair(answers, answers));
+}
+
+// A class on a school's server that stops in the middle of a lesson: the
+// child goes on, the adult sees the PC works alone and can change nothing,
+// and every answer reaches the server once it is back.
+void TestAnswerLog::shouldGoOnWithTheLessonWhileTheServerIsAway()
+{
+    TestServer server;
+    QVERIFY2(server.isValid(), qPrintable(server.error()));
+    WindowFixture f;
+    QVERIFY(f.isValid());
+    f.addLetter(QStringLiteral("X"));
+    f.addWord(QStringLiteral("Y"), QStringLiteral("yate"));
+    f.addWord(QStringLiteral("Y"), QStringLiteral("yoyo"));
+    Database::closeDefault();
+    const QString uri = server.createDatabase(f.home.databasePath());
+    QVERIFY2(!uri.isEmpty(), qPrintable(server.error()));
+    const QString data = f.home.path() + QStringLiteral("/data/");
+    QVERIFY(writeFile(data + QStringLiteral("server.conf"), QStringLiteral("database=%1\n").arg(uri).toUtf8()));
+    QFile::setPermissions(data + QStringLiteral("server.conf"), QFile::ReadOwner | QFile::WriteOwner);
+
+    const auto waiting = [&] {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("outbox"));
+        db.setDatabaseName(data + QStringLiteral("respuestas-por-enviar"));
+        QSqlQuery query(db);
+        const int n = db.open() && query.exec(QStringLiteral("SELECT COUNT(*) FROM outbox")) && query.next()
+            ? query.value(0).toInt() : -1;
+        query = QSqlQuery();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("outbox"));
+        return n;
+    };
+    MainWindow* w = f.start();
+    auto* offline = child<QLabel>(w, "offlineIndicator");
+    QVERIFY(offline->isHidden());
+    QTRY_VERIFY(QFile::exists(data + QStringLiteral("copia-del-servidor")));
+    w->setAnswerPause(0);
+    f.startActivity(21);
+    f.typeLetter(QStringLiteral("x"));
+    f.typeLetter(QStringLiteral("y"));
+    QTRY_COMPARE(answersOnServer(uri).first, 2);
+    // The next question is up (the right answer's praise gone).
+    QTRY_VERIFY(!child<QLabel>(w, "feedbackLabel")->isVisible());
+
+    QVERIFY(server.stop());
+    f.typeLetter(QStringLiteral("x"));
+    QTRY_COMPARE(waiting(), 1);
+    f.typeLetter(QStringLiteral("y"));
+    QTRY_COMPARE(waiting(), 2);
+    // The next question came from the PC's copy: it takes a key.
+    QTRY_VERIFY(!offline->isHidden());
+    QTRY_VERIFY(!child<QLabel>(w, "feedbackLabel")->isVisible());
+    f.typeLetter(QStringLiteral("x"));
+    QTRY_COMPARE(waiting(), 3);
+    QVERIFY(child<QLabel>(w, "noWordsWarning")->isHidden());
+
+    for (void (MainWindow::*entry)() : {&MainWindow::slotAdministrador, &MainWindow::slotConfig}) {
+        const int before = f.warningsAnswered();
+        (w->*entry)();
+        QCOMPARE(f.warningsAnswered(), before + 1);
+        QCOMPARE(f.lastWarningTitle(), QStringLiteral("Sin conexión con el servidor"));
+    }
+    w->slotUser();
+    auto* users = topLevel<InputDialog>();
+    QVERIFY(users);
+    users->nameField->setText(QStringLiteral("Nuevo"));
+    users->addButton->setEnabled(true);
+    users->addButton->click();
+    QVERIFY2(users->statusBar->currentMessage().startsWith(QStringLiteral("Sin conexión con el servidor")),
+             qPrintable(users->statusBar->currentMessage()));
+    QCOMPARE(users->userBox->findText(QStringLiteral("Nuevo")), -1);
+    users->hide();
+    QVERIFY(!topLevel<AdmWindow>() || !topLevel<AdmWindow>()->isVisible());
+    QVERIFY(!topLevel<ConfigWidget>());
+    w->slotProgreso();
+    auto* report = w->findChild<ProgressDialog*>();
+    QVERIFY(report);
+    const QString note = report->findChild<QLabel*>(QStringLiteral("recordFailureLabel"))->text();
+    QVERIFY2(note.contains(QStringLiteral("puede estar incompleto")), qPrintable(note));
+    QVERIFY2(note.contains(QStringLiteral("servidor: 3")), qPrintable(note));
+    report->close();
+
+    QVERIFY(server.start());
+    QTRY_VERIFY_WITH_TIMEOUT(offline->isHidden(), 20000);
+    QTRY_COMPARE(answersOnServer(uri), qMakePair(5, 5));
+    QTRY_COMPARE(waiting(), 0);
 }
 
 QTEST_MAIN(TestAnswerLog)

@@ -907,6 +907,18 @@ El programa no el modificarà ni l&apos;esborrarà.</translation>
         <source>La base de datos del servidor %1 es de una versión anterior del programa. Pida al responsable de informática que la actualice con «ondalira-admin server-upgrade».</source>
         <translation>La base de dades del servidor %1 és d&apos;una versió anterior del programa. Demaneu al responsable d&apos;informàtica que l&apos;actualitzi amb «ondalira-admin server-upgrade».</translation>
     </message>
+    <message>
+        <source>Este ordenador tiene una copia del servidor del %1. Con ella los niños pueden seguir aprendiendo, y sus respuestas llegarán al servidor cuando vuelva; mientras tanto no se puede cambiar nada.</source>
+        <translation>Aquest ordinador té una còpia del servidor del %1. Amb ella els infants poden continuar aprenent, i les seves respostes arribaran al servidor quan torni; mentrestant no es pot canviar res.</translation>
+    </message>
+    <message>
+        <source>Seguir con la última copia</source>
+        <translation>Continuar amb l'última còpia</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Sortir</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseActivity</name>
@@ -1316,6 +1328,26 @@ Idioma: %4</translation>
     <message>
         <source>Las personas que han hecho Ondalira.</source>
         <translation>Les persones que han fet Ondalira.</translation>
+    </message>
+    <message>
+        <source>Sin conexión con el servidor %1: este ordenador trabaja con su última copia.</source>
+        <translation>Sense connexió amb el servidor %1: aquest ordinador treballa amb la seva última còpia.</translation>
+    </message>
+    <message>
+        <source>Sin conexión con el servidor %1: no se pueden agregar ni eliminar usuarios hasta que vuelva.</source>
+        <translation>Sense connexió amb el servidor %1: no es poden afegir ni eliminar usuaris fins que torni.</translation>
+    </message>
+    <message>
+        <source>Sin conexión con el servidor</source>
+        <translation>Sense connexió amb el servidor</translation>
+    </message>
+    <message>
+        <source>Este ordenador no puede conectar con el servidor %1, así que ahora no se puede cambiar nada. Vuelva a intentarlo cuando el servidor vuelva.</source>
+        <translation>Aquest ordinador no pot connectar amb el servidor %1, així que ara no es pot canviar res. Torneu-ho a provar quan el servidor torni.</translation>
+    </message>
+    <message>
+        <source>Los niños pueden seguir aprendiendo: sus respuestas esperan en este ordenador y llegarán al servidor.</source>
+        <translation>Els infants poden continuar aprenent: les seves respostes esperen en aquest ordinador i arribaran al servidor.</translation>
     </message>
 </context>
 <context>
@@ -2015,6 +2047,14 @@ Idioma: %4</translation>
     <message>
         <source>clase</source>
         <translation>classe</translation>
+    </message>
+    <message>
+        <source>Respuestas que esperan en este ordenador para llegar al servidor: %1.</source>
+        <translation>Respostes que esperen en aquest ordinador per arribar al servidor: %1.</translation>
+    </message>
+    <message>
+        <source>Sin conexión con el servidor %1: este informe muestra la copia de este ordenador del %2 y puede estar incompleto.</source>
+        <translation>Sense connexió amb el servidor %1: aquest informe mostra la còpia d'aquest ordinador del %2 i pot estar incomplet.</translation>
     </message>
 </context>
 <context>
