@@ -17,6 +17,7 @@ packages=(
     ffmpeg  # tests make videos as phones record them
     desktop-file-utils appstream
     postgresql postgresql-common  # the store's tests run on a throwaway server too
+    libpq-dev  # a school server's connection watched with libpq's own calls
 )
 packages+=("$@")  # and what the caller names (the package script: lintian)
 

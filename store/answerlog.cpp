@@ -5,12 +5,17 @@
 #include "sqlhelpers.h"
 
 #include <QMutex>
+#include <QSemaphore>
 #include <QMutexLocker>
 #include <QSqlError>
 #include <QThread>
 #include <QTimer>
 #include <QUuid>
 #include <QVariant>
+
+#include <atomic>
+#include <mutex>
+#include <sys/socket.h>
 
 namespace {
 const QString kInsert = QStringLiteral(
@@ -96,12 +101,21 @@ struct AnswerLog::Writer
     int port = -1;
     QString user;
     QString password;
-    // A school's server: the answers go through the outbox.
+
+    // A school's server: the writes go to the outbox, and a second thread
+    // delivers them, so that a server that does not answer holds no
+    // answer outside the outbox.
     QString serverUri;
     QString outboxPath;
-    std::unique_ptr<AnswerOutbox> outbox; // made and used in the thread
-    QTimer* retry = nullptr;              // in the thread, while answers wait
-    bool serverAway = false;
+    std::unique_ptr<AnswerOutbox> outbox; // the writer's
+    QThread senderThread;
+    QObject* sender = nullptr;            // lives in the sender thread
+    std::unique_ptr<AnswerOutbox> sent;   // the sender's
+    QTimer* retry = nullptr;              // in the sender thread, while answers wait
+    std::atomic<bool> sendQueued{false};
+    std::atomic<bool> stopping{false};
+    std::mutex socketMutex;
+    int serverSocket = -1;                // the sender's connection, to break at exit
 
     mutable QMutex mutex;
     QList<Answer> pending;
@@ -109,17 +123,12 @@ struct AnswerLog::Writer
     int waiting = 0;
     QString error;
 
-    // In the writer thread.
     QSqlDatabase connect()
     {
         QSqlDatabase db = QSqlDatabase::database(connection, false);
         if (db.isValid())
             return db;
         db = QSqlDatabase::addDatabase(driver, connection);
-        if (!serverUri.isEmpty()) {
-            Database::configureServer(db, Database::parseServerUri(serverUri));
-            return db;
-        }
         db.setConnectOptions(options);
         db.setDatabaseName(databaseName);
         db.setHostName(host);
@@ -129,6 +138,7 @@ struct AnswerLog::Writer
         return db;
     }
 
+    // In the writer thread.
     void drain()
     {
         QList<Answer> batch;
@@ -136,54 +146,67 @@ struct AnswerLog::Writer
             QMutexLocker lock(&mutex);
             batch.swap(pending);
         }
-        if (outbox) {
-            keep(batch);
-            send();
-            return;
-        }
         if (batch.isEmpty())
             return;
-        QSqlDatabase db = connect();
         QString message;
-        if (!db.isOpen() && !db.open())
-            message = db.lastError().text();
-        else if (insertAll(db, batch, &message))
-            return;
+        if (outbox) {
+            // Committed to the outbox: from then on it survives a lost
+            // server and a killed program.
+            if (outbox->add(batch, &message)) {
+                {
+                    QMutexLocker lock(&mutex);
+                    waiting += int(batch.size());
+                }
+                queueSend();
+                return;
+            }
+        } else {
+            QSqlDatabase db = connect();
+            if (!db.isOpen() && !db.open())
+                message = db.lastError().text();
+            else if (insertAll(db, batch, &message))
+                return;
+        }
         QMutexLocker lock(&mutex);
         failures += int(batch.size());
         error = message;
     }
 
-    // Commits the answers to the outbox: from then on they survive a lost
-    // server and a killed program.
-    void keep(const QList<Answer>& batch)
+    void queueSend()
     {
-        QString message;
-        if (batch.isEmpty() || outbox->add(batch, &message))
-            return;
-        QMutexLocker lock(&mutex);
-        failures += int(batch.size());
-        error = message;
+        if (!sendQueued.exchange(true))
+            QMetaObject::invokeMethod(sender, [this] { send(); }, Qt::QueuedConnection);
     }
 
-    // Delivers what the outbox holds, unless the server was found away
-    // (then only the retry timer or deliver() tries again).
+    // In the sender thread: delivers what the outbox holds. What the
+    // server did not take waits for the retry timer or deliver().
     void send()
     {
-        if (!serverAway) {
-            QSqlDatabase db = connect();
-            QString message;
-            if ((db.isOpen() || db.open()) && outbox->deliver(db, &message) >= 0) {
-                serverAway = false;
-            } else {
-                // A broken connection is opened afresh next time.
-                qWarning("Answers wait for the server: %s",
-                         qPrintable(message.isEmpty() ? db.lastError().text() : message));
-                db.close();
-                serverAway = true;
-            }
+        sendQueued = false;
+        if (stopping)
+            return;
+        const QString name = connection + QStringLiteral("-server");
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (!db.isValid()) {
+            db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+            Database::configureServer(db, Database::parseServerUri(serverUri));
         }
-        const int left = outbox->size();
+        QString message;
+        if (!db.isOpen() && db.open()) {
+            std::lock_guard<std::mutex> lock(socketMutex);
+            serverSocket = Database::socketOf(db);
+        }
+        if (!db.isOpen() || sent->deliver(db, &message) < 0) {
+            qWarning("Answers wait for the server: %s",
+                     qPrintable(message.isEmpty() ? db.lastError().text() : message));
+            {
+                std::lock_guard<std::mutex> lock(socketMutex);
+                serverSocket = -1;
+            }
+            // A broken connection is opened afresh next time.
+            db.close();
+        }
+        const int left = sent->size();
         {
             QMutexLocker lock(&mutex);
             waiting = left;
@@ -196,20 +219,54 @@ struct AnswerLog::Writer
 
     void startOutbox()
     {
-        outbox = std::make_unique<AnswerOutbox>(outboxPath);
-        retry = new QTimer(context);
-        retry->setInterval(10000);
-        QObject::connect(retry, &QTimer::timeout, context, [this] {
-            serverAway = false;
-            send();
-        });
-        send(); // what an earlier run left
+        sender = new QObject;
+        sender->moveToThread(&senderThread);
+        senderThread.setObjectName(QStringLiteral("answer delivery"));
+        senderThread.start(QThread::LowPriority);
+        QMetaObject::invokeMethod(
+            sender,
+            [this] {
+                sent = std::make_unique<AnswerOutbox>(outboxPath);
+                retry = new QTimer(sender);
+                retry->setInterval(10000);
+                QObject::connect(retry, &QTimer::timeout, sender, [this] { send(); });
+            },
+            Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(context, [this] { outbox = std::make_unique<AnswerOutbox>(outboxPath); },
+                                  Qt::BlockingQueuedConnection);
+        queueSend(); // what an earlier run left
+    }
+
+    void stopSender()
+    {
+        if (!senderThread.isRunning())
+            return;
+        stopping = true;
+        {
+            // A server that does not answer must not hold the program's exit.
+            std::lock_guard<std::mutex> lock(socketMutex);
+            if (serverSocket >= 0)
+                ::shutdown(serverSocket, SHUT_RDWR);
+        }
+        QMetaObject::invokeMethod(
+            sender,
+            [this] {
+                delete retry; // a timer stops in its own thread
+                retry = nullptr;
+                sent.reset();
+                const QString name = connection + QStringLiteral("-server");
+                QSqlDatabase::database(name, false).close();
+                QSqlDatabase::removeDatabase(name);
+            },
+            Qt::BlockingQueuedConnection);
+        senderThread.quit();
+        senderThread.wait();
+        delete sender;
+        sender = nullptr;
     }
 
     void close()
     {
-        delete retry; // a timer stops in its own thread
-        retry = nullptr;
         outbox.reset();
         {
             QSqlDatabase db = QSqlDatabase::database(connection, false);
@@ -245,6 +302,7 @@ AnswerLog::~AnswerLog()
     w->thread.quit();
     w->thread.wait();
     delete w->context;
+    w->stopSender();
 }
 
 void AnswerLog::record(const Answer& answer)
@@ -280,24 +338,17 @@ void AnswerLog::useServer(const QString& uri, const QString& outboxPath)
     Writer* w = writer.get();
     if (w->thread.isRunning())
         return;
-    w->driver = QStringLiteral("QPSQL");
     w->serverUri = uri;
     w->outboxPath = outboxPath;
     w->start();
-    QMetaObject::invokeMethod(w->context, [w] { w->startOutbox(); }, Qt::QueuedConnection);
+    w->startOutbox();
 }
 
 void AnswerLog::deliver()
 {
     Writer* w = writer.get();
-    if (w->thread.isRunning() && !w->outboxPath.isEmpty())
-        QMetaObject::invokeMethod(
-            w->context,
-            [w] {
-                w->serverAway = false;
-                w->drain();
-            },
-            Qt::QueuedConnection);
+    if (w->sender)
+        w->queueSend();
 }
 
 int AnswerLog::waiting() const
@@ -309,8 +360,21 @@ int AnswerLog::waiting() const
 void AnswerLog::flush() const
 {
     Writer* w = writer.get();
-    if (w->thread.isRunning())
-        QMetaObject::invokeMethod(w->context, [w] { w->drain(); }, Qt::BlockingQueuedConnection);
+    if (!w->thread.isRunning())
+        return;
+    QMetaObject::invokeMethod(w->context, [w] { w->drain(); }, Qt::BlockingQueuedConnection);
+    if (!w->sender)
+        return;
+    // The delivery too, but never for long: the server may not answer.
+    auto done = std::make_shared<QSemaphore>();
+    QMetaObject::invokeMethod(
+        w->sender,
+        [w, done] {
+            w->send();
+            done->release();
+        },
+        Qt::QueuedConnection);
+    done->tryAcquire(1, 3000);
 }
 
 int AnswerLog::failedWrites() const

@@ -41,12 +41,16 @@ bool AnswerOutbox::open(QString* error)
     if (!db.isValid()) {
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(path);
+        // The program's writer and its sender share the file.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     }
     if (db.isOpen())
         return true;
     QSqlQuery create(db);
-    // synchronous=FULL: a committed answer is on the disk, whatever happens next.
-    if (db.open() && create.exec(QStringLiteral("PRAGMA synchronous = FULL")) && create.exec(kCreate))
+    // synchronous=FULL: a committed answer is on the disk, whatever happens
+    // next; the write-ahead log lets the sender read while the writer writes.
+    if (db.open() && create.exec(QStringLiteral("PRAGMA journal_mode = WAL"))
+        && create.exec(QStringLiteral("PRAGMA synchronous = FULL")) && create.exec(kCreate))
         return true;
     if (error)
         *error = QStringLiteral("%1: %2").arg(path, db.isOpen() ? create.lastError().text() : db.lastError().text());

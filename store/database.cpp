@@ -1,12 +1,15 @@
 #include "database.h"
 
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 #include <QUrlQuery>
 #include <QVariant>
+
+#include <libpq-fe.h>
 
 namespace Database {
 
@@ -73,6 +76,18 @@ void configureServer(QSqlDatabase& db, const ServerAddress& address)
             options << option;
     }
     db.setConnectOptions(options.join(QLatin1Char(';')));
+}
+
+int socketOf(const QSqlDatabase& db)
+{
+    if (engineOf(db) != Engine::PostgreSQL || !db.isOpen() || !db.driver())
+        return -1;
+    const QVariant handle = db.driver()->handle();
+    // The driver names the type by libpq's struct (pg_conn*) or its typedef.
+    if (qstrcmp(handle.typeName(), "pg_conn*") != 0 && qstrcmp(handle.typeName(), "PGconn*") != 0)
+        return -1;
+    PGconn* conn = *static_cast<PGconn* const*>(handle.constData());
+    return conn ? PQsocket(conn) : -1;
 }
 
 bool openDefaultServer(const QString& uri)

@@ -37,6 +37,10 @@ ServerAddress parseServerUri(const QString& uri);
 // taken by libpq from PGHOST, PGPORT, PGUSER, PGDATABASE and ~/.pgpass.
 void configureServer(QSqlDatabase& db, const ServerAddress& address);
 
+// The socket of a connection to a server (-1 on the embedded database or
+// when closed), for a watch that must be able to break it.
+int socketOf(const QSqlDatabase& db);
+
 // Opens the server at uri as the default connection.
 bool openDefaultServer(const QString& uri);
 

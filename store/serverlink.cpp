@@ -3,6 +3,7 @@
 #include "database.h"
 #include "schemaupgrade.h"
 #include "serversetup.h"
+#include "serverwatch.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -19,18 +20,31 @@ ServerLink::ServerLink(const QString& uri, const QString& serverName, const QStr
     , copy(copyPathIn(dataFolder))
     , outbox(outboxPathIn(dataFolder))
 {
-    retry.setInterval(5000);
-    connect(&retry, &QTimer::timeout, this, &ServerLink::askServer);
+    watch = new ServerWatch(uri, SchemaUpgrade::latestVersion(), this);
+    connect(watch, &ServerWatch::answered, this, &ServerLink::serverAnswered);
+    connect(watch, &ServerWatch::silent, this, &ServerLink::serverSilent);
+    watch->start();
 }
 
 ServerLink::~ServerLink()
 {
-    for (QThread* thread : {copying, asking}) {
-        if (thread) {
-            thread->wait();
-            delete thread;
-        }
+    delete watch; // its thread ends first
+    watch = nullptr;
+    if (copying) {
+        copying->wait();
+        delete copying;
     }
+}
+
+void ServerLink::setRetryInterval(int ms)
+{
+    watch->setInterval(ms);
+}
+
+void ServerLink::guardDefault()
+{
+    watch->guard(Database::socketOf(
+        QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false)));
 }
 
 QString ServerLink::copyPathIn(const QString& dataFolder)
@@ -56,7 +70,7 @@ QDateTime ServerLink::copyTime() const
 
 void ServerLink::setOnline()
 {
-    retry.stop();
+    guardDefault();
     if (online)
         return;
     online = true;
@@ -65,6 +79,7 @@ void ServerLink::setOnline()
 
 bool ServerLink::goOffline()
 {
+    watch->guard(-1); // before the server's connection closes
     if (!hasCopy() || !Database::openDefaultCopy(copy)) {
         qWarning("No copy of the server to go on with at %s", qPrintable(copy));
         return false;
@@ -73,7 +88,6 @@ bool ServerLink::goOffline()
              qPrintable(copyTime().toString(Qt::ISODate)));
     const bool was = online;
     online = false;
-    retry.start();
     if (was)
         Q_EMIT onlineChanged(false);
     return true;
@@ -101,10 +115,8 @@ void ServerLink::refreshCopy()
 
 void ServerLink::waitForThreads()
 {
-    for (QThread* thread : {copying, asking}) {
-        if (thread)
-            thread->wait();
-    }
+    if (copying)
+        copying->wait();
     // Their results, queued to this thread.
     QCoreApplication::sendPostedEvents(this);
 }
@@ -117,16 +129,21 @@ bool ServerLink::recoverNow()
     recoveryQueued = false;
     if (!online)
         return false;
-    {
+    // The watch heard nothing: no time lost on a connection that would wait.
+    if (!silentSeen && !watch->heardNothing()) {
+        watch->guard(-1);
         QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
         if (db.isOpen()) {
             QSqlQuery ping(db);
-            if (ping.exec(QStringLiteral("SELECT 1")))
+            if (ping.exec(QStringLiteral("SELECT 1"))) {
+                guardDefault();
                 return false;
+            }
         }
         db.close();
         if (db.open() && SchemaUpgrade::currentVersion(db) == SchemaUpgrade::latestVersion()) {
             qWarning("Connected to %s again", qPrintable(name));
+            guardDefault();
             return true;
         }
     }
@@ -142,37 +159,18 @@ void ServerLink::recoverSoon()
     QMetaObject::invokeMethod(this, [this] { recoverNow(); }, Qt::QueuedConnection);
 }
 
-// In a thread: a server that does not answer must not hold the window.
-void ServerLink::askServer()
+// Between two events: no query is alive. The watch has already broken the
+// server's connection, should a statement have been waiting on it.
+void ServerLink::serverSilent()
 {
-    if (asking || online)
-        return;
-    const QString uri = serverUri;
-    asking = QThread::create([this, uri] {
-        bool usable = false;
-        {
-            static QAtomicInt asked;
-            const QString connection = QStringLiteral("server-asked-%1").arg(asked.fetchAndAddRelaxed(1));
-            {
-                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
-                Database::configureServer(db, Database::parseServerUri(uri));
-                usable = db.open() && SchemaUpgrade::currentVersion(db) == SchemaUpgrade::latestVersion();
-                db.close();
-            }
-            QSqlDatabase::removeDatabase(connection);
-        }
-        QMetaObject::invokeMethod(this, [this, usable] { serverAnswered(usable); }, Qt::QueuedConnection);
-    });
-    connect(asking, &QThread::finished, this, [this] {
-        asking->deleteLater();
-        asking = nullptr;
-    });
-    asking->start(QThread::LowPriority);
+    silentSeen = true;
+    if (online)
+        goOffline();
 }
 
-// Back in the window's thread, between two events: no query is alive.
 void ServerLink::serverAnswered(bool usable)
 {
+    silentSeen = false;
     if (!usable || online)
         return;
     if (!Database::openDefaultServer(serverUri)) {

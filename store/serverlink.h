@@ -3,21 +3,22 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 class QThread;
+class ServerWatch;
 
 // A PC's link to the school's server, and what stands in for the server
 // while it cannot be reached: the PC's copy of its database (a SQLite
 // file beside the home's database, refreshed at each login and whenever
 // the server is back), opened read-only as the default connection, so that
-// a child's lesson goes on. Meanwhile the link asks the server every few
-// seconds whether it is back, in a thread of its own, and puts it back in
-// the copy's place when it is.
+// a child's lesson goes on, until the server is back.
 //
-// A statement that failed on the server comes here (Database::recover):
-// a server that restarted is simply connected again; one that does not
-// answer is replaced by the copy.
+// A watch (ServerWatch) asks the server every second whether it answers;
+// when it falls silent the copy takes over at once, even in the middle of
+// a statement, and when it answers again it is back. A statement that
+// failed on the server comes here too (Database::recover): a server that
+// restarted is simply connected again; one that does not answer is
+// replaced by the copy.
 class ServerLink : public QObject
 {
     Q_OBJECT
@@ -52,8 +53,8 @@ public:
     // Waits for the copy being made and the server being asked (tests, exit).
     void waitForThreads();
 
-    // How often the server is asked while it is away (ms).
-    void setRetryInterval(int ms) { retry.setInterval(ms); }
+    // How often the server is asked whether it answers (ms).
+    void setRetryInterval(int ms);
 
     // Database::recover's handlers.
     bool recoverNow();
@@ -64,8 +65,10 @@ Q_SIGNALS:
     void copyRefreshed(bool ok);
 
 private:
-    void askServer();
     void serverAnswered(bool usable);
+    void serverSilent();
+    // Tells the watch which socket to break, after every (re)connection.
+    void guardDefault();
 
     QString serverUri;
     QString name;
@@ -73,7 +76,7 @@ private:
     QString outbox;
     bool online = false;
     bool recoveryQueued = false;
-    QTimer retry;
+    bool silentSeen = false; // the watch's last word: no answer
+    ServerWatch* watch = nullptr;
     QThread* copying = nullptr;
-    QThread* asking = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -117,4 +118,12 @@ QString TestServer::createDatabase(const QString& sqlitePath)
         return uri;
     problem = report.error;
     return QString();
+}
+
+QString TestServer::throughCable(const QString& uri, quint16 port)
+{
+    QString via = uri;
+    via.replace(QRegularExpression(QStringLiteral("\\?host=.*$")),
+                QStringLiteral("?host=127.0.0.1&port=%1&sslmode=disable").arg(port));
+    return via;
 }

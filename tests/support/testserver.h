@@ -18,6 +18,11 @@ public:
     bool isValid() const { return valid; }
     QString error() const { return problem; }
 
+    // The server's Unix socket (a TestCable's far end).
+    QString socketPath() const { return dir.filePath(QStringLiteral(".s.PGSQL.5432")); }
+    // A database's URI through a TestCable on 127.0.0.1.
+    static QString throughCable(const QString& uri, quint16 port);
+
     bool start();
     bool stop(); // at once, as a server that dies
 

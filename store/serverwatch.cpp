@@ -1,0 +1,151 @@
+#include "serverwatch.h"
+
+#include <QElapsedTimer>
+
+#include <libpq-fe.h>
+#include <poll.h>
+#include <sys/socket.h>
+
+namespace {
+// Waits until the socket is ready for `events` or the deadline passes.
+bool waitFor(PGconn* conn, short events, const QElapsedTimer& clock, int deadline)
+{
+    const int left = deadline - int(clock.elapsed());
+    if (left <= 0)
+        return false;
+    pollfd fd{PQsocket(conn), events, 0};
+    return ::poll(&fd, 1, left) > 0;
+}
+
+PGconn* connectWithin(const QByteArray& uri, int deadline)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const char* const keywords[] = {"dbname", "application_name", nullptr};
+    const char* const values[] = {uri.constData(), "ondalira-watch", nullptr};
+    PGconn* conn = PQconnectStartParams(keywords, values, 1);
+    if (!conn)
+        return nullptr;
+    PostgresPollingStatusType state = PGRES_POLLING_WRITING;
+    while (state != PGRES_POLLING_OK && state != PGRES_POLLING_FAILED) {
+        if (PQstatus(conn) == CONNECTION_BAD
+            || !waitFor(conn, state == PGRES_POLLING_READING ? POLLIN : POLLOUT, clock, deadline))
+            break;
+        state = PQconnectPoll(conn);
+    }
+    if (state == PGRES_POLLING_OK)
+        return conn;
+    PQfinish(conn);
+    return nullptr;
+}
+
+// The server's schema version, or -1 when no answer came within the deadline.
+int askVersion(PGconn* conn, int deadline)
+{
+    QElapsedTimer clock;
+    clock.start();
+    if (!PQsendQuery(conn, "SELECT version FROM schema_version"))
+        return -1;
+    while (PQflush(conn) == 1) {
+        if (!waitFor(conn, POLLOUT, clock, deadline))
+            return -1;
+    }
+    int version = -1;
+    for (;;) {
+        while (PQisBusy(conn)) {
+            if (!waitFor(conn, POLLIN, clock, deadline) || !PQconsumeInput(conn))
+                return -1;
+        }
+        PGresult* result = PQgetResult(conn);
+        if (!result)
+            return version;
+        if (PQresultStatus(result) == PGRES_TUPLES_OK && PQntuples(result) == 1)
+            version = QByteArray(PQgetvalue(result, 0, 0)).toInt();
+        PQclear(result);
+    }
+}
+} // namespace
+
+ServerWatch::ServerWatch(const QString& uri, int latestVersion, QObject* parent)
+    : QObject(parent)
+    , uri(uri.toUtf8())
+    , latest(latestVersion)
+{
+}
+
+ServerWatch::~ServerWatch()
+{
+    {
+        std::lock_guard<std::mutex> lock(sleepMutex);
+        stopping = true;
+    }
+    wake.notify_all();
+    if (thread.joinable())
+        thread.join();
+}
+
+void ServerWatch::start()
+{
+    if (!thread.joinable())
+        thread = std::thread([this] { run(); });
+}
+
+void ServerWatch::setInterval(int ms)
+{
+    interval = ms;
+    {
+        std::lock_guard<std::mutex> lock(sleepMutex);
+        nudged = true;
+    }
+    wake.notify_all();
+}
+
+void ServerWatch::guard(int socket)
+{
+    std::lock_guard<std::mutex> lock(guardMutex);
+    guarded = socket;
+}
+
+void ServerWatch::breakGuarded()
+{
+    std::lock_guard<std::mutex> lock(guardMutex);
+    // shutdown(2), not close(2): the descriptor stays the driver's, and
+    // its next read or write fails at once.
+    if (guarded >= 0)
+        ::shutdown(guarded, SHUT_RDWR);
+    guarded = -1;
+}
+
+void ServerWatch::run()
+{
+    PGconn* conn = nullptr;
+    while (!stopping) {
+        if (!conn)
+            conn = connectWithin(uri, std::max(patience.load(), 2000));
+        const int version = conn ? askVersion(conn, patience) : -1;
+        if (version < 0) {
+            if (conn)
+                PQfinish(conn);
+            conn = nullptr;
+            lastSilent = true;
+            breakGuarded();
+            Q_EMIT silent();
+        } else {
+            lastSilent = false;
+            Q_EMIT answered(version == latest);
+        }
+        // Until the interval has passed since this question; a new
+        // interval counts from it too.
+        const auto asked = std::chrono::steady_clock::now();
+        std::unique_lock<std::mutex> lock(sleepMutex);
+        while (!stopping) {
+            const auto due = asked + std::chrono::milliseconds(interval.load());
+            if (std::chrono::steady_clock::now() >= due)
+                break;
+            wake.wait_until(lock, due, [this] { return stopping.load() || nudged.load(); });
+            nudged = false;
+        }
+    }
+    if (conn)
+        PQfinish(conn);
+}
