@@ -408,12 +408,19 @@ void AdmWindow::deleteSelectedWord()
                              QMessageBox::Ok);
         return;
     }
-    if (!selectedWord->removeWithLinks()) {
+    // A word changed on another PC since it was selected is not the one the
+    // adult chose to delete: it stays, and so do its files.
+    if (!selectedWord->removeAsRead()) {
         MediaStore::moveBack(aside, folder);
         QMessageBox::warning(this, tr("Eliminar palabra"),
-                             tr("La palabra %1 no ha sido eliminada: la base de datos no pudo "
-                                "modificarse.")
-                                 .arg(name),
+                             selectedWord->staleness() == Word::Staleness::Changed
+                                 ? tr("La palabra «%1» cambió en otro equipo después de "
+                                      "elegirla: no se ha borrado nada. Elíjala de nuevo para "
+                                      "ver cómo quedó.")
+                                       .arg(name)
+                                 : tr("La palabra %1 no ha sido eliminada: la base de datos no "
+                                      "pudo modificarse.")
+                                       .arg(name),
                              QMessageBox::Ok);
         return;
     }

@@ -7,6 +7,7 @@
 #include "sqlhelpers.h"
 #include "word.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -16,10 +17,15 @@
 #include <QJsonObject>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QSet>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStorageInfo>
+#include <QUuid>
 #include <QVariant>
+#include <QtEndian>
 #include <memory>
+#include <optional>
 
 using namespace MediaStore;
 
@@ -55,6 +61,79 @@ WordSaver::CrashPoint& crashHook()
 }
 
 using Crash = std::function<bool(const QString&)>;
+
+bool onServer()
+{
+    return Database::engine() == Database::Engine::PostgreSQL;
+}
+
+// The saves this program is doing now (letter folder and staging name): a
+// session's advisory locks are its own to take again, so the server cannot
+// tell this program's own saves from dead ones.
+QSet<QString>& savesUnderWay()
+{
+    static QSet<QString> saves;
+    return saves;
+}
+
+// Runs pg_try_advisory_lock or pg_advisory_unlock; false when it failed.
+bool advisory(const QString& function, qint64 key)
+{
+    QSqlQuery query;
+    query.prepare(QStringLiteral("SELECT %1(CAST(:key AS bigint))").arg(function));
+    query.bindValue(QStringLiteral(":key"), key);
+    return query.exec() && query.next() && query.value(0).toBool();
+}
+
+// What tells other programs that a save is still under way, for as long as
+// the save lives: a lock file beside the journal, or on a server the
+// session's advisory lock.
+class SaveLock
+{
+public:
+    SaveLock() = default;
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+    ~SaveLock()
+    {
+        if (!underWay.isEmpty())
+            savesUnderWay().remove(underWay);
+        if (heldKey)
+            advisory(QStringLiteral("pg_advisory_unlock"), *heldKey);
+    }
+
+    // Holds the save's own lock: false when it is taken or cannot be.
+    bool take(const QString& letterFolder, const QString& staging, const QString& lockPath,
+              bool* refused)
+    {
+        *refused = false;
+        if (onServer()) {
+            const qint64 key = WordSaver::saveLockKey(staging);
+            if (!advisory(QStringLiteral("pg_try_advisory_lock"), key))
+                return false;
+            heldKey = key;
+        } else {
+            if (isRefused(lockPath)) {
+                *refused = true;
+                return false;
+            }
+            file = std::make_unique<QLockFile>(lockPath);
+            if (!file->tryLock(0)) {
+                *refused = file->error() != QLockFile::LockFailedError;
+                file.reset();
+                return false;
+            }
+        }
+        underWay = letterFolder + staging;
+        savesUnderWay().insert(underWay);
+        return true;
+    }
+
+private:
+    std::unique_ptr<QLockFile> file;
+    std::optional<qint64> heldKey;
+    QString underWay;
+};
 
 // What one save does, written down before it starts.
 struct Plan
@@ -225,6 +304,10 @@ bool writeRecord(Word& word, bool isNew, const QList<CategoryChoice>& categories
             continue; // deleted since the editor opened
         written = choice.linked ? word.addCategory(category) : word.removeCategory(category);
     }
+    if (!written && word.staleness() != Word::Staleness::None) {
+        db.rollback();
+        return false;
+    }
     if (!written)
         *error = word.lastError();
     else if (!db.commit())
@@ -296,13 +379,31 @@ void undo(const Plan& plan)
         QFile::remove(plan.journalPath());
 }
 
+void reconcileUnlocked(const QString& letterFolder, const QString& stem, const QString& root);
+
 void reconcileSave(const QString& letterFolder, const QString& stem, const QString& root)
 {
     // A held lock is a save that another running program is still doing
-    // (QLockFile takes over the lock of a program that died).
+    // (QLockFile takes over the lock of a program that died; the server
+    // releases the advisory lock of a PC whose session ended).
+    if (savesUnderWay().contains(letterFolder + stem))
+        return;
     QLockFile lock(letterFolder + stem + kLockSuffix);
+    const qint64 key = WordSaver::saveLockKey(stem);
+    if (onServer()) {
+        if (!advisory(QStringLiteral("pg_try_advisory_lock"), key))
+            return;
+        reconcileUnlocked(letterFolder, stem, root);
+        advisory(QStringLiteral("pg_advisory_unlock"), key);
+        return;
+    }
     if (isRefused(letterFolder + stem + kLockSuffix) || !lock.tryLock(0))
         return;
+    reconcileUnlocked(letterFolder, stem, root);
+}
+
+void reconcileUnlocked(const QString& letterFolder, const QString& stem, const QString& root)
+{
     const QString journal = letterFolder + stem + kJournalSuffix;
     if (QFileInfo::exists(journal)) {
         Plan plan;
@@ -421,6 +522,13 @@ int WordSaver::charactersOverLimit(const QString& fullName)
         ++over;
     }
     return over;
+}
+
+qint64 WordSaver::saveLockKey(const QString& staging)
+{
+    const QByteArray digest = QCryptographicHash::hash(
+        QByteArray("ondalira-save:" + staging.toUtf8()), QCryptographicHash::Sha256);
+    return qFromBigEndian<qint64>(digest.constData());
 }
 
 void WordSaver::setCrashPoint(const CrashPoint& crashPoint)
@@ -623,21 +731,23 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& typed, const WordF
     }
 
     // The lock lives as long as this save; another program's start-up
-    // recovery leaves the save alone while it is held.
-    std::unique_ptr<QLockFile> lock;
-    const QString stamp = kStagingPrefix + QString::number(QDateTime::currentMSecsSinceEpoch());
-    for (int attempt = 1; !lock; ++attempt) {
+    // recovery leaves the save alone while it is held. On a server the
+    // name is unique to this PC and save, so that no two PCs ever share it.
+    SaveLock lock;
+    const QString stamp = kStagingPrefix
+        + (onServer() ? QUuid::createUuid().toString(QUuid::WithoutBraces)
+                      : QString::number(QDateTime::currentMSecsSinceEpoch()));
+    for (int attempt = 1;; ++attempt) {
         plan.staging = attempt == 1 ? stamp : stamp + QLatin1Char('-') + QString::number(attempt);
         if (isOccupied(plan.stagingPath()) || isOccupied(plan.journalPath()))
             continue;
-        if (isRefused(plan.lockPath()) || attempt > 100)
+        if (attempt > 100)
             return fail(Outcome::FolderFailed, form.fullName);
-        lock = std::make_unique<QLockFile>(plan.lockPath());
-        if (!lock->tryLock(0)) {
-            if (lock->error() != QLockFile::LockFailedError)
-                return fail(Outcome::FolderFailed, form.fullName);
-            lock.reset();
-        }
+        bool refused = false;
+        if (lock.take(plan.letterFolder, plan.staging, plan.lockPath(), &refused))
+            break;
+        if (refused)
+            return fail(Outcome::FolderFailed, form.fullName);
     }
     if (!writeJournal(plan))
         return fail(Outcome::FolderFailed, form.fullName);
@@ -684,8 +794,14 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& typed, const WordF
         word.*kMediaFields[i].record = plan.record.*kMediaFields[i].form;
     QSqlError error;
     if (!writeRecord(word, isNew, form.categories, &error)) {
+        const Word::Staleness staleness = word.staleness();
         word = before;
         undo(plan);
+        // Another PC got there first: its save stays whole.
+        if (staleness == Word::Staleness::Changed)
+            return fail(Outcome::ChangedElsewhere, form.fullName);
+        if (staleness == Word::Staleness::Deleted)
+            return fail(Outcome::DeletedElsewhere, form.fullName);
         Result result = fail(Outcome::RecordFailed, form.fullName);
         result.problem = Database::writeProblemOf(error);
         if (result.problem == Database::WriteProblem::None)

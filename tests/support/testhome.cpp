@@ -99,6 +99,15 @@ TestHome::~TestHome()
         qputenv("ONDALIRA_HOME", previousHome);
 }
 
+QSqlDatabase TestHome::openSecondConnection(const QString& name) const
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        serverDatabase.isEmpty() ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), name);
+    db.setDatabaseName(serverDatabase.isEmpty() ? databasePath() : serverDatabase);
+    db.open();
+    return db;
+}
+
 bool TestHome::exec(const QString& statement)
 {
     QSqlQuery query;
