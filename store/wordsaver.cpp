@@ -6,8 +6,8 @@
 #include "spanishorder.h"
 #include "sqlhelpers.h"
 #include "word.h"
+#include "worklock.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -15,17 +15,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLockFile>
 #include <QSaveFile>
-#include <QSet>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QStorageInfo>
 #include <QUuid>
 #include <QVariant>
-#include <QtEndian>
 #include <memory>
-#include <optional>
 
 using namespace MediaStore;
 
@@ -67,73 +62,6 @@ bool onServer()
     return Database::engine() == Database::Engine::PostgreSQL;
 }
 
-// The saves this program is doing now (letter folder and staging name): a
-// session's advisory locks are its own to take again, so the server cannot
-// tell this program's own saves from dead ones.
-QSet<QString>& savesUnderWay()
-{
-    static QSet<QString> saves;
-    return saves;
-}
-
-// Runs pg_try_advisory_lock or pg_advisory_unlock; false when it failed.
-bool advisory(const QString& function, qint64 key)
-{
-    QSqlQuery query;
-    query.prepare(QStringLiteral("SELECT %1(CAST(:key AS bigint))").arg(function));
-    query.bindValue(QStringLiteral(":key"), key);
-    return query.exec() && query.next() && query.value(0).toBool();
-}
-
-// What tells other programs that a save is still under way, for as long as
-// the save lives: a lock file beside the journal, or on a server the
-// session's advisory lock.
-class SaveLock
-{
-public:
-    SaveLock() = default;
-    SaveLock(const SaveLock&) = delete;
-    SaveLock& operator=(const SaveLock&) = delete;
-    ~SaveLock()
-    {
-        if (!underWay.isEmpty())
-            savesUnderWay().remove(underWay);
-        if (heldKey)
-            advisory(QStringLiteral("pg_advisory_unlock"), *heldKey);
-    }
-
-    // Holds the save's own lock: false when it is taken or cannot be.
-    bool take(const QString& letterFolder, const QString& staging, const QString& lockPath,
-              bool* refused)
-    {
-        *refused = false;
-        if (onServer()) {
-            const qint64 key = WordSaver::saveLockKey(staging);
-            if (!advisory(QStringLiteral("pg_try_advisory_lock"), key))
-                return false;
-            heldKey = key;
-        } else {
-            if (isRefused(lockPath)) {
-                *refused = true;
-                return false;
-            }
-            file = std::make_unique<QLockFile>(lockPath);
-            if (!file->tryLock(0)) {
-                *refused = file->error() != QLockFile::LockFailedError;
-                file.reset();
-                return false;
-            }
-        }
-        underWay = letterFolder + staging;
-        savesUnderWay().insert(underWay);
-        return true;
-    }
-
-private:
-    std::unique_ptr<QLockFile> file;
-    std::optional<qint64> heldKey;
-    QString underWay;
-};
 
 // What one save does, written down before it starts.
 struct Plan
@@ -386,18 +314,8 @@ void reconcileSave(const QString& letterFolder, const QString& stem, const QStri
     // A held lock is a save that another running program is still doing
     // (QLockFile takes over the lock of a program that died; the server
     // releases the advisory lock of a PC whose session ended).
-    if (savesUnderWay().contains(letterFolder + stem))
-        return;
-    QLockFile lock(letterFolder + stem + kLockSuffix);
-    const qint64 key = WordSaver::saveLockKey(stem);
-    if (onServer()) {
-        if (!advisory(QStringLiteral("pg_try_advisory_lock"), key))
-            return;
-        reconcileUnlocked(letterFolder, stem, root);
-        advisory(QStringLiteral("pg_advisory_unlock"), key);
-        return;
-    }
-    if (isRefused(letterFolder + stem + kLockSuffix) || !lock.tryLock(0))
+    WorkLock lock;
+    if (lock.take(letterFolder + stem + kLockSuffix, stem) != WorkLock::Taken::Held)
         return;
     reconcileUnlocked(letterFolder, stem, root);
 }
@@ -526,9 +444,7 @@ int WordSaver::charactersOverLimit(const QString& fullName)
 
 qint64 WordSaver::saveLockKey(const QString& staging)
 {
-    const QByteArray digest = QCryptographicHash::hash(
-        QByteArray("ondalira-save:" + staging.toUtf8()), QCryptographicHash::Sha256);
-    return qFromBigEndian<qint64>(digest.constData());
+    return WorkLock::keyOf(staging);
 }
 
 void WordSaver::setCrashPoint(const CrashPoint& crashPoint)
@@ -733,7 +649,7 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& typed, const WordF
     // The lock lives as long as this save; another program's start-up
     // recovery leaves the save alone while it is held. On a server the
     // name is unique to this PC and save, so that no two PCs ever share it.
-    SaveLock lock;
+    WorkLock lock;
     const QString stamp = kStagingPrefix
         + (onServer() ? QUuid::createUuid().toString(QUuid::WithoutBraces)
                       : QString::number(QDateTime::currentMSecsSinceEpoch()));
@@ -743,10 +659,10 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& typed, const WordF
             continue;
         if (attempt > 100)
             return fail(Outcome::FolderFailed, form.fullName);
-        bool refused = false;
-        if (lock.take(plan.letterFolder, plan.staging, plan.lockPath(), &refused))
+        const WorkLock::Taken taken = lock.take(plan.lockPath(), plan.staging);
+        if (taken == WorkLock::Taken::Held)
             break;
-        if (refused)
+        if (taken == WorkLock::Taken::Refused)
             return fail(Outcome::FolderFailed, form.fullName);
     }
     if (!writeJournal(plan))
