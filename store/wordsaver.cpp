@@ -366,9 +366,21 @@ int languageId(const QString& name)
 
 // A folder moved aside for deletion: back in place when its record is
 // still there (the deletion never reached the database), otherwise removed.
+// The same on every PC of a school whatever its mount point: the language
+// and the path inside its "Letras".
+QString deletionName(const QString& aside, const QString& root)
+{
+    return QFileInfo(QDir::cleanPath(root)).dir().dirName() + QLatin1Char('/')
+        + QDir(root).relativeFilePath(aside);
+}
+
 void reconcileAside(const QString& folder, const QString& aside, bool recordExists,
                     const QString& root)
 {
+    // Another program (on a server, another PC) is deleting it right now.
+    WorkLock lock;
+    if (lock.take(aside + kLockSuffix, deletionName(aside, root)) != WorkLock::Taken::Held)
+        return;
     if (recordExists && !isOccupied(folder))
         moveBack(aside, folder);
     else
@@ -737,6 +749,12 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& typed, const WordF
     case Step::Failed: break;
     }
     return fail(Outcome::Unfinished, form.fullName);
+}
+
+bool WordSaver::holdDeletion(WorkLock& lock, const QString& folder, const QString& root)
+{
+    const QString aside = asidePathOf(folder);
+    return lock.take(aside + kLockSuffix, deletionName(aside, root)) == WorkLock::Taken::Held;
 }
 
 void WordSaver::reconcile(const QString& languagesFolder)

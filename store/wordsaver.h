@@ -8,6 +8,7 @@
 #include <functional>
 
 class Word;
+class WorkLock;
 
 // A category of the editor's list and whether the word is to belong to it.
 struct CategoryChoice
@@ -110,6 +111,12 @@ public:
     // Finishes or undoes every save and deletion that a crash interrupted,
     // in every language folder below languagesFolder.
     static void reconcile(const QString& languagesFolder);
+
+    // A deletion of a word's or a letter's folder (inside root, the
+    // language's "Letras") holds `lock` from before the folder moves aside
+    // until the folder aside is gone: reconcile() on any PC leaves it alone
+    // meanwhile. False: another program is deleting that folder now.
+    static bool holdDeletion(WorkLock& lock, const QString& folder, const QString& root);
 
     // The characters of a written word that no letter picture shows, each
     // once, in order.

@@ -809,6 +809,7 @@ void TestWordSaver::shouldShareTheWordsWithAnotherProgramProcess_data()
     QTest::addColumn<QString>("other"); // "edit": saves at once; "hold": stops mid-save
     QTest::newRow("the other program saved the word first") << "edit";
     QTest::newRow("the other program is still saving") << "hold";
+    QTest::newRow("the other program is deleting the word") << "delete";
 }
 
 void TestWordSaver::shouldShareTheWordsWithAnotherProgramProcess()
@@ -823,6 +824,7 @@ void TestWordSaver::shouldShareTheWordsWithAnotherProgramProcess()
     process.start(QStringLiteral(OL_OTHER_PC),
                   {f.home.databaseName(), other, QString::number(word.id),
                    f.sources + QStringLiteral("otra.png")});
+    QVERIFY(process.waitForStarted());
     if (other == QLatin1String("edit")) {
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 0);
@@ -834,21 +836,24 @@ void TestWordSaver::shouldShareTheWordsWithAnotherProgramProcess()
         QCOMPARE(snapshot(f.letter.folderPath()), theirs);
         return;
     }
-    // Start-up recovery here leaves the other program's save alone while it
-    // lives, and undoes it once that program is gone.
+    // Start-up recovery here leaves the other program's save or deletion
+    // alone while it lives, and undoes it once that program is gone.
     QVERIFY(process.waitForReadyRead(60000));
-    QCOMPARE(process.readLine().trimmed(), QByteArray("saving"));
-    QCOMPARE(savesIn(f.letter.folderPath()).size(), 1);
+    QCOMPARE(process.readLine().trimmed(),
+             other == QLatin1String("hold") ? QByteArray("saving") : QByteArray("deleting"));
+    QCOMPARE(savesIn(f.letter.folderPath()).size(), other == QLatin1String("hold") ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(folder), other == QLatin1String("hold"));
     const QStringList underWay = snapshot(f.letter.folderPath());
     const QString languages = f.home.path() + QStringLiteral("/media/languages");
     WordSaver::reconcile(languages);
     QCOMPARE(snapshot(f.letter.folderPath()), underWay);
     process.kill();
     QVERIFY(process.waitForFinished(60000));
-    QTRY_VERIFY((WordSaver::reconcile(languages), savesIn(f.letter.folderPath()).isEmpty()));
+    QTRY_VERIFY((WordSaver::reconcile(languages), savesIn(f.letter.folderPath()).isEmpty()
+                 && QFileInfo::exists(folder)));
     QCOMPARE(entries(folder), (QStringList{QStringLiteral("casa.png"), QStringLiteral("labios.mov"),
                                            QStringLiteral("sena casa.avi")}));
-    QVERIFY(!entries(f.letter.folderPath()).join(QLatin1Char(',')).contains(QLatin1String(".guardando")));
+    QCOMPARE(entries(f.letter.folderPath()), QStringList{QStringLiteral("casa grande")});
 }
 
 QTEST_GUILESS_MAIN(TestWordSaver)

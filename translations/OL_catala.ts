@@ -153,6 +153,14 @@ S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
         <source>La palabra «%1» cambió en otro equipo después de elegirla: no se ha borrado nada. Elíjala de nuevo para ver cómo quedó.</source>
         <translation>La paraula «%1» ha canviat en un altre ordinador després de triar-la: no s&apos;ha esborrat res. Torneu-la a triar per veure com ha quedat.</translation>
     </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>%1 se está eliminando ahora mismo en otro equipo: aquí no se ha cambiado nada.</source>
+        <translation>%1 s&apos;està eliminant ara mateix en un altre ordinador: aquí no s&apos;ha canviat res.</translation>
+    </message>
 </context>
 <context>
     <name>AdminCli</name>

@@ -4,11 +4,17 @@
 //   otherpc DATABASE hold WORD_ID PICTURE  the same, but stops once its copy
 //                                          is staged and waits there for a
 //                                          line on its input (or its end)
+//   otherpc DATABASE delete WORD_ID        deletes the word as the
+//                                          administrator does, waiting in the
+//                                          same way once its folder is aside
 // DATABASE: a postgresql:// URI or an SQLite file. Prints the outcome's
-// number, and "saving" when a held save has reached its wait.
+// number, and "saving" or "deleting" when it has reached its wait.
 #include "database.h"
+#include "language.h"
+#include "mediastore.h"
 #include "word.h"
 #include "wordsaver.h"
+#include "worklock.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -26,14 +32,33 @@ int main(int argc, char** argv)
     if (!opened || !word.loadById(args.value(3).toInt()))
         return 2;
     QTextStream out(stdout);
+    const auto wait = [&out](const char* what) {
+        out << what << Qt::endl;
+        QFile in;
+        if (in.open(stdin, QIODevice::ReadOnly))
+            in.readLine();
+    };
+    if (args.value(2) == QLatin1String("delete")) {
+        if (!word.letter || !word.letter->language)
+            return 2;
+        const QString root = MediaStore::lettersFolder(*word.letter->language);
+        WorkLock deletion;
+        QString aside;
+        if (!WordSaver::holdDeletion(deletion, word.folderPath(), root)
+            || !MediaStore::moveAside(word.folderPath(), root, &aside))
+            return 1;
+        wait("deleting");
+        if (!word.removeAsRead()) {
+            MediaStore::moveBack(aside, word.folderPath());
+            return 1;
+        }
+        MediaStore::removeDirectory(aside, root);
+        return 0;
+    }
     if (args.value(2) == QLatin1String("hold")) {
-        WordSaver::setCrashPoint([&out](const QString& step) {
-            if (step.startsWith(QLatin1String("copy "))) {
-                out << "saving" << Qt::endl;
-                QFile in;
-                if (in.open(stdin, QIODevice::ReadOnly))
-                    in.readLine();
-            }
+        WordSaver::setCrashPoint([&wait](const QString& step) {
+            if (step.startsWith(QLatin1String("copy ")))
+                wait("saving");
             return false;
         });
     }
