@@ -191,9 +191,11 @@ void ExerciseActivity::slotPickLetter(bool repeat)
 
     bool drawn = context.letters->hasAvailable(*context.settings, context.language);
     if (drawn) {
-        if (repeat) {
+        if (repeat)
             loadTarget(round.wordId, round.letterId);
-        } else {
+        // A word deleted meanwhile (on another PC) cannot be asked again:
+        // another one takes its place.
+        if (!repeat || !round.word()) {
             drawn = drawTarget();
             if (drawn) {
                 round.wordId = round.word()->id;

@@ -100,7 +100,10 @@ void PresentationActivity::toggleWord(bool hidden)
 void PresentationActivity::repeat()
 {
     stop();
-    slotLetter(true);
+    // A word deleted meanwhile (on another PC) is not shown again: another
+    // word of its letter is drawn.
+    Word stored;
+    slotLetter(!shown || stored.loadById(shown->word.id));
 }
 
 bool PresentationActivity::selectTypedLetter(const QString& text)

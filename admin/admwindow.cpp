@@ -5,6 +5,7 @@
 #include "contentlists.h"
 #include "mediastore.h"
 #include "mediawidget.h"
+#include "worklock.h"
 #include "packdialogs.h"
 #include "wordfoldermodel.h"
 
@@ -366,6 +367,11 @@ void AdmWindow::deleteSelectedLetter()
                      .arg(name)))
         return;
     const QString folder = selectedLetter->folderPath();
+    WorkLock deletion;
+    if (!WordSaver::holdDeletion(deletion, folder, lettersPath())) {
+        reportDeletionElsewhere(name);
+        return;
+    }
     QString aside;
     if (!MediaStore::moveAside(folder, lettersPath(), &aside)) {
         QMessageBox::warning(this, tr("Eliminar letra"),
@@ -399,6 +405,11 @@ void AdmWindow::deleteSelectedWord()
                      .arg(name)))
         return;
     const QString folder = selectedWord->folderPath();
+    WorkLock deletion;
+    if (!WordSaver::holdDeletion(deletion, folder, lettersPath())) {
+        reportDeletionElsewhere(name);
+        return;
+    }
     QString aside;
     if (!MediaStore::moveAside(folder, lettersPath(), &aside)) {
         QMessageBox::warning(this, tr("Eliminar palabra"),
@@ -408,12 +419,19 @@ void AdmWindow::deleteSelectedWord()
                              QMessageBox::Ok);
         return;
     }
-    if (!selectedWord->removeWithLinks()) {
+    // A word changed on another PC since it was selected is not the one the
+    // adult chose to delete: it stays, and so do its files.
+    if (!selectedWord->removeAsRead()) {
         MediaStore::moveBack(aside, folder);
         QMessageBox::warning(this, tr("Eliminar palabra"),
-                             tr("La palabra %1 no ha sido eliminada: la base de datos no pudo "
-                                "modificarse.")
-                                 .arg(name),
+                             selectedWord->staleness() == Word::Staleness::Changed
+                                 ? tr("La palabra «%1» cambió en otro equipo después de "
+                                      "elegirla: no se ha borrado nada. Elíjala de nuevo para "
+                                      "ver cómo quedó.")
+                                       .arg(name)
+                                 : tr("La palabra %1 no ha sido eliminada: la base de datos no "
+                                      "pudo modificarse.")
+                                       .arg(name),
                              QMessageBox::Ok);
         return;
     }
@@ -432,6 +450,11 @@ void AdmWindow::deleteFolderWithoutWord()
                     "palabras no cambian.")
                      .arg(name)))
         return;
+    WorkLock deletion;
+    if (!WordSaver::holdDeletion(deletion, folderWithoutWord, lettersPath())) {
+        reportDeletionElsewhere(name);
+        return;
+    }
     QString aside;
     if (!MediaStore::moveAside(folderWithoutWord, lettersPath(), &aside)) {
         QMessageBox::warning(this, tr("Eliminar carpeta"),
@@ -444,6 +467,15 @@ void AdmWindow::deleteFolderWithoutWord()
         QMessageBox::information(this, tr("Eliminar carpeta"),
                                  tr("La carpeta %1 ha sido eliminada exitosamente.").arg(name),
                                  QMessageBox::Ok);
+}
+
+void AdmWindow::reportDeletionElsewhere(const QString& what)
+{
+    QMessageBox::warning(this, tr("Eliminar"),
+                         tr("%1 se está eliminando ahora mismo en otro equipo: aquí no se ha "
+                            "cambiado nada.")
+                             .arg(what),
+                         QMessageBox::Ok);
 }
 
 // True when nothing of the folder is left; otherwise says what stayed.

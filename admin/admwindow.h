@@ -61,6 +61,7 @@ private:
     void deleteSelectedWord();
     void deleteFolderWithoutWord();
     bool removeFolderAside(const QString& aside, const QString& what);
+    void reportDeletionElsewhere(const QString& what);
     void setWordButtons(bool add, bool edit);
     void setCategoryButtons(bool enabled);
     QString lettersPath() const;

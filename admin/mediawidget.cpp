@@ -278,6 +278,21 @@ void MediaWidget::slotDoIt()
         Q_EMIT done();
         close();
         return;
+    case WordSaver::Outcome::ChangedElsewhere:
+    case WordSaver::Outcome::DeletedElsewhere:
+        // The other PC's save stands; this form no longer shows the word.
+        QMessageBox::warning(
+            this, tr("No se pudo guardar"),
+            result.outcome == WordSaver::Outcome::ChangedElsewhere
+                ? tr("La palabra «%1» cambió en otro equipo después de abrirla: no se ha "
+                     "guardado nada. Ábrala de nuevo para ver cómo quedó.")
+                      .arg(shown.fullName)
+                : tr("La palabra «%1» ya no existe: la borraron en otro equipo.")
+                      .arg(shown.fullName),
+            QMessageBox::Ok);
+        Q_EMIT done();
+        close();
+        return;
     default:
         reportRefusal(result); // nothing was written: the form stays open
         return;

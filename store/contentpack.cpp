@@ -6,6 +6,7 @@
 #include "letter.h"
 #include "mediapaths.h"
 #include "mediastore.h"
+#include "worklock.h"
 #include "spanishorder.h"
 #include "sqlhelpers.h"
 #include "word.h"
@@ -19,7 +20,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QSet>
 #include <QStorageInfo>
@@ -908,8 +908,8 @@ void removeStaleUnpacked(const QString& folder)
         const QString path = folder + name;
         if (QFileInfo(path).isSymLink())
             continue; // never followed out of the library
-        QLockFile lock(path + kLockSuffix);
-        if (!lock.tryLock(0))
+        WorkLock lock;
+        if (lock.take(path + kLockSuffix, name) != WorkLock::Taken::Held)
             continue;
         QDir(path).removeRecursively();
     }
@@ -949,9 +949,12 @@ bool importPack(Reader& reader, const ImportPlan& plan, Language& language, cons
     }
     removeStaleUnpacked(MediaPaths::languagesPath());
     QTemporaryDir work(MediaPaths::languagesPath() + kUnpackPrefix + QStringLiteral("XXXXXX"));
-    // Held while the import lives: another program's import leaves it alone.
-    QLockFile workLock(work.path() + kLockSuffix);
-    if (!work.isValid() || !workLock.tryLock(0)) {
+    // Held while the import lives: another program's import (on a server,
+    // another PC's) leaves it alone.
+    WorkLock workLock;
+    if (!work.isValid()
+        || workLock.take(work.path() + kLockSuffix, MediaStore::fileNameOf(work.path()))
+            != WorkLock::Taken::Held) {
         *error = Text::tr("No se pudo crear una carpeta temporal junto a la biblioteca de medios.");
         return false;
     }

@@ -1,6 +1,7 @@
 #include "databaseconnection.h"
 
 #include "database.h"
+#include "mediapaths.h"
 #include "schemaupgrade.h"
 #include "wordsaver.h"
 
@@ -28,18 +29,24 @@ void DatabaseConnection::open(const QString& path)
 {
     const QString dataFolder = QFileInfo(path).absolutePath();
     config = ServerConfig::find(dataFolder, systemConfig);
-    // On a server the media library stays the home's own (for now), and
-    // only ondalira-admin upgrades the schema, never a PC.
+    // The school's shared library serves every PC of the class. A server's
+    // file without media= (or with a relative one, logged as its problem)
+    // keeps the home's own media, as a PC without a server has.
+    const bool shared = config.isSet() && !config.media.isEmpty()
+        && !QDir::isRelativePath(config.media);
+    mediaFolder = shared ? QDir::cleanPath(config.media)
+                         : QDir::cleanPath(dataFolder + QStringLiteral("/../media"));
+    MediaPaths::setMediaLibrary(shared ? mediaFolder : QString());
+    // Only ondalira-admin upgrades a server's schema, never a PC.
     if (config.isSet() ? openServer(dataFolder) : openChecked(path)) {
         if (!config.isSet())
             upgradeSchema(path);
-        checkMediaFolders(path);
+        checkMediaFolders();
         // Saves and deletions that a crash cut short are finished or undone
         // before anyone sees the media library.
         // Not on the server's copy: the server says which saves are alive.
         if (!serverLink || serverLink->isOnline())
-            WordSaver::reconcile(QDir::cleanPath(QFileInfo(path).absolutePath()
-                                                 + QStringLiteral("/../media/languages")));
+            WordSaver::reconcile(mediaFolder + QStringLiteral("/languages"));
     }
 }
 
@@ -164,11 +171,11 @@ void DatabaseConnection::upgradeSchema(const QString& path)
 }
 
 // Without its media folders the program would open on an empty grey window.
-void DatabaseConnection::checkMediaFolders(const QString& path)
+void DatabaseConnection::checkMediaFolders()
 {
-    const QString home = QDir::cleanPath(QFileInfo(path).absolutePath() + QStringLiteral("/.."));
-    for (const char* folder : {"media", "media/system", "media/languages"}) {
-        const QString needed = home + QLatin1Char('/') + QLatin1String(folder);
+    const QString home = QFileInfo(mediaFolder).absolutePath();
+    for (const QString& needed : QStringList{mediaFolder, mediaFolder + QStringLiteral("/system"),
+                                  mediaFolder + QStringLiteral("/languages")}) {
         if (!QFileInfo(needed).isDir()) {
             reporter.mediaFolderMissing(needed, home);
             return;

@@ -49,7 +49,8 @@ public:
     // Opens an existing database, checks that it can be used (offering the
     // newest kept copy when it cannot) and upgrades its schema; every
     // failure goes to the reporter. A damaged file is never changed or
-    // deleted. Missing media folders beside it are reported too.
+    // deleted. Missing folders of the media library (the home's, or the
+    // shared one that the connection file names) are reported too.
     void open(const QString& path);
     bool isOpen() const;
     // The connection file in use; not set: the embedded database.
@@ -65,11 +66,12 @@ private:
     bool openChecked(const QString& path);
     bool restore(const QString& path, const QString& copy);
     void upgradeSchema(const QString& path);
-    void checkMediaFolders(const QString& path);
+    void checkMediaFolders();
 
     Reporter& reporter;
     QString systemConfig;
     ServerConfig config;
     std::unique_ptr<ServerLink> serverLink;
     bool quit = false;
+    QString mediaFolder; // the media library in use
 };

@@ -1,8 +1,16 @@
 #include "mediapaths.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace MediaPaths {
+namespace {
+QString& sharedLibrary()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
 
 QString appDir()
 {
@@ -22,14 +30,24 @@ QString translationsPath()
     return appDir() + QStringLiteral("/translations");
 }
 
+QString mediaPath()
+{
+    return sharedLibrary().isEmpty() ? appDir() + QStringLiteral("/media") : sharedLibrary();
+}
+
 QString systemMediaPath()
 {
-    return appDir() + QStringLiteral("/media/system/");
+    return mediaPath() + QStringLiteral("/system/");
 }
 
 QString languagesPath()
 {
-    return appDir() + QStringLiteral("/media/languages/");
+    return mediaPath() + QStringLiteral("/languages/");
+}
+
+void setMediaLibrary(const QString& folder)
+{
+    sharedLibrary() = folder.isEmpty() ? QString() : QDir::cleanPath(folder);
 }
 
 } // namespace MediaPaths

@@ -48,6 +48,12 @@ QString asidePrefix()
     return QStringLiteral(".borrando-");
 }
 
+QString asidePathOf(const QString& folder)
+{
+    const QString clean = QDir::cleanPath(folder);
+    return QFileInfo(clean).path() + QLatin1Char('/') + asidePrefix() + fileNameOf(clean);
+}
+
 bool moveAside(const QString& folder, const QString& root, QString* aside)
 {
     aside->clear();
@@ -58,8 +64,7 @@ bool moveAside(const QString& folder, const QString& root, QString* aside)
         return true;
     // The aside name must give the folder's name back at start; one left
     // over from before is removed first.
-    const QString target
-        = QFileInfo(clean).path() + QLatin1Char('/') + asidePrefix() + fileNameOf(clean);
+    const QString target = asidePathOf(clean);
     if (isOccupied(target))
         removeDirectory(target, root);
     if (isOccupied(target) || !renamePath(clean, target))

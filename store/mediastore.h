@@ -67,6 +67,8 @@ bool moveAside(const QString& folder, const QString& root, QString* aside);
 bool moveBack(const QString& aside, const QString& folder);
 // The prefix of folders moved aside for deletion.
 QString asidePrefix();
+// Where moveAside() puts a folder.
+QString asidePathOf(const QString& folder);
 
 // Renames a file or folder (replacing an existing file of that name).
 bool renamePath(const QString& from, const QString& to);

@@ -66,7 +66,7 @@ QString nextFree(const QStringList& used)
 
 QString photosFolder()
 {
-    return MediaPaths::appDir() + QStringLiteral("/media/usuarios/");
+    return MediaPaths::mediaPath() + QStringLiteral("/usuarios/");
 }
 
 QString path(const QString& picture)

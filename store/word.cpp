@@ -7,17 +7,20 @@
 
 namespace {
 const QString kSelectById = QStringLiteral(
-    "SELECT id, name, fullName, image, sign, lips, id_letter FROM word WHERE id = :id");
+    "SELECT id, name, fullName, image, sign, lips, id_letter, revision FROM word WHERE id = :id");
 const QString kSelectByFullName = QStringLiteral(
-    "SELECT id, name, fullName, image, sign, lips, id_letter FROM word "
+    "SELECT id, name, fullName, image, sign, lips, id_letter, revision FROM word "
     "WHERE fullName = :fullName AND id_letter = :id_letter");
 const QString kInsert = QStringLiteral(
     "INSERT INTO word (name, fullName, image, sign, lips, id_letter) "
     "VALUES (:name, :fullName, :image, :sign, :lips, :id_letter)");
 const QString kUpdate = QStringLiteral(
     "UPDATE word SET name = :name, fullName = :fullName, image = :image, sign = :sign, "
-    "lips = :lips WHERE id = :id");
+    "lips = :lips, revision = revision + 1 WHERE id = :id AND revision = :revision");
 const QString kDelete = QStringLiteral("DELETE FROM word WHERE id = :id");
+const QString kDeleteRead
+    = QStringLiteral("DELETE FROM word WHERE id = :id AND revision = :revision");
+const QString kExists = QStringLiteral("SELECT id FROM word WHERE id = :id");
 const QString kDeleteLinks = QStringLiteral("DELETE FROM word_x_category WHERE id_word = :id");
 const QString kOthersOfLetter
     = QStringLiteral("SELECT fullName FROM word WHERE id_letter = :id_letter AND id <> :id");
@@ -58,6 +61,7 @@ bool Word::readRow(QSqlQuery& query)
     image = query.value(3).toString();
     sign = query.value(4).toString();
     lips = query.value(5).toString();
+    revision = query.value(7).toInt();
     const int letterId = query.value(6).toInt();
     if (letter && letter->id == letterId)
         return true;
@@ -88,6 +92,7 @@ bool Word::insert()
 
 bool Word::update()
 {
+    stale = Staleness::None;
     QSqlQuery query = SqlHelpers::prepare(kUpdate);
     query.bindValue(QStringLiteral(":name"), name);
     query.bindValue(QStringLiteral(":fullName"), fullName);
@@ -95,7 +100,22 @@ bool Word::update()
     query.bindValue(QStringLiteral(":sign"), sign);
     query.bindValue(QStringLiteral(":lips"), lips);
     query.bindValue(QStringLiteral(":id"), id);
-    return run(query);
+    query.bindValue(QStringLiteral(":revision"), revision);
+    if (!run(query) || !matchedReadRow(query))
+        return false;
+    ++revision;
+    return true;
+}
+
+// No row changed: another PC saved or deleted the word since it was read.
+bool Word::matchedReadRow(QSqlQuery& query)
+{
+    if (query.numRowsAffected() > 0)
+        return true;
+    QSqlQuery exists = SqlHelpers::prepare(kExists);
+    exists.bindValue(QStringLiteral(":id"), id);
+    stale = SqlHelpers::execFirstRow(exists) ? Staleness::Changed : Staleness::Deleted;
+    return false;
 }
 
 bool Word::save()
@@ -115,6 +135,25 @@ bool Word::remove()
 bool Word::removeWithLinks()
 {
     return SqlHelpers::execInTransaction({{kDeleteLinks, ":id", id}, {kDelete, ":id", id}});
+}
+
+bool Word::removeAsRead()
+{
+    stale = Staleness::None;
+    QSqlDatabase db = QSqlDatabase::database();
+    if (!db.transaction())
+        return false;
+    QSqlQuery links = SqlHelpers::prepare(kDeleteLinks);
+    links.bindValue(QStringLiteral(":id"), id);
+    QSqlQuery row = SqlHelpers::prepare(kDeleteRead);
+    row.bindValue(QStringLiteral(":id"), id);
+    row.bindValue(QStringLiteral(":revision"), revision);
+    // Gone already: nothing left to delete, which is what was asked.
+    if (links.exec() && row.exec() && (matchedReadRow(row) || stale == Staleness::Deleted)
+        && db.commit())
+        return true;
+    db.rollback();
+    return false;
 }
 
 bool Word::isFullNameTaken(QString* existing) const

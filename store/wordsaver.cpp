@@ -6,6 +6,7 @@
 #include "spanishorder.h"
 #include "sqlhelpers.h"
 #include "word.h"
+#include "worklock.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -14,10 +15,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QSqlDatabase>
 #include <QStorageInfo>
+#include <QUuid>
 #include <QVariant>
 #include <memory>
 
@@ -55,6 +56,12 @@ WordSaver::CrashPoint& crashHook()
 }
 
 using Crash = std::function<bool(const QString&)>;
+
+bool onServer()
+{
+    return Database::engine() == Database::Engine::PostgreSQL;
+}
+
 
 // What one save does, written down before it starts.
 struct Plan
@@ -225,6 +232,10 @@ bool writeRecord(Word& word, bool isNew, const QList<CategoryChoice>& categories
             continue; // deleted since the editor opened
         written = choice.linked ? word.addCategory(category) : word.removeCategory(category);
     }
+    if (!written && word.staleness() != Word::Staleness::None) {
+        db.rollback();
+        return false;
+    }
     if (!written)
         *error = word.lastError();
     else if (!db.commit())
@@ -296,13 +307,21 @@ void undo(const Plan& plan)
         QFile::remove(plan.journalPath());
 }
 
+void reconcileUnlocked(const QString& letterFolder, const QString& stem, const QString& root);
+
 void reconcileSave(const QString& letterFolder, const QString& stem, const QString& root)
 {
     // A held lock is a save that another running program is still doing
-    // (QLockFile takes over the lock of a program that died).
-    QLockFile lock(letterFolder + stem + kLockSuffix);
-    if (isRefused(letterFolder + stem + kLockSuffix) || !lock.tryLock(0))
+    // (QLockFile takes over the lock of a program that died; the server
+    // releases the advisory lock of a PC whose session ended).
+    WorkLock lock;
+    if (lock.take(letterFolder + stem + kLockSuffix, stem) != WorkLock::Taken::Held)
         return;
+    reconcileUnlocked(letterFolder, stem, root);
+}
+
+void reconcileUnlocked(const QString& letterFolder, const QString& stem, const QString& root)
+{
     const QString journal = letterFolder + stem + kJournalSuffix;
     if (QFileInfo::exists(journal)) {
         Plan plan;
@@ -347,9 +366,21 @@ int languageId(const QString& name)
 
 // A folder moved aside for deletion: back in place when its record is
 // still there (the deletion never reached the database), otherwise removed.
+// The same on every PC of a school whatever its mount point: the language
+// and the path inside its "Letras".
+QString deletionName(const QString& aside, const QString& root)
+{
+    return QFileInfo(QDir::cleanPath(root)).dir().dirName() + QLatin1Char('/')
+        + QDir(root).relativeFilePath(aside);
+}
+
 void reconcileAside(const QString& folder, const QString& aside, bool recordExists,
                     const QString& root)
 {
+    // Another program (on a server, another PC) is deleting it right now.
+    WorkLock lock;
+    if (lock.take(aside + kLockSuffix, deletionName(aside, root)) != WorkLock::Taken::Held)
+        return;
     if (recordExists && !isOccupied(folder))
         moveBack(aside, folder);
     else
@@ -421,6 +452,11 @@ int WordSaver::charactersOverLimit(const QString& fullName)
         ++over;
     }
     return over;
+}
+
+qint64 WordSaver::saveLockKey(const QString& staging)
+{
+    return WorkLock::keyOf(staging);
 }
 
 void WordSaver::setCrashPoint(const CrashPoint& crashPoint)
@@ -623,21 +659,23 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& typed, const WordF
     }
 
     // The lock lives as long as this save; another program's start-up
-    // recovery leaves the save alone while it is held.
-    std::unique_ptr<QLockFile> lock;
-    const QString stamp = kStagingPrefix + QString::number(QDateTime::currentMSecsSinceEpoch());
-    for (int attempt = 1; !lock; ++attempt) {
+    // recovery leaves the save alone while it is held. On a server the
+    // name is unique to this PC and save, so that no two PCs ever share it.
+    WorkLock lock;
+    const QString stamp = kStagingPrefix
+        + (onServer() ? QUuid::createUuid().toString(QUuid::WithoutBraces)
+                      : QString::number(QDateTime::currentMSecsSinceEpoch()));
+    for (int attempt = 1;; ++attempt) {
         plan.staging = attempt == 1 ? stamp : stamp + QLatin1Char('-') + QString::number(attempt);
         if (isOccupied(plan.stagingPath()) || isOccupied(plan.journalPath()))
             continue;
-        if (isRefused(plan.lockPath()) || attempt > 100)
+        if (attempt > 100)
             return fail(Outcome::FolderFailed, form.fullName);
-        lock = std::make_unique<QLockFile>(plan.lockPath());
-        if (!lock->tryLock(0)) {
-            if (lock->error() != QLockFile::LockFailedError)
-                return fail(Outcome::FolderFailed, form.fullName);
-            lock.reset();
-        }
+        const WorkLock::Taken taken = lock.take(plan.lockPath(), plan.staging);
+        if (taken == WorkLock::Taken::Held)
+            break;
+        if (taken == WorkLock::Taken::Refused)
+            return fail(Outcome::FolderFailed, form.fullName);
     }
     if (!writeJournal(plan))
         return fail(Outcome::FolderFailed, form.fullName);
@@ -684,8 +722,14 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& typed, const WordF
         word.*kMediaFields[i].record = plan.record.*kMediaFields[i].form;
     QSqlError error;
     if (!writeRecord(word, isNew, form.categories, &error)) {
+        const Word::Staleness staleness = word.staleness();
         word = before;
         undo(plan);
+        // Another PC got there first: its save stays whole.
+        if (staleness == Word::Staleness::Changed)
+            return fail(Outcome::ChangedElsewhere, form.fullName);
+        if (staleness == Word::Staleness::Deleted)
+            return fail(Outcome::DeletedElsewhere, form.fullName);
         Result result = fail(Outcome::RecordFailed, form.fullName);
         result.problem = Database::writeProblemOf(error);
         if (result.problem == Database::WriteProblem::None)
@@ -705,6 +749,12 @@ WordSaver::Result WordSaver::save(Word& word, const WordForm& typed, const WordF
     case Step::Failed: break;
     }
     return fail(Outcome::Unfinished, form.fullName);
+}
+
+bool WordSaver::holdDeletion(WorkLock& lock, const QString& folder, const QString& root)
+{
+    const QString aside = asidePathOf(folder);
+    return lock.take(aside + kLockSuffix, deletionName(aside, root)) == WorkLock::Taken::Held;
 }
 
 void WordSaver::reconcile(const QString& languagesFolder)

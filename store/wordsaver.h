@@ -8,6 +8,7 @@
 #include <functional>
 
 class Word;
+class WorkLock;
 
 // A category of the editor's list and whether the word is to belong to it.
 struct CategoryChoice
@@ -44,9 +45,15 @@ struct WordForm
 //   4. the folder is renamed, the staged files moved in, the replaced ones
 //      deleted, and the staging folder and the journal removed.
 // reconcile() at start finishes a save whose record was written and undoes
-// one whose record was not. A save holds a lock file beside its journal for
-// its whole life; reconcile() leaves alone every save whose lock is held,
-// since another running program is still doing it.
+// one whose record was not, and leaves alone every save that another
+// running program is still doing. On the embedded database a save holds a
+// lock file beside its journal for its whole life. File locks cannot be
+// trusted on a school's network folder: there every save has a name of its
+// own (a UUID) and holds a PostgreSQL session advisory lock keyed from it,
+// which the server releases when the saving PC's session ends.
+// An existing word is written only if its row still has the revision the
+// editor read (Word::update): two adults saving the same word on two PCs
+// cannot mix their saves.
 class WordSaver
 {
 public:
@@ -68,6 +75,9 @@ public:
                        // when the free space is short of the whole save)
         Cancelled,     // the teacher stopped the copy
         RecordFailed,  // problem: why the database refused it
+        ChangedElsewhere, // another PC saved the word since it was read:
+                          // nothing of this save was kept
+        DeletedElsewhere, // another PC deleted the word since it was read
         Unfinished,    // the record was written; the files will be put in
                        // place at the next start
         Interrupted,   // tests: stopped at a crash point, nothing cleaned up
@@ -102,6 +112,12 @@ public:
     // in every language folder below languagesFolder.
     static void reconcile(const QString& languagesFolder);
 
+    // A deletion of a word's or a letter's folder (inside root, the
+    // language's "Letras") holds `lock` from before the folder moves aside
+    // until the folder aside is gone: reconcile() on any PC leaves it alone
+    // meanwhile. False: another program is deleting that folder now.
+    static bool holdDeletion(WorkLock& lock, const QString& folder, const QString& root);
+
     // The characters of a written word that no letter picture shows, each
     // once, in order.
     static QString unshowableCharacters(const QString& name);
@@ -111,6 +127,10 @@ public:
     // How many characters (from the end) the description must lose to fit
     // in kMaxNameBytes; 0 when it fits.
     static int charactersOverLimit(const QString& fullName);
+
+    // The advisory lock key of a save on a server, from its staging name
+    // (".guardando-<uuid>").
+    static qint64 saveLockKey(const QString& staging);
 
     // Tests: called after each step of a save; true stops the save there
     // as if the process had died.

@@ -10,6 +10,8 @@
 #include "videoprobe.h"
 #include "messageboxanswerer.h"
 #include "testhome.h"
+#include "wordsaver.h"
+#include "worklock.h"
 #include "widgets.h"
 
 #include <QComboBox>
@@ -356,6 +358,8 @@ void TestAdmWindow::shouldReportADeletionThatCouldNotBeDone_data()
     QTest::addColumn<QString>("keyWord");
     QTest::newRow("read-only media") << "media" << "carpeta";
     QTest::newRow("database refusing") << "database" << "base de datos";
+    QTest::newRow("changed on another PC since chosen") << "another PC" << "cambió en otro equipo";
+    QTest::newRow("being deleted on another PC") << "deleting" << "eliminando ahora mismo en otro equipo";
 }
 
 void TestAdmWindow::shouldReportADeletionThatCouldNotBeDone()
@@ -370,16 +374,23 @@ void TestAdmWindow::shouldReportADeletionThatCouldNotBeDone()
             return QDir::cleanPath(path) == folder ? MediaStore::Refused::ReadOnly
                                                    : MediaStore::Refused::None;
         });
-    } else {
+    } else if (failing == QLatin1String("database")) {
         QVERIFY(TestHome::exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON word "
                                               "BEGIN SELECT RAISE(ABORT, 'full'); END")));
     }
+    WorkLock deletion; // what another PC deleting the word holds
+    if (failing == QLatin1String("deleting"))
+        QVERIFY(WordSaver::holdDeletion(deletion, folder, f.path(QString())));
     QVERIFY(admin.click(folder));
+    if (failing == QLatin1String("another PC"))
+        QVERIFY(TestHome::exec(QStringLiteral("UPDATE word SET revision = revision + 1 WHERE id = %1").arg(f.ajo)));
     MessageBoxAnswerer answerer({QStringLiteral("&Sí")});
     admin.press("deleteWordButton");
     MediaStore::setRefusal({});
     QCOMPARE(answerer.boxes.size(), 2);
-    QVERIFY(answerer.boxes[1].text.contains(QStringLiteral("no ha sido eliminada")));
+    QVERIFY(answerer.boxes[1].text.contains(QStringLiteral("no ha sido eliminada"))
+            || answerer.boxes[1].text.contains(QStringLiteral("no se ha borrado nada"))
+            || answerer.boxes[1].text.contains(QStringLiteral("no se ha cambiado nada")));
     QVERIFY(answerer.boxes[1].text.contains(keyWord));
     QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word WHERE id = %1").arg(f.ajo)), 1);
     QVERIFY(QFile::exists(f.path(QStringLiteral("A/ajo/.miniatura"))));

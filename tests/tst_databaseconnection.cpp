@@ -3,6 +3,7 @@
 #include "database.h"
 #include "databaseconnection.h"
 #include "databasemessages.h"
+#include "mediapaths.h"
 #include "messageboxanswerer.h"
 #include "language.h"
 #include "schemaupgrade.h"
@@ -15,6 +16,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -94,6 +96,8 @@ private Q_SLOTS:
     void shouldUseTheServerThatTheConnectionFileNames();
     void shouldKeepTheLessonGoingWhenTheServerGoesAway_data();
     void shouldKeepTheLessonGoingWhenTheServerGoesAway();
+    void shouldUseTheSharedMediaLibraryThatTheFileNames_data();
+    void shouldUseTheSharedMediaLibraryThatTheFileNames();
 };
 
 void TestDatabaseConnection::shouldUpgradeAnEarlierDatabaseAtStart()
@@ -329,7 +333,11 @@ void TestDatabaseConnection::shouldUseTheServerThatTheConnectionFileNames()
         const QString uri = onServer ? home.serverUri()
             : server == QLatin1String("refusing") ? QStringLiteral("postgresql://127.0.0.1:1/ondalira")
                                                   : QStringLiteral("/srv/bd");
-        QVERIFY(writeFile(file, QStringLiteral("database=%1\nmedia=/srv/media\n").arg(uri).toUtf8()));
+        QVERIFY(QDir(etc.path()).mkpath(QStringLiteral("media/system"))
+                && QDir(etc.path()).mkpath(QStringLiteral("media/languages")));
+        QVERIFY(writeFile(file, QStringLiteral("database=%1\nmedia=%2\n")
+                                    .arg(uri, etc.filePath(QStringLiteral("media")))
+                                    .toUtf8()));
         QCOMPARE(::chmod(QFile::encodeName(file).constData(), mode_t(mode)), 0);
     }
     MessageBoxAnswerer answerer;
@@ -481,6 +489,64 @@ void TestDatabaseConnection::shouldKeepTheLessonGoingWhenTheServerGoesAway()
     QCOMPARE(Database::engine(), Database::Engine::PostgreSQL);
     QCOMPARE(drawnWord(language), QStringLiteral("ola"));
     link->waitForThreads();
+    Database::closeDefault();
+}
+
+void TestDatabaseConnection::shouldUseTheSharedMediaLibraryThatTheFileNames_data()
+{
+    QTest::addColumn<QString>("media");   // the media= line; "" for none
+    QTest::addColumn<QString>("missing"); // a folder of the shared library left out
+    QTest::addColumn<QString>("used");    // "shared" or "home"
+    QTest::newRow("a complete shared library") << "media=SHARED" << "" << "shared";
+    QTest::newRow("a shared library without languages") << "media=SHARED" << "/languages" << "shared";
+    QTest::newRow("a shared library without system media") << "media=SHARED" << "/system" << "shared";
+    QTest::newRow("no shared library at all") << "media=SHARED" << "/" << "shared";
+    QTest::newRow("no media= line: the home's own") << "" << "" << "home";
+}
+
+void TestDatabaseConnection::shouldUseTheSharedMediaLibraryThatTheFileNames()
+{
+    QFETCH(QString, media);
+    QFETCH(QString, missing);
+    QFETCH(QString, used);
+    if (!TestHome::canUse(Database::Engine::PostgreSQL))
+        return;
+    TestHome home(Database::Engine::PostgreSQL);
+    QVERIFY(home.isValid());
+    QVERIFY(TestHome::addLanguage(QStringLiteral("Español")) == 1);
+    Database::closeDefault();
+    QTemporaryDir school;
+    const QString shared = school.filePath(QStringLiteral("media"));
+    for (const char* folder : {"/system", "/languages"}) {
+        if (missing.isEmpty() || !QLatin1String(folder).startsWith(missing))
+            QVERIFY(QDir().mkpath(shared + QLatin1String(folder)));
+    }
+    // A save that a PC's crash cut short waits in the shared library.
+    const QString aside = shared + QStringLiteral("/languages/Español/Letras/M/.borrando-mano");
+    if (missing.isEmpty())
+        QVERIFY(writeFile(aside + QStringLiteral("/imagen.png")));
+    const QString file = home.path() + QStringLiteral("/data/server.conf");
+    QVERIFY(writeFile(file, QStringLiteral("database=%1\n%2\n")
+                                .arg(home.serverUri(), QString(media).replace(QStringLiteral("SHARED"), shared))
+                                .toUtf8()));
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
+    MessageBoxAnswerer answerer;
+    DatabaseMessages messages;
+    QTemporaryDir etc;
+    DatabaseConnection connection(home.databasePath(), messages, etc.filePath(QStringLiteral("server.conf")));
+    QVERIFY(connection.isOpen());
+    const QString library = used == QLatin1String("shared") ? shared : home.path() + QStringLiteral("/media");
+    QCOMPARE(MediaPaths::languagesPath(), library + QStringLiteral("/languages/"));
+    QCOMPARE(MediaPaths::systemMediaPath(), library + QStringLiteral("/system/"));
+    if (missing.isEmpty()) {
+        QCOMPARE(answerer.titles(), QStringList());
+        // Recovered at start in the library in use, and only there.
+        QCOMPARE(QFileInfo::exists(aside), used == QLatin1String("home"));
+    } else {
+        QCOMPARE(answerer.titles(), QStringList{QStringLiteral("Falta la carpeta de medios")});
+        const QString where = QDir::toNativeSeparators(QDir::cleanPath(shared + missing));
+        QVERIFY2(answerer.boxes.first().text.contains(where), qPrintable(answerer.boxes.first().text));
+    }
     Database::closeDefault();
 }
 

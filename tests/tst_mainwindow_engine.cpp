@@ -3,7 +3,10 @@
 #include "config.h"
 #include "configwidget.h"
 #include "imagewidget.h"
+#include "language.h"
+#include "letter.h"
 #include "mainwindow.h"
+#include "mediawidget.h"
 #include "menuwidget.h"
 #include "sequencewidget.h"
 #include "sounddevice.h"
@@ -13,8 +16,12 @@
 #include "windowfixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -76,6 +83,7 @@ private Q_SLOTS:
     void shouldPresentBlankNameWithoutSpelling();
     void shouldReturnToFirstActivityOnRestart_data();
     void shouldReturnToFirstActivityOnRestart();
+    void shouldShowWordsFromTheSchoolsSharedMediaLibrary();
 };
 
 void TestMainWindowEngine::shouldShowEverythingAtOnceWithoutStopMotion_data()
@@ -612,4 +620,54 @@ void TestMainWindowEngine::shouldReturnToFirstActivityOnRestart()
 }
 
 QTEST_MAIN(TestMainWindowEngine)
+void TestMainWindowEngine::shouldShowWordsFromTheSchoolsSharedMediaLibrary()
+{
+    if (!TestHome::canUse(Database::Engine::PostgreSQL))
+        return;
+    WindowFixture f(Database::Engine::PostgreSQL);
+    QVERIFY(f.isValid());
+    f.addLetter(QStringLiteral("M"));
+    const QString sources = f.home.path() + QStringLiteral("/elegidos/");
+    f.picture(QStringLiteral("elegidos/mano.png"));
+    QVERIFY(writeTinyVideo(sources + QStringLiteral("sena.avi")));
+    QVERIFY(writeTinyVideo(sources + QStringLiteral("labios.avi")));
+    // The school's library lives elsewhere, mounted on every PC; the home
+    // keeps no media of its own.
+    QTemporaryDir school;
+    const QString shared = school.path() + QStringLiteral("/media");
+    QVERIFY(QDir().rename(f.home.path() + QStringLiteral("/media"), shared));
+    QVERIFY(QDir().mkpath(shared + QStringLiteral("/languages/Español/Letras")));
+    const QString file = f.home.path() + QStringLiteral("/data/server.conf");
+    QVERIFY(writeFile(file, QStringLiteral("database=%1\nmedia=%2\n").arg(f.home.serverUri(), shared).toUtf8()));
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
+    MainWindow* w = f.start();
+    QCOMPARE(f.warningsAnswered(), 0);
+
+    // The adult adds a word: its files land in the shared library.
+    Language language;
+    QVERIFY(language.loadById(f.languageId));
+    Letter letter;
+    QVERIFY(letter.loadByName(QStringLiteral("M"), &language));
+    auto* editor = new MediaWidget(0, &language, &letter, nullptr);
+    editor->show();
+    child<QLineEdit>(editor, "nameField")->setText(QStringLiteral("mano"));
+    child<QLineEdit>(editor, "fullNameField")->setText(QStringLiteral("mano"));
+    child<QLineEdit>(editor, "imageField")->setText(sources + QStringLiteral("mano.png"));
+    child<QLineEdit>(editor, "signField")->setText(sources + QStringLiteral("sena.avi"));
+    child<QLineEdit>(editor, "lipsField")->setText(sources + QStringLiteral("labios.avi"));
+    child<QPushButton>(editor, "acceptButton")->click();
+    QCOMPARE(f.lastWarningTitle(), QStringLiteral("Palabra creada."));
+    const QString folder = shared + QStringLiteral("/languages/Español/Letras/M/mano/");
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name),
+             (QStringList{QStringLiteral("labios.avi"), QStringLiteral("mano.png"), QStringLiteral("sena.avi")}));
+    QVERIFY(!QFileInfo::exists(f.home.path() + QStringLiteral("/media")));
+
+    // The window shows it from there, with the letters of the library.
+    f.startActivity(20);
+    f.typeLetter(QStringLiteral("m"));
+    QCOMPARE(shownMedia(*w), QStringLiteral("bwiv"));
+    QCOMPARE(f.shownFile(child<ImageWidget>(w, "pictureHolder")->label), QStringLiteral("elegidos/mano.png"));
+    QVERIFY(!f.rowFiles().isEmpty());
+}
+
 #include "tst_mainwindow_engine.moc"

@@ -12,12 +12,15 @@
 #include "windowfixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -131,6 +134,8 @@ private Q_SLOTS:
     void shouldFollowEachDoubleLetterSwitch_data();
     void shouldFollowEachDoubleLetterSwitch();
     void shouldRepeatSameRoundAfterAnswer();
+    void shouldGoOnWhenAnotherPcDeletesTheWordOnShow_data();
+    void shouldGoOnWhenAnotherPcDeletesTheWordOnShow();
     void shouldJudgeEveryLetterKey_data();
     void shouldJudgeEveryLetterKey();
     void shouldTypeWordWithSpaces_data();
@@ -783,6 +788,87 @@ void TestMainWindowKeyboard::shouldStopOnNonLetterKeysOnlyOutsideStories()
     QCOMPARE(f.shownFile(child<SequenceWidget>(w, "storySequence")), f.languagePath() + "Cuentos/leer1_1.png");
     QVERIFY(child<QLabel>(w, "noWordsWarning")->isHidden());
     QCOMPARE(f.rowFiles(), QStringList());
+}
+
+void TestMainWindowKeyboard::shouldGoOnWhenAnotherPcDeletesTheWordOnShow_data()
+{
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<QString>("then"); // what the child does after the deletion
+    QTest::newRow("presentation: the next letter key") << 20 << "letter";
+    QTest::newRow("presentation step by step: the next steps") << 20 << "space";
+    QTest::newRow("presentation: the repeat button") << 20 << "repeat";
+    QTest::newRow("exercise: the answer to the word gone") << 21 << "answer";
+    QTest::newRow("exercise: the repeat button after the answer") << 21 << "repeat";
+}
+
+void TestMainWindowKeyboard::shouldGoOnWhenAnotherPcDeletesTheWordOnShow()
+{
+    QFETCH(int, activity);
+    QFETCH(QString, then);
+    WindowFixture f;
+    f.addWord(QStringLiteral("M"), QStringLiteral("mano"));
+    f.addWord(QStringLiteral("M"), QStringLiteral("mesa"));
+    addAlphabet(f);
+    if (then == QLatin1String("space"))
+        f.setUserSetting(SettingKey::StopMotion, 1);
+    MainWindow* w = f.start();
+    f.startActivity(activity);
+    if (activity == 20)
+        f.typeLetter(QStringLiteral("m"));
+    const auto shownWord = [&] {
+        const QString picture = f.shownFile(child<ImageWidget>(w, "pictureHolder")->label);
+        return picture.section(QLatin1Char('/'), -2, -2);
+    };
+    // Step by step, the word is on show once its picture is.
+    const auto stepToPicture = [&] {
+        for (int step = 0; step < 4 && child<ImageWidget>(w, "pictureHolder")->isHidden(); ++step)
+            f.releaseKey(Qt::Key_Space, QStringLiteral(" "));
+    };
+    if (then == QLatin1String("space"))
+        stepToPicture();
+    const QString gone = shownWord();
+    QVERIFY2(gone == QLatin1String("mano") || gone == QLatin1String("mesa"), qPrintable(gone));
+    const QString left = gone == QLatin1String("mano") ? QStringLiteral("mesa") : QStringLiteral("mano");
+    const QString answer = asked(f).toLower();
+    if (activity == 21 && then == QLatin1String("repeat")) {
+        f.typeLetter(answer);
+        QCOMPARE(feedback(f), QStringLiteral("good"));
+    }
+
+    // Another PC deletes the word, its record and its files.
+    {
+        QSqlDatabase other = f.home.openSecondConnection(QStringLiteral("other-pc"));
+        QSqlQuery query(other);
+        QVERIFY(query.exec(QStringLiteral("DELETE FROM word WHERE name = '%1'").arg(gone)));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other-pc"));
+    QVERIFY(QDir(f.home.path() + QLatin1Char('/') + f.languagePath() + QStringLiteral("Letras/M/") + gone)
+                .removeRecursively());
+
+    if (then == QLatin1String("letter")) {
+        f.typeLetter(QStringLiteral("m"));
+        QCOMPARE(shownWord(), left);
+    } else if (then == QLatin1String("space")) {
+        for (int step = 0; step < 4; ++step)
+            f.releaseKey(Qt::Key_Space, QStringLiteral(" "));
+        f.typeLetter(QStringLiteral("m"));
+        stepToPicture();
+        QCOMPARE(shownWord(), left);
+    } else if (then == QLatin1String("answer")) {
+        f.typeLetter(answer);
+        QCOMPARE(feedback(f), QStringLiteral("good"));
+        QTRY_VERIFY_WITH_TIMEOUT(questionShown(f), 5000);
+        QCOMPARE(shownWord(), left);
+    } else {
+        // The word to repeat is gone: another one is drawn in its place.
+        QTest::mouseClick(child<MenuWidget>(w, "repeatButton"), Qt::LeftButton);
+        if (activity == 21)
+            QVERIFY(questionShown(f));
+        QCOMPARE(shownWord(), left);
+    }
+    QVERIFY(!f.rowFiles().isEmpty());
+    QCOMPARE(f.warningsAnswered(), 0);
 }
 
 QTEST_MAIN(TestMainWindowKeyboard)

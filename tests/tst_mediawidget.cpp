@@ -73,6 +73,8 @@ private Q_SLOTS:
     void shouldRefuseAndStayOpen();
     void shouldReportFailedRecordAndClose_data();
     void shouldReportFailedRecordAndClose();
+    void shouldTellAWordChangedOnAnotherPcAndClose_data();
+    void shouldTellAWordChangedOnAnotherPcAndClose();
     void shouldCancelWithoutWriting();
     void shouldOpenChooserInPicturesOrVideosThenTheLastFolder();
     void shouldProbeEveryNewVideo_data();
@@ -244,6 +246,42 @@ void TestMediaWidget::shouldReportFailedRecordAndClose()
     QVERIFY(!QFileInfo::exists(f.letter.folderPath() + QStringLiteral("casa")));
     QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word")), 1);
     QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word_x_category")), 1);
+}
+
+void TestMediaWidget::shouldTellAWordChangedOnAnotherPcAndClose_data()
+{
+    QTest::addColumn<QString>("otherPc"); // what another PC did meanwhile
+    QTest::addColumn<QString>("message");
+    QTest::newRow("saved it") << "UPDATE word SET sign = 'otra.avi', revision = revision + 1"
+                              << "La palabra «cama» cambió en otro equipo después de abrirla: no "
+                                 "se ha guardado nada. Ábrala de nuevo para ver cómo quedó.";
+    QTest::newRow("deleted it") << "DELETE FROM word"
+                                << "La palabra «cama» ya no existe: la borraron en otro equipo.";
+}
+
+void TestMediaWidget::shouldTellAWordChangedOnAnotherPcAndClose()
+{
+    QFETCH(QString, otherPc);
+    QFETCH(QString, message);
+    Fixture f;
+    Word word;
+    QVERIFY(word.loadById(f.cama));
+    QPointer<MediaWidget> editor = new MediaWidget(0, &f.language, &f.letter, &f.categories, &word);
+    editor->show();
+    QVERIFY(TestHome::exec(otherPc + QStringLiteral(" WHERE id = %1").arg(f.cama)));
+    const QStringList files = QDir(f.letter.folderPath() + QStringLiteral("cama")).entryList(QDir::Files);
+    child<QLineEdit>(editor, "fullNameField")->setText(QStringLiteral("cama doble"));
+    child<QLineEdit>(editor, "imageField")->setText(f.sources + QStringLiteral("casa.png"));
+    QSignalSpy done(editor.data(), &MediaWidget::done);
+    MessageBoxAnswerer answerer;
+    child<QPushButton>(editor, "acceptButton")->click();
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes[0].text, message);
+    QCOMPARE(done.count(), 1);
+    QTRY_VERIFY(editor.isNull());
+    QCOMPARE(QDir(f.letter.folderPath()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("cama")});
+    QCOMPARE(QDir(f.letter.folderPath() + QStringLiteral("cama")).entryList(QDir::Files), files);
 }
 
 void TestMediaWidget::shouldCancelWithoutWriting()

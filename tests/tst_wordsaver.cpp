@@ -4,6 +4,9 @@
 #include "wordsaver.h"
 
 #include <QDirIterator>
+#include <QLockFile>
+#include <QSqlError>
+#include <QUuid>
 
 #include <QDir>
 #include <QFile>
@@ -61,6 +64,45 @@ int wordRows()
 {
     QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM word"));
     return query.next() ? query.value(0).toInt() : -1;
+}
+
+// Another PC of the class on the same database: a second connection.
+struct OtherPc
+{
+    const QString name = QStringLiteral("other-pc");
+    QSqlDatabase db;
+
+    explicit OtherPc(const TestHome& home)
+        : db(home.openSecondConnection(name))
+    {
+    }
+    ~OtherPc() { close(); }
+    void close()
+    {
+        if (!db.isValid())
+            return;
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+    bool exec(const QString& statement)
+    {
+        QSqlQuery query(db);
+        if (query.exec(statement))
+            return true;
+        qWarning("%s", qPrintable(query.lastError().text()));
+        return false;
+    }
+};
+
+// The saves under way in a letter folder: their staging names.
+QStringList savesIn(const QString& letterFolder)
+{
+    QStringList stems;
+    for (const QString& journal :
+         QDir(letterFolder).entryList({QStringLiteral(".guardando-*.diario")}, QDir::Files | QDir::Hidden))
+        stems << journal.chopped(7);
+    return stems;
 }
 
 // A language with the letter C, its media folder, and files to choose from.
@@ -139,6 +181,11 @@ private Q_SLOTS:
     void shouldFinishOrUndoADeletionCutShort();
     void shouldRefuseWithTheReasonAndKeepNothing_data();
     void shouldRefuseWithTheReasonAndKeepNothing();
+    void shouldKeepWhatAnotherPcDidToTheWordSinceItWasRead_data();
+    void shouldKeepWhatAnotherPcDidToTheWordSinceItWasRead();
+    void shouldLeaveASaveThatAnotherPcIsStillDoing();
+    void shouldShareTheWordsWithAnotherProgramProcess_data();
+    void shouldShareTheWordsWithAnotherProgramProcess();
 };
 
 void TestWordSaver::shouldFileNewWordIntoItsFolder_data()
@@ -654,6 +701,159 @@ void TestWordSaver::shouldRefuseWithTheReasonAndKeepNothing()
     QCOMPARE(entries(f.letter.folderPath()), QStringList());
     QCOMPARE(entries(f.home.path() + QStringLiteral("/media/languages/Español")),
              QStringList{QStringLiteral("Letras")});
+}
+
+void TestWordSaver::shouldKeepWhatAnotherPcDidToTheWordSinceItWasRead_data()
+{
+    QTest::addColumn<QString>("there"); // what the other PC did: "saved", "deleted"
+    QTest::addColumn<QString>("here");  // what this PC does then: "save", "delete"
+    QTest::newRow("saved there, saved here: refused") << "saved" << "save";
+    QTest::newRow("deleted there, saved here: refused") << "deleted" << "save";
+    QTest::newRow("saved there, deleted here: kept") << "saved" << "delete";
+    QTest::newRow("deleted there, deleted here: gone") << "deleted" << "delete";
+}
+
+void TestWordSaver::shouldKeepWhatAnotherPcDidToTheWordSinceItWasRead()
+{
+    QFETCH(QString, there);
+    QFETCH(QString, here);
+    Fixture f;
+    Word word;
+    WordForm shown;
+    QVERIFY(f.addSavedWord(word, shown)); // this PC's editor opens
+    OtherPc other(f.home);
+    QVERIFY(other.db.isOpen());
+    const QString folder = f.folder(QStringLiteral("casa grande"));
+    if (there == QLatin1String("saved")) {
+        QVERIFY(writeFile(folder + QStringLiteral("/roja.png"), "red picture"));
+        QVERIFY(other.exec(QStringLiteral("UPDATE word SET image = 'roja.png', "
+                                          "revision = revision + 1 WHERE id = %1")
+                               .arg(word.id)));
+    } else {
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(other.exec(QStringLiteral("DELETE FROM word_x_category WHERE id_word = %1").arg(word.id)));
+        QVERIFY(other.exec(QStringLiteral("DELETE FROM word WHERE id = %1").arg(word.id)));
+    }
+    const QStringList theirs = snapshot(f.letter.folderPath());
+
+    if (here == QLatin1String("save")) {
+        WordForm form = shown;
+        form.fullName = QStringLiteral("casona");
+        form.sign = f.sources + QStringLiteral("otra.png");
+        form.categories = {{f.houses, true}};
+        QCOMPARE(WordSaver::save(word, form, shown).outcome,
+                 there == QLatin1String("saved") ? WordSaver::Outcome::ChangedElsewhere
+                                                 : WordSaver::Outcome::DeletedElsewhere);
+    } else {
+        // A word changed since it was chosen is kept; one deleted is gone.
+        QCOMPARE(word.removeAsRead(), there == QLatin1String("deleted"));
+    }
+    // Nothing of this PC's attempt is mixed in, nothing of the other's lost.
+    QCOMPARE(snapshot(f.letter.folderPath()), theirs);
+
+    if (there == QLatin1String("saved") && here == QLatin1String("save")) {
+        // Opened again, the word shows the other PC's save and takes this one.
+        Word reopened;
+        QVERIFY(reopened.loadById(word.id));
+        QCOMPARE(reopened.image, QStringLiteral("roja.png"));
+        const WordForm again = WordSaver::shownPaths(reopened);
+        WordForm form = again;
+        form.sign = f.sources + QStringLiteral("otra.png");
+        QCOMPARE(WordSaver::save(reopened, form, again).outcome, WordSaver::Outcome::Saved);
+        QCOMPARE(count(QStringLiteral("SELECT revision FROM word WHERE id = %1").arg(word.id)), 2);
+        QCOMPARE(WordSaver::save(word, form, shown).outcome, WordSaver::Outcome::ChangedElsewhere);
+    }
+}
+
+void TestWordSaver::shouldLeaveASaveThatAnotherPcIsStillDoing()
+{
+    Fixture f;
+    Word word;
+    word.setLetter(&f.letter);
+    // A save stopped once its staging folder is made, as if its PC had died.
+    WordSaver::setCrashPoint([](const QString& step) { return step == QLatin1String("staging"); });
+    const WordSaver::Outcome outcome = WordSaver::save(word, f.newForm(), {}).outcome;
+    WordSaver::setCrashPoint({});
+    QCOMPARE(outcome, WordSaver::Outcome::Interrupted);
+    const QStringList saves = savesIn(f.letter.folderPath());
+    QCOMPARE(saves.size(), 1);
+    const QString stem = saves.first();
+    const bool onServer = TestHome::engine() == Database::Engine::PostgreSQL;
+    // On a server no two PCs can ever pick the same name.
+    if (onServer)
+        QVERIFY2(!QUuid::fromString(stem.mid(QStringLiteral(".guardando-").size())).isNull(),
+                 qPrintable(stem));
+
+    // It is alive after all: its PC holds its lock (on a server, the
+    // advisory lock of the PC's own session).
+    OtherPc other(f.home);
+    QLockFile lockFile(f.letter.folderPath() + stem + QStringLiteral(".bloqueo"));
+    if (onServer)
+        QVERIFY(other.exec(QStringLiteral("SELECT pg_advisory_lock(%1)").arg(WordSaver::saveLockKey(stem))));
+    else
+        QVERIFY(lockFile.tryLock(0));
+    const QStringList underWay = snapshot(f.letter.folderPath());
+    const QString languages = f.home.path() + QStringLiteral("/media/languages");
+    WordSaver::reconcile(languages);
+    QCOMPARE(snapshot(f.letter.folderPath()), underWay);
+
+    // Its PC dies: the server ends its session, and the save is undone.
+    other.close();
+    lockFile.unlock();
+    QTRY_VERIFY((WordSaver::reconcile(languages), entries(f.letter.folderPath()).isEmpty()));
+    QCOMPARE(wordRows(), 0);
+}
+
+void TestWordSaver::shouldShareTheWordsWithAnotherProgramProcess_data()
+{
+    QTest::addColumn<QString>("other"); // "edit": saves at once; "hold": stops mid-save
+    QTest::newRow("the other program saved the word first") << "edit";
+    QTest::newRow("the other program is still saving") << "hold";
+    QTest::newRow("the other program is deleting the word") << "delete";
+}
+
+void TestWordSaver::shouldShareTheWordsWithAnotherProgramProcess()
+{
+    QFETCH(QString, other);
+    Fixture f;
+    Word word;
+    WordForm shown;
+    QVERIFY(f.addSavedWord(word, shown));
+    const QString folder = f.folder(QStringLiteral("casa grande"));
+    QProcess process;
+    process.start(QStringLiteral(OL_OTHER_PC),
+                  {f.home.databaseName(), other, QString::number(word.id),
+                   f.sources + QStringLiteral("otra.png")});
+    QVERIFY(process.waitForStarted());
+    if (other == QLatin1String("edit")) {
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        const QStringList theirs = snapshot(f.letter.folderPath());
+        QCOMPARE(readFile(folder + QStringLiteral("/otra.png")), QByteArray("other picture"));
+        WordForm form = shown;
+        form.image = f.sources + QStringLiteral("v2/casa.png");
+        QCOMPARE(WordSaver::save(word, form, shown).outcome, WordSaver::Outcome::ChangedElsewhere);
+        QCOMPARE(snapshot(f.letter.folderPath()), theirs);
+        return;
+    }
+    // Start-up recovery here leaves the other program's save or deletion
+    // alone while it lives, and undoes it once that program is gone.
+    QVERIFY(process.waitForReadyRead(60000));
+    QCOMPARE(process.readLine().trimmed(),
+             other == QLatin1String("hold") ? QByteArray("saving") : QByteArray("deleting"));
+    QCOMPARE(savesIn(f.letter.folderPath()).size(), other == QLatin1String("hold") ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(folder), other == QLatin1String("hold"));
+    const QStringList underWay = snapshot(f.letter.folderPath());
+    const QString languages = f.home.path() + QStringLiteral("/media/languages");
+    WordSaver::reconcile(languages);
+    QCOMPARE(snapshot(f.letter.folderPath()), underWay);
+    process.kill();
+    QVERIFY(process.waitForFinished(60000));
+    QTRY_VERIFY((WordSaver::reconcile(languages), savesIn(f.letter.folderPath()).isEmpty()
+                 && QFileInfo::exists(folder)));
+    QCOMPARE(entries(folder), (QStringList{QStringLiteral("casa.png"), QStringLiteral("labios.mov"),
+                                           QStringLiteral("sena casa.avi")}));
+    QCOMPARE(entries(f.letter.folderPath()), QStringList{QStringLiteral("casa grande")});
 }
 
 QTEST_GUILESS_MAIN(TestWordSaver)

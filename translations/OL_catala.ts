@@ -149,6 +149,18 @@ S&apos;eliminaran tots els mitjans associats a aquesta paraula.</translation>
         <source>Paquetes de Ondalira (*.%1)</source>
         <translation>Paquets d&apos;Ondalira (*.%1)</translation>
     </message>
+    <message>
+        <source>La palabra «%1» cambió en otro equipo después de elegirla: no se ha borrado nada. Elíjala de nuevo para ver cómo quedó.</source>
+        <translation>La paraula «%1» ha canviat en un altre ordinador després de triar-la: no s&apos;ha esborrat res. Torneu-la a triar per veure com ha quedat.</translation>
+    </message>
+    <message>
+        <source>Eliminar</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>%1 se está eliminando ahora mismo en otro equipo: aquí no se ha cambiado nada.</source>
+        <translation>%1 s&apos;està eliminant ara mateix en un altre ordinador: aquí no s&apos;ha canviat res.</translation>
+    </message>
 </context>
 <context>
     <name>AdminCli</name>
@@ -1551,6 +1563,14 @@ Idioma: %4</translation>
     <message>
         <source>Por favor complete todos los campos del formulario.</source>
         <translation>Ompliu tots els camps del formulari.</translation>
+    </message>
+    <message>
+        <source>La palabra «%1» cambió en otro equipo después de abrirla: no se ha guardado nada. Ábrala de nuevo para ver cómo quedó.</source>
+        <translation>La paraula «%1» ha canviat en un altre ordinador després d&apos;obrir-la: no s&apos;ha desat res. Torneu-la a obrir per veure com ha quedat.</translation>
+    </message>
+    <message>
+        <source>La palabra «%1» ya no existe: la borraron en otro equipo.</source>
+        <translation>La paraula «%1» ja no existeix: l&apos;han esborrada en un altre ordinador.</translation>
     </message>
 </context>
 <context>

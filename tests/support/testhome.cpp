@@ -1,6 +1,7 @@
 #include "testhome.h"
 
 #include "database.h"
+#include "mediapaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,6 +77,7 @@ TestHome::TestHome(Database::Engine engine)
     home.mkpath(QStringLiteral("media/system"));
     home.mkpath(QStringLiteral("media/languages"));
     qputenv("ONDALIRA_HOME", QFile::encodeName(dir.path()));
+    MediaPaths::setMediaLibrary(QString()); // a test before may have named a shared one
     if (engine == Database::Engine::SQLite) {
         valid = createFromSchema(databasePath()) && Database::openDefault(databasePath());
         return;
@@ -91,12 +93,22 @@ TestHome::TestHome(Database::Engine engine)
 TestHome::~TestHome()
 {
     Database::closeDefault();
+    MediaPaths::setMediaLibrary(QString());
     if (!serverDatabase.isEmpty())
         dropServerDatabase(serverDatabase);
     if (previousHome.isEmpty())
         qunsetenv("ONDALIRA_HOME");
     else
         qputenv("ONDALIRA_HOME", previousHome);
+}
+
+QSqlDatabase TestHome::openSecondConnection(const QString& name) const
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        serverDatabase.isEmpty() ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL"), name);
+    db.setDatabaseName(serverDatabase.isEmpty() ? databasePath() : serverDatabase);
+    db.open();
+    return db;
 }
 
 bool TestHome::exec(const QString& statement)

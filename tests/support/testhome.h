@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QMetaType>
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 
 Q_DECLARE_METATYPE(Database::Engine)
@@ -44,6 +45,12 @@ public:
     // On the PostgreSQL row: the throwaway database's URI (libpq's variables
     // give the rest).
     QString serverUri() const { return QStringLiteral("postgresql:///") + serverDatabase; }
+
+    // What another PC of the class would open: a second connection named
+    // `name` to the same database, or its URI or file for another process.
+    // The caller removes the connection (QSqlDatabase::removeDatabase).
+    QSqlDatabase openSecondConnection(const QString& name) const;
+    QString databaseName() const { return serverDatabase.isEmpty() ? databasePath() : serverUri(); }
 
     // Runs one SQL statement on the test database; false when it fails.
     static bool exec(const QString& statement);

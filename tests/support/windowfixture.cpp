@@ -27,7 +27,8 @@ const QStringList kBases = {"a",  "b",  "c",  "d",  "e",  "f",  "g",  "h",  "i",
                             "at", "et", "it", "ot", "ut"};
 } // namespace
 
-WindowFixture::WindowFixture()
+WindowFixture::WindowFixture(Database::Engine engine)
+    : home(engine)
 {
     if (!home.isValid())
         return;

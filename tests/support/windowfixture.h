@@ -22,7 +22,8 @@ class QWidget;
 class WindowFixture
 {
 public:
-    WindowFixture();
+    // engine: of the test database (a PostgreSQL one for a school server).
+    explicit WindowFixture(Database::Engine engine = TestHome::engine());
     ~WindowFixture();
 
     bool isValid() const { return home.isValid() && languageId > 0; }
