@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QLocale>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -76,9 +75,10 @@ ProgressDialog::ProgressDialog(int language, int userId, const AnswerLog* log, Q
 
 void ProgressDialog::setOffline(const QString& server, const QDateTime& copyTime)
 {
-    const QString note = tr("Sin conexión con el servidor %1: este informe muestra la copia de este "
-                            "ordenador del %2 y puede estar incompleto.")
-                             .arg(server, QLocale().toString(copyTime, QLocale::ShortFormat));
+    // One line: the report's charts keep their room on a small screen.
+    const QString note = tr("Sin conexión con el servidor %1: se muestra la copia de este ordenador "
+                            "del %2, puede estar incompleta.")
+                             .arg(server, copyTime.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
     const QString shown = failureLabel->text();
     failureLabel->setText(shown.isEmpty() ? note : note + QLatin1Char('\n') + shown);
     failureLabel->setVisible(true);

@@ -556,7 +556,7 @@ void TestAnswerLog::shouldGoOnWithTheLessonWhileTheServerIsAway()
     auto* report = w->findChild<ProgressDialog*>();
     QVERIFY(report);
     const QString note = report->findChild<QLabel*>(QStringLiteral("recordFailureLabel"))->text();
-    QVERIFY2(note.contains(QStringLiteral("puede estar incompleto")), qPrintable(note));
+    QVERIFY2(note.contains(QStringLiteral("puede estar incompleta")), qPrintable(note));
     QVERIFY2(note.contains(QStringLiteral("servidor: 3")), qPrintable(note));
     report->close();
 

@@ -925,7 +925,7 @@ El programa no el modificarà ni l&apos;esborrarà.</translation>
     </message>
     <message>
         <source>Seguir con la última copia</source>
-        <translation>Continuar amb l'última còpia</translation>
+        <translation>Continuar amb l&apos;última còpia</translation>
     </message>
     <message>
         <source>Salir</source>
@@ -1354,12 +1354,12 @@ Idioma: %4</translation>
         <translation>Sense connexió amb el servidor</translation>
     </message>
     <message>
-        <source>Este ordenador no puede conectar con el servidor %1, así que ahora no se puede cambiar nada. Vuelva a intentarlo cuando el servidor vuelva.</source>
-        <translation>Aquest ordinador no pot connectar amb el servidor %1, així que ara no es pot canviar res. Torneu-ho a provar quan el servidor torni.</translation>
-    </message>
-    <message>
         <source>Los niños pueden seguir aprendiendo: sus respuestas esperan en este ordenador y llegarán al servidor.</source>
         <translation>Els infants poden continuar aprenent: les seves respostes esperen en aquest ordinador i arribaran al servidor.</translation>
+    </message>
+    <message>
+        <source>Este ordenador no puede conectar con el servidor %1, así que ahora no se puede cambiar nada. Inténtelo de nuevo cuando el servidor responda.</source>
+        <translation>Aquest ordinador no pot connectar amb el servidor %1, així que ara no es pot canviar res. Torneu-ho a provar quan el servidor respongui.</translation>
     </message>
 </context>
 <context>
@@ -2073,8 +2073,8 @@ Idioma: %4</translation>
         <translation>Respostes que esperen en aquest ordinador per arribar al servidor: %1.</translation>
     </message>
     <message>
-        <source>Sin conexión con el servidor %1: este informe muestra la copia de este ordenador del %2 y puede estar incompleto.</source>
-        <translation>Sense connexió amb el servidor %1: aquest informe mostra la còpia d'aquest ordinador del %2 i pot estar incomplet.</translation>
+        <source>Sin conexión con el servidor %1: se muestra la copia de este ordenador del %2, puede estar incompleta.</source>
+        <translation>Sense connexió amb el servidor %1: es mostra la còpia d'aquest ordinador del %2, pot estar incompleta.</translation>
     </message>
 </context>
 <context>

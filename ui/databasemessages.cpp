@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -141,7 +140,7 @@ bool DatabaseMessages::offerLastCopy(const QString& file, const QString& server,
         tr("Este ordenador tiene una copia del servidor del %1. Con ella los niños pueden seguir "
            "aprendiendo, y sus respuestas llegarán al servidor cuando vuelva; mientras tanto no se "
            "puede cambiar nada.")
-            .arg(QLocale().toString(copyTime, QLocale::ShortFormat)));
+            .arg(copyTime.toString(QStringLiteral("dd/MM/yyyy HH:mm"))));
     QPushButton* goOn = box.addButton(tr("Seguir con la última copia"), QMessageBox::AcceptRole);
     QPushButton* quit = box.addButton(tr("Salir"), QMessageBox::RejectRole);
     box.setDefaultButton(goOn);

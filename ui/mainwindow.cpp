@@ -374,21 +374,27 @@ bool MainWindow::handleShellKey(QKeyEvent* event)
 void MainWindow::followServer()
 {
     // A crossed-out cloud in the corner, for the adult; the child plays on.
-    offlineIndicator = place(new QLabel(this), "offlineIndicator", {990, 4, 30, 22}, false);
-    QPixmap cloud(30, 22);
+    offlineIndicator = place(new QLabel(this), "offlineIndicator", {982, 4, 38, 30}, false);
+    QPixmap cloud(38, 30);
     cloud.fill(Qt::transparent);
     {
         QPainter painter(&cloud);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(70, 70, 70), 1.5));
-        painter.setBrush(QColor(235, 235, 235));
+        // A light card, so that it shows on the sun and the sky alike.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 255, 255, 215));
+        painter.drawRoundedRect(QRectF(0.5, 0.5, 37, 29), 7, 7);
         QPainterPath shape;
-        shape.addEllipse(QRectF(3, 8, 12, 11));
-        shape.addEllipse(QRectF(9, 3, 13, 13));
-        shape.addEllipse(QRectF(15, 8, 12, 11));
+        shape.setFillRule(Qt::WindingFill);
+        shape.addEllipse(QRectF(5, 12, 13, 12));
+        shape.addEllipse(QRectF(12, 6, 14, 14));
+        shape.addEllipse(QRectF(20, 12, 13, 12));
+        shape.addRect(QRectF(11, 17, 16, 7));
+        painter.setPen(QPen(QColor(70, 70, 70), 1.5));
+        painter.setBrush(QColor(225, 232, 240));
         painter.drawPath(shape.simplified());
         painter.setPen(QPen(QColor(200, 30, 30), 2.5, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(4, 20), QPointF(26, 2));
+        painter.drawLine(QPointF(7, 26), QPointF(31, 4));
     }
     offlineIndicator->setPixmap(cloud);
 
@@ -426,7 +432,7 @@ bool MainWindow::refuseWhileOffline()
         return false;
     QMessageBox box(QMessageBox::Information, tr("Sin conexión con el servidor"),
                     tr("Este ordenador no puede conectar con el servidor %1, así que ahora no se "
-                       "puede cambiar nada. Vuelva a intentarlo cuando el servidor vuelva.")
+                       "puede cambiar nada. Inténtelo de nuevo cuando el servidor responda.")
                         .arg(link->serverName()),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("offlineBox"));
