@@ -11,6 +11,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QThread>
+#include <QTimer>
 
 ServerLink::ServerLink(const QString& uri, const QString& serverName, const QString& dataFolder,
                        QObject* parent)
@@ -23,6 +24,13 @@ ServerLink::ServerLink(const QString& uri, const QString& serverName, const QStr
     watch = new ServerWatch(uri, SchemaUpgrade::latestVersion(), this);
     connect(watch, &ServerWatch::answered, this, &ServerLink::serverAnswered);
     connect(watch, &ServerWatch::silent, this, &ServerLink::serverSilent);
+    // A window that stops beating while the server is in use is most
+    // likely waiting on it: the watch asks the server at once.
+    heartbeat = new QTimer(this);
+    heartbeat->setInterval(ServerWatch::kBeatMs);
+    connect(heartbeat, &QTimer::timeout, watch, [this] { watch->beat(online); });
+    heartbeat->start();
+    watch->beat(false);
     watch->start();
 }
 

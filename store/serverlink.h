@@ -5,6 +5,7 @@
 #include <QString>
 
 class QThread;
+class QTimer;
 class ServerWatch;
 
 // A PC's link to the school's server, and what stands in for the server
@@ -78,5 +79,6 @@ private:
     bool recoveryQueued = false;
     bool silentSeen = false; // the watch's last word: no answer
     ServerWatch* watch = nullptr;
+    QTimer* heartbeat = nullptr; // tells the watch the window is not waiting
     QThread* copying = nullptr;
 };

@@ -2,11 +2,25 @@
 
 #include <QElapsedTimer>
 
+#include <chrono>
+
 #include <libpq-fe.h>
 #include <poll.h>
 #include <sys/socket.h>
 
 namespace {
+// How long the window's beats may stop before the server is asked, and
+// how long that question may wait for its answer.
+constexpr qint64 kStuckMs = 250;
+constexpr int kUrgentPatienceMs = 300;
+
+qint64 steadyMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 // Waits until the socket is ready for `events` or the deadline passes.
 bool waitFor(PGconn* conn, short events, const QElapsedTimer& clock, int deadline)
 {
@@ -100,6 +114,17 @@ void ServerWatch::setInterval(int ms)
     wake.notify_all();
 }
 
+void ServerWatch::beat(bool online)
+{
+    lastBeat = online ? steadyMs() : 0;
+}
+
+bool ServerWatch::windowWaits() const
+{
+    const qint64 last = lastBeat;
+    return last != 0 && steadyMs() - last > kStuckMs;
+}
+
 void ServerWatch::guard(int socket)
 {
     std::lock_guard<std::mutex> lock(guardMutex);
@@ -119,10 +144,11 @@ void ServerWatch::breakGuarded()
 void ServerWatch::run()
 {
     PGconn* conn = nullptr;
+    bool urgent = false;
     while (!stopping) {
         if (!conn)
             conn = connectWithin(uri, std::max(patience.load(), 2000));
-        const int version = conn ? askVersion(conn, patience) : -1;
+        const int version = conn ? askVersion(conn, urgent ? kUrgentPatienceMs : patience.load()) : -1;
         if (version < 0) {
             if (conn)
                 PQfinish(conn);
@@ -134,16 +160,23 @@ void ServerWatch::run()
             lastSilent = false;
             Q_EMIT answered(version == latest);
         }
-        // Until the interval has passed since this question; a new
-        // interval counts from it too.
+        // Until the interval has passed since this question (a new interval
+        // counts from it too), or the window seems to wait on the server.
         const auto asked = std::chrono::steady_clock::now();
         std::unique_lock<std::mutex> lock(sleepMutex);
-        while (!stopping) {
+        urgent = false;
+        while (!stopping && !urgent) {
             const auto due = asked + std::chrono::milliseconds(interval.load());
-            if (std::chrono::steady_clock::now() >= due)
+            const auto now = std::chrono::steady_clock::now();
+            if (now >= due)
                 break;
-            wake.wait_until(lock, due, [this] { return stopping.load() || nudged.load(); });
+            wake.wait_until(lock, std::min(due, now + std::chrono::milliseconds(50)),
+                            [this] { return stopping.load() || nudged.load(); });
             nudged = false;
+            // Once per wait: a window that is only busy waits on.
+            urgent = windowWaits() && !lastSilent;
+            if (urgent)
+                lastBeat = 0;
         }
     }
     if (conn)

@@ -31,6 +31,15 @@ public:
     // (-1: none). Set before the connection is opened or closed, so that
     // the watch never touches a socket that has been closed.
     void guard(int socket);
+    // The window's heartbeat, every kBeatMs while its event loop runs;
+    // online: its statements go to the server. When the beats stop while
+    // online, the window is most likely waiting on the server (a child's
+    // draw): the watch asks the server at once, and breaks the window's
+    // connection if that goes unanswered too. A window busy with anything
+    // else loses nothing: the server answers.
+    static constexpr int kBeatMs = 100;
+    void beat(bool online);
+
     // The last question went unanswered (read from any thread: the window
     // may learn it before the silent() signal reaches it).
     bool heardNothing() const { return lastSilent; }
@@ -43,6 +52,7 @@ Q_SIGNALS:
 
 private:
     void run();
+    bool windowWaits() const;
     void breakGuarded();
 
     const QByteArray uri;
@@ -52,6 +62,7 @@ private:
     std::atomic<bool> stopping{false};
     std::atomic<bool> lastSilent{false};
     std::atomic<bool> nudged{false};
+    std::atomic<qint64> lastBeat{0}; // steady clock ms; 0: not online
     std::mutex guardMutex;
     int guarded = -1;
     std::mutex sleepMutex;
