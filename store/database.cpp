@@ -56,16 +56,12 @@ ServerAddress parseServerUri(const QString& uri)
     return address;
 }
 
-void configureServer(QSqlDatabase& db, const ServerAddress& address)
+namespace {
+// The options of an address with the program's defaults where the URI is
+// silent. A server that stops answering (a cable pulled, a PC asleep) must
+// fail a statement within seconds, not after the system's TCP timeouts.
+QStringList optionsWithDefaults(const ServerAddress& address)
 {
-    db.setHostName(address.host);
-    db.setPort(address.port);
-    db.setDatabaseName(address.databaseName);
-    db.setUserName(address.user);
-    // A server that stops answering (a cable pulled, a PC asleep) must fail
-    // a statement within seconds, not after the system's TCP timeouts, so
-    // that a child's lesson goes on from the PC's copy. The URI may say
-    // otherwise.
     QStringList options = address.options.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     const QStringList defaults{QStringLiteral("connect_timeout=3"), QStringLiteral("keepalives=1"),
                                QStringLiteral("keepalives_idle=5"), QStringLiteral("keepalives_interval=2"),
@@ -75,7 +71,39 @@ void configureServer(QSqlDatabase& db, const ServerAddress& address)
         if (!address.options.contains(key))
             options << option;
     }
-    db.setConnectOptions(options.join(QLatin1Char(';')));
+    return options;
+}
+
+QString quotedValue(QString value)
+{
+    value.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('\''), QLatin1String("\\'"));
+    return QLatin1Char('\'') + value + QLatin1Char('\'');
+}
+} // namespace
+
+void configureServer(QSqlDatabase& db, const ServerAddress& address)
+{
+    db.setHostName(address.host);
+    db.setPort(address.port);
+    db.setDatabaseName(address.databaseName);
+    db.setUserName(address.user);
+    db.setConnectOptions(optionsWithDefaults(address).join(QLatin1Char(';')));
+}
+
+QString connectionString(const ServerAddress& address)
+{
+    QStringList parts;
+    const auto add = [&parts](const QString& key, const QString& value) {
+        if (!value.isEmpty())
+            parts << key + QLatin1Char('=') + quotedValue(value);
+    };
+    add(QStringLiteral("host"), address.host);
+    add(QStringLiteral("port"), address.port > 0 ? QString::number(address.port) : QString());
+    add(QStringLiteral("dbname"), address.databaseName);
+    add(QStringLiteral("user"), address.user);
+    for (const QString& option : optionsWithDefaults(address))
+        add(option.section(QLatin1Char('='), 0, 0), option.section(QLatin1Char('='), 1));
+    return parts.join(QLatin1Char(' '));
 }
 
 int socketOf(const QSqlDatabase& db)

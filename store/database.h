@@ -33,6 +33,10 @@ struct ServerAddress
 };
 ServerAddress parseServerUri(const QString& uri);
 
+// The same address as a libpq connection string ("host='…' dbname='…' …"),
+// with the same defaults as configureServer and never a password.
+QString connectionString(const ServerAddress& address);
+
 // Points `db` (a QPSQL connection) at the server; fields left empty are
 // taken by libpq from PGHOST, PGPORT, PGUSER, PGDATABASE and ~/.pgpass.
 void configureServer(QSqlDatabase& db, const ServerAddress& address);

@@ -1,5 +1,7 @@
 #include "serverwatch.h"
 
+#include "database.h"
+
 #include <QElapsedTimer>
 
 #include <chrono>
@@ -31,12 +33,12 @@ bool waitFor(PGconn* conn, short events, const QElapsedTimer& clock, int deadlin
     return ::poll(&fd, 1, left) > 0;
 }
 
-PGconn* connectWithin(const QByteArray& uri, int deadline)
+PGconn* connectWithin(const QByteArray& conninfo, int deadline)
 {
     QElapsedTimer clock;
     clock.start();
     const char* const keywords[] = {"dbname", "application_name", nullptr};
-    const char* const values[] = {uri.constData(), "ondalira-watch", nullptr};
+    const char* const values[] = {conninfo.constData(), "ondalira-watch", nullptr};
     PGconn* conn = PQconnectStartParams(keywords, values, 1);
     if (!conn)
         return nullptr;
@@ -82,7 +84,7 @@ int askVersion(PGconn* conn, int deadline)
 
 ServerWatch::ServerWatch(const QString& uri, int latestVersion, QObject* parent)
     : QObject(parent)
-    , uri(uri.toUtf8())
+    , conninfo(Database::connectionString(Database::parseServerUri(uri)).toUtf8())
     , latest(latestVersion)
 {
 }
@@ -147,7 +149,7 @@ void ServerWatch::run()
     bool urgent = false;
     while (!stopping) {
         if (!conn)
-            conn = connectWithin(uri, std::max(patience.load(), 2000));
+            conn = connectWithin(conninfo, std::max(patience.load(), 2000));
         const int version = conn ? askVersion(conn, urgent ? kUrgentPatienceMs : patience.load()) : -1;
         if (version < 0) {
             if (conn)

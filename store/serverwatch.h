@@ -55,7 +55,7 @@ private:
     bool windowWaits() const;
     void breakGuarded();
 
-    const QByteArray uri;
+    const QByteArray conninfo; // as the program's driver connects: no password from the URI
     const int latest;
     std::atomic<int> interval{1000};
     std::atomic<int> patience{1500};

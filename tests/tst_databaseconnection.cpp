@@ -283,6 +283,14 @@ void TestDatabaseConnection::shouldReadConnectionFile()
                                       : QString();
     QCOMPARE(seen, address);
     QVERIFY(!seen.contains(QStringLiteral("secreto")));
+    // The server's watch connects with libpq itself, to the same address.
+    if (parsed.valid) {
+        const QString conninfo = Database::connectionString(parsed);
+        QVERIFY2(!conninfo.contains(QStringLiteral("secreto")) && !conninfo.contains(QStringLiteral("password")),
+                 qPrintable(conninfo));
+        QVERIFY(conninfo.contains(QStringLiteral("dbname='%1'").arg(parsed.databaseName)));
+        QCOMPARE(conninfo.contains(QStringLiteral("host='escuela'")), parsed.host == QLatin1String("escuela"));
+    }
 }
 
 void TestDatabaseConnection::shouldUseTheServerThatTheConnectionFileNames_data()
