@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMap>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -65,14 +66,16 @@ public:
 
     // Two connections a PC (its draws and its answer log) and one more while
     // it copies the server: more than PostgreSQL's default 100 for 60 PCs.
-    // Commit times kept, to know when each answer arrived; fsync as a real
+    // Commit times kept, to know when each answer arrived; the statements'
+    // own times, to tell the server's share of a draw; fsync as a real
     // server has it.
     bool start()
     {
         return run(QStringLiteral("pg_ctl"),
                    {QStringLiteral("-D"), data(), QStringLiteral("-l"), dir.filePath(QStringLiteral("log")),
                     QStringLiteral("-w"), QStringLiteral("-o"),
-                    QStringLiteral("-k %1 -c listen_addresses= -c max_connections=250 -c track_commit_timestamp=on")
+                    QStringLiteral("-k %1 -c listen_addresses= -c max_connections=250 -c track_commit_timestamp=on "
+                                   "-c shared_preload_libraries=pg_stat_statements")
                         .arg(dir.path()),
                     QStringLiteral("start")});
     }
@@ -199,7 +202,7 @@ int main(int argc, char** argv)
     if (!exec(cluster.uri(QStringLiteral("postgres")), {QStringLiteral("CREATE DATABASE ondalira")}))
         return 1;
     const ServerSetup::Report setup = ServerSetup::init(uri, sqlite);
-    if (!setup.ok) {
+    if (!setup.ok || !exec(uri, {QStringLiteral("CREATE EXTENSION pg_stat_statements")})) {
         out << "server setup failed: " << setup.error << "\n";
         return 1;
     }
@@ -260,6 +263,16 @@ int main(int argc, char** argv)
             ++failedPcs;
     }
 
+    // What the PCs logged, counted.
+    QMap<QString, int> logged;
+    for (const Pc& pc : class_) {
+        QFile file(pc.home + QStringLiteral("/log"));
+        if (file.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : file.readAll().split('\n'))
+                if (!line.isEmpty())
+                    ++logged[QString::fromUtf8(line).replace(pc.home, QStringLiteral("HOME")).left(160)];
+    }
+
     // The PCs' reports.
     std::vector<double> drawMs, drawMsNearRestart;
     int failedDraws = 0, pcsOffline = 0, outboxSaid = 0, outboxFound = 0, slowDraws = 0;
@@ -309,6 +322,22 @@ int main(int argc, char** argv)
              while (q.next())
                  arrived.insert(q.value(0).toString(), q.value(1).toLongLong());
          });
+    // The server's own time for the draws' statements (since the restart:
+    // an immediate stop loses these counts).
+    QStringList serverTimes;
+    exec(uri,
+         {QStringLiteral("SELECT calls, mean_exec_time, max_exec_time, "
+                         "left(regexp_replace(query, '^PREPARE \\S+ AS ', ''), 50) FROM pg_stat_statements "
+                         "WHERE query LIKE '%RANDOM()%' OR query LIKE '%INSERT INTO answer_log%' "
+                         "ORDER BY calls DESC")},
+         [&](QSqlQuery& q) {
+             while (q.next())
+                 serverTimes << QStringLiteral("  %1 calls, mean %2 ms, max %3 ms: %4")
+                                    .arg(q.value(0).toLongLong())
+                                    .arg(q.value(1).toDouble(), 0, 'f', 2)
+                                    .arg(q.value(2).toDouble(), 0, 'f', 1)
+                                    .arg(q.value(3).toString());
+         });
     std::vector<double> arrival, arrivalNearRestart;
     int lost = 0;
     for (auto it = recorded.cbegin(); it != recorded.cend(); ++it) {
@@ -343,6 +372,9 @@ int main(int argc, char** argv)
         << "PCs that went to their copy: " << pcsOffline;
     if (lastBackOnline > 0)
         out << ", the last back on the server " << (lastBackOnline - back) / 1000.0 << " s after the start";
-    out << "\n";
+    out << "\nthe server's time per statement since the restart:\n" << serverTimes.join(QLatin1Char('\n'))
+        << "\nwhat the PCs logged:\n";
+    for (auto it = logged.cbegin(); it != logged.cend(); ++it)
+        out << "  " << it.value() << " x " << it.key() << "\n";
     return 0;
 }
