@@ -248,10 +248,14 @@ int main(int argc, char** argv)
         pc.process->waitForBytesWritten(1000); // no event loop here to send it
     }
     QThread::msleep(seconds * 500);
+    qint64 connections = 0;
+    exec(uri, {QStringLiteral("SELECT COUNT(*) FROM pg_stat_activity WHERE datname = 'ondalira'")},
+         [&](QSqlQuery& q) { connections = q.next() ? q.value(0).toLongLong() : 0; });
     const qint64 stopped = QDateTime::currentMSecsSinceEpoch();
     const bool restarted = cluster.stop() && cluster.start();
     const qint64 back = QDateTime::currentMSecsSinceEpoch();
-    out << "server stopped at " << (stopped - begin) / 1000.0 << " s, accepting again after " << back - stopped
+    out << "connections to the server before the stop: " << connections << " (the benchmark's own included)\n"
+        << "server stopped at " << (stopped - begin) / 1000.0 << " s, accepting again after " << back - stopped
         << " ms" << (restarted ? "" : QStringLiteral(" (failed: %1)").arg(cluster.error)) << "\n";
     out.flush();
     QThread::msleep(seconds * 500);
