@@ -181,6 +181,136 @@ int outboxRows(const QString& path)
     QSqlDatabase::removeDatabase(QStringLiteral("outbox"));
     return rows;
 }
+
+struct Pc
+{
+    QString home;
+    std::unique_ptr<QProcess> process;
+};
+
+// One program home a PC, with its connection file; true once every PC said
+// it is ready.
+bool startClass(std::vector<Pc>& pcs, const QString& homes, const QString& uri, int draws)
+{
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/bench_pc");
+    for (std::size_t i = 0; i < pcs.size(); ++i) {
+        Pc& pc = pcs[i];
+        pc.home = homes + QStringLiteral("/pc%1").arg(i + 1);
+        for (const char* folder : {"data", "media/system", "media/languages"})
+            QDir(pc.home).mkpath(QLatin1String(folder));
+        if (!writeFile(pc.home + QStringLiteral("/data/server.conf"), "database=" + uri.toUtf8() + '\n'))
+            return false;
+        pc.process = std::make_unique<QProcess>();
+        pc.process->setStandardErrorFile(pc.home + QStringLiteral("/log"));
+        pc.process->start(program, {pc.home, QString::number(i + 1), QString::number(draws),
+                                    QString::number(kIntervalMs), pc.home + QStringLiteral("/report")});
+    }
+    for (Pc& pc : pcs) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!pc.process->canReadLine() && pc.process->state() != QProcess::NotRunning
+               && waited.elapsed() < 180000)
+            pc.process->waitForReadyRead(1000);
+        if (!pc.process->canReadLine())
+            return false;
+    }
+    return true;
+}
+
+// What the PCs wrote: draws and answers split by their time, inside the
+// restart's window [from, to] or away from it.
+struct PcSide
+{
+    std::vector<double> draws, drawsNearRestart;
+    int failedDraws = 0, slowDraws = 0, wentToCopy = 0, outboxSaid = 0, outboxFound = 0;
+    qint64 lastBackOnline = 0;
+    QHash<QString, qint64> recorded; // uid: when
+    QMap<QString, int> logged;       // line: how many times
+};
+
+PcSide readPcs(const std::vector<Pc>& pcs, qint64 from, qint64 to)
+{
+    PcSide side;
+    for (const Pc& pc : pcs) {
+        QFile log(pc.home + QStringLiteral("/log"));
+        if (log.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : log.readAll().split('\n'))
+                if (!line.isEmpty())
+                    ++side.logged[QString::fromUtf8(line).replace(pc.home, QStringLiteral("HOME")).left(160)];
+        QFile report(pc.home + QStringLiteral("/report"));
+        if (!report.open(QIODevice::ReadOnly))
+            continue;
+        bool wentToCopy = false;
+        for (const QByteArray& line : report.readAll().split('\n')) {
+            const QList<QByteArray> f = line.split(' ');
+            if (f.first() == "draw" && f.size() == 4) {
+                const double ms = f.at(2).toDouble();
+                const qint64 at = f.at(1).toLongLong();
+                (at >= from && at <= to ? side.drawsNearRestart : side.draws).push_back(ms);
+                side.slowDraws += ms >= 30;
+                side.failedDraws += f.at(3) == "0";
+            } else if (f.first() == "answer" && f.size() == 3) {
+                side.recorded.insert(QString::fromLatin1(f.at(1)), f.at(2).toLongLong());
+            } else if (f.first() == "online" && f.size() == 3) {
+                wentToCopy |= f.at(1) == "0";
+                if (f.at(1) == "1")
+                    side.lastBackOnline = std::max(side.lastBackOnline, f.at(2).toLongLong());
+            } else if (f.first() == "outbox" && f.size() == 2) {
+                side.outboxSaid += f.at(1).toInt();
+            }
+        }
+        side.wentToCopy += wentToCopy;
+        side.outboxFound += std::max(0, outboxRows(pc.home + QStringLiteral("/data/respuestas-por-enviar")));
+    }
+    return side;
+}
+
+// What the server holds: the answers with their commit times, and its own
+// time for the draws' and answers' statements (since the restart: an
+// immediate stop loses those counts).
+struct ServerSide
+{
+    qint64 rows = 0, distinctUids = 0;
+    QHash<QString, qint64> arrived; // uid: committed at
+    QStringList statementTimes;
+};
+
+ServerSide readServer(const QString& uri)
+{
+    ServerSide side;
+    exec(uri, {QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT uid) FROM answer_log")}, [&](QSqlQuery& q) {
+        q.next();
+        side.rows = q.value(0).toLongLong();
+        side.distinctUids = q.value(1).toLongLong();
+    });
+    exec(uri,
+         {QStringLiteral("SELECT uid, (EXTRACT(EPOCH FROM pg_xact_commit_timestamp(xmin)) * 1000)::bigint "
+                         "FROM answer_log")},
+         [&](QSqlQuery& q) {
+             while (q.next())
+                 side.arrived.insert(q.value(0).toString(), q.value(1).toLongLong());
+         });
+    exec(uri,
+         {QStringLiteral("SELECT calls, mean_exec_time, max_exec_time, "
+                         "left(regexp_replace(query, '^PREPARE \\S+ AS ', ''), 50) FROM pg_stat_statements "
+                         "WHERE query LIKE '%RANDOM()%' OR query LIKE '%INSERT INTO answer_log%' "
+                         "ORDER BY calls DESC")},
+         [&](QSqlQuery& q) {
+             while (q.next())
+                 side.statementTimes << QStringLiteral("  %1 calls, mean %2 ms, max %3 ms: %4")
+                                            .arg(q.value(0).toLongLong())
+                                            .arg(q.value(1).toDouble(), 0, 'f', 2)
+                                            .arg(q.value(2).toDouble(), 0, 'f', 1)
+                                            .arg(q.value(3).toString());
+         });
+    return side;
+}
+
+std::vector<double> joined(std::vector<double> a, const std::vector<double>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -189,7 +319,7 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     const QStringList args = app.arguments();
     const int seconds = args.size() > 1 ? args.at(1).toInt() : 360;
-    const int pcs = args.size() > 2 ? args.at(2).toInt() : 60;
+    const int count = args.size() > 2 ? args.at(2).toInt() : 60;
     const QString sqlite = args.size() > 3 ? args.at(3) : QStringLiteral(OL_PACK_HOME "/data/bd");
     const int draws = seconds * 1000 / kIntervalMs;
 
@@ -206,44 +336,20 @@ int main(int argc, char** argv)
         out << "server setup failed: " << setup.error << "\n";
         return 1;
     }
-
-    // One program home a PC, with its connection file.
     QTemporaryDir homes;
-    struct Pc
-    {
-        QString home;
-        std::unique_ptr<QProcess> process;
-    };
-    std::vector<Pc> class_(pcs);
-    const QString pcProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/bench_pc");
-    for (int i = 0; i < pcs; ++i) {
-        Pc& pc = class_[i];
-        pc.home = homes.filePath(QStringLiteral("pc%1").arg(i + 1));
-        for (const char* folder : {"data", "media/system", "media/languages"})
-            QDir(pc.home).mkpath(QLatin1String(folder));
-        if (!writeFile(pc.home + QStringLiteral("/data/server.conf"), "database=" + uri.toUtf8() + '\n'))
-            return 1;
-        pc.process = std::make_unique<QProcess>();
-        pc.process->setStandardErrorFile(pc.home + QStringLiteral("/log"));
-        pc.process->start(pcProgram, {pc.home, QString::number(i + 1), QString::number(draws),
-                                      QString::number(kIntervalMs), pc.home + QStringLiteral("/report")});
-    }
-    for (Pc& pc : class_) {
-        QElapsedTimer waited;
-        waited.start();
-        while (!pc.process->canReadLine() && pc.process->state() != QProcess::NotRunning && waited.elapsed() < 180000)
-            pc.process->waitForReadyRead(1000);
-        if (!pc.process->canReadLine()) {
-            out << pc.home << " did not start; see its log\n";
-            return 1;
-        }
+    std::vector<Pc> pcs(count);
+    if (!startClass(pcs, homes.path(), uri, draws)) {
+        out << "a PC did not start; see the logs of the PCs in " << homes.path() << "\n";
+        homes.setAutoRemove(false);
+        return 1;
     }
 
     // The class: every PC at once, the server dying halfway.
-    out << "class of " << pcs << " PCs, " << draws << " draws each, load average before " << loadAverage() << "\n";
+    out << "class of " << count << " PCs, " << draws << " draws each, load average before " << loadAverage()
+        << "\n";
     out.flush();
     const qint64 begin = QDateTime::currentMSecsSinceEpoch();
-    for (Pc& pc : class_) {
+    for (Pc& pc : pcs) {
         pc.process->write("go\n");
         pc.process->waitForBytesWritten(1000); // no event loop here to send it
     }
@@ -261,124 +367,47 @@ int main(int argc, char** argv)
     QThread::msleep(seconds * 500);
     const QString loadAtEnd = loadAverage();
     int failedPcs = 0;
-    for (Pc& pc : class_) {
+    for (Pc& pc : pcs) {
         if (!pc.process->waitForFinished(120000) || pc.process->exitStatus() != QProcess::NormalExit
             || pc.process->exitCode() != 0)
             ++failedPcs;
     }
 
-    // What the PCs logged, counted.
-    QMap<QString, int> logged;
-    for (const Pc& pc : class_) {
-        QFile file(pc.home + QStringLiteral("/log"));
-        if (file.open(QIODevice::ReadOnly))
-            for (const QByteArray& line : file.readAll().split('\n'))
-                if (!line.isEmpty())
-                    ++logged[QString::fromUtf8(line).replace(pc.home, QStringLiteral("HOME")).left(160)];
-    }
-
-    // The PCs' reports.
-    std::vector<double> drawMs, drawMsNearRestart;
-    int failedDraws = 0, pcsOffline = 0, outboxSaid = 0, outboxFound = 0, slowDraws = 0;
-    qint64 lastBackOnline = 0;
-    QHash<QString, qint64> recorded;
-    const qint64 windowEnd = back + 15000;
-    for (const Pc& pc : class_) {
-        QFile file(pc.home + QStringLiteral("/report"));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        bool wentOffline = false;
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            const QList<QByteArray> f = line.split(' ');
-            if (f.first() == "draw" && f.size() == 4) {
-                const double ms = f.at(2).toDouble();
-                const qint64 at = f.at(1).toLongLong();
-                (at >= stopped && at <= windowEnd ? drawMsNearRestart : drawMs).push_back(ms);
-                slowDraws += ms >= 30;
-                failedDraws += f.at(3) == "0";
-            } else if (f.first() == "answer" && f.size() == 3) {
-                recorded.insert(QString::fromLatin1(f.at(1)), f.at(2).toLongLong());
-            } else if (f.first() == "online" && f.size() == 3) {
-                wentOffline |= f.at(1) == "0";
-                if (f.at(1) == "1")
-                    lastBackOnline = std::max(lastBackOnline, f.at(2).toLongLong());
-            } else if (f.first() == "outbox" && f.size() == 2) {
-                outboxSaid += f.at(1).toInt();
-            }
-        }
-        pcsOffline += wentOffline;
-        outboxFound += std::max(0, outboxRows(pc.home + QStringLiteral("/data/respuestas-por-enviar")));
-    }
-
-    // The server's side: when each answer was committed there.
-    qint64 rows = 0, distinctUids = 0;
-    QHash<QString, qint64> arrived;
-    exec(uri, {QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT uid) FROM answer_log")},
-         [&](QSqlQuery& q) {
-             q.next();
-             rows = q.value(0).toLongLong();
-             distinctUids = q.value(1).toLongLong();
-         });
-    exec(uri,
-         {QStringLiteral("SELECT uid, (EXTRACT(EPOCH FROM pg_xact_commit_timestamp(xmin)) * 1000)::bigint "
-                         "FROM answer_log")},
-         [&](QSqlQuery& q) {
-             while (q.next())
-                 arrived.insert(q.value(0).toString(), q.value(1).toLongLong());
-         });
-    // The server's own time for the draws' statements (since the restart:
-    // an immediate stop loses these counts).
-    QStringList serverTimes;
-    exec(uri,
-         {QStringLiteral("SELECT calls, mean_exec_time, max_exec_time, "
-                         "left(regexp_replace(query, '^PREPARE \\S+ AS ', ''), 50) FROM pg_stat_statements "
-                         "WHERE query LIKE '%RANDOM()%' OR query LIKE '%INSERT INTO answer_log%' "
-                         "ORDER BY calls DESC")},
-         [&](QSqlQuery& q) {
-             while (q.next())
-                 serverTimes << QStringLiteral("  %1 calls, mean %2 ms, max %3 ms: %4")
-                                    .arg(q.value(0).toLongLong())
-                                    .arg(q.value(1).toDouble(), 0, 'f', 2)
-                                    .arg(q.value(2).toDouble(), 0, 'f', 1)
-                                    .arg(q.value(3).toString());
-         });
+    const PcSide pc = readPcs(pcs, stopped, back + 15000);
+    const ServerSide server = readServer(uri);
     std::vector<double> arrival, arrivalNearRestart;
     int lost = 0;
-    for (auto it = recorded.cbegin(); it != recorded.cend(); ++it) {
-        const auto found = arrived.constFind(it.key());
-        if (found == arrived.cend()) {
+    for (auto it = pc.recorded.cbegin(); it != pc.recorded.cend(); ++it) {
+        const auto found = server.arrived.constFind(it.key());
+        if (found == server.arrived.cend())
             ++lost;
-            continue;
-        }
-        (it.value() >= stopped && it.value() <= windowEnd ? arrivalNearRestart : arrival)
-            .push_back(double(found.value() - it.value()));
+        else
+            (it.value() >= stopped && it.value() <= back + 15000 ? arrivalNearRestart : arrival)
+                .push_back(double(found.value() - it.value()));
     }
     int unknown = 0;
-    for (auto it = arrived.cbegin(); it != arrived.cend(); ++it)
-        unknown += !recorded.contains(it.key());
+    for (auto it = server.arrived.cbegin(); it != server.arrived.cend(); ++it)
+        unknown += !pc.recorded.contains(it.key());
 
-    std::vector<double> allDraws = drawMs;
-    allDraws.insert(allDraws.end(), drawMsNearRestart.begin(), drawMsNearRestart.end());
-    std::vector<double> allArrivals = arrival;
-    allArrivals.insert(allArrivals.end(), arrivalNearRestart.begin(), arrivalNearRestart.end());
     out << "load average at the end " << loadAtEnd << "; PCs that failed: " << failedPcs << "\n"
-        << "draw (ms), all: " << spread(allDraws) << "; failed (no word): " << failedDraws
-        << "; 30 ms or more: " << slowDraws << "\n"
-        << "draw (ms), away from the restart: " << spread(drawMs) << "\n"
-        << "draw (ms), from the stop to 15 s after the start: " << spread(drawMsNearRestart) << "\n"
-        << "arrival (ms), all: " << spread(allArrivals) << "\n"
+        << "draw (ms), all: " << spread(joined(pc.draws, pc.drawsNearRestart))
+        << "; failed (no word): " << pc.failedDraws << "; 30 ms or more: " << pc.slowDraws << "\n"
+        << "draw (ms), away from the restart: " << spread(pc.draws) << "\n"
+        << "draw (ms), from the stop to 15 s after the start: " << spread(pc.drawsNearRestart) << "\n"
+        << "arrival (ms), all: " << spread(joined(arrival, arrivalNearRestart)) << "\n"
         << "arrival (ms), away from the restart: " << spread(arrival) << "\n"
         << "arrival (ms), recorded from the stop to 15 s after the start: " << spread(arrivalNearRestart) << "\n"
-        << "answers recorded " << recorded.size() << ", on the server " << recorded.size() - lost << ", lost "
-        << lost << ", on the server but never recorded " << unknown << "\n"
-        << "rows " << rows << ", distinct uids " << distinctUids << ", doubled " << rows - distinctUids << "\n"
-        << "outboxes at the end: the PCs say " << outboxSaid << ", their files hold " << outboxFound << "\n"
-        << "PCs that went to their copy: " << pcsOffline;
-    if (lastBackOnline > 0)
-        out << ", the last back on the server " << (lastBackOnline - back) / 1000.0 << " s after the start";
-    out << "\nthe server's time per statement since the restart:\n" << serverTimes.join(QLatin1Char('\n'))
+        << "answers recorded " << pc.recorded.size() << ", on the server " << pc.recorded.size() - lost
+        << ", lost " << lost << ", on the server but never recorded " << unknown << "\n"
+        << "rows " << server.rows << ", distinct uids " << server.distinctUids << ", doubled "
+        << server.rows - server.distinctUids << "\n"
+        << "outboxes at the end: the PCs say " << pc.outboxSaid << ", their files hold " << pc.outboxFound << "\n"
+        << "PCs that went to their copy: " << pc.wentToCopy;
+    if (pc.lastBackOnline > 0)
+        out << ", the last back on the server " << (pc.lastBackOnline - back) / 1000.0 << " s after the start";
+    out << "\nthe server's time per statement since the restart:\n" << server.statementTimes.join(QLatin1Char('\n'))
         << "\nwhat the PCs logged:\n";
-    for (auto it = logged.cbegin(); it != logged.cend(); ++it)
+    for (auto it = pc.logged.cbegin(); it != pc.logged.cend(); ++it)
         out << "  " << it.value() << " x " << it.key() << "\n";
     return 0;
 }
