@@ -1,18 +1,24 @@
 // Times the random draws of letters and words on a large generated database:
-// 100,000 words in 1,000 categories, about two category links per word.
-// Prints the median and maximum of each draw; nothing is asserted.
+// 100,000 words in 1,000 categories, about two category links per word, on
+// SQLite and, when a server is given (a libpq URI as the argument, or the
+// PG* variables, e.g. under pg_virtualenv), on a fresh PostgreSQL database
+// filled from it the way a school's server is set up. Prints p50 and p99 of
+// each draw on each engine; nothing is asserted.
 #include "config.h"
 #include "contentlists.h"
 #include "database.h"
+#include "serversetup.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSqlError>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QUrl>
 #include <QVariant>
 #include <algorithm>
 #include <functional>
@@ -21,6 +27,7 @@ namespace {
 constexpr int kWords = 100000;
 constexpr int kCategories = 1000;
 constexpr int kLetters = 29;
+constexpr int kRuns = 200;
 
 bool createDatabase(const QString& path, const QString& schemaPath)
 {
@@ -65,6 +72,7 @@ bool createDatabase(const QString& path, const QString& schemaPath)
     return true;
 }
 
+
 QString idRange(int from, int to)
 {
     QStringList ids;
@@ -73,21 +81,95 @@ QString idRange(int from, int to)
     return ids.join(QLatin1Char(','));
 }
 
-void report(QTextStream& out, const QString& name, const std::function<void()>& draw, int runs = 50)
+struct Figures
+{
+    double p50 = 0;
+    double p99 = 0;
+};
+
+Figures timeDraws(const std::function<void()>& draw)
 {
     QList<double> times;
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < kRuns; ++i) {
         QElapsedTimer timer;
         timer.start();
         draw();
         times << timer.nsecsElapsed() / 1e6;
     }
     std::sort(times.begin(), times.end());
-    out << QStringLiteral("%1  median %2 ms  max %3 ms\n")
-               .arg(name, -44)
-               .arg(times.at(times.size() / 2), 8, 'f', 3)
-               .arg(times.last(), 8, 'f', 3);
-    out.flush();
+    return {times.at(times.size() / 2), times.at(times.size() * 99 / 100)};
+}
+
+struct Case
+{
+    QString name;
+    QString categories;
+    QString letters;
+};
+
+const QList<Case>& cases()
+{
+    static const QList<Case> list = {
+        {QStringLiteral("no filter"), QString(), QString()},
+        {QStringLiteral("letters (10)"), QString(), idRange(1, 10)},
+        {QStringLiteral("categories (20)"), idRange(1, 20), QString()},
+        {QStringLiteral("both"), idRange(1, 20), idRange(1, 10)},
+        {QStringLiteral("every category"), idRange(1, kCategories), QString()},
+        {QStringLiteral("every category and letter"), idRange(1, kCategories), idRange(1, kLetters)},
+    };
+    return list;
+}
+
+const QStringList kDraws = {QStringLiteral("letter"), QStringLiteral("availability"),
+                            QStringLiteral("word of a letter")};
+
+// Every draw of every case on the default connection, in the order of
+// cases() × kDraws.
+QList<Figures> timeEngine()
+{
+    Language language;
+    language.loadById(1);
+    Letter letter;
+    letter.loadById(5);
+    LetterList letters;
+    WordList words;
+    QList<Figures> figures;
+    for (const Case& c : cases()) {
+        Config settings;
+        settings.language = &language;
+        settings.categoryFilter = c.categories;
+        settings.letterFilter = c.letters;
+        figures << timeDraws([&] { letters.selectRandom(settings, &language); });
+        figures << timeDraws([&] { letters.hasAvailable(settings, &language); });
+        figures << timeDraws([&] { words.selectRandom(settings, &letter); });
+        if (words.isEmpty())
+            qWarning("no word drawn for %s", qPrintable(c.name));
+    }
+    return figures;
+}
+
+bool execOn(const QString& uri, const QString& statement, QString* error)
+{
+    bool ok = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("bench-admin"));
+        Database::configureServer(db, Database::parseServerUri(uri));
+        QSqlQuery query(db);
+        ok = db.open() && query.exec(statement);
+        if (!ok)
+            *error = db.isOpen() ? query.lastError().text() : db.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench-admin"));
+    return ok;
+}
+
+// The server's URI with another database in its path.
+QString withDatabase(const QString& uri, const QString& name)
+{
+    QUrl url(uri);
+    url.setPath(QLatin1Char('/') + name);
+    return url.toString();
 }
 } // namespace
 
@@ -97,49 +179,60 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/bd");
-    QElapsedTimer build;
-    build.start();
+    QElapsedTimer clock;
+    clock.start();
     if (!createDatabase(path, QStringLiteral(OL_SCHEMA_PATH))) {
         out << "could not create the database\n";
         return 1;
     }
     QSqlDatabase::removeDatabase(QStringLiteral("bench"));
-    out << "database of " << kWords << " words built in " << build.elapsed() << " ms\n";
+    out << "SQLite database of " << kWords << " words built in " << clock.elapsed() << " ms\n";
+    out.flush();
     if (!Database::openDefault(path))
         return 1;
-
-    Language language;
-    language.loadById(1);
-    Letter letter;
-    letter.loadById(5);
-    struct Case
-    {
-        QString name;
-        QString categories;
-        QString letters;
-    };
-    const QList<Case> cases = {
-        {QStringLiteral("no filter"), QString(), QString()},
-        {QStringLiteral("letter filter (10 letters)"), QString(), idRange(1, 10)},
-        {QStringLiteral("category filter (20 categories)"), idRange(1, 20), QString()},
-        {QStringLiteral("both filters"), idRange(1, 20), idRange(1, 10)},
-        {QStringLiteral("every category (\"Marcar todas\")"), idRange(1, kCategories), QString()},
-        {QStringLiteral("every category and letter"), idRange(1, kCategories), idRange(1, kLetters)},
-    };
-    LetterList letters;
-    WordList words;
-    for (const Case& c : cases) {
-        Config settings;
-        settings.language = &language;
-        settings.categoryFilter = c.categories;
-        settings.letterFilter = c.letters;
-        report(out, QStringLiteral("letter draw, ") + c.name,
-               [&] { letters.selectRandom(settings, &language); });
-        report(out, QStringLiteral("availability, ") + c.name,
-               [&] { letters.hasAvailable(settings, &language); });
-        report(out, QStringLiteral("word draw, ") + c.name,
-               [&] { words.selectRandom(settings, &letter); });
-    }
+    const QList<Figures> sqlite = timeEngine();
     Database::closeDefault();
+
+    // Empty host, user and database: libpq takes them from PGHOST and the rest.
+    const QString server = argc > 1 ? QString::fromLocal8Bit(argv[1])
+        : qEnvironmentVariableIsSet("PGHOST") ? QStringLiteral("postgresql:///") : QString();
+    QList<Figures> postgres;
+    if (!server.isEmpty()) {
+        const QString name = QStringLiteral("ondalira_bench_%1").arg(QCoreApplication::applicationPid());
+        const QString uri = withDatabase(server, name);
+        QString error;
+        clock.restart();
+        if (!execOn(server, QStringLiteral("CREATE DATABASE ") + name, &error)) {
+            out << "could not create a database on the server: " << error << "\n";
+            return 1;
+        }
+        const ServerSetup::Report report = ServerSetup::init(uri, path);
+        // As SQLite's: the planner's statistics, which autovacuum would gather soon.
+        if (!report.ok || !execOn(uri, QStringLiteral("ANALYZE"), &error)) {
+            out << "could not fill the server's database: " << (report.ok ? error : report.error) << "\n";
+            execOn(server, QStringLiteral("DROP DATABASE ") + name, &error);
+            return 1;
+        }
+        out << "copied onto PostgreSQL (ServerSetup::init) in " << clock.elapsed() << " ms\n";
+        if (Database::openDefaultServer(uri))
+            postgres = timeEngine();
+        else
+            out << "could not open " << uri << "\n";
+        Database::closeDefault();
+        execOn(server, QStringLiteral("DROP DATABASE ") + name, &error);
+    }
+
+    out << "\n" << kRuns << " draws each, milliseconds\n\n| filter | draw | SQLite p50 | SQLite p99 |"
+        << (postgres.isEmpty() ? "" : " PostgreSQL p50 | PostgreSQL p99 |") << "\n|---|---|---:|---:|"
+        << (postgres.isEmpty() ? "" : "---:|---:|") << "\n";
+    for (qsizetype i = 0; i < sqlite.size(); ++i) {
+        out << "| " << cases().at(i / kDraws.size()).name << " | " << kDraws.at(i % kDraws.size()) << " | "
+            << QString::number(sqlite.at(i).p50, 'f', 2) << " | " << QString::number(sqlite.at(i).p99, 'f', 2)
+            << " |";
+        if (!postgres.isEmpty())
+            out << " " << QString::number(postgres.at(i).p50, 'f', 2) << " | "
+                << QString::number(postgres.at(i).p99, 'f', 2) << " |";
+        out << "\n";
+    }
     return 0;
 }
