@@ -89,6 +89,7 @@ int main(int argc, char** argv)
         if (online)
             log.deliver();
     });
+    QObject::connect(link, &ServerLink::reconnected, [&] { log.deliver(); });
 
     std::puts("ready");
     std::fflush(stdout);

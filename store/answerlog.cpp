@@ -228,7 +228,7 @@ struct AnswerLog::Writer
             [this] {
                 sent = std::make_unique<AnswerOutbox>(outboxPath);
                 retry = new QTimer(sender);
-                retry->setInterval(10000);
+                retry->setInterval(3000);
                 QObject::connect(retry, &QTimer::timeout, sender, [this] { send(); });
             },
             Qt::BlockingQueuedConnection);

@@ -55,7 +55,7 @@ void LetterList::selectRandom(const Config& settings, Language* language)
     if (!filtersAreSafe(settings))
         return;
     SqlHelpers::select(
-        Selection::letterQuery(settings.categoryFilter, settings.letterFilter),
+        Selection::letterQuery(settings.categoryFilter, settings.letterFilter, Database::engine()),
         [&](QSqlQuery& query) { query.bindValue(QStringLiteral(":id_language"), languageIdOf(language)); },
         [&](QSqlQuery& query) { fill(query, language); });
 }
@@ -66,7 +66,7 @@ bool LetterList::hasAvailable(const Config& settings, Language* language)
         return false;
     bool found = false;
     SqlHelpers::select(
-        Selection::letterQuery(settings.categoryFilter, settings.letterFilter),
+        Selection::letterQuery(settings.categoryFilter, settings.letterFilter, Database::engine()),
         [&](QSqlQuery& query) { query.bindValue(QStringLiteral(":id_language"), languageIdOf(language)); },
         [&](QSqlQuery& query) { found = query.first(); });
     return found;
@@ -120,7 +120,7 @@ void WordList::selectRandom(const Config& settings, Letter* letter)
     if (!filtersAreSafe(settings))
         return;
     SqlHelpers::select(
-        Selection::wordQuery(settings.categoryFilter),
+        Selection::wordQuery(settings.categoryFilter, Database::engine()),
         [&](QSqlQuery& query) { query.bindValue(QStringLiteral(":id_letter"), letter ? letter->id : -1); },
         [&](QSqlQuery& query) { fill(query, letter); });
 }

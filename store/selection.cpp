@@ -17,13 +17,18 @@ bool isFew(const QString& categoryFilter)
 }
 } // namespace
 
-QString letterCandidates(const QString& categoryFilter, const QString& letterFilter)
+QString letterCandidates(const QString& categoryFilter, const QString& letterFilter, Database::Engine engine)
 {
     QString query = QStringLiteral("SELECT l.id, l.name FROM letter l WHERE l.id_language = :id_language");
     if (!letterFilter.isEmpty())
         query += QStringLiteral(" AND l.id IN (") + letterFilter + QLatin1Char(')');
     if (categoryFilter.isEmpty())
         return query;
+    if (engine == Database::Engine::PostgreSQL)
+        return query
+            + QStringLiteral(" AND EXISTS (SELECT 1 FROM word w WHERE w.id_letter = l.id AND EXISTS ("
+                             "SELECT 1 FROM word_x_category wc WHERE wc.id_word = w.id AND +wc.id_category IN (")
+            + categoryFilter + QStringLiteral(") OFFSET 0) OFFSET 0)");
     if (isFew(categoryFilter))
         return query
             + QStringLiteral(" AND EXISTS (SELECT 1 FROM word w JOIN word_x_category wc ON "
@@ -35,15 +40,20 @@ QString letterCandidates(const QString& categoryFilter, const QString& letterFil
         + categoryFilter + QStringLiteral("))");
 }
 
-QString letterQuery(const QString& categoryFilter, const QString& letterFilter)
+QString letterQuery(const QString& categoryFilter, const QString& letterFilter, Database::Engine engine)
 {
-    return letterCandidates(categoryFilter, letterFilter) + kRandomOne;
+    return letterCandidates(categoryFilter, letterFilter, engine) + kRandomOne;
 }
 
-QString wordCandidateIds(const QString& categoryFilter)
+QString wordCandidateIds(const QString& categoryFilter, Database::Engine engine)
 {
     if (categoryFilter.isEmpty())
         return QStringLiteral("SELECT id FROM word WHERE id_letter = :id_letter");
+    if (engine == Database::Engine::PostgreSQL && !isFew(categoryFilter))
+        return QStringLiteral(
+                   "SELECT w.id FROM word w WHERE w.id_letter = :id_letter AND EXISTS (SELECT 1 FROM "
+                   "word_x_category wc WHERE wc.id_word = w.id AND +wc.id_category IN (")
+            + categoryFilter + QStringLiteral(") OFFSET 0)");
     if (isFew(categoryFilter))
         return QStringLiteral(
                    "SELECT DISTINCT w.id FROM word_x_category wc JOIN word w ON w.id = wc.id_word "
@@ -56,14 +66,14 @@ QString wordCandidateIds(const QString& categoryFilter)
         + categoryFilter + QStringLiteral("))");
 }
 
-QString wordQuery(const QString& categoryFilter)
+QString wordQuery(const QString& categoryFilter, Database::Engine engine)
 {
     // The candidates as a table of their own: PostgreSQL refuses ORDER BY
     // random() beside the DISTINCT that keeps each word drawn as often.
     return QStringLiteral(
                "SELECT id, name, fullName, image, sign, lips, id_letter FROM word WHERE id = ("
                "SELECT id FROM (")
-        + wordCandidateIds(categoryFilter) + QStringLiteral(") AS candidates") + kRandomOne
+        + wordCandidateIds(categoryFilter, engine) + QStringLiteral(") AS candidates") + kRandomOne
         + QLatin1Char(')');
 }
 

@@ -152,6 +152,7 @@ bool ServerLink::recoverNow()
         if (db.open() && SchemaUpgrade::currentVersion(db) == SchemaUpgrade::latestVersion()) {
             qWarning("Connected to %s again", qPrintable(name));
             guardDefault();
+            QMetaObject::invokeMethod(this, &ServerLink::reconnected, Qt::QueuedConnection);
             return true;
         }
     }

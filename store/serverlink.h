@@ -63,6 +63,9 @@ public:
 
 Q_SIGNALS:
     void onlineChanged(bool online);
+    // The server's connection was opened afresh (a server that restarted
+    // before the PC noticed): what waited for it may go now.
+    void reconnected();
     void copyRefreshed(bool ok);
 
 private:

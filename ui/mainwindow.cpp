@@ -408,6 +408,7 @@ void MainWindow::followServer()
             .arg(link->serverName()));
     answerLog.useServer(link->uri(), link->outboxPath());
     connect(link, &ServerLink::onlineChanged, this, &MainWindow::showServerState);
+    connect(link, &ServerLink::reconnected, this, [this] { answerLog.deliver(); });
     showServerState(link->isOnline());
 }
 
