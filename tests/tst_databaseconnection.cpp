@@ -3,15 +3,18 @@
 #include "database.h"
 #include "databaseconnection.h"
 #include "databasemessages.h"
+#include "language.h"
+#include "letter.h"
 #include "mediapaths.h"
 #include "messageboxanswerer.h"
-#include "language.h"
 #include "schemaupgrade.h"
 #include "serverconfig.h"
 #include "serverlink.h"
 #include "testcable.h"
 #include "testhome.h"
 #include "testserver.h"
+#include "word.h"
+#include "wordsaver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -96,6 +99,8 @@ private Q_SLOTS:
     void shouldUseTheServerThatTheConnectionFileNames();
     void shouldKeepTheLessonGoingWhenTheServerGoesAway_data();
     void shouldKeepTheLessonGoingWhenTheServerGoesAway();
+    void shouldKeepNothingOfASaveTheServerDidNotTake_data();
+    void shouldKeepNothingOfASaveTheServerDidNotTake();
     void shouldUseTheSharedMediaLibraryThatTheFileNames_data();
     void shouldUseTheSharedMediaLibraryThatTheFileNames();
 };
@@ -497,6 +502,61 @@ void TestDatabaseConnection::shouldKeepTheLessonGoingWhenTheServerGoesAway()
     QCOMPARE(Database::engine(), Database::Engine::PostgreSQL);
     QCOMPARE(drawnWord(language), QStringLiteral("ola"));
     link->waitForThreads();
+    Database::closeDefault();
+}
+
+void TestDatabaseConnection::shouldKeepNothingOfASaveTheServerDidNotTake_data()
+{
+    QTest::addColumn<bool>("restarted"); // started again before the record is written
+    QTest::newRow("the server stopped while the files copy") << false;
+    QTest::newRow("the server restarted while the files copy") << true;
+}
+
+// A teacher's save whose server goes away between the copy of its files and
+// its record: refused as a record that could not be written, with nothing of
+// it left in the media library or on the server.
+void TestDatabaseConnection::shouldKeepNothingOfASaveTheServerDidNotTake()
+{
+    QFETCH(bool, restarted);
+    TestServer server;
+    QVERIFY2(server.isValid(), qPrintable(server.error()));
+    TestHome home(Database::Engine::SQLite);
+    QVERIFY(home.isValid());
+    QCOMPARE(TestHome::addLanguage(QStringLiteral("Español")), 1);
+    QVERIFY(TestHome::addLetter(QStringLiteral("C"), 1) > 0);
+    Database::closeDefault();
+    const QString uri = server.createDatabase(home.databasePath());
+    QVERIFY2(!uri.isEmpty(), qPrintable(server.error()));
+    QVERIFY(Database::openDefaultServer(uri));
+    Language language;
+    QVERIFY(language.loadById(1));
+    Letter letter;
+    QVERIFY(letter.loadByName(QStringLiteral("C"), &language));
+    QVERIFY(QDir().mkpath(letter.folderPath()));
+    const QString sources = home.path() + QStringLiteral("/elegidos/");
+    for (const char* file : {"casa.png", "sena.avi", "labios.mov"})
+        QVERIFY(writeFile(sources + QLatin1String(file), QByteArray(64 * 1024, 'x')));
+
+    Word word;
+    word.setLetter(&letter);
+    const WordForm form{QStringLiteral("casa"), QStringLiteral("casa grande"), sources + QStringLiteral("casa.png"),
+                        sources + QStringLiteral("sena.avi"), sources + QStringLiteral("labios.mov"), {}};
+    bool stopped = false;
+    const WordSaver::Result result = WordSaver::save(word, form, {}, [&](qint64, qint64) {
+        if (!stopped) {
+            stopped = server.stop() && (!restarted || server.start());
+        }
+        return true;
+    });
+    QVERIFY(stopped);
+    QCOMPARE(result.outcome, WordSaver::Outcome::RecordFailed);
+    QVERIFY(!QFileInfo::exists(letter.folderPath() + QStringLiteral("casa grande")));
+    QCOMPARE(QDir(letter.folderPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
+    if (!restarted)
+        QVERIFY(server.start());
+    QVERIFY(Database::openDefaultServer(uri));
+    QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM word")), 0);
     Database::closeDefault();
 }
 
