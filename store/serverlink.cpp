@@ -107,12 +107,10 @@ void ServerLink::refreshCopy()
         return;
     const QString uri = serverUri;
     const QString path = copy;
-    copying = QThread::create([this, uri, path] {
+    copying = QThread::create([uri, path] {
         QString error;
-        const bool ok = ServerSetup::refreshCopy(uri, path, &error);
-        if (!ok)
+        if (!ServerSetup::refreshCopy(uri, path, &error))
             qWarning("The copy of the server could not be made: %s", qPrintable(error));
-        QMetaObject::invokeMethod(this, [this, ok] { Q_EMIT copyRefreshed(ok); }, Qt::QueuedConnection);
     });
     connect(copying, &QThread::finished, this, [this] {
         copying->deleteLater();
@@ -125,7 +123,7 @@ void ServerLink::waitForThreads()
 {
     if (copying)
         copying->wait();
-    // Their results, queued to this thread.
+    // Its end, queued to this thread: the next refresh may start.
     QCoreApplication::sendPostedEvents(this);
 }
 
@@ -137,8 +135,9 @@ bool ServerLink::recoverNow()
     recoveryQueued = false;
     if (!online)
         return false;
-    // The watch heard nothing: no time lost on a connection that would wait.
-    if (!silentSeen && !watch->heardNothing()) {
+    // Connected afresh, unless the watch already heard nothing: then no
+    // time is lost on a connection that would only wait.
+    if (!watch->heardNothing()) {
         watch->guard(-1);
         QSqlDatabase db = QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
         if (db.isOpen()) {
@@ -172,14 +171,12 @@ void ServerLink::recoverSoon()
 // server's connection, should a statement have been waiting on it.
 void ServerLink::serverSilent()
 {
-    silentSeen = true;
     if (online)
         goOffline();
 }
 
 void ServerLink::serverAnswered(bool usable)
 {
-    silentSeen = false;
     if (!usable || online)
         return;
     if (!Database::openDefaultServer(serverUri)) {

@@ -48,10 +48,10 @@ public:
     // there is no copy (or it cannot be opened).
     bool goOffline();
 
-    // Makes a fresh copy of the server in the background (copyRefreshed
-    // tells how it went); at most one at a time.
+    // Makes a fresh copy of the server in the background (a failure is
+    // logged: the old copy stays); at most one at a time.
     void refreshCopy();
-    // Waits for the copy being made and the server being asked (tests, exit).
+    // Waits for the copy being made (tests).
     void waitForThreads();
 
     // How often the server is asked whether it answers (ms).
@@ -66,7 +66,6 @@ Q_SIGNALS:
     // The server's connection was opened afresh (a server that restarted
     // before the PC noticed): what waited for it may go now.
     void reconnected();
-    void copyRefreshed(bool ok);
 
 private:
     void serverAnswered(bool usable);
@@ -80,7 +79,6 @@ private:
     QString outbox;
     bool online = false;
     bool recoveryQueued = false;
-    bool silentSeen = false; // the watch's last word: no answer
     ServerWatch* watch = nullptr;
     QTimer* heartbeat = nullptr; // tells the watch the window is not waiting
     QThread* copying = nullptr;

@@ -77,8 +77,8 @@ bool fail(QSqlQuery& query, Report* report)
     return false;
 }
 
-// Copies one table's rows with their ids, converting what the engines
-// store differently (SQLite's 1 and 0 where the server has booleans).
+// Copies one table's rows with their ids, either way between the engines,
+// converting what they store differently (SQLite's 1 and 0, booleans).
 bool copyTable(QSqlDatabase source, QSqlDatabase server, const QString& table, Report* report)
 {
     QSqlQuery rows(source);
@@ -149,16 +149,6 @@ const QStringList& tables()
     return names;
 }
 
-bool copyRows(QSqlDatabase from, QSqlDatabase to, const QString& table, QString* error)
-{
-    Report report;
-    if (copyTable(from, to, table, &report))
-        return true;
-    if (error)
-        *error = report.error;
-    return false;
-}
-
 bool refreshCopy(const QString& uri, const QString& path, QString* error)
 {
     Report report;
@@ -192,8 +182,10 @@ bool refreshCopy(const QString& uri, const QString& path, QString* error)
                 *error = query.lastError().text();
         }
         ok = ok && copy.db.transaction();
-        for (const QString& table : tables())
-            ok = ok && copyRows(server.db, copy.db, table, error);
+        for (const QString& table : tables()) {
+            if (ok && !(ok = copyTable(server.db, copy.db, table, &report)))
+                *error = report.error;
+        }
         ok = ok && copy.db.commit();
         snapshot.exec(QStringLiteral("COMMIT"));
     }

@@ -18,10 +18,6 @@ QString schema();
 // content/schema.sql, for a PC's copy of the server.
 QString embeddedSchema();
 
-// Copies one table's rows with their ids from one connection to another,
-// either way between the engines (booleans and SQLite's 1 and 0 converted).
-bool copyRows(QSqlDatabase from, QSqlDatabase to, const QString& table, QString* error);
-
 // Makes the PC's copy of the server's database at path: every table read
 // in one snapshot, written to a new SQLite file that replaces the old copy
 // only once it is whole. False, with the error, when the server cannot be

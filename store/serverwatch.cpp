@@ -14,6 +14,8 @@ namespace {
 // How long the window's beats may stop before the server is asked, and
 // how long that question may wait for its answer.
 constexpr qint64 kStuckMs = 250;
+// How long the every-second question may wait for its answer.
+constexpr int kPatienceMs = 1500;
 constexpr int kUrgentPatienceMs = 300;
 
 qint64 steadyMs()
@@ -149,8 +151,8 @@ void ServerWatch::run()
     bool urgent = false;
     while (!stopping) {
         if (!conn)
-            conn = connectWithin(conninfo, std::max(patience.load(), 2000));
-        const int version = conn ? askVersion(conn, urgent ? kUrgentPatienceMs : patience.load()) : -1;
+            conn = connectWithin(conninfo, 2000);
+        const int version = conn ? askVersion(conn, urgent ? kUrgentPatienceMs : kPatienceMs) : -1;
         if (version < 0) {
             if (conn)
                 PQfinish(conn);

@@ -26,7 +26,6 @@ public:
     void start();
     // Takes effect at once, counted from the last question.
     void setInterval(int ms);
-    void setPatience(int ms) { patience = ms; }
     // The socket of the connection to break when the server falls silent
     // (-1: none). Set before the connection is opened or closed, so that
     // the watch never touches a socket that has been closed.
@@ -58,7 +57,6 @@ private:
     const QByteArray conninfo; // as the program's driver connects: no password from the URI
     const int latest;
     std::atomic<int> interval{1000};
-    std::atomic<int> patience{1500};
     std::atomic<bool> stopping{false};
     std::atomic<bool> lastSilent{false};
     std::atomic<bool> nudged{false};

@@ -367,18 +367,8 @@ namespace {
 // The answers on the server: how many, and how many different ids.
 QPair<int, int> answersOnServer(const QString& uri)
 {
-    QPair<int, int> counts{-1, -1};
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("report PC"));
-        Database::configureServer(db, Database::parseServerUri(uri));
-        QSqlQuery query(db);
-        if (db.open() && query.exec(QStringLiteral("SELECT COUNT(*), COUNT(DISTINCT uid) FROM answer_log"))
-            && query.next())
-            counts = {query.value(0).toInt(), query.value(1).toInt()};
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("report PC"));
-    return counts;
+    return {int(TestServer::runOn(uri, {QStringLiteral("SELECT COUNT(*) FROM answer_log")})),
+            int(TestServer::runOn(uri, {QStringLiteral("SELECT COUNT(DISTINCT uid) FROM answer_log")}))};
 }
 } // namespace
 

@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 
 #include <pwd.h>
@@ -94,25 +93,37 @@ bool TestServer::stop()
                 QStringLiteral("immediate"), QStringLiteral("-w"), QStringLiteral("stop")});
 }
 
-QString TestServer::createDatabase(const QString& sqlitePath)
+qint64 TestServer::runOn(const QString& uri, const QStringList& statements)
 {
-    const QString name = QStringLiteral("ondalira%1").arg(++made);
-    const QString connection = QStringLiteral("test-server-admin");
-    bool created = false;
+    const QString connection = QStringLiteral("test-server-other-pc");
+    qint64 value = -1;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
-        Database::configureServer(db, Database::parseServerUri(
-                                          QStringLiteral("postgresql://postgres@/postgres?host=%1").arg(dir.path())));
-        QSqlQuery query(db);
-        created = db.open() && query.exec(QStringLiteral("CREATE DATABASE ") + name);
-        if (!created)
-            problem = db.isOpen() ? query.lastError().text() : db.lastError().text();
+        Database::configureServer(db, Database::parseServerUri(uri));
+        if (db.open()) {
+            QSqlQuery query(db);
+            bool ok = true;
+            for (const QString& statement : statements)
+                ok = ok && query.exec(statement);
+            if (ok)
+                value = query.isSelect() && query.next() ? query.value(0).toLongLong() : 0;
+        }
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
+    return value;
+}
+
+QString TestServer::createDatabase(const QString& sqlitePath)
+{
+    const QString name = QStringLiteral("ondalira%1").arg(++made);
     const QString uri = QStringLiteral("postgresql://postgres@/%1?host=%2").arg(name, dir.path());
-    if (!created)
+    if (runOn(QStringLiteral("postgresql://postgres@/postgres?host=%1").arg(dir.path()),
+              {QStringLiteral("CREATE DATABASE ") + name})
+        < 0) {
+        problem = QStringLiteral("CREATE DATABASE %1 failed").arg(name);
         return QString();
+    }
     const ServerSetup::Report report = ServerSetup::init(uri, sqlitePath);
     if (report.ok)
         return uri;

@@ -20,6 +20,12 @@ public:
 
     // The server's Unix socket (a TestCable's far end).
     QString socketPath() const { return dir.filePath(QStringLiteral(".s.PGSQL.5432")); }
+    // Runs statements on the database at uri, on a connection of their own
+    // (another PC); the first column of the last one's first row as a
+    // number, 0 without a row, -1 when a statement failed or the server
+    // could not be reached.
+    static qint64 runOn(const QString& uri, const QStringList& statements);
+
     // A database's URI through a TestCable on 127.0.0.1.
     static QString throughCable(const QString& uri, quint16 port);
 
